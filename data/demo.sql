@@ -1,0 +1,1 @@
+-- Demo data: a small furniture workshop.

@@ -1,0 +1,3 @@
+-- Tables and views of the embedded database, in the suite's names.
+-- Text columns carry the collation that compares as the suite's server does
+-- (without regard to case or trailing blanks).

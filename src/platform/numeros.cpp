@@ -1,0 +1,160 @@
+#include "platform/numeros.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace Numeros {
+
+namespace {
+bool esBlanco(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == QChar(0xA0);
+}
+}  // namespace
+
+std::optional<QString> Canonico(QStringView texto)
+{
+    qsizetype a = 0, b = texto.size();
+    while (a < b && esBlanco(texto[a]))
+        ++a;
+    while (b > a && esBlanco(texto[b - 1]))
+        --b;
+    if (a == b)
+        return std::nullopt;
+
+    QString signo;
+    if (texto[a] == u'-' || texto[a] == u'+') {
+        if (texto[a] == u'-')
+            signo = QStringLiteral("-");
+        ++a;
+    }
+    int puntos = 0, comas = 0, digitos = 0;
+    qsizetype ultimoPunto = -1, ultimaComa = -1;
+    for (qsizetype i = a; i < b; ++i) {
+        const QChar c = texto[i];
+        if (c >= u'0' && c <= u'9')
+            ++digitos;
+        else if (c == u'.') {
+            ++puntos;
+            ultimoPunto = i;
+        } else if (c == u',') {
+            ++comas;
+            ultimaComa = i;
+        } else
+            return std::nullopt;
+    }
+    if (digitos == 0)
+        return std::nullopt;
+
+    QChar decimal;  // null: no decimal sign
+    if (puntos && comas) {
+        decimal = ultimoPunto > ultimaComa ? QChar(u'.') : QChar(u',');
+        if ((decimal == u'.' && puntos > 1) || (decimal == u',' && comas > 1))
+            return std::nullopt;
+    } else if (puntos == 1) {
+        decimal = u'.';
+    } else if (comas == 1) {
+        decimal = u',';
+    }
+
+    QString entero, fraccion;
+    bool enFraccion = false;
+    for (qsizetype i = a; i < b; ++i) {
+        const QChar c = texto[i];
+        if (!decimal.isNull() && c == decimal) {
+            enFraccion = true;
+            continue;
+        }
+        if (c == u'.' || c == u',')
+            continue;  // thousands grouping
+        (enFraccion ? fraccion : entero).append(c);
+    }
+    qsizetype ceros = 0;
+    while (ceros < entero.size() - 1 && entero[ceros] == u'0')
+        ++ceros;
+    entero.remove(0, ceros);
+    if (entero.isEmpty())
+        entero = QStringLiteral("0");
+    while (fraccion.endsWith(u'0'))
+        fraccion.chop(1);
+    QString r = entero;
+    if (!fraccion.isEmpty())
+        r += u'.' + fraccion;
+    if (r == QLatin1String("0"))
+        signo.clear();
+    return signo + r;
+}
+
+bool EsNumerico(QStringView texto)
+{
+    return Canonico(texto).has_value();
+}
+
+double NumeroInicial(QStringView texto)
+{
+    qsizetype i = 0;
+    while (i < texto.size() && esBlanco(texto[i]))
+        ++i;
+    QString t;
+    if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+'))
+        t.append(texto[i++]);
+    bool punto = false, digito = false;
+    for (; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (c >= u'0' && c <= u'9') {
+            digito = true;
+            t.append(c);
+        } else if (c == u'.' && !punto) {
+            punto = true;
+            t.append(c);
+        } else
+            break;
+    }
+    if (!digito)
+        return 0.0;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+QString TextoPlano(double valor)
+{
+    if (!std::isfinite(valor))
+        return QStringLiteral("0");
+    if (valor == 0.0)
+        return QStringLiteral("0");
+    // Fifteen significant digits: what a double holds exactly, as Basic printed it.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", valor);
+    QString s = QString::fromLatin1(buf);
+    if (s.contains(u'e') || s.contains(u'E')) {
+        std::snprintf(buf, sizeof buf, "%.10f", valor);
+        s = QString::fromLatin1(buf);
+        if (s.contains(u'.')) {
+            while (s.endsWith(u'0'))
+                s.chop(1);
+            if (s.endsWith(u'.'))
+                s.chop(1);
+        }
+    }
+    return s;
+}
+
+double RedondeoPar(double valor, int decimales)
+{
+    const double escala = std::pow(10.0, decimales);
+    const double x = valor * escala;
+    double entero = std::floor(x);
+    const double resto = x - entero;
+    // Treat values within a hair of .5 as halves, so 2.675 read from text rounds as written.
+    const double eps = 1e-9 * std::max(1.0, std::fabs(x));
+    if (std::fabs(resto - 0.5) <= eps) {
+        if (std::fmod(entero, 2.0) != 0.0)
+            entero += 1.0;
+    } else if (resto > 0.5) {
+        entero += 1.0;
+    }
+    return entero / escala;
+}
+
+}  // namespace Numeros

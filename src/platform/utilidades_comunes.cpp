@@ -1,0 +1,184 @@
+#include "platform/utilidades_comunes.h"
+
+#include "platform/avisos.h"
+#include "platform/numeros.h"
+
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+QVariant UtilidadesComunes::ValorNoNulo(const QVariant& valor) const
+{
+    if (!valor.isValid() || valor.isNull())
+        return QVariant(QString());
+    return valor;
+}
+
+QString UtilidadesComunes::ValorNoNuloTexto(const QVariant& valor) const
+{
+    return ValorNoNulo(valor).toString();
+}
+
+Moneda UtilidadesComunes::TextoAMoneda(const QString& texto) const
+{
+    return Moneda::DesdeTexto(texto).value_or(Moneda());
+}
+
+double UtilidadesComunes::TextoADoble(const QString& texto) const
+{
+    const auto c = Numeros::Canonico(texto);
+    if (!c)
+        return 0.0;
+    bool ok = false;
+    const double v = c->toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+QString UtilidadesComunes::AjustaAncho(const QString& texto, int ancho) const
+{
+    if (texto.size() >= ancho)
+        return texto;
+    return texto + QString(ancho - texto.size(), u' ');
+}
+
+QString UtilidadesComunes::AlineaDerecha(const QString& texto, int ancho) const
+{
+    if (texto.size() >= ancho)
+        return texto;
+    return QString(ancho - texto.size(), u' ') + texto;
+}
+
+QString UtilidadesComunes::CortaTexto(const QString& texto, int largo) const
+{
+    return largo < 0 ? texto : texto.left(largo);
+}
+
+QString UtilidadesComunes::QuitaCaracteres(const QString& texto, const QString& c1, const QString& c2,
+                                           const QString& c3) const
+{
+    QString r = texto;
+    for (const QString* c : {&c1, &c2, &c3})
+        if (!c->isEmpty())
+            r.remove(*c);
+    return r;
+}
+
+QString UtilidadesComunes::ReemplazaTexto(const QString& texto, const QString& que, const QString& porQue) const
+{
+    if (que.isEmpty())
+        return texto;
+    QString r = texto;
+    return r.replace(que, porQue);
+}
+
+int UtilidadesComunes::CuentaPalabras(const QString& texto) const
+{
+    static const QRegularExpression blancos(QStringLiteral("\\s+"));
+    return static_cast<int>(texto.split(blancos, Qt::SkipEmptyParts).size());
+}
+
+bool UtilidadesComunes::ExisteEnArreglo(const QString& valor, const QStringList& lista) const
+{
+    const QString v = valor.trimmed();
+    for (const QString& e : lista)
+        if (e.trimmed().compare(v, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString UtilidadesComunes::NormalizaRuta(const QString& carpeta) const
+{
+    QString r = carpeta.trimmed();
+    r.replace(u'\\', u'/');
+    if (r.isEmpty())
+        return r;
+    if (!r.endsWith(u'/'))
+        r += u'/';
+    return r;
+}
+
+namespace {
+constexpr char16_t claveCodigo[] = u"Orvandis";
+constexpr int largoClave = 8;
+}  // namespace
+
+QString UtilidadesComunes::CodificaTexto(const QString& texto) const
+{
+    // Four hex digits a character, each mixed with a rolling key; never holds "|".
+    QString r = QStringLiteral("~");
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t c = texto[i].unicode() ^ claveCodigo[i % largoClave] ^ static_cast<char16_t>(i * 31);
+        r += QStringLiteral("%1").arg(static_cast<unsigned>(c), 4, 16, QChar(u'0')).toUpper();
+    }
+    return r;
+}
+
+QString UtilidadesComunes::DecodificaTexto(const QString& texto) const
+{
+    if (!texto.startsWith(u'~') || (texto.size() - 1) % 4 != 0)
+        return texto;
+    QString r;
+    for (qsizetype i = 1, n = 0; i < texto.size(); i += 4, ++n) {
+        bool ok = false;
+        const unsigned v = texto.mid(i, 4).toUInt(&ok, 16);
+        if (!ok)
+            return texto;
+        r += QChar(static_cast<char16_t>(v ^ claveCodigo[n % largoClave] ^ static_cast<char16_t>(n * 31)));
+    }
+    return r;
+}
+
+namespace {
+QString claveFormulario(const QWidget* f)
+{
+    return QStringLiteral("Formularios/") + (f->objectName().isEmpty() ? QStringLiteral("SinNombre") : f->objectName());
+}
+}  // namespace
+
+void UtilidadesComunes::InicializaFormulario(QWidget* formulario, int) const
+{
+    if (!formulario)
+        return;
+    QSettings s;
+    const QByteArray g = s.value(claveFormulario(formulario) + QStringLiteral("/geometria")).toByteArray();
+    if (!g.isEmpty() && formulario->restoreGeometry(g))
+        return;
+    if (const QScreen* pantalla = formulario->screen()) {
+        QRect r = formulario->frameGeometry();
+        r.moveCenter(pantalla->availableGeometry().center());
+        formulario->move(r.topLeft());
+    }
+}
+
+void UtilidadesComunes::GuardaFormulario(QWidget* formulario, const QString&) const
+{
+    if (!formulario)
+        return;
+    QSettings s;
+    s.setValue(claveFormulario(formulario) + QStringLiteral("/geometria"), formulario->saveGeometry());
+}
+
+QString UtilidadesComunes::ObtieneTCSistema(const QString& tc) const
+{
+    return tc.trimmed().toUpper();
+}
+
+QString UtilidadesComunes::TransformaClave(const QString& texto) const
+{
+    return AjustaAncho(texto.trimmed(), 25);
+}
+
+QString TextoDeFalla(const Falla& falla)
+{
+    return QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(falla.Numero) + QStringLiteral(") ") +
+           falla.Descripcion.trimmed();
+}
+
+int UtilidadesComunes::GestionaError(const Falla& falla, const QString& procedimiento) const
+{
+    QString titulo = falla.Origen;
+    if (!procedimiento.isEmpty())
+        titulo += QStringLiteral(" - ") + procedimiento;
+    return MsgBox(TextoDeFalla(falla), Avisos::AbortarReintentarIgnorar | Avisos::Critico, titulo);
+}

@@ -1,0 +1,135 @@
+#include "platform/moneda.h"
+#include "platform/numeros.h"
+#include "platform/utilidades_comunes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CasoTexto {
+    const char* texto;
+    const char* moneda;   // Moneda::Texto() of TextoAMoneda
+    double doble;
+};
+
+TEST(TextoANumero, SignosSeparadoresBlancosYBasura)
+{
+    const CasoTexto casos[] = {
+        {"", "0", 0},
+        {"   ", "0", 0},
+        {"12", "12", 12},
+        {"  -12  ", "-12", -12},
+        {"+3", "3", 3},
+        {"2.5", "2.5", 2.5},
+        {"2,5", "2.5", 2.5},
+        {"1.234,50", "1234.5", 1234.5},
+        {"1,234.50", "1234.5", 1234.5},
+        {"1.234.567", "1234567", 1234567},
+        {",5", "0.5", 0.5},
+        {"7.", "7", 7},
+        {"0.33335", "0.3334", 0.33335},   // half to even at the fifth decimal
+        {"0.33345", "0.3334", 0.33345},
+        {"-0.00005", "0", -0.00005},
+        {"abc", "0", 0},
+        {"12abc", "0", 0},
+        {"1 2", "0", 0},
+        {"15/03/2024", "0", 0},
+        {"1.2.3,4,5", "0", 0},
+        {"-", "0", 0},
+        {"1e3", "0", 0},
+        {"&H10", "0", 0},
+    };
+    UtilidadesComunes u;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(u.TextoAMoneda(QString::fromUtf8(c.texto)).Texto(), QString::fromUtf8(c.moneda));
+        EXPECT_DOUBLE_EQ(u.TextoADoble(QString::fromUtf8(c.texto)), c.doble);
+    }
+}
+
+TEST(TextoANumero, DesbordamientoDeMoneda)
+{
+    UtilidadesComunes u;
+    EXPECT_THROW(u.TextoAMoneda(QStringLiteral("1234567890123456")), Falla);
+    EXPECT_EQ(u.TextoAMoneda(QStringLiteral("922337203685477")).Texto(), QStringLiteral("922337203685477"));
+}
+
+TEST(TextoANumero, NumeroInicialYNumerico)
+{
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"  12abc"), 12);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"-3.5x"), -3.5);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"1.2.3"), 1.2);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"x12"), 0);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u""), 0);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"1 2"), 1);
+    EXPECT_TRUE(Numeros::EsNumerico(u"123"));
+    EXPECT_TRUE(Numeros::EsNumerico(u"-0.5"));
+    EXPECT_FALSE(Numeros::EsNumerico(u""));
+    EXPECT_FALSE(Numeros::EsNumerico(u"1D2"));
+    EXPECT_FALSE(Numeros::EsNumerico(u"$5"));
+}
+
+TEST(TextoANumero, FormaPlanaSeLeeIgual)
+{
+    UtilidadesComunes u;
+    for (double v : {0.0, 2.5, -3.0, 0.1, 1234567.125, 0.3333, 1e-4, 123456789012.5}) {
+        const QString t = Numeros::TextoPlano(v);
+        EXPECT_FALSE(t.contains(u',')) << t.toStdString();
+        EXPECT_DOUBLE_EQ(u.TextoADoble(t), v) << t.toStdString();
+    }
+    EXPECT_EQ(Numeros::TextoPlano(2.5), QStringLiteral("2.5"));
+    EXPECT_EQ(Numeros::TextoPlano(3), QStringLiteral("3"));
+}
+
+TEST(Moneda, AritmeticaYRedondeoPar)
+{
+    const Moneda a = *Moneda::DesdeTexto(u"1234.5");
+    EXPECT_EQ(a.Redondeada(0).Texto(), QStringLiteral("1234"));
+    EXPECT_EQ((*Moneda::DesdeTexto(u"1235.5")).Redondeada(0).Texto(), QStringLiteral("1236"));
+    EXPECT_EQ((*Moneda::DesdeTexto(u"-2.5")).Redondeada(0).Texto(), QStringLiteral("-2"));
+    EXPECT_EQ((*Moneda::DesdeTexto(u"0.125")).Redondeada(2).Texto(), QStringLiteral("0.12"));
+    const Moneda tercio = *Moneda::DesdeTexto(u"0.3333");
+    EXPECT_EQ((tercio * Moneda::DesdeEntero(3)).Texto(), QStringLiteral("0.9999"));
+    EXPECT_EQ((Moneda::DesdeEntero(1) / Moneda::DesdeEntero(3)).Texto(), QStringLiteral("0.3333"));
+    EXPECT_EQ(Moneda::DesdeDoble(0.1).Texto(), QStringLiteral("0.1"));
+    EXPECT_EQ((a + tercio - a).Texto(), QStringLiteral("0.3333"));
+    EXPECT_LT(-a, a);
+    EXPECT_THROW(Moneda::DesdeEntero(1) / Moneda(), Falla);
+}
+
+TEST(Utilidades, AjustaAnchoYTextos)
+{
+    UtilidadesComunes u;
+    EXPECT_EQ(u.AjustaAncho(QStringLiteral("OC"), 4), QStringLiteral("OC  "));
+    EXPECT_EQ(u.AjustaAncho(QStringLiteral("ABCD"), 4), QStringLiteral("ABCD"));
+    EXPECT_EQ(u.AjustaAncho(QStringLiteral("'OC  '"), 4), QStringLiteral("'OC  '"));
+    EXPECT_EQ(u.AjustaAncho(QString(), 4), QStringLiteral("    "));
+    EXPECT_EQ(u.AjustaAncho(QStringLiteral("ART1"), 25).size(), 25);
+    EXPECT_EQ(u.AlineaDerecha(QStringLiteral("12"), 5), QStringLiteral("   12"));
+    EXPECT_EQ(u.CortaTexto(QString(300, u'x')).size(), 250);
+    EXPECT_EQ(u.CortaTexto(QStringLiteral("abcdef"), 3), QStringLiteral("abc"));
+    EXPECT_EQ(u.QuitaCaracteres(QStringLiteral("a=b=c|d"), QStringLiteral("="), QStringLiteral("|")),
+              QStringLiteral("abcd"));
+    EXPECT_EQ(u.ReemplazaTexto(QStringLiteral("1,50"), QStringLiteral(","), QStringLiteral(".")), QStringLiteral("1.50"));
+    EXPECT_EQ(u.CuentaPalabras(QStringLiteral("  Select TOP 1 *  ")), 4);
+    EXPECT_EQ(u.CuentaPalabras(QStringLiteral("len")), 1);
+    EXPECT_EQ(u.CuentaPalabras(QString()), 0);
+    EXPECT_TRUE(u.ExisteEnArreglo(QStringLiteral("fc "), {QStringLiteral("NC"), QStringLiteral("FC")}));
+    EXPECT_EQ(u.NormalizaRuta(QStringLiteral("C:\\tmp")), QStringLiteral("C:/tmp/"));
+    EXPECT_EQ(u.NormalizaRuta(QStringLiteral("/tmp/")), QStringLiteral("/tmp/"));
+    EXPECT_EQ(u.ValorNoNuloTexto(QVariant()), QString());
+    EXPECT_EQ(u.ValorNoNulo(QVariant(5)).toInt(), 5);
+}
+
+TEST(Utilidades, CredencialesIdaYVuelta)
+{
+    UtilidadesComunes u;
+    for (const char* t : {"Quessel", "gatillo", "", "ñandú|x"}) {
+        const QString c = u.CodificaTexto(QString::fromUtf8(t));
+        EXPECT_FALSE(c.contains(u'|'));
+        EXPECT_EQ(u.DecodificaTexto(c), QString::fromUtf8(t));
+    }
+    EXPECT_EQ(u.DecodificaTexto(QStringLiteral("sinCodificar")), QStringLiteral("sinCodificar"));
+}
+
+}  // namespace
