@@ -1,0 +1,10 @@
+#include "session/ModGlobal.h"
+
+namespace ModGlobal {
+
+Perezoso<UtilidadesComunes> gUtilidades;
+Perezoso<LectorIni> gLectorIni;
+Perezoso<InfoSistema> gInfoSistema;
+Perezoso<ComponenteAplicacion> gComponenteAplicacion;
+
+}  // namespace ModGlobal
