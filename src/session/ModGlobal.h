@@ -10,6 +10,7 @@
 #include "platform/perezoso.h"
 #include "platform/sistema.h"
 #include "platform/utilidades_comunes.h"
+#include "session/cartel.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,8 @@ extern Perezoso<ComponenteAplicacion> gComponenteAplicacion;
 // ---- Value formatting and text helpers ---------------------------------------------------
 
 // ---- Progress notice ---------------------------------------------------------------------
+// The program-wide notice of long operations; released at shutdown.
+extern Perezoso<Dll_Display> gCartel;
 
 // ---- Sibling launch, saved-queries file, voucher letter -------------------------------------
 

@@ -1,0 +1,80 @@
+#include "session/cartel.h"
+
+#include "session/ModGlobal.h"
+#include "session/cartel_ventana.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace ModGlobal {
+Perezoso<Dll_Display> gCartel;
+}
+
+Dll_Display::Dll_Display() = default;
+
+Dll_Display::~Dll_Display()
+{
+    // Released after the application object is gone (at program exit) the
+    // window can no longer be destroyed; the process is ending anyway.
+    if (!QCoreApplication::instance())
+        (void)ventana_.release();
+}
+
+Lbf_CtrlDisplay& Dll_Display::ventana()
+{
+    if (!ventana_)
+        ventana_ = std::make_unique<Lbf_CtrlDisplay>();
+    return *ventana_;
+}
+
+QString Dll_Display::ObtieneTextoNoNulo(const QVariant& valor)
+{
+    return valor.isNull() ? QString() : valor.toString();
+}
+
+void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
+{
+    Lbf_CtrlDisplay& v = ventana();
+    v.setWindowTitle(Titulo);
+    v.CmdDisplayCancelar->setVisible(PermiteCancelar);
+    v.show();
+}
+
+void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, const LineaCartel& Linea2,
+                                const LineaCartel& Linea3)
+{
+    Lbf_CtrlDisplay& v = ventana();
+    const LineaCartel* lineas[3] = {&Linea1, &Linea2, &Linea3};
+    for (int i = 0; i < 3; ++i) {
+        if (lineas[i]->has_value())
+            v.LblCtrol[i]->setText(ObtieneTextoNoNulo(**lineas[i]));
+    }
+    if (v.isVisible())
+        v.repaint();
+    Cancelado = v.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::TextoAbortado();
+    // A click waiting now is seen by the next call.
+    QCoreApplication::processEvents();
+}
+
+void Dll_Display::CartelCerrar()
+{
+    if (!ventana_)
+        return;
+    ventana_->hide();
+    ventana_.reset();
+}
+
+void Dll_Display::Siempre_Visible(bool vNewValue)
+{
+    Lbf_CtrlDisplay& v = ventana();
+    if (v.isVisible()) {
+        // Changing the flag hides the window; it comes back where it was.
+        const QRect lugar = v.geometry();
+        v.setWindowFlag(Qt::WindowStaysOnTopHint, vNewValue);
+        v.setGeometry(lugar);
+        v.show();
+    } else {
+        v.setWindowFlag(Qt::WindowStaysOnTopHint, vNewValue);
+    }
+}

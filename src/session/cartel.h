@@ -1,0 +1,38 @@
+#pragma once
+// The progress notice of long operations: open it with a title, update its
+// three lines from the loop (which also answers whether the operator pressed
+// cancel and lets pending events run once), close it at the end.
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+
+class Lbf_CtrlDisplay;
+
+// A line of the notice: absent keeps the line's text, Null shows it empty.
+using LineaCartel = std::optional<QVariant>;
+
+class Dll_Display {
+public:
+    Dll_Display();
+    ~Dll_Display();
+    Dll_Display(const Dll_Display&) = delete;
+    Dll_Display& operator=(const Dll_Display&) = delete;
+
+    void CartelInicio(const QString& Titulo, bool PermiteCancelar);
+    void CartelMostrar(bool& Cancelado, const LineaCartel& Linea1 = std::nullopt,
+                       const LineaCartel& Linea2 = std::nullopt, const LineaCartel& Linea3 = std::nullopt);
+    void CartelCerrar();
+    void Siempre_Visible(bool vNewValue);
+
+    // The window while it exists (nullptr when closed).
+    Lbf_CtrlDisplay* Ventana() const { return ventana_.get(); }
+
+private:
+    Lbf_CtrlDisplay& ventana();
+    static QString ObtieneTextoNoNulo(const QVariant& valor);
+
+    std::unique_ptr<Lbf_CtrlDisplay> ventana_;
+};
