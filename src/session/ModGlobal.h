@@ -16,6 +16,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstdint>
+
+class QWidget;
+
 namespace ModGlobal {
 
 // ---- Module-level service objects (created on first use) -------------------
@@ -25,12 +29,21 @@ extern Perezoso<InfoSistema> gInfoSistema;
 extern Perezoso<ComponenteAplicacion> gComponenteAplicacion;
 
 // ---- Session start-up and shutdown -----------------------------------------
+extern QString gSeccionIni;     // the INI identity section ("MAQUINA|USUARIO")
+extern double gFlatToolbars;    // the INI key FlatToolbars as a number
 
 // ---- Configuration load ------------------------------------------------------
 
 // ---- Access log --------------------------------------------------------------
 
 // ---- Status bar, skin and window icon ----------------------------------------
+// The skin number last read by AplicaSkin.
+extern std::int16_t gEstiloSkin;
+// Loads the skin this workstation's INI section names into the window's
+// "SkinFramework1" and applies it; failures go to the caller.
+void AplicaSkin(QWidget& ventana);
+// The suite's icon and this workstation's toolbar style; never fails.
+void AplicaIconoFormulario(QWidget& ventana);
 
 // ---- Settings store ------------------------------------------------------------
 

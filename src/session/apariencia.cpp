@@ -1,0 +1,99 @@
+// The look every window of the suite shares: the main window's status bar,
+// the skin this workstation chose, the suite's icon and toolbar style.
+#include "session/ModGlobal.h"
+
+#include "platform/numeros.h"
+#include "platform/skin_framework.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QIcon>
+#include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidget>
+
+#include <limits>
+
+namespace ModGlobal {
+
+std::int16_t gEstiloSkin = 0;
+
+namespace {
+
+struct Skin {
+    const char* ruta;      // below the application folder
+    const char* ajustes;   // settings file of a folder skin
+};
+
+Skin SkinDelNumero(int numero)
+{
+    switch (numero) {
+    case 1: return {"Styles/Vista.qss", ""};
+    case 2: return {"Styles/WinXP.Luna.qss", ""};
+    case 3: return {"Styles/WinXP.Royale.qss", ""};
+    case 4: return {"Styles/iTunes", "Normalitunes.ini"};
+    default: return {"Styles/Office2007.qss", ""};
+    }
+}
+
+// The number a value begins with, as a 16-bit integer; one that does not fit
+// reads as none.
+std::int16_t NumeroCorto(const QString& valor)
+{
+    const double n = Numeros::RedondeoPar(Numeros::NumeroInicial(valor), 0);
+    if (n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max())
+        return 0;
+    return static_cast<std::int16_t>(n);
+}
+
+}  // namespace
+
+void AplicaSkin(QWidget& ventana)
+{
+    const QString seccion = gInfoSistema->UsuarioEquipo().toUpper() + QStringLiteral("Styles");
+    QString valor;
+    gLectorIni->LeeClave(QStringLiteral("cn000pr.ini"), seccion, QStringLiteral("Styles"), QStringLiteral("1"), valor);
+    gEstiloSkin = NumeroCorto(valor);
+
+    const Skin skin = SkinDelNumero(gEstiloSkin);
+    const QString ruta = gUtilidades->NormalizaRuta(Sistema::CarpetaAplicacion()) + QLatin1String(skin.ruta);
+
+    auto* control = ventana.findChild<SkinFramework*>(QStringLiteral("SkinFramework1"));
+    if (!control)
+        throw Falla(438, QStringLiteral("El objeto no admite esta propiedad o método: SkinFramework1"));
+    control->LoadSkin(ruta, QLatin1String(skin.ajustes));
+    control->ApplyWindow(&ventana);
+    control->ApplyOptions = control->ApplyOptions | 1;
+}
+
+void AplicaIconoFormulario(QWidget& ventana)
+{
+    Procedimiento p = Procedimiento::Silencioso(QStringLiteral("AplicaIconoFormulario"));
+    QIcon icono;
+    p.paso([&] { icono = QIcon(QPixmap(QStringLiteral(":/ICONQUESSEL"))); });
+    p.paso([&] {
+        if (icono.isNull()) {
+            const QString archivo = Sistema::BuscaArchivo(QDir::currentPath(), QStringLiteral("quessel.ico"));
+            if (!archivo.isEmpty())
+                icono = QIcon(QPixmap(archivo));
+        }
+        ventana.setWindowIcon(icono);
+    });
+    p.paso([&] {
+        if (QString::fromLatin1(ventana.metaObject()->className()).compare(u"FRMMDI", Qt::CaseInsensitive) == 0)
+            return;
+        // Flat toolbars raise their buttons only under the pointer.
+        for (const char* nombre : {"UtilNet1", "TBarRep1", "Util0011"}) {
+            auto* barra = ventana.findChild<QToolBar*>(QLatin1String(nombre));
+            if (!barra)
+                continue;
+            barra->setProperty("StyleBar", gFlatToolbars);
+            for (QToolButton* boton : barra->findChildren<QToolButton*>())
+                boton->setAutoRaise(gFlatToolbars != 0);
+        }
+        QCoreApplication::processEvents();
+    });
+}
+
+}  // namespace ModGlobal
