@@ -1,0 +1,146 @@
+#include "services/escritor_xlsx.h"
+
+#include <QFile>
+#include <xlsxwriter.h>
+
+using namespace Hoja;
+
+namespace {
+
+constexpr qsizetype maximoTexto = 32767;  // characters a cell can hold
+
+QString textoDeError(lxw_error e)
+{
+    return QString::fromUtf8(lxw_strerror(e));
+}
+
+}  // namespace
+
+EscritorXlsx::EscritorXlsx(QString ruta) : ruta_(std::move(ruta)) {}
+
+EscritorXlsx::~EscritorXlsx()
+{
+    if (!cerrado_)
+        Cierra();
+}
+
+void EscritorXlsx::Anota(const QString& falla)
+{
+    if (falla_.isEmpty())
+        falla_ = falla;
+}
+
+void EscritorXlsx::Libro(int hojas, const Plan& plan)
+{
+    if (libro_ || cerrado_) {
+        Anota(QStringLiteral("el libro ya estaba creado"));
+        return;
+    }
+    lxw_workbook_options opciones{};
+    opciones.constant_memory = LXW_TRUE;
+    const QByteArray nombre = QFile::encodeName(ruta_);
+    libro_ = workbook_new_opt(nombre.constData(), &opciones);
+    if (!libro_) {
+        Anota(QStringLiteral("no se pudo crear el archivo"));
+        return;
+    }
+    tamanoFuente_ = plan.tamanoFuente;
+    for (int i = 1; i <= std::max(1, hojas); ++i) {
+        const QByteArray titulo = QStringLiteral("Hoja%1").arg(i).toUtf8();
+        lxw_worksheet* h = workbook_add_worksheet(libro_, titulo.constData());
+        if (!h) {
+            Anota(QStringLiteral("no se pudo agregar la hoja %1").arg(i));
+            continue;
+        }
+        if (i == 1)
+            hoja_ = h;
+    }
+    if (!hoja_)
+        return;
+    for (const auto& [numero, columna] : plan.columnas) {
+        if (!columna.ancho && columna.formato == FormatoNumero::General)
+            continue;
+        const double ancho = columna.ancho.value_or(LXW_DEF_COL_WIDTH);
+        lxw_row_col_options opcionesColumna{};
+        opcionesColumna.hidden = ancho == 0 ? 1 : 0;
+        Estilo estilo;
+        estilo.formato = columna.formato;
+        lxw_format* formato = columna.formato == FormatoNumero::General ? nullptr : Formato(estilo);
+        const auto c = static_cast<lxw_col_t>(numero - 1);
+        const lxw_error e = worksheet_set_column_opt(hoja_, c, c, ancho, formato, &opcionesColumna);
+        if (e != LXW_NO_ERROR)
+            Anota(QStringLiteral("columna %1: %2").arg(numero).arg(textoDeError(e)));
+    }
+    if (plan.horizontal)
+        worksheet_set_landscape(hoja_);
+}
+
+lxw_format* EscritorXlsx::Formato(const Estilo& estilo)
+{
+    if (!estilo.TieneAtributos() && estilo.formato == FormatoNumero::General && tamanoFuente_ == 11)
+        return nullptr;
+    const Clave clave{static_cast<int>(estilo.formato), estilo.negrita, estilo.bordes,
+                      estilo.colorFuente ? static_cast<long long>(*estilo.colorFuente) : -1LL, estilo.colorInterior};
+    if (const auto f = formatos_.find(clave); f != formatos_.end())
+        return f->second;
+    lxw_format* f = workbook_add_format(libro_);
+    format_set_font_size(f, tamanoFuente_);
+    if (estilo.formato != FormatoNumero::General)
+        format_set_num_format(f, TextoFormato(estilo.formato).toUtf8().constData());
+    if (estilo.negrita)
+        format_set_bold(f);
+    if (estilo.colorFuente)
+        format_set_font_color(f, *estilo.colorFuente);
+    if (estilo.bordes)
+        format_set_border(f, LXW_BORDER_THIN);
+    if (estilo.colorInterior) {
+        format_set_pattern(f, LXW_PATTERN_SOLID);
+        format_set_bg_color(f, ColorDePaleta(estilo.colorInterior));
+    }
+    formatos_.emplace(clave, f);
+    return f;
+}
+
+void EscritorXlsx::Escribe(const Fila& fila)
+{
+    if (!hoja_)
+        return;
+    const auto r = static_cast<lxw_row_t>(fila.numero - 1);
+    for (const Celda& celda : fila.celdas) {
+        const auto c = static_cast<lxw_col_t>(celda.columna - 1);
+        lxw_format* formato = Formato(celda.estilo);
+        lxw_error e = LXW_NO_ERROR;
+        switch (celda.valor.tipo) {
+        case Valor::Tipo::Numero:
+            e = worksheet_write_number(hoja_, r, c, celda.valor.numero, formato);
+            break;
+        case Valor::Tipo::Texto:
+            e = worksheet_write_string(hoja_, r, c, celda.valor.texto.left(maximoTexto).toUtf8().constData(), formato);
+            break;
+        case Valor::Tipo::Vacio:
+            if (formato)
+                e = worksheet_write_blank(hoja_, r, c, formato);
+            break;
+        }
+        if (e != LXW_NO_ERROR)
+            Anota(QStringLiteral("fila %1, columna %2: %3").arg(fila.numero).arg(celda.columna).arg(textoDeError(e)));
+    }
+}
+
+QString EscritorXlsx::Cierra()
+{
+    if (cerrado_)
+        return falla_;
+    cerrado_ = true;
+    if (!libro_) {
+        Anota(QStringLiteral("no se creó el libro"));
+        return falla_;
+    }
+    const lxw_error e = workbook_close(libro_);
+    libro_ = nullptr;
+    hoja_ = nullptr;
+    formatos_.clear();
+    if (e != LXW_NO_ERROR)
+        Anota(textoDeError(e));
+    return falla_;
+}

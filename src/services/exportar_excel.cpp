@@ -1,0 +1,303 @@
+#include "services/ModExportarExcel.h"
+
+#include "services/escritor_xlsx.h"
+#include "services/vista_previa_hoja.h"
+#include "session/ModGlobal.h"
+
+#include "platform/avisos.h"
+#include "platform/numeros.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <array>
+#include <cmath>
+
+namespace ModExportarExcel {
+
+std::unique_ptr<AplicacionExcel> gExcelApp;
+
+namespace {
+
+const QString tituloCartel = QStringLiteral("Exportando a Excel");
+const QString tituloAviso = QStringLiteral("Aviso al Operador");
+
+// How the workbooks of the run in progress are made (none: rehearsed).
+AplicacionExcel::NuevaHoja fabricaActual;
+bool enCurso = false;
+
+AplicacionExcel& aplicacion()
+{
+    if (!gExcelApp)
+        throw Falla(Falla::ObjetoNoEstablecido, QStringLiteral("Variable de objeto o bloque With no establecido"));
+    return *gExcelApp;
+}
+
+HojaExcel& hojaActiva()
+{
+    return aplicacion().HojaActiva();
+}
+
+template <class T>
+T& entrada(std::vector<T>& v, int i)
+{
+    if (i < 0 || i >= static_cast<int>(v.size()))
+        throw Falla(Falla::FueraDeRango, QStringLiteral("Subíndice fuera del intervalo"));
+    return v[static_cast<size_t>(i)];
+}
+
+template <class T>
+const T& entrada(const std::vector<T>& v, int i)
+{
+    return entrada(const_cast<std::vector<T>&>(v), i);
+}
+
+// A width as the whole-number array keeps it: rounded half to even, 16 bits.
+int anchoEntero(double ancho)
+{
+    const double r = Numeros::RedondeoPar(ancho, 0);
+    if (!(std::fabs(r) <= 32767))
+        throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
+    return static_cast<int>(r);
+}
+
+std::optional<QDateTime> comoFecha(const QString& texto)
+{
+    return Hoja::LeeFecha(texto);
+}
+
+// ---- The progress notice -----------------------------------------------------
+void cartelInicio() {}
+void cartelMostrar(const QString&) {}
+void cartelCerrar() {}
+
+struct Pedido {
+    bool visible = false;
+    bool vistaPrevia = false;
+};
+
+// The export's calls, in the order it makes them. With avisos, the notice is
+// shown and pending events run before each row and each column.
+struct Recorrido {
+    const FotoLista& lista;
+    bool vistaPrevia;
+    bool soloTildados;
+    std::array<short, 3> fechas;
+
+    Pedido Recorre(bool avisos) const
+    {
+        Procedimiento p = Procedimiento::Silencioso(QStringLiteral("ExportarListViewExcel"));
+        const auto& encabezados = lista.ColumnHeaders;
+        const auto cuenta = [](const EncabezadoLista& e) { return e.Width > 50; };
+
+        int n = 0;
+        std::vector<QString> titulos;
+        std::vector<int> anchos;
+        p.paso([&] { n = static_cast<int>(std::count_if(encabezados.begin(), encabezados.end(), cuenta)); });
+        p.paso([&] {
+            titulos.assign(static_cast<size_t>(n) + 2, QString());
+            anchos.assign(static_cast<size_t>(n) + 2, 0);
+        });
+        for (const EncabezadoLista& e : encabezados) {
+            if (!cuenta(e))
+                continue;
+            p.paso([&] { entrada(titulos, e.Position) = e.Text; });
+            p.paso([&] { entrada(anchos, e.Position) = anchoEntero(e.Width); });
+        }
+        p.paso([&] {
+            short hojas = 0;
+            CreaLibroExcel(hojas);
+        });
+        p.paso([&] { FormateaEncabezadoExcel(static_cast<int>(titulos.size()), titulos, anchos); });
+        for (const short f : fechas) {
+            if (f < 0)
+                continue;
+            p.paso([&] { hojaActiva().SeleccionaColumna(f); });
+            p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
+            p.paso([&] { hojaActiva().AutoAjusta(); });
+        }
+        if (avisos)
+            p.paso([&] { cartelInicio(); });
+
+        int fila = 1;
+        for (const FilaLista& item : lista.ListItems) {
+            if (soloTildados && !item.Checked)
+                continue;
+            ++fila;
+            if (avisos)
+                QCoreApplication::processEvents();
+            for (size_t c = 1; c <= encabezados.size(); ++c) {
+                const EncabezadoLista& e = encabezados[c - 1];
+                if (avisos) {
+                    QCoreApplication::processEvents();
+                    // A missing sub-item leaves the notice as it was.
+                    if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
+                        p.paso([&] { cartelMostrar(item.SubItems[static_cast<qsizetype>(c) - 2].trimmed()); });
+                }
+                if (!cuenta(e))
+                    continue;
+                const int r = fila + 1;
+                if (c == 1) {
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, item.Text.trimmed()); });
+                    continue;
+                }
+                const QString t = item.SubItems.value(static_cast<qsizetype>(c) - 2);
+                bool importe = false;
+                p.paso([&] { importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda(); });
+                if (importe) {
+                    p.paso([&] { hojaActiva().FormatoCelda(r, e.Position, Hoja::FormatoNumero::Importe); });
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, t.trimmed()); });
+                } else if (const auto fecha = comoFecha(t)) {
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, fecha->date().toString(QStringLiteral("yyyy/MM/dd"))); });
+                    p.paso([&] { hojaActiva().SeleccionaColumna(e.Position); });
+                    p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
+                    p.paso([&] { hojaActiva().AutoAjusta(); });
+                } else {
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, t.trimmed()); });
+                }
+            }
+        }
+
+        if (avisos)
+            p.paso([&] { cartelCerrar(); });
+        p.paso([&] { aplicacion().Visible = true; });
+        if (vistaPrevia) {
+            p.paso([&] { hojaActiva().Horizontal(); });
+            p.paso([&] { aplicacion().VistaPrevia(); });
+        }
+        Pedido pedido;
+        if (gExcelApp) {
+            pedido.visible = gExcelApp->Visible;
+            pedido.vistaPrevia = gExcelApp->VistaPreviaPedida();
+        }
+        gExcelApp.reset();
+        return pedido;
+    }
+
+    // The sheet's final state, learnt by rehearsing the run.
+    Hoja::Plan Ensaya() const
+    {
+        Hoja::Plan plan;
+        Corre(false, nullptr, nullptr, &plan);
+        return plan;
+    }
+
+    // One run. Without a destination the sheet is rehearsed and its final
+    // state learnt; with one, its rows go there in their final form.
+    Pedido Corre(bool avisos, const Hoja::Plan* plan, Hoja::Destino* destino, Hoja::Plan* aprendido = nullptr) const
+    {
+        std::shared_ptr<HojaExcel> hoja;
+        fabricaActual = [&](int hojas) {
+            if (plan && destino) {
+                destino->Libro(hojas, *plan);
+                hoja = std::make_shared<HojaExcel>(*plan, *destino);
+            } else {
+                hoja = std::make_shared<HojaExcel>();
+            }
+            return hoja;
+        };
+        const Pedido pedido = Recorre(avisos);
+        fabricaActual = nullptr;
+        if (hoja) {
+            hoja->Termina();
+            if (aprendido)
+                *aprendido = hoja->Plan();
+        }
+        return pedido;
+    }
+};
+
+// A new, uniquely named workbook file in the temporary folder; empty when
+// there is no such folder.
+QString archivoNuevo()
+{
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (carpeta.isEmpty())
+        return QString();
+    QTemporaryFile archivo(QDir(carpeta).filePath(QStringLiteral("Libro_XXXXXX.xlsx")));
+    archivo.setAutoRemove(false);
+    if (!archivo.open())
+        return QDir(carpeta).filePath(QStringLiteral("Libro.xlsx"));
+    return archivo.fileName();
+}
+
+}  // namespace
+
+void CreaLibroExcel(short& CantidadHojas)
+{
+    gExcelApp = std::make_unique<AplicacionExcel>(fabricaActual);
+    gExcelApp->Visible = false;
+    if (CantidadHojas == 0)
+        CantidadHojas = 2;
+    gExcelApp->SheetsInNewWorkbook(CantidadHojas);
+    gExcelApp->AgregaLibro();
+}
+
+void FormateaEncabezadoExcel(int CantidadColumnas, const std::vector<QString>& Titulos, const std::vector<int>& Anchos)
+{
+    HojaExcel& hoja = hojaActiva();
+    const int ultima = CantidadColumnas - 1;
+    hoja.TamanoFuente(11);
+    hoja.Bordes(1, 1, ultima);
+    for (int j = 1; j <= ultima; ++j)
+        hoja.ColorInterior(1, j, 5);
+    hoja.ColorFuente(1, 1, ultima, 0xFFFFFF);
+    hoja.Negrita(1, 1, ultima, true);
+    for (int j = 1; j <= ultima; ++j)
+        hoja.Asigna(1, j, entrada(Titulos, j));
+    for (int j = 1; j <= static_cast<int>(Anchos.size()) - 2; ++j)
+        hoja.AnchoColumna(j, entrada(Anchos, j) / 90.0);
+}
+
+Hoja::Plan HojaExportada(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                         short ColumnaFecha2, short ColumnaFecha3, Hoja::Destino& Destino)
+{
+    const Recorrido recorrido{Lista, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
+    const Hoja::Plan plan = recorrido.Ensaya();
+    recorrido.Corre(false, &plan, &Destino);
+    return plan;
+}
+
+void ExportarListViewExcel(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                           short ColumnaFecha2, short ColumnaFecha3)
+{
+    // Pending events run while it works: a second click must not start another.
+    if (enCurso)
+        return;
+    enCurso = true;
+    struct Fin {
+        ~Fin() { enCurso = false; }
+    } fin;
+
+    const FotoLista foto = Lista;
+    const Recorrido recorrido{foto, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
+
+    // The sheet is written row by row, so its final state (the columns'
+    // formats, the widths of the last autofit) is learnt first.
+    const Hoja::Plan plan = recorrido.Ensaya();
+
+    const QString ruta = archivoNuevo();
+    if (ruta.isEmpty()) {
+        MsgBox(QStringLiteral("No se pudo guardar el libro de Excel: no se encontró la carpeta temporal."),
+               Avisos::Exclamacion, tituloAviso);
+        return;
+    }
+    EscritorXlsx escritor(ruta);
+    const Pedido pedido = recorrido.Corre(true, &plan, &escritor);
+    const QString falla = escritor.Cierra();
+    if (!falla.isEmpty()) {
+        MsgBox(QStringLiteral("No se pudo guardar el libro de Excel en\n%1\n(%2).").arg(ruta, falla),
+               Avisos::Exclamacion, tituloAviso);
+        return;
+    }
+    if (!pedido.visible)
+        return;
+    if (!Sistema::AbrirArchivo(ruta))
+        MsgBox(QStringLiteral("El libro de Excel quedó guardado en\n%1\npero no se pudo abrir.").arg(ruta),
+               Avisos::Exclamacion, tituloAviso);
+    if (pedido.vistaPrevia)
+        MuestraVistaPrevia([&](Hoja::Destino& destino) { recorrido.Corre(false, &plan, &destino); });
+}
+
+}  // namespace ModExportarExcel

@@ -1,0 +1,493 @@
+#include "services/hoja_excel.h"
+
+#include "platform/falla.h"
+#include "platform/numeros.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace Hoja {
+
+namespace {
+
+const QDate origenSerie(1899, 12, 30);
+constexpr double ultimoSerie = 2958466.0;  // 1 Jan 10000
+
+bool esDigito(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Digits from i on; their count and value.
+int leeDigitos(QStringView t, qsizetype& i, int& valor)
+{
+    int n = 0;
+    valor = 0;
+    while (i < t.size() && esDigito(t[i]) && n < 9) {
+        valor = valor * 10 + (t[i].unicode() - u'0');
+        ++i;
+        ++n;
+    }
+    return n;
+}
+
+std::optional<QTime> leeHora(QStringView t)
+{
+    qsizetype i = 0;
+    int h = 0, m = 0, s = 0;
+    const int nh = leeDigitos(t, i, h);
+    if (nh < 1 || nh > 2 || i >= t.size() || t[i] != u':')
+        return std::nullopt;
+    ++i;
+    if (leeDigitos(t, i, m) != 2)
+        return std::nullopt;
+    if (i < t.size()) {
+        if (t[i] != u':')
+            return std::nullopt;
+        ++i;
+        if (leeDigitos(t, i, s) != 2 || i != t.size())
+            return std::nullopt;
+    }
+    const QTime hora(h, m, s);
+    if (!hora.isValid())
+        return std::nullopt;
+    return hora;
+}
+
+std::optional<QDate> leeDia(QStringView t)
+{
+    qsizetype i = 0;
+    int a = 0, b = 0, c = 0;
+    const int na = leeDigitos(t, i, a);
+    if (na < 1 || i >= t.size() || (t[i] != u'/' && t[i] != u'-'))
+        return std::nullopt;
+    const QChar sep = t[i++];
+    const int nb = leeDigitos(t, i, b);
+    if (nb < 1 || nb > 2 || i >= t.size() || t[i] != sep)
+        return std::nullopt;
+    ++i;
+    const int nc = leeDigitos(t, i, c);
+    if (i != t.size())
+        return std::nullopt;
+    QDate d;
+    if (na == 4 && nc >= 1 && nc <= 2) {
+        d = QDate(a, b, c);  // year first
+    } else if (na <= 2 && (nc == 2 || nc == 4)) {
+        const int anio = nc == 4 ? c : (c < 30 ? 2000 + c : 1900 + c);
+        d = QDate(anio, b, a);
+    }
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+// The spreadsheet counts a 29 February 1900, so its first 60 days sit one day late.
+QString textoFecha(qint64 serie)
+{
+    if (serie == 0)
+        return QStringLiteral("00/01/1900");
+    if (serie == 60)
+        return QStringLiteral("29/02/1900");
+    const QDate dia = serie < 60 ? QDate(1899, 12, 31).addDays(serie) : origenSerie.addDays(serie);
+    return dia.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString textoGeneral(double v)
+{
+    if (v == std::floor(v) && std::fabs(v) < 1e11)
+        return QString::number(static_cast<qlonglong>(v));
+    QString s = QString::number(v, 'g', 10);
+    s.replace(QStringLiteral("."), QLocale().decimalPoint());
+    s.replace(u'e', u'E');
+    return s;
+}
+
+}  // namespace
+
+QString TextoFormato(FormatoNumero formato)
+{
+    switch (formato) {
+    case FormatoNumero::Importe: return QStringLiteral("#,##0.00");
+    case FormatoNumero::Fecha: return QStringLiteral("dd/mm/yyyy");
+    case FormatoNumero::General: break;
+    }
+    return QStringLiteral("General");
+}
+
+std::optional<double> LeeNumero(QStringView texto)
+{
+    const QStringView t = texto.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    const QStringView cuerpo = t.mid(i);
+    if (cuerpo.isEmpty())
+        return std::nullopt;
+    if (cuerpo.size() > 1 && cuerpo[0] == u'0' && esDigito(cuerpo[1]))
+        return std::nullopt;  // a code such as "00123"
+
+    // Groups of digits and the signs between them.
+    std::vector<qsizetype> grupos;
+    std::vector<QChar> signos;
+    qsizetype largo = 0;
+    for (const QChar c : cuerpo) {
+        if (esDigito(c)) {
+            ++largo;
+        } else if (c == u'.' || c == u',') {
+            grupos.push_back(largo);
+            signos.push_back(c);
+            largo = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    grupos.push_back(largo);
+    if (grupos.back() == 0)
+        return std::nullopt;
+    if (signos.size() > 1) {
+        // Thousands by one sign, and at most one decimal sign (the other) at the end.
+        const QChar miles = signos.front();
+        size_t ultimoMiles = signos.size();
+        if (signos.back() != miles)
+            --ultimoMiles;
+        for (size_t k = 0; k < ultimoMiles; ++k)
+            if (signos[k] != miles)
+                return std::nullopt;
+        if (grupos.front() < 1 || grupos.front() > 3)
+            return std::nullopt;
+        for (size_t k = 1; k <= ultimoMiles; ++k)
+            if (grupos[k] != 3)
+                return std::nullopt;
+    }
+    const auto canonico = Numeros::Canonico(t);
+    if (!canonico)
+        return std::nullopt;
+    bool ok = false;
+    const double v = canonico->toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<QDateTime> LeeFecha(QStringView texto)
+{
+    const QStringView t = texto.trimmed();
+    const qsizetype blanco = t.indexOf(u' ');
+    const auto dia = leeDia(blanco < 0 ? t : t.left(blanco));
+    if (!dia)
+        return std::nullopt;
+    QTime hora(0, 0);
+    if (blanco >= 0) {
+        const auto h = leeHora(t.mid(blanco).trimmed());
+        if (!h)
+            return std::nullopt;
+        hora = *h;
+    }
+    return QDateTime(*dia, hora, Qt::UTC);  // no time zone: nothing to look up
+}
+
+double NumeroDeSerie(const QDateTime& fecha)
+{
+    return static_cast<double>(origenSerie.daysTo(fecha.date())) + fecha.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+Valor LeeValor(const QString& texto)
+{
+    Valor v;
+    if (texto.isEmpty())
+        return v;
+    if (const auto n = LeeNumero(texto)) {
+        v.tipo = Valor::Tipo::Numero;
+        v.numero = *n;
+    } else if (const auto f = LeeFecha(texto)) {
+        v.tipo = Valor::Tipo::Numero;
+        v.numero = NumeroDeSerie(*f);
+        v.esFecha = true;
+    } else {
+        v.tipo = Valor::Tipo::Texto;
+        v.texto = texto;
+    }
+    return v;
+}
+
+QString TextoMostrado(const Valor& valor, FormatoNumero formato)
+{
+    switch (valor.tipo) {
+    case Valor::Tipo::Vacio: return QString();
+    case Valor::Tipo::Texto: return valor.texto;
+    case Valor::Tipo::Numero: break;
+    }
+    switch (formato) {
+    case FormatoNumero::Importe: return QLocale().toString(valor.numero, 'f', 2);
+    case FormatoNumero::Fecha:
+        if (valor.numero < 0 || valor.numero >= ultimoSerie)
+            return QString(10, u'#');
+        return textoFecha(static_cast<qint64>(std::floor(valor.numero)));
+    case FormatoNumero::General: break;
+    }
+    return textoGeneral(valor.numero);
+}
+
+double AnchoAjustado(qsizetype caracteres)
+{
+    // Calibri 11: about 1.1 digit widths per character, and the cell's margins.
+    const double ancho = 1.1 * static_cast<double>(caracteres) + 0.71;
+    return std::min(255.0, std::round(ancho * 100.0) / 100.0);
+}
+
+std::uint32_t ColorDePaleta(int indice)
+{
+    static constexpr std::uint32_t paleta[56] = {
+        0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
+        0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
+        0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
+        0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
+        0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+        0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
+        0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,
+    };
+    if (indice < 1 || indice > 56)
+        return 0xFFFFFF;
+    return paleta[indice - 1];
+}
+
+}  // namespace Hoja
+
+using namespace Hoja;
+
+namespace {
+
+[[noreturn]] void rehusa()
+{
+    throw Falla(1004, QStringLiteral("Error definido por la aplicación o el objeto"), QStringLiteral("Excel"));
+}
+
+// Shown lengths of a value under each number format.
+std::array<qsizetype, CantidadFormatos> largos(const Valor& v)
+{
+    std::array<qsizetype, CantidadFormatos> r{};
+    if (v.tipo == Valor::Tipo::Texto)
+        r.fill(v.texto.size());
+    else if (v.tipo == Valor::Tipo::Numero)
+        for (int f = 0; f < CantidadFormatos; ++f)
+            r[f] = TextoMostrado(v, static_cast<FormatoNumero>(f)).size();
+    return r;
+}
+
+}  // namespace
+
+void HojaExcel::ValidaColumna(int columna)
+{
+    if (columna < 1 || columna > MaximoColumnas)
+        rehusa();
+}
+
+void HojaExcel::IrAFila(int fila)
+{
+    if (terminada_ || fila < 1 || fila > MaximoFilas || fila < fila_)
+        rehusa();
+    if (fila > fila_) {
+        CierraFila();
+        fila_ = fila;
+    }
+}
+
+HojaExcel::Pendiente& HojaExcel::CeldaPendiente(int fila, int columna)
+{
+    ValidaColumna(columna);
+    IrAFila(fila);
+    columnas_.try_emplace(columna);
+    return pendientes_[columna];
+}
+
+bool HojaExcel::RigePropio(const Pendiente& p, const Columna& c) const
+{
+    return p.formatoPropio && p.cuando > c.ultimoFormato;
+}
+
+FormatoNumero HojaExcel::FormatoVigente(const Pendiente& p, const Columna& c) const
+{
+    return RigePropio(p, c) ? p.estilo.formato : c.formato;
+}
+
+void HojaExcel::TamanoFuente(double puntos)
+{
+    if (puntos < 1 || puntos > 409)
+        rehusa();
+    tamanoFuente_ = puntos;
+}
+
+void HojaExcel::Bordes(int fila, int desde, int hasta)
+{
+    ValidaColumna(desde);
+    ValidaColumna(hasta);
+    for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
+        CeldaPendiente(fila, c).estilo.bordes = true;
+}
+
+void HojaExcel::ColorInterior(int fila, int columna, int indice)
+{
+    if (indice < 1 || indice > 56)
+        rehusa();
+    CeldaPendiente(fila, columna).estilo.colorInterior = indice;
+}
+
+void HojaExcel::ColorFuente(int fila, int desde, int hasta, std::uint32_t color)
+{
+    ValidaColumna(desde);
+    ValidaColumna(hasta);
+    for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
+        CeldaPendiente(fila, c).estilo.colorFuente = color & 0xFFFFFF;
+}
+
+void HojaExcel::Negrita(int fila, int desde, int hasta, bool negrita)
+{
+    ValidaColumna(desde);
+    ValidaColumna(hasta);
+    for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
+        CeldaPendiente(fila, c).estilo.negrita = negrita;
+}
+
+void HojaExcel::Asigna(int fila, int columna, const QString& texto)
+{
+    Valor valor = LeeValor(texto);
+    Pendiente& p = CeldaPendiente(fila, columna);
+    // A date typed into a cell of no particular format takes a date format.
+    if (valor.esFecha && FormatoVigente(p, columnas_[columna].columna) == FormatoNumero::General) {
+        p.estilo.formato = FormatoNumero::Fecha;
+        p.formatoPropio = true;
+        p.cuando = ++reloj_;
+    }
+    p.valor = std::move(valor);
+}
+
+void HojaExcel::FormatoCelda(int fila, int columna, FormatoNumero formato)
+{
+    Pendiente& p = CeldaPendiente(fila, columna);
+    p.estilo.formato = formato;
+    p.formatoPropio = true;
+    p.cuando = ++reloj_;
+}
+
+void HojaExcel::SeleccionaColumna(int columna)
+{
+    ValidaColumna(columna);
+    seleccionColumna_ = true;
+    seleccion_ = columna;
+}
+
+void HojaExcel::FormatoSeleccion(FormatoNumero formato)
+{
+    if (seleccionColumna_)
+        FormatoColumna(seleccion_, formato);
+    else
+        FormatoCelda(1, 1, formato);
+}
+
+void HojaExcel::FormatoColumna(int columna, FormatoNumero formato)
+{
+    ValidaColumna(columna);
+    if (terminada_)
+        rehusa();
+    EstadoColumna& e = columnas_[columna];
+    e.columna.formato = formato;
+    e.columna.ultimoFormato = ++reloj_;
+    // The cells that kept their own format now follow the column's.
+    for (int f = 0; f < CantidadFormatos; ++f)
+        e.medidas.siguen[f] = std::max(e.medidas.siguen[f], e.medidas.propias[f]);
+    e.medidas.propias.fill(0);
+    e.medidas.propiasComoEstan = 0;
+}
+
+void HojaExcel::AutoAjusta()
+{
+    if (terminada_)
+        rehusa();
+    if (plan_)
+        return;  // the widths are the plan's
+    for (auto& [numero, e] : columnas_) {
+        if (e.columna.ancho && *e.columna.ancho == 0)
+            continue;
+        qsizetype mayor = std::max(e.medidas.siguen[static_cast<int>(e.columna.formato)], e.medidas.propiasComoEstan);
+        if (const auto p = pendientes_.find(numero); p != pendientes_.end())
+            mayor = std::max(mayor, TextoMostrado(p->second.valor, FormatoVigente(p->second, e.columna)).size());
+        if (mayor > 0)
+            e.columna.ancho = AnchoAjustado(mayor);
+    }
+}
+
+void HojaExcel::AnchoColumna(int columna, double ancho)
+{
+    ValidaColumna(columna);
+    if (terminada_ || !(ancho >= 0 && ancho <= 255))
+        rehusa();
+    columnas_[columna].columna.ancho = ancho;
+}
+
+void HojaExcel::Horizontal()
+{
+    if (terminada_)
+        rehusa();
+    horizontal_ = true;
+}
+
+void HojaExcel::CierraFila()
+{
+    if (pendientes_.empty())
+        return;
+    ultimaFila_ = fila_;
+    ultimaColumna_ = std::max(ultimaColumna_, pendientes_.rbegin()->first);
+    if (!plan_) {
+        for (const auto& [numero, p] : pendientes_) {
+            if (p.valor.tipo == Valor::Tipo::Vacio)
+                continue;
+            Medidas& m = columnas_[numero].medidas;
+            const auto l = largos(p.valor);
+            if (RigePropio(p, columnas_[numero].columna)) {
+                for (int f = 0; f < CantidadFormatos; ++f)
+                    m.propias[f] = std::max(m.propias[f], l[f]);
+                m.propiasComoEstan = std::max(m.propiasComoEstan, l[static_cast<int>(p.estilo.formato)]);
+            } else {
+                for (int f = 0; f < CantidadFormatos; ++f)
+                    m.siguen[f] = std::max(m.siguen[f], l[f]);
+            }
+        }
+    } else if (destino_) {
+        Fila fila;
+        fila.numero = fila_;
+        fila.celdas.reserve(pendientes_.size());
+        static const Columna sinPlan;
+        for (auto& [numero, p] : pendientes_) {
+            const auto c = plan_->columnas.find(numero);
+            const Columna& alFinal = c == plan_->columnas.end() ? sinPlan : c->second;
+            p.estilo.formato = FormatoVigente(p, alFinal);
+            if (p.valor.tipo == Valor::Tipo::Vacio && !p.estilo.TieneAtributos() && p.estilo.formato == alFinal.formato)
+                continue;  // nothing the column does not already say
+            fila.celdas.push_back({numero, std::move(p.valor), p.estilo});
+        }
+        if (!fila.celdas.empty())
+            destino_->Escribe(fila);
+    }
+    pendientes_.clear();
+}
+
+void HojaExcel::Termina()
+{
+    if (terminada_)
+        return;
+    CierraFila();
+    terminada_ = true;
+}
+
+Plan HojaExcel::Plan() const
+{
+    Hoja::Plan r;
+    for (const auto& [numero, e] : columnas_)
+        r.columnas[numero] = e.columna;
+    r.tamanoFuente = tamanoFuente_;
+    r.horizontal = horizontal_;
+    r.ultimaColumna = std::max(ultimaColumna_, pendientes_.empty() ? 0 : pendientes_.rbegin()->first);
+    r.ultimaFila = pendientes_.empty() ? ultimaFila_ : fila_;
+    return r;
+}

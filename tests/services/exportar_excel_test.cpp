@@ -1,0 +1,206 @@
+#include "hoja_en_memoria.h"
+#include "services/ModExportarExcel.h"
+#include "support/avisos_grabados.h"
+#include "support/carpeta_temporal.h"
+
+#include "platform/sistema.h"
+
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace ModExportarExcel;
+
+namespace {
+
+FotoLista lista()
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 1500, 1}, {"Descripción", 3000, 2}, {"UD", 0, 3}, {"Costo ", 1200, 4}};
+    l.ListItems = {
+        {"A001", {"Pan lactal (u)", "UN", "    1234,50"}, false},
+        {"A002", {"Torta & <crema>", "UN", "      0,00"}, false},
+        {"A003", {"Medialuna", "UN", "12,5"}, false},
+    };
+    return l;
+}
+
+// The workbooks go to a folder of the test's own; the desktop is never reached.
+class Exportacion : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tmpAnterior_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", carpeta_.Ruta().toLocal8Bit());
+        Sistema::FijarAbridor([this](const QString& archivo) {
+            abiertos.push_back(archivo);
+            return abre;
+        });
+    }
+    void TearDown() override
+    {
+        Sistema::FijarAbridor(nullptr);
+        qputenv("TMPDIR", tmpAnterior_);
+    }
+
+    CarpetaTemporal carpeta_;
+    AvisosGrabados avisos;
+    std::vector<QString> abiertos;
+    bool abre = true;
+
+private:
+    QByteArray tmpAnterior_;
+};
+
+// The attributes of cell style number i of styles.xml.
+QString estiloDeCelda(const QByteArray& estilos, int i)
+{
+    const QString texto = QString::fromUtf8(estilos);
+    const qsizetype desde = texto.indexOf(QStringLiteral("<cellXfs"));
+    QRegularExpression xf(QStringLiteral("<xf [^>]*>"));
+    auto it = xf.globalMatch(texto.mid(desde));
+    for (int k = 0; it.hasNext(); ++k) {
+        const QString m = it.next().captured(0);
+        if (k == i)
+            return m;
+    }
+    return QString();
+}
+
+// The number format code of cell style number i.
+QString formatoDeCelda(const QByteArray& estilos, int i)
+{
+    const auto id = QRegularExpression(QStringLiteral("numFmtId=\"(\\d+)\"")).match(estiloDeCelda(estilos, i));
+    if (!id.hasMatch() || id.captured(1) == "0")
+        return QStringLiteral("General");
+    const QRegularExpression codigo(QStringLiteral("<numFmt numFmtId=\"%1\" formatCode=\"([^\"]*)\"").arg(id.captured(1)));
+    return codigo.match(QString::fromUtf8(estilos)).captured(1);
+}
+
+int estiloEn(const QString& hoja, const QString& celda)
+{
+    const QRegularExpression re(QStringLiteral("<c r=\"%1\" s=\"(\\d+)\"").arg(celda));
+    const auto m = re.match(hoja);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+TEST_F(Exportacion, ElLibroEscritoSeLeeConSusCeldasFormatosYPagina)
+{
+    int paginas = 0;
+    QPageLayout::Orientation orientacion = QPageLayout::Portrait;
+    avisos.ResponderDialogo([&](QDialog& d) {
+        auto* vista = d.findChild<QPrintPreviewWidget*>();
+        EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&d), nullptr);
+        if (vista) {
+            vista->updatePreview();
+            paginas = vista->pageCount();
+            orientacion = vista->orientation();
+        }
+        return 0;
+    });
+    ExportarListViewExcel(lista(), true, false, -1, -1, -1);
+
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QString ruta = abiertos.front();
+    EXPECT_TRUE(ruta.startsWith(carpeta_.Ruta()));
+    EXPECT_TRUE(ruta.endsWith(".xlsx"));
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_EQ(avisos.dialogosMostrados, 1);
+    EXPECT_EQ(paginas, 1);
+    EXPECT_EQ(orientacion, QPageLayout::Landscape);
+
+    const QString hoja = QString::fromUtf8(ParteDelLibro(ruta, "xl/worksheets/sheet1.xml"));
+    const QByteArray estilos = ParteDelLibro(ruta, "xl/styles.xml");
+    ASSERT_FALSE(hoja.isEmpty());
+    EXPECT_TRUE(hoja.contains("<pageSetup orientation=\"landscape\""));
+    EXPECT_FALSE(ParteDelLibro(ruta, "xl/worksheets/sheet2.xml").isEmpty());
+    EXPECT_TRUE(ParteDelLibro(ruta, "xl/workbook.xml").contains("name=\"Hoja2\""));
+
+    // Header: titles as text, white bold on a blue fill with borders, to column N + 1.
+    EXPECT_TRUE(hoja.contains("<t>Código</t>"));
+    EXPECT_TRUE(hoja.contains("<t xml:space=\"preserve\">Costo </t>"));
+    const QString titulo = estiloDeCelda(estilos, estiloEn(hoja, "A1"));
+    EXPECT_TRUE(titulo.contains("applyFill=\"1\"") && titulo.contains("applyBorder=\"1\"")) << titulo.toStdString();
+    EXPECT_EQ(estiloEn(hoja, "D1"), estiloEn(hoja, "A1"));
+    EXPECT_EQ(estiloEn(hoja, "C1"), estiloEn(hoja, "A1"));
+    EXPECT_TRUE(estilos.contains("<fgColor rgb=\"FF0000FF\"/>"));
+    EXPECT_TRUE(estilos.contains("<b/>"));
+    EXPECT_TRUE(estilos.contains("<color rgb=\"FFFFFFFF\"/>"));
+
+    // Row 2 empty; amounts are numbers with the amount format, the rest text.
+    EXPECT_FALSE(hoja.contains("<row r=\"2\""));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"D3\" s=\"\\d+\"><v>1234.5</v></c>")));
+    EXPECT_EQ(formatoDeCelda(estilos, estiloEn(hoja, "D3")), "#,##0.00");
+    EXPECT_TRUE(hoja.contains("<t>Torta &amp; &lt;crema&gt;</t>"));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"D4\"><v>0</v></c>")));
+
+    // Widths: list width / 90 (16.67 characters, stored with the cell margins); the hidden unit.
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<col min=\"1\" max=\"1\" width=\"17.4\\d*\"")));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<col min=\"3\" max=\"3\" width=\"0\" hidden=\"1\"")));
+}
+
+TEST_F(Exportacion, LasFechasSeEscribenComoFechas)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Vence", 900, 2}};
+    l.ListItems = {{"A1", {"12,5"}, false}, {"A2", {"15/03/2024"}, false}};
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QString hoja = QString::fromUtf8(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml"));
+    const QByteArray estilos = ParteDelLibro(abiertos[0], "xl/styles.xml");
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"B4\" s=\"\\d+\"><v>45366</v></c>")));
+    // The date reformatted the amount above it and the column.
+    EXPECT_EQ(formatoDeCelda(estilos, estiloEn(hoja, "B4")), "dd/mm/yyyy");
+    EXPECT_EQ(formatoDeCelda(estilos, estiloEn(hoja, "B3")), "dd/mm/yyyy");
+    const auto columna = QRegularExpression("<col min=\"2\" max=\"2\" width=\"[0-9.]+\" style=\"(\\d+)\"").match(hoja);
+    ASSERT_TRUE(columna.hasMatch());
+    EXPECT_EQ(formatoDeCelda(estilos, columna.captured(1).toInt()), "dd/mm/yyyy");
+}
+
+TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
+{
+    // The workbook cannot be written (the temporary folder is a file): nothing is opened.
+    carpeta_.Escribe("archivo", "x");
+    qputenv("TMPDIR", carpeta_.Archivo("archivo").toLocal8Bit());
+    ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    EXPECT_TRUE(abiertos.empty());
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].titulo, "Aviso al Operador");
+    EXPECT_TRUE(avisos.preguntas[0].texto.startsWith("No se pudo guardar el libro de Excel"));
+    // Nor without a temporary folder (nothing is written anywhere else).
+    qputenv("TMPDIR", carpeta_.Archivo("no-existe").toLocal8Bit());
+    ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    EXPECT_TRUE(abiertos.empty());
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_TRUE(avisos.preguntas[1].texto.startsWith("No se pudo guardar el libro de Excel"));
+    avisos.preguntas.clear();
+
+    // Written but not opened: the box names the saved file.
+    qputenv("TMPDIR", carpeta_.Ruta().toLocal8Bit());
+    abre = false;
+    ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].titulo, "Aviso al Operador");
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(abiertos[0]));
+    EXPECT_TRUE(QFileInfo(abiertos[0]).size() > 0);
+}
+
+TEST_F(Exportacion, NoSeReentraYSeEscribeLaListaDelComienzo)
+{
+    FotoLista l = lista();
+    // While it runs, pending events clear the list and click the button again.
+    QTimer::singleShot(0, [&] {
+        l.ListItems.clear();
+        ExportarListViewExcel(l, false, false, -1, -1, -1);
+    });
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QString hoja = QString::fromUtf8(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml"));
+    EXPECT_TRUE(hoja.contains("<t>A003</t>"));
+}

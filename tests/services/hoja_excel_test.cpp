@@ -1,0 +1,205 @@
+#include "hoja_en_memoria.h"
+#include "services/ModExportarExcel.h"
+
+#include "platform/falla.h"
+
+#include <gtest/gtest.h>
+
+using namespace ModExportarExcel;
+using Hoja::FormatoNumero;
+using Tipo = Hoja::Valor::Tipo;
+
+namespace {
+
+// An article list: a hidden unit column, a brand column exactly 50 wide, and a
+// last column whose position lies past N + 1.
+FotoLista listaDeArticulos()
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 1500, 1}, {"Descripción", 3000, 2}, {"UD", 0, 3},
+                       {"Costo ", 1200, 4}, {"Marca", 50, 5},         {"Rubro", 1800, 6}};
+    l.ListItems = {
+        {"A001 ", {"Pan lactal (u)", "UN", "    1234,50", "001-ACME", "10-Panificados"}, true},
+        {"A002", {"Torta"}, false},
+        {"00017", {"Medialuna", "UN", "      0,00", "002-XYZ", "11-Facturas"}, true},
+    };
+    return l;
+}
+
+HojaEnMemoria exporta(const FotoLista& l, bool soloTildados = false, short f1 = -1, short f2 = -1)
+{
+    HojaEnMemoria h;
+    HojaExportada(l, false, soloTildados, f1, f2, -1, h);
+    return h;
+}
+
+}  // namespace
+
+TEST(HojaExportada, ColumnasQueCuentanTitulosYAnchos)
+{
+    const HojaEnMemoria h = exporta(listaDeArticulos());
+    EXPECT_EQ(h.hojas, 2);
+
+    // N = 4: the header reaches column 5, one coloured cell past the last title.
+    EXPECT_EQ(h.Muestra(1, 1), "Código");
+    EXPECT_EQ(h.Muestra(1, 2), "Descripción");
+    EXPECT_EQ(h.Muestra(1, 4), "Costo ");
+    for (int c = 1; c <= 5; ++c) {
+        const Hoja::Celda* celda = h.En(1, c);
+        ASSERT_NE(celda, nullptr) << c;
+        EXPECT_TRUE(celda->estilo.bordes && celda->estilo.negrita) << c;
+        EXPECT_EQ(celda->estilo.colorInterior, 5) << c;
+        EXPECT_EQ(celda->estilo.colorFuente, 0xFFFFFFu) << c;
+    }
+    EXPECT_EQ(h.En(1, 3)->valor.tipo, Tipo::Vacio);
+    EXPECT_EQ(h.En(1, 5)->valor.tipo, Tipo::Vacio);
+    // "Rubro" sits at 6, past N + 1: no title and no width, but its cells.
+    EXPECT_EQ(h.En(1, 6), nullptr);
+    EXPECT_EQ(h.Muestra(3, 6), "10-Panificados");
+
+    // Widths (list width / 90) for columns 1 to N; the hidden unit's place stays 0.
+    EXPECT_DOUBLE_EQ(*h.plan.columnas.at(1).ancho, 1500 / 90.0);
+    EXPECT_DOUBLE_EQ(*h.plan.columnas.at(2).ancho, 3000 / 90.0);
+    EXPECT_EQ(*h.plan.columnas.at(3).ancho, 0);
+    EXPECT_DOUBLE_EQ(*h.plan.columnas.at(4).ancho, 1200 / 90.0);
+    EXPECT_FALSE(h.plan.columnas.at(5).ancho);
+    EXPECT_FALSE(h.plan.columnas.at(6).ancho);
+}
+
+TEST(HojaExportada, FilasCeldasEImportes)
+{
+    const HojaEnMemoria h = exporta(listaDeArticulos());
+    // Row 2 stays empty; the first list row lands on row 3.
+    EXPECT_EQ(h.filas, (std::vector<int>{1, 3, 4, 5}));
+
+    EXPECT_EQ(h.Muestra(3, 1), "A001");
+    EXPECT_EQ(h.Muestra(3, 2), "Pan lactal (u)");
+    EXPECT_EQ(h.En(3, 3), nullptr);
+    EXPECT_EQ(h.En(3, 4)->valor.tipo, Tipo::Numero);
+    EXPECT_EQ(h.Muestra(3, 4), "1.234,50");
+    // The brand column, exactly 50 wide, is left out.
+    EXPECT_EQ(h.En(3, 5), nullptr);
+
+    // Missing sub-items give empty cells.
+    EXPECT_EQ(h.Muestra(4, 2), "Torta");
+    EXPECT_EQ(h.En(4, 4), nullptr);
+    EXPECT_EQ(h.En(4, 6), nullptr);
+
+    // A code with leading zeros stays text; a zero amount gets no format.
+    EXPECT_EQ(h.En(5, 1)->valor.tipo, Tipo::Texto);
+    EXPECT_EQ(h.Muestra(5, 1), "00017");
+    EXPECT_EQ(h.En(5, 4)->valor.tipo, Tipo::Numero);
+    EXPECT_EQ(h.Formato(5, 4), FormatoNumero::General);
+}
+
+TEST(HojaExportada, SoloTildadosNoGastaFilas)
+{
+    const HojaEnMemoria h = exporta(listaDeArticulos(), true);
+    EXPECT_EQ(h.filas, (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(h.Muestra(4, 1), "00017");
+}
+
+TEST(HojaExportada, SinColumnasQueCuenten)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"A", 50, 1}, {"B", 10, 2}};
+    l.ListItems = {{"x", {"y"}, false}};
+    const HojaEnMemoria h = exporta(l);
+    EXPECT_EQ(h.filas, (std::vector<int>{1}));
+    ASSERT_NE(h.En(1, 1), nullptr);
+    EXPECT_EQ(h.En(1, 1)->estilo.colorInterior, 5);
+    EXPECT_EQ(h.En(1, 1)->valor.tipo, Tipo::Vacio);
+    EXPECT_EQ(h.En(1, 2), nullptr);
+    EXPECT_FALSE(h.plan.columnas.at(1).ancho);
+}
+
+TEST(HojaExportada, UnaFechaReformateaLaColumnaYAjustaLosAnchosDeEseMomento)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Dato", 900, 2}};
+    l.ListItems = {
+        {"A1", {"15,5"}, false},
+        {"B2", {"texto"}, false},
+        {"C3", {" 20/03/2024 "}, false},
+        {"UN-CODIGO-MUY-LARGO-4", {"7,25"}, false},
+    };
+    const HojaEnMemoria h = exporta(l);
+
+    // Everything already in column 2 took the date format, the header too.
+    EXPECT_EQ(h.Formato(1, 2), FormatoNumero::Fecha);
+    EXPECT_TRUE(h.En(1, 2)->estilo.negrita);
+    EXPECT_EQ(h.Formato(3, 2), FormatoNumero::Fecha);
+    EXPECT_EQ(h.Muestra(3, 2), "15/01/1900");
+    EXPECT_EQ(h.Muestra(4, 2), "texto");
+    EXPECT_EQ(h.Muestra(5, 2), "20/03/2024");
+    // An amount written after the date keeps its own format.
+    EXPECT_EQ(h.Formato(6, 2), FormatoNumero::Importe);
+    EXPECT_EQ(h.plan.columnas.at(2).formato, FormatoNumero::Fecha);
+    EXPECT_EQ(h.plan.columnas.at(1).formato, FormatoNumero::General);
+
+    // The autofit measured what the sheet held then: not the long code below.
+    EXPECT_DOUBLE_EQ(*h.plan.columnas.at(1).ancho, Hoja::AnchoAjustado(6));
+    EXPECT_DOUBLE_EQ(*h.plan.columnas.at(2).ancho, Hoja::AnchoAjustado(10));
+}
+
+TEST(HojaExportada, ColumnasDeFecha)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Dato", 900, 2}};
+    l.ListItems = {{"A1", {"15,5"}, false}, {"B2", {"-42"}, false}};
+
+    // Formatted before the rows: amounts keep their own format, the rest follow the column.
+    const HojaEnMemoria h = exporta(l, false, 2);
+    EXPECT_EQ(h.plan.columnas.at(2).formato, FormatoNumero::Fecha);
+    EXPECT_EQ(h.Formato(3, 2), FormatoNumero::Importe);
+    EXPECT_EQ(h.Formato(4, 2), FormatoNumero::Fecha);
+
+    // Column 0 cannot be selected: the date format goes to what is selected, cell (1, 1).
+    const HojaEnMemoria cero = exporta(l, false, 0);
+    EXPECT_EQ(cero.Formato(1, 1), FormatoNumero::Fecha);
+    EXPECT_EQ(cero.Formato(3, 1), FormatoNumero::General);
+    EXPECT_EQ(cero.plan.columnas.at(1).formato, FormatoNumero::General);
+}
+
+TEST(HojaExcel, LecturaDeLoQueSeEscribe)
+{
+    struct Caso {
+        const char* texto;
+        Tipo tipo;
+        double numero;
+        bool fecha;
+    };
+    const double marzo15 = Hoja::NumeroDeSerie(QDateTime(QDate(2024, 3, 15), QTime(0, 0)));
+    const Caso casos[] = {
+        {"1234,50", Tipo::Numero, 1234.5, false},  {" 1.234,50 ", Tipo::Numero, 1234.5, false},
+        {"1,234.5", Tipo::Numero, 1234.5, false},  {"12.5", Tipo::Numero, 12.5, false},
+        {"-3", Tipo::Numero, -3, false},           {"0,5", Tipo::Numero, 0.5, false},
+        {"0", Tipo::Numero, 0, false},             {"00123", Tipo::Texto, 0, false},
+        {"1.2.3", Tipo::Texto, 0, false},          {"001-ACME", Tipo::Texto, 0, false},
+        {"15/03/2024", Tipo::Numero, marzo15, true}, {"15-03-24", Tipo::Numero, marzo15, true},
+        {"2024/03/15", Tipo::Numero, marzo15, true}, {"31/02/2024", Tipo::Texto, 0, false},
+        {"12/5", Tipo::Texto, 0, false},           {"", Tipo::Vacio, 0, false},
+    };
+    for (const Caso& c : casos) {
+        const Hoja::Valor v = Hoja::LeeValor(QString::fromUtf8(c.texto));
+        EXPECT_EQ(v.tipo, c.tipo) << c.texto;
+        EXPECT_EQ(v.esFecha, c.fecha) << c.texto;
+        if (c.tipo == Tipo::Numero) {
+            EXPECT_DOUBLE_EQ(v.numero, c.numero) << c.texto;
+        }
+    }
+    EXPECT_DOUBLE_EQ(marzo15, 45366);
+    EXPECT_DOUBLE_EQ(Hoja::LeeValor("15/03/2024 18:00").numero, 45366.75);
+}
+
+TEST(HojaExcel, RehusaLoQueLaHojaNoAdmite)
+{
+    HojaExcel h;
+    h.Asigna(3, 1, "x");
+    EXPECT_THROW(h.Asigna(2, 1, "y"), Falla);  // a finished row
+    EXPECT_THROW(h.SeleccionaColumna(0), Falla);
+    EXPECT_THROW(h.AnchoColumna(1, 256), Falla);
+    EXPECT_THROW(h.ColorInterior(3, 1, 57), Falla);
+    h.Termina();
+    EXPECT_EQ(h.Plan().ultimaFila, 3);
+}
