@@ -1,19 +1,11 @@
 #include "platform/controles/barra_estado.h"
 
 #include <QLabel>
+#include "platform/numero_de_falla.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-long NumeroDeFalla(const std::function<void()>& accion)
-{
-    try {
-        accion();
-    } catch (const Falla& f) {
-        return f.Numero;
-    }
-    return 0;
-}
 
 TEST(BarraEstado, PanelesPorIndiceYPorClave)
 {

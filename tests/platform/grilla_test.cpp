@@ -3,19 +3,11 @@
 #include "platform/controles/grilla.h"
 #include "platform/controles/medidor_texto.h"
 
+#include "platform/numero_de_falla.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-long NumeroDeFalla(const std::function<void()>& accion)
-{
-    try {
-        accion();
-    } catch (const Falla& f) {
-        return f.Numero;
-    }
-    return 0;
-}
 
 TEST(Grilla, ValoresIniciales)
 {

@@ -19,7 +19,7 @@ public:
 private:
     template <class> friend class Coleccion;
     QString clave_;
-    mutable int posicion_ = 0;   // 0-based, while the collection's positions hold
+    mutable int lugar_ = 0;   // 0-based, while the collection's positions hold
 };
 
 template <class T>
@@ -52,10 +52,10 @@ public:
     {
         if (!posicionesValidas_) {
             for (size_t i = 0; i < elementos_.size(); ++i)
-                elementos_[i]->posicion_ = int(i);
+                elementos_[i]->lugar_ = int(i);
             posicionesValidas_ = true;
         }
-        return elemento.posicion_ + 1;
+        return elemento.lugar_ + 1;
     }
 
     // Where a new member would go: index 0 is the end. Fails before anything
@@ -76,7 +76,7 @@ public:
         nuevo.clave_ = clave;
         if (!clave.isEmpty())
             claves_.insert(clave.toCaseFolded(), &nuevo);
-        nuevo.posicion_ = donde - 1;
+        nuevo.lugar_ = donde - 1;
         if (donde <= Count())
             posicionesValidas_ = false;
         elementos_.insert(elementos_.begin() + (donde - 1), std::move(elemento));

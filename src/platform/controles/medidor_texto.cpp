@@ -35,3 +35,12 @@ int MedidorFuente::TextWidth(const QString& texto) const
 {
     return int(std::lround(metricas_.horizontalAdvance(texto) * 1440.0 / ppp_));
 }
+
+const MedidorTexto& MedidorDeVista::para(const QWidget& vista) const
+{
+    if (externo_)
+        return *externo_;
+    if (!propio_)
+        propio_ = std::make_unique<MedidorFuente>(vista);
+    return *propio_;
+}

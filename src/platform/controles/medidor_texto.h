@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -48,4 +49,17 @@ public:
 private:
     int porCaracter_;
     double ppp_;
+};
+
+// The measurer of a view: one handed in, or else the view's own font, made
+// again when the font changes.
+class MedidorDeVista {
+public:
+    void usar(const MedidorTexto* medidor) { externo_ = medidor; }
+    const MedidorTexto& para(const QWidget& vista) const;
+    void olvidarFuente() { propio_.reset(); }
+
+private:
+    const MedidorTexto* externo_ = nullptr;
+    mutable std::unique_ptr<MedidorFuente> propio_;
 };

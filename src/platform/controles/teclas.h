@@ -6,7 +6,7 @@
 
 #include <Qt>
 
-class QKeyEvent;
+#include <QKeyEvent>
 
 namespace Teclas {
 
@@ -24,5 +24,26 @@ int MascaraShift(Qt::KeyboardModifiers modificadores);
 // The character code a key press delivers (13 for Enter, 8 for Backspace,
 // 27 for Escape); 0 when the key types no character.
 int CodigoCaracter(const QKeyEvent& evento);
+
+// Hands a key to the owner as the controls did, KeyDown(code, shift) and then
+// KeyPress(character); true when the owner consumed it by setting the code
+// or the character to 0.
+template <class Bajada, class Pulsada>
+bool ConsumidaPorElDueno(const QKeyEvent& evento, Bajada keyDown, Pulsada keyPress)
+{
+    int codigo = CodigoTecla(evento);
+    if (codigo != 0) {
+        keyDown(codigo, MascaraShift(evento.modifiers()));
+        if (codigo == 0)
+            return true;
+    }
+    int caracter = CodigoCaracter(evento);
+    if (caracter != 0) {
+        keyPress(caracter);
+        if (caracter == 0)
+            return true;
+    }
+    return false;
+}
 
 }  // namespace Teclas

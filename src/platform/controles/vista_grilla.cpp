@@ -207,17 +207,13 @@ void VistaGrilla::setGrilla(Grilla* grilla)
 
 void VistaGrilla::setMedidor(const MedidorTexto* medidor)
 {
-    medidor_ = medidor;
+    medidor_.usar(medidor);
     aplicarColumnas();
 }
 
 const MedidorTexto& VistaGrilla::medidor() const
 {
-    if (medidor_)
-        return *medidor_;
-    if (!propio_)
-        const_cast<VistaGrilla*>(this)->propio_ = std::make_unique<MedidorFuente>(*this);
-    return *propio_;
+    return medidor_.para(*this);
 }
 
 QRect VistaGrilla::RectanguloCelda() const
@@ -283,30 +279,20 @@ void VistaGrilla::currentChanged(const QModelIndex& actual, const QModelIndex& a
 
 void VistaGrilla::keyPressEvent(QKeyEvent* evento)
 {
-    int codigo = Teclas::CodigoTecla(*evento);
-    if (codigo != 0) {
-        emit KeyDown(codigo, Teclas::MascaraShift(evento->modifiers()));
-        if (codigo == 0) {
-            evento->accept();
-            return;
-        }
-    }
-    int caracter = Teclas::CodigoCaracter(*evento);
-    if (caracter != 0) {
-        emit KeyPress(caracter);
-        if (caracter == 0) {
-            evento->accept();
-            return;
-        }
-    }
-    QTableView::keyPressEvent(evento);
+    const bool consumida = Teclas::ConsumidaPorElDueno(
+        *evento, [this](int& codigo, int shift) { emit KeyDown(codigo, shift); },
+        [this](int& caracter) { emit KeyPress(caracter); });
+    if (consumida)
+        evento->accept();
+    else
+        QTableView::keyPressEvent(evento);
 }
 
 void VistaGrilla::changeEvent(QEvent* evento)
 {
     QTableView::changeEvent(evento);
     if (evento->type() == QEvent::FontChange) {
-        propio_.reset();
+        medidor_.olvidarFuente();
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
         aplicarColumnas();
     }

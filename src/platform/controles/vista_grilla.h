@@ -84,7 +84,6 @@ private:
 
     QPointer<Grilla> grilla_;
     std::unique_ptr<ModeloTablaGrilla> modelo_;
-    const MedidorTexto* medidor_ = nullptr;
-    std::unique_ptr<MedidorFuente> propio_;
+    MedidorDeVista medidor_;
     bool sincronizando_ = false;
 };
