@@ -67,11 +67,6 @@ std::optional<QDateTime> comoFecha(const QString& texto)
     return Hoja::LeeFecha(texto);
 }
 
-// ---- The progress notice -----------------------------------------------------
-void cartelInicio() {}
-void cartelMostrar(const QString&) {}
-void cartelCerrar() {}
-
 struct Pedido {
     bool visible = false;
     bool vistaPrevia = false;
@@ -118,7 +113,7 @@ struct Recorrido {
             p.paso([&] { hojaActiva().AutoAjusta(); });
         }
         if (avisos)
-            p.paso([&] { cartelInicio(); });
+            p.paso([&] { ModGlobal::gCartel->CartelInicio(tituloCartel, false); });
 
         int fila = 1;
         for (const FilaLista& item : lista.ListItems) {
@@ -133,7 +128,12 @@ struct Recorrido {
                     QCoreApplication::processEvents();
                     // A missing sub-item leaves the notice as it was.
                     if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
-                        p.paso([&] { cartelMostrar(item.SubItems[static_cast<qsizetype>(c) - 2].trimmed()); });
+                        p.paso([&] {
+                            bool cancelado = false;
+                            ModGlobal::gCartel->CartelMostrar(cancelado, QVariant(tituloCartel),
+                                                              QVariant(QStringLiteral("Espere Por Favor")),
+                                                              QVariant(item.SubItems[static_cast<qsizetype>(c) - 2].trimmed()));
+                        });
                 }
                 if (!cuenta(e))
                     continue;
@@ -160,7 +160,7 @@ struct Recorrido {
         }
 
         if (avisos)
-            p.paso([&] { cartelCerrar(); });
+            p.paso([&] { ModGlobal::gCartel->CartelCerrar(); });
         p.paso([&] { aplicacion().Visible = true; });
         if (vistaPrevia) {
             p.paso([&] { hojaActiva().Horizontal(); });

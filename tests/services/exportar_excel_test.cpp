@@ -4,8 +4,12 @@
 #include "support/carpeta_temporal.h"
 
 #include "platform/sistema.h"
+#include "session/ModGlobal.h"
+#include "session/cartel_ventana.h"
 
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
@@ -203,4 +207,25 @@ TEST_F(Exportacion, NoSeReentraYSeEscribeLaListaDelComienzo)
     ASSERT_EQ(abiertos.size(), 1u);
     const QString hoja = QString::fromUtf8(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml"));
     EXPECT_TRUE(hoja.contains("<t>A003</t>"));
+}
+
+TEST_F(Exportacion, ElCartelMuestraLoQueSeExporta)
+{
+    QString titulo;
+    QStringList lineas;
+    QTimer mira;
+    QObject::connect(&mira, &QTimer::timeout, [&] {
+        if (const Lbf_CtrlDisplay* v = ModGlobal::gCartel->Ventana()) {
+            titulo = v->windowTitle();
+            lineas = {v->LblCtrol[0]->text(), v->LblCtrol[1]->text(), v->LblCtrol[2]->text()};
+            EXPECT_FALSE(v->CmdDisplayCancelar->isVisible());
+        }
+    });
+    mira.start(0);
+    ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    mira.stop();
+    EXPECT_EQ(titulo, "Exportando a Excel");
+    // The last line shown: the last row's last sub-item, trimmed.
+    EXPECT_EQ(lineas, (QStringList{"Exportando a Excel", "Espere Por Favor", "12,5"}));
+    EXPECT_EQ(ModGlobal::gCartel->Ventana(), nullptr);
 }
