@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class Lista;
+
 namespace ModExportarExcel {
 
 // ---- Export of a list to a spreadsheet ---------------------------------------
@@ -30,6 +32,9 @@ struct FotoLista {
     std::vector<FilaLista> ListItems;
 };
 
+// The list's headers and items as they stand now.
+FotoLista FotoDe(const Lista& lista);
+
 // The spreadsheet program of the export in progress.
 extern std::unique_ptr<AplicacionExcel> gExcelApp;
 
@@ -37,7 +42,9 @@ extern std::unique_ptr<AplicacionExcel> gExcelApp;
 // temporary folder and opens it on the desktop; with VistaPrevia, in landscape
 // and with its print preview. Columns 50 twips wide or less are left out; each
 // ColumnaFecha 0 or more names a sheet column formatted as dates first.
-void ExportarListViewExcel(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+void ExportarListViewExcel(const Lista& ListView, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                           short ColumnaFecha2, short ColumnaFecha3);
+void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
                            short ColumnaFecha2, short ColumnaFecha3);
 // Starts the spreadsheet program in gExcelApp, hidden, with a new workbook of
 // CantidadHojas sheets (0 becomes 2, and so does the caller's variable).
@@ -49,7 +56,7 @@ void FormateaEncabezadoExcel(int CantidadColumnas, const std::vector<QString>& T
 // The sheet the export makes of a list, its rows handed to the destination in
 // their final form (the file, the preview); answers the sheet's final state.
 // It shows nothing and lets no events run.
-Hoja::Plan HojaExportada(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+Hoja::Plan HojaExportada(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
                          short ColumnaFecha2, short ColumnaFecha3, Hoja::Destino& Destino);
 
 }  // namespace ModExportarExcel

@@ -1,6 +1,7 @@
 #include "services/ModExportarExcel.h"
 
 #include "services/escritor_xlsx.h"
+#include "platform/controles/lista.h"
 #include "services/vista_previa_hoja.h"
 #include "session/ModGlobal.h"
 
@@ -224,6 +225,28 @@ QString archivoNuevo()
 
 }  // namespace
 
+FotoLista FotoDe(const Lista& lista)
+{
+    FotoLista foto;
+    const EncabezadosLista& encabezados = lista.ColumnHeaders();
+    foto.ColumnHeaders.reserve(static_cast<size_t>(encabezados.Count()));
+    for (int c = 1; c <= encabezados.Count(); ++c) {
+        const ColumnHeader& e = encabezados.Item(c);
+        foto.ColumnHeaders.push_back({e.Text(), e.Width(), e.Position()});
+    }
+    const ElementosLista& elementos = lista.ListItems();
+    foto.ListItems.reserve(static_cast<size_t>(elementos.Count()));
+    for (int i = 1; i <= elementos.Count(); ++i) {
+        ListItem& elemento = elementos.Item(i);
+        FilaLista fila{elemento.Text(), {}, elemento.Checked()};
+        fila.SubItems.reserve(elemento.CantidadSubItems());
+        for (int k = 1; k <= elemento.CantidadSubItems(); ++k)
+            fila.SubItems.push_back(elemento.ListSubItems(k).Text());
+        foto.ListItems.push_back(std::move(fila));
+    }
+    return foto;
+}
+
 void CreaLibroExcel(short& CantidadHojas)
 {
     gExcelApp = std::make_unique<AplicacionExcel>(fabricaActual);
@@ -250,16 +273,24 @@ void FormateaEncabezadoExcel(int CantidadColumnas, const std::vector<QString>& T
         hoja.AnchoColumna(j, entrada(Anchos, j) / 90.0);
 }
 
-Hoja::Plan HojaExportada(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+Hoja::Plan HojaExportada(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
                          short ColumnaFecha2, short ColumnaFecha3, Hoja::Destino& Destino)
 {
-    const Recorrido recorrido{Lista, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
+    const Recorrido recorrido{Foto, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
     const Hoja::Plan plan = recorrido.Ensaya();
     recorrido.Corre(false, &plan, &Destino);
     return plan;
 }
 
-void ExportarListViewExcel(const FotoLista& Lista, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+void ExportarListViewExcel(const Lista& ListView, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                           short ColumnaFecha2, short ColumnaFecha3)
+{
+    if (enCurso)
+        return;
+    ExportarListViewExcel(FotoDe(ListView), VistaPrevia, SoloTildados, ColumnaFecha1, ColumnaFecha2, ColumnaFecha3);
+}
+
+void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
                            short ColumnaFecha2, short ColumnaFecha3)
 {
     // Pending events run while it works: a second click must not start another.
@@ -270,7 +301,7 @@ void ExportarListViewExcel(const FotoLista& Lista, bool VistaPrevia, bool SoloTi
         ~Fin() { enCurso = false; }
     } fin;
 
-    const FotoLista foto = Lista;
+    const FotoLista foto = Foto;
     const Recorrido recorrido{foto, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
 
     // The sheet is written row by row, so its final state (the columns'

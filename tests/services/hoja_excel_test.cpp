@@ -1,6 +1,7 @@
 #include "hoja_en_memoria.h"
 #include "services/ModExportarExcel.h"
 
+#include "platform/controles/lista.h"
 #include "platform/falla.h"
 
 #include <gtest/gtest.h>
@@ -202,4 +203,35 @@ TEST(HojaExcel, RehusaLoQueLaHojaNoAdmite)
     EXPECT_THROW(h.ColorInterior(3, 1, 57), Falla);
     h.Termina();
     EXPECT_EQ(h.Plan().ultimaFila, 3);
+}
+
+TEST(HojaExportada, DeLaListaDeLaVentana)
+{
+    Lista l;
+    l.ColumnHeaders().Add(0, {}, "Código", 1500);
+    l.ColumnHeaders().Add(0, {}, "UD", 0);
+    l.ColumnHeaders().Add(0, {}, "Descripción", 3000);
+    l.ColumnHeaders().Item(3).setPosition(1);  // moved to the front on screen
+    ListItem& a = l.ListItems().Add(0, {}, "A001");
+    a.setSubItems(1, "UN");
+    a.setSubItems(2, "Pan");
+    a.setChecked(true);
+    l.ListItems().Add(0, {}, "A002");  // no sub-items
+
+    const FotoLista foto = FotoDe(l);
+    ASSERT_EQ(foto.ColumnHeaders.size(), 3u);
+    EXPECT_EQ(foto.ColumnHeaders[0].Position, 2);
+    EXPECT_EQ(foto.ColumnHeaders[1].Width, 0);
+    EXPECT_EQ(foto.ListItems[0].SubItems, (QStringList{"UN", "Pan"}));
+    EXPECT_TRUE(foto.ListItems[0].Checked);
+    EXPECT_TRUE(foto.ListItems[1].SubItems.isEmpty());
+
+    // Cells go to the headers' display positions.
+    const HojaEnMemoria h = exporta(foto);
+    EXPECT_EQ(h.Muestra(1, 1), "Descripción");
+    EXPECT_EQ(h.Muestra(1, 2), "Código");
+    EXPECT_EQ(h.Muestra(3, 1), "Pan");
+    EXPECT_EQ(h.Muestra(3, 2), "A001");
+    EXPECT_EQ(h.Muestra(4, 2), "A002");
+    EXPECT_EQ(h.En(4, 1), nullptr);
 }
