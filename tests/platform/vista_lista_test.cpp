@@ -106,4 +106,18 @@ TEST(VistaLista, EventosParaElDueno)
     EXPECT_EQ(m.vista.currentIndex().row(), 0);
 }
 
+TEST(VistaLista, UnaListaQueSeVaAntesDejaLaVistaVacia)
+{
+    VistaLista v;
+    {
+        Lista l;
+        l.ColumnHeaders().Add(0, {}, QStringLiteral("Código"));
+        l.ListItems().Add(0, {}, QStringLiteral("PAN"));
+        v.setLista(&l);
+        v.show();
+    }
+    EXPECT_EQ(v.model(), nullptr);
+    v.repaint();
+}
+
 }  // namespace

@@ -88,6 +88,7 @@ public:
     void setSubItems(int indice, const QString& texto);
     // Sub-items written so far; asking past them fails with 35600.
     ListSubItem ListSubItems(int indice);
+    const ListSubItem ListSubItems(int indice) const { return const_cast<ListItem*>(this)->ListSubItems(indice); }
     int CantidadSubItems() const { return int(subs_.size()); }
     bool Checked() const { return marcado_; }
     void setChecked(bool marcado);

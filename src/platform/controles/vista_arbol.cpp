@@ -120,6 +120,8 @@ void VistaArbol::setArbol(Arbol* arbol)
         return;
     modelo_ = std::make_unique<ModeloArbol>(*arbol);
     setModel(modelo_.get());
+    // A model that goes first leaves the view empty, never dangling.
+    connect(arbol, &QObject::destroyed, this, [this] { setArbol(nullptr); });
     connect(arbol, &Arbol::expansionCambiada, this, &VistaArbol::aplicarExpansion);
     connect(arbol, &Arbol::insertado, this, [this](Node* padre) {
         if (padre && padre->Expanded())

@@ -190,6 +190,8 @@ void VistaGrilla::setGrilla(Grilla* grilla)
         return;
     modelo_ = std::make_unique<ModeloTablaGrilla>(*grilla);
     setModel(modelo_.get());
+    // A model that goes first leaves the view empty, never dangling.
+    connect(grilla, &QObject::destroyed, this, [this] { setGrilla(nullptr); });
     connect(grilla, &Grilla::columnaCambiada, this, &VistaGrilla::aplicarColumna);
     connect(grilla, &Grilla::columnasCambiadas, this, &VistaGrilla::aplicarColumnas);
     connect(grilla, &Grilla::fijasCambiadas, this, [this] {

@@ -173,9 +173,8 @@ QVariant ModeloTablaLista::data(const QModelIndex& indice, int rol) const
             return e->Checked() ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::FontRole: {
-        const bool negrita = propia ? e->Bold()
-                                    : columna <= e->CantidadSubItems()
-                                          && const_cast<ListItem*>(e)->ListSubItems(columna).Bold();
+        const bool negrita =
+            propia ? e->Bold() : columna <= e->CantidadSubItems() && e->ListSubItems(columna).Bold();
         if (!negrita)
             return {};
         QFont fuente;
@@ -183,9 +182,8 @@ QVariant ModeloTablaLista::data(const QModelIndex& indice, int rol) const
         return fuente;
     }
     case Qt::ForegroundRole: {
-        const ColorBgr tinta = propia || columna > e->CantidadSubItems()
-                                   ? e->ForeColor()
-                                   : const_cast<ListItem*>(e)->ListSubItems(columna).ForeColor();
+        const ColorBgr tinta = propia || columna > e->CantidadSubItems() ? e->ForeColor()
+                                                                          : e->ListSubItems(columna).ForeColor();
         if (tinta == Colores::TextoVentana)
             return {};
         const QColor color = ColorDesdeBgr(tinta);
@@ -278,6 +276,8 @@ void VistaLista::setLista(Lista* lista)
         return;
     modelo_ = std::make_unique<ModeloTablaLista>(*lista);
     setModel(modelo_.get());
+    // A model that goes first leaves the view empty, never dangling.
+    connect(lista, &QObject::destroyed, this, [this] { setLista(nullptr); });
     connect(modelo_.get(), &ModeloTablaLista::casillaCambiada, this, &VistaLista::ItemCheck);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &VistaLista::seleccionDelOperador);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &VistaLista::seleccionDelOperador);
