@@ -1,1 +1,190 @@
--- Demo data: a small furniture workshop.
+-- Demo data: a small furniture workshop, "Carpintería del Sauce".
+-- Each group below has its header; append new groups at the end.
+
+-- ---- Settings read at start-up ----------------------------------------------------
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) VALUES
+    ('TOP_DEFAULT',            '500',  NULL, 'General',   0),
+    ('CANTIDADDECIMALES',      '2',    NULL, 'General',   0),
+    ('DEPOSITODEFAULT',        '1',    NULL, 'Stock',     0),
+    ('PIDEDEPOSITOENCPTES',    'SI',   NULL, 'Stock',     0),
+    ('MOSTRARSTOCKENCONSULTAS','SI',   NULL, 'Stock',     0),
+    ('USA_STK_STOCK_UDKG',     'NO',   NULL, 'Stock',     0),
+    ('UNIDADDEMEDIDA_M3',      'M3',   NULL, 'Stock',     0),
+    ('UNIDADDEMEDIDA_KG',      'KG',   NULL, 'Stock',     0),
+    ('UNIDADDEMEDIDA_BL',      'CAJ',  NULL, 'Stock',     0),
+    ('MODULOORDENDETRABAJO',   'SI',   NULL, 'General',   0),
+    ('MADERERA',               'NO',   NULL, 'General',   0),
+    ('PERIODO',                '2026', NULL, 'Contable',  0),
+    ('CONDIVAEMPRESA',         '1',    NULL, 'Impuestos', 0),
+    ('THEME',                  '1',    NULL, 'General',   0);
+
+-- ---- Users, menu and tasks ------------------------------------------------------------
+INSERT INTO TA_Usuarios (Nombre, UNegocio, verproforma, sucot, letot) VALUES
+    ('SUPERVISOR', '1', 0, '0001', 'X'),
+    ('ANA',        '1', 0, '0001', 'X');
+
+INSERT INTO TA_MENU (Clave, Proceso, Nombre) VALUES
+    ('PRD01', 'V_Pelmaro', 'Estructura de Productos'),
+    ('STK01', 'Mosquena',  'Ficha de Stock');
+
+INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES
+    ('SUPERVISOR', 'PRD01'),
+    ('SUPERVISOR', 'STK01'),
+    ('ANA',        'PRD01');
+
+-- ---- Cash boxes and voucher types ----------------------------------------------------------
+INSERT INTO V_TA_Cajas (IdCajas, Descripcion) VALUES ('1', 'CAJA TALLER');
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, Descripcion, LETRAS, Externo, Modificanumeracion, Sistema, ES, Signo,
+                       DebeHaber, X_ULTIMO_NRO, X_SUC_DEFAULT, fechahora_modificacion) VALUES
+    ('IR', 1, 'Ingreso de producción', 'X', 'NO', 'SI', 'STOCK', 'E', 1, 'D', 1, '0001', '02/01/26 09:00');
+
+-- ---- Rubros, brands, families, suppliers, units and depots -----------------------------------
+INSERT INTO V_TA_RUBROS (IdRubro, Descripcion) VALUES
+    ('MUE', 'Muebles'),
+    ('MAD', 'Maderas y tableros'),
+    ('HER', 'Herrajes y fijaciones'),
+    ('TER', 'Terminaciones y tapicería');
+
+INSERT INTO V_TA_TipoArticulo (IdTipo, Descripcion) VALUES
+    ('CLA', 'Línea Clásica'),
+    ('NOR', 'Línea Nórdica'),
+    ('ASJ', 'Aserradero San Javier'),
+    ('LIT', 'Herrajes del Litoral'),
+    ('PAR', 'Pinturas Paraná');
+
+INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES
+    ('01',   'Muebles de interior'),
+    ('0101', 'Mesas'),
+    ('0102', 'Sillas y banquetas'),
+    ('02',   'Insumos de carpintería');
+
+INSERT INTO VT_PROVEEDORES (CODIGO, RAZON_SOCIAL, CUIT) VALUES
+    ('P0001', 'Aserradero San Javier S.R.L.', '30712345671'),
+    ('P0002', 'Herrajes del Litoral S.A.',    '30698765432'),
+    ('P0003', 'Pinturas Paraná S.A.',         '30655544433');
+
+INSERT INTO V_TA_UNIDAD (IdUnidad, Descripcion) VALUES
+    ('UN',  'Unidad'),
+    ('PAR', 'Par'),
+    ('CAJ', 'Caja'),
+    ('PLA', 'Placa'),
+    ('M2',  'Metro cuadrado'),
+    ('ML',  'Metro lineal'),
+    ('LT',  'Litro'),
+    ('KG',  'Kilogramo');
+
+INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion) VALUES
+    ('1', 'Depósito central'),
+    ('2', 'Taller de armado');
+
+-- ---- Finished articles (rubro MUE), grouped by brand within the rubro -----------------------
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, PuntoMaximo, PuntoPedido, SUSPENDIDO) VALUES
+    ('MESA01',  'Mesa de comedor de pino',     '160 x 90 cm',  'CLA', 'MUE', '0101', 'UN', 'UN',  85000, 0, NULL, 10, 2, 0),
+    ('MESA03',  'Mesa de luz de pino',         '2 cajones',    'CLA', 'MUE', '0101', 'UN', 'UN',  32000, 0, NULL, 12, 3, 0),
+    ('BIBLI01', 'Biblioteca de MDF',           '5 estantes',   'CLA', 'MUE', '01',   'UN', 'UN',  61000, 0, NULL,  6, 1, 0),
+    ('PLAC01',  'Placard de MDF',              '3 puertas',    'CLA', 'MUE', '01',   'UN', 'UN', 148000, 0, NULL,  4, 1, 0),
+    ('CAMA01',  'Cama de pino',                '2 plazas',     'CLA', 'MUE', '01',   'UN', 'UN',  97000, 0, NULL,  5, 1, 0),
+    ('CAJON01', 'Cajonera de pino',            '4 cajones',    'CLA', 'MUE', '01',   'UN', 'UN',  54000, 0, NULL,  6, 2, 0),
+    ('MESA02',  'Mesa ratona de roble',        '100 x 50 cm',  'NOR', 'MUE', '0101', 'UN', 'UN',  46000, 0, NULL,  8, 2, 0),
+    ('SILLA02', 'Silla nórdica de roble',      'Asiento macizo','NOR', 'MUE', '0102', 'UN', NULL, 29000, 0, NULL, 40, 8, 0),
+    ('BANCO01', 'Banqueta alta de roble',      '75 cm',        'NOR', 'MUE', '0102', 'UN', 'UN',  24000, 0, NULL, 20, 4, 0),
+    ('ESCR01',  'Escritorio de roble',         '120 x 60 cm',  'NOR', 'MUE', '01',   'UN', 'UN',  73000, 0, NULL,  5, 1, 0),
+    ('RACK01',  'Rack para TV de roble',       '180 cm',       'NOR', 'MUE', '01',   'UN', 'UN',  58000, 0, NULL,  0, 0, 1);
+
+-- The chair sold by the unit, in pairs and in boxes of four: one barcode per unit.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, PuntoMaximo, PuntoPedido, SUSPENDIDO,
+                            codigobarra, CODIGOBARRADUN, UD_TTE, CODIGOBARRA1, UMCB1, CODIGOBARRA2, UMCB2) VALUES
+    ('SILLA01', 'Silla de pino tapizada', 'Asiento de tela', 'CLA', 'MUE', '0102', 'UN', 'UN', 21000, 0, NULL, 48, 12, 0,
+     '7791234000017', '17791234000014', 'CAJ', '7791234000024', 'PAR', '7791234000031', NULL);
+
+-- ---- Supplies (family 02) ------------------------------------------------------------------------
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, CodigoArtProveedor, PuntoMaximo, PuntoPedido,
+                            UsaLote, Perecedero, SUSPENDIDO) VALUES
+    ('TABPIN', 'Tabla de pino cepillada',     '1 x 6 pulgadas',  'ASJ', 'MAD', '02', 'ML',  'ML',   950, 0, 'P0001', 'AS-P16',  600, 150, 0, 0, 0),
+    ('TABROB', 'Tabla de roble cepillada',    '1 x 4 pulgadas',  'ASJ', 'MAD', '02', 'ML',  'ML',  2400, 0, 'P0001', 'AS-R14',  300,  80, 0, 0, 0),
+    ('PLAMDF', 'Placa de MDF 18 mm',          '1,83 x 2,60 m',   'ASJ', 'MAD', '02', 'PLA', 'PLA', 38000, 0, 'P0001', 'AS-MDF18', 40,  10, 0, 0, 0),
+    ('TORN01', 'Tornillo para madera 4 x 40', 'Caja de 100',     'LIT', 'HER', '02', 'CAJ', 'CAJ',  3200, 0, 'P0002', 'HL-T440', 50,  10, 0, 0, 0),
+    ('BISA01', 'Bisagra cazoleta 35 mm',      'Con cierre suave','LIT', 'HER', '02', 'UN',  'UN',    850, 0, 'P0002', 'HL-B35', 200,  40, 0, 0, 0),
+    ('CORR01', 'Corredera telescópica 45 cm', 'Par',             'LIT', 'HER', '02', 'PAR', 'PAR',  6900, 0, 'P0002', 'HL-C45', 60,  12, 0, 0, 0),
+    ('BARN01', 'Barniz poliuretánico',        'Lata de 1 litro', 'PAR', 'TER', '02', 'LT',  'LT',   7800, 0, 'P0003', 'PP-BP1',  40,  10, 1, 1, 0),
+    ('COLA01', 'Cola vinílica',               'Balde de 1 kg',   'PAR', 'TER', '02', 'KG',  'KG',   4100, 0, 'P0003', 'PP-CV1',  30,   8, 0, 0, 0),
+    ('TELA01', 'Tela para tapizar',           'Rollo de 1,40 m', 'PAR', 'TER', '02', 'ML',  'ML',   5600, 0, 'P0003', 'PP-TT14', 80,  20, 0, 0, 0);
+
+-- ---- Bills of supplies ------------------------------------------------------------------------------
+INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad) VALUES
+    ('MESA01',  'TABPIN', 'ML',  14),   ('MESA01',  'TORN01', 'CAJ', 0.2), ('MESA01',  'BARN01', 'LT', 0.5), ('MESA01', 'COLA01', 'KG', 0.1),
+    ('MESA02',  'TABROB', 'ML',  6),    ('MESA02',  'TORN01', 'CAJ', 0.1), ('MESA02',  'BARN01', 'LT', 0.3),
+    ('MESA03',  'TABPIN', 'ML',  5),    ('MESA03',  'CORR01', 'PAR', 2),   ('MESA03',  'BARN01', 'LT', 0.2),
+    ('SILLA01', 'TABPIN', 'ML',  4),    ('SILLA01', 'TELA01', 'ML',  0.5), ('SILLA01', 'COLA01', 'KG', 0.05),
+    ('SILLA02', 'TABROB', 'ML',  4),    ('SILLA02', 'BARN01', 'LT',  0.2),
+    ('BANCO01', 'TABROB', 'ML',  3),    ('BANCO01', 'BARN01', 'LT',  0.15),
+    ('BIBLI01', 'PLAMDF', 'PLA', 1),    ('BIBLI01', 'TORN01', 'CAJ', 0.3),
+    ('PLAC01',  'PLAMDF', 'PLA', 3),    ('PLAC01',  'BISA01', 'UN',  6),   ('PLAC01',  'TORN01', 'CAJ', 0.5),
+    ('ESCR01',  'TABROB', 'ML',  8),    ('ESCR01',  'CORR01', 'PAR', 1),   ('ESCR01',  'BARN01', 'LT', 0.4),
+    ('CAMA01',  'TABPIN', 'ML',  22),   ('CAMA01',  'TORN01', 'CAJ', 0.4), ('CAMA01',  'BARN01', 'LT', 0.8),
+    ('CAJON01', 'TABPIN', 'ML',  9),    ('CAJON01', 'CORR01', 'PAR', 4),   ('CAJON01', 'BARN01', 'LT', 0.3),
+    ('RACK01',  'TABROB', 'ML',  7),    ('RACK01',  'BISA01', 'UN',  4);
+
+-- ---- Price lists (a sales list and the sawmill's purchase list) --------------------------------
+INSERT INTO V_MA_PRECIOSCAB (IDLISTA, NOMBRE, TIPOLISTA) VALUES
+    ('1',  'Lista de ventas mostrador', 'V'),
+    ('C1', 'Compras Aserradero San Javier', 'C');
+
+INSERT INTO V_MA_PRECIOS (IDLISTA, IDARTICULO, IDARTICULOPROVEEDOR, idunidad, TIPOLISTA, Precio) VALUES
+    ('1',  'MESA01',  NULL,       'UN',  'V', 178000),
+    ('1',  'SILLA01', NULL,       'UN',  'V',  44000),
+    ('1',  'MESA02',  NULL,       'UN',  'V',  92000),
+    ('C1', 'TABPIN',  'AS-P16',   'ML',  'C',    950),
+    ('C1', 'TABROB',  'AS-R14',   'ML',  'C',   2400),
+    ('C1', 'PLAMDF',  'AS-MDF18', 'PLA', 'C',  38000);
+
+-- ---- Units, equivalences and stock in two depots ---------------------------------------------------
+INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES
+    ('PLAMDF',  'PLA', 'M2', 4.758),
+    ('TORN01',  'CAJ', 'UN', 100),
+    ('SILLA01', 'PAR', 'UN', 2),
+    ('SILLA01', 'CAJ', 'UN', 4);
+
+INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK) VALUES
+    ('MESA01',  'UN',  '1', 4),    ('MESA01',  'UN',  '2', 1),
+    ('MESA02',  'UN',  '1', 3),
+    ('SILLA01', 'UN',  '1', 24),   ('SILLA01', 'UN',  '2', 6),   ('SILLA01', 'PAR', '1', 12),
+    ('CAJON01', 'UN',  '1', 2),
+    ('TABPIN',  'ML',  '1', 340),  ('TABPIN',  'ML',  '2', 55),
+    ('TABROB',  'ML',  '1', 120),
+    ('PLAMDF',  'PLA', '1', 18),   ('PLAMDF',  'M2',  '1', 85.644),
+    ('TORN01',  'CAJ', '1', 22),   ('TORN01',  'CAJ', '2', 3),
+    ('BARN01',  'LT',  '1', 20),   ('BARN01',  'LT',  '2', 4),
+    ('COLA01',  'KG',  '2', 6);
+
+INSERT INTO STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO, CantidadUd) VALUES
+    ('MESA01', '1', 4), ('MESA01', '2', 1), ('SILLA01', '1', 24), ('SILLA01', '2', 6);
+
+-- The varnish is kept by lot, on two shelf positions of the central depot.
+INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, NroSerie, IdPosicion, CANTIDAD) VALUES
+    ('BARN01', '1', 'L2601', NULL, 'A-01-01', 12),
+    ('BARN01', '1', 'L2602', NULL, 'A-01-02', 8),
+    ('BARN01', '2', 'L2602', NULL, NULL,      4);
+
+INSERT INTO ma_posiciones (iddeposito, idposicion, ordeningreso) VALUES
+    ('1', 'A-01-01', 1),
+    ('1', 'A-01-02', 2);
+
+INSERT INTO AC_SALDOSLAYOUT (iddeposito, idposicion, nrolote, idarticulo, idunidadbase, saldo) VALUES
+    ('1', 'A-01-01', 'L2601', 'BARN01', 'LT', 12),
+    ('1', 'A-01-02', 'L2602', 'BARN01', 'LT', 8),
+    ('2', NULL,      'L2602', 'BARN01', 'LT', 4);
+
+-- ---- A stored production-plan draft -------------------------------------------------------------------
+INSERT INTO V_CPTES_MODELO_CAB (IdCpteModelo, Nombre, Detalle, TCDefault, DepositoOrigen, DepositoDestino,
+                                IdMotivoStock, AnclarAlMenu) VALUES
+    (1, '15/01/2027', 'Pedido de la mueblería Río Sur', '@@PP', '', '', '', '0');
+
+INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, IdUnidad, FechaComp) VALUES
+    (1, 'MESA01',  4,  'UN', '15/01/2027'),
+    (1, 'SILLA01', 16, 'UN', '15/01/2027'),
+    (1, 'MESA03',  2,  'UN', '15/01/2027');

@@ -1,3 +1,308 @@
 -- Tables and views of the embedded database, in the suite's names.
 -- Text columns carry the collation that compares as the suite's server does
--- (without regard to case or trailing blanks).
+-- (without regard to case or trailing blanks): COLLATE SINCASO on every text
+-- column. Date columns are declared DATETIME COLLATE FECHA: they compare, sort,
+-- group and take MAX/MIN as dates whatever day-first text is written into them,
+-- and are kept in ISO form by triggers made when the database is created.
+-- Objects the program writes are tables; views are only read.
+-- Codes are stored as written (fitted or not): the collation ignores the
+-- trailing blanks of fitted codes. Family codes are never fitted: the family
+-- tree reads their length.
+-- Each group below has its header; append new groups at the end.
+
+-- ---- Settings (also the whole schema of the statistics database) ------------
+CREATE TABLE TA_CONFIGURACION (
+    CLAVE           VARCHAR(100) COLLATE SINCASO NOT NULL PRIMARY KEY,
+    VALOR           VARCHAR(255) COLLATE SINCASO,
+    VALORAUX        VARCHAR(255) COLLATE SINCASO,
+    Grupo           VARCHAR(50)  COLLATE SINCASO,
+    PoliticaNegocio BIT DEFAULT 0
+);
+
+-- ---- Users, menu tasks and access log -----------------------------------------
+CREATE TABLE TA_Usuarios (
+    Nombre      VARCHAR(50) COLLATE SINCASO NOT NULL PRIMARY KEY,
+    UNegocio    VARCHAR(4)  COLLATE SINCASO,
+    verproforma BIT,
+    sucot       VARCHAR(4)  COLLATE SINCASO,
+    letot       VARCHAR(1)  COLLATE SINCASO
+);
+
+CREATE TABLE TA_MENU (
+    Clave   VARCHAR(20)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Proceso VARCHAR(100) COLLATE SINCASO,
+    Nombre  VARCHAR(100) COLLATE SINCASO
+);
+
+CREATE TABLE TA_TAREAS (
+    USUARIO VARCHAR(50) COLLATE SINCASO NOT NULL,
+    TAREA   VARCHAR(20) COLLATE SINCASO NOT NULL,
+    PRIMARY KEY (USUARIO, TAREA)
+);
+
+CREATE TABLE Control_Acceso (
+    Id            INTEGER PRIMARY KEY AUTOINCREMENT,
+    Maquina       VARCHAR(50)  COLLATE SINCASO,
+    Usuario       VARCHAR(50)  COLLATE SINCASO,
+    Formulario    VARCHAR(50)  COLLATE SINCASO,
+    Tarea         VARCHAR(100) COLLATE SINCASO,
+    Ingreso       DATETIME     COLLATE FECHA,
+    EGRESO        DATETIME     COLLATE FECHA,
+    NombreUsuario VARCHAR(50)  COLLATE SINCASO
+);
+
+-- ---- Failed SQL batches ------------------------------------------------------------
+CREATE TABLE AUX_ERR (
+    Id          INTEGER PRIMARY KEY AUTOINCREMENT,
+    Proceso     VARCHAR(100) COLLATE SINCASO,
+    fecha       DATETIME     COLLATE FECHA,
+    Error       INTEGER,
+    Descripcion VARCHAR(250) COLLATE SINCASO,
+    SQL         TEXT         COLLATE SINCASO,
+    pc          VARCHAR(50)  COLLATE SINCASO,
+    Usuario     VARCHAR(50)  COLLATE SINCASO
+);
+
+-- ---- Cash boxes (written through "@Admin_V_TA_Cajas", so a table) -------------------
+CREATE TABLE V_TA_Cajas (
+    IdCajas     VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+-- ---- Voucher types and number books, chart of accounts -----------------------------
+CREATE TABLE V_TA_CPTE (
+    CODIGO                 VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    TALONARIO              INTEGER     NOT NULL DEFAULT 1,
+    Descripcion            VARCHAR(50) COLLATE SINCASO,
+    LETRAS                 VARCHAR(20) COLLATE SINCASO,
+    UNEGOCIO               VARCHAR(4)  COLLATE SINCASO,
+    Externo                VARCHAR(2)  COLLATE SINCASO,
+    Modificanumeracion     VARCHAR(2)  COLLATE SINCASO,
+    Sistema                VARCHAR(20) COLLATE SINCASO,
+    ES                     VARCHAR(1)  COLLATE SINCASO,
+    Signo                  INTEGER,
+    DebeHaber              VARCHAR(1)  COLLATE SINCASO,
+    A_ULTIMO_NRO INTEGER DEFAULT 0, A_NRO_DESDE INTEGER DEFAULT 0, A_NRO_HASTA INTEGER DEFAULT 0,
+    A_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceA DATETIME COLLATE FECHA,
+    B_ULTIMO_NRO INTEGER DEFAULT 0, B_NRO_DESDE INTEGER DEFAULT 0, B_NRO_HASTA INTEGER DEFAULT 0,
+    B_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceB DATETIME COLLATE FECHA,
+    C_ULTIMO_NRO INTEGER DEFAULT 0, C_NRO_DESDE INTEGER DEFAULT 0, C_NRO_HASTA INTEGER DEFAULT 0,
+    C_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceC DATETIME COLLATE FECHA,
+    E_ULTIMO_NRO INTEGER DEFAULT 0, E_NRO_DESDE INTEGER DEFAULT 0, E_NRO_HASTA INTEGER DEFAULT 0,
+    E_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceE DATETIME COLLATE FECHA,
+    R_ULTIMO_NRO INTEGER DEFAULT 0, R_NRO_DESDE INTEGER DEFAULT 0, R_NRO_HASTA INTEGER DEFAULT 0,
+    R_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceR DATETIME COLLATE FECHA,
+    X_ULTIMO_NRO INTEGER DEFAULT 0, X_NRO_DESDE INTEGER DEFAULT 0, X_NRO_HASTA INTEGER DEFAULT 0,
+    X_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceX DATETIME COLLATE FECHA,
+    M_ULTIMO_NRO INTEGER DEFAULT 0, M_NRO_DESDE INTEGER DEFAULT 0, M_NRO_HASTA INTEGER DEFAULT 0,
+    M_SUC_DEFAULT VARCHAR(4) COLLATE SINCASO, VenceM DATETIME COLLATE FECHA,
+    fechahora_modificacion DATETIME    COLLATE FECHA,
+    PRIMARY KEY (CODIGO, TALONARIO)
+);
+
+CREATE TABLE MA_CUENTAS (
+    Codigo         VARCHAR(20)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    CodigoOpcional VARCHAR(20)  COLLATE SINCASO,
+    Descripcion    VARCHAR(100) COLLATE SINCASO
+);
+
+-- ---- Rubros, brands (tipos), families, suppliers, units and depots ---------------------
+CREATE TABLE V_TA_RUBROS (
+    IdRubro     VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+CREATE TABLE V_TA_TipoArticulo (
+    IdTipo      VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+CREATE TABLE V_TA_FAMILIAS (
+    IdFamilia   VARCHAR(20) COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+CREATE TABLE VT_PROVEEDORES (
+    CODIGO       VARCHAR(20)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    RAZON_SOCIAL VARCHAR(100) COLLATE SINCASO,
+    CUIT         VARCHAR(13)  COLLATE SINCASO
+);
+
+CREATE TABLE V_TA_UNIDAD (
+    IdUnidad    VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+CREATE TABLE V_TA_DEPOSITO (
+    IdDeposito  VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+-- ---- Articles, supplies and prices ----------------------------------------------------
+CREATE TABLE V_MA_ARTICULOS (
+    IDARTICULO           VARCHAR(25)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion          VARCHAR(100) COLLATE SINCASO,
+    Presentacion         VARCHAR(50)  COLLATE SINCASO,
+    idTipo               VARCHAR(4)   COLLATE SINCASO,
+    IdRubro              VARCHAR(4)   COLLATE SINCASO,
+    IdFamilia            VARCHAR(20)  COLLATE SINCASO,
+    IdUnidad             VARCHAR(4)   COLLATE SINCASO,
+    UD_STOCK             VARCHAR(4)   COLLATE SINCASO,
+    Costo                DECIMAL(18,4),
+    Impuestos            DECIMAL(18,4),
+    Exento               BIT DEFAULT 0,
+    UsaSerie             BIT DEFAULT 0,
+    UsaLote              BIT DEFAULT 0,
+    Perecedero           BIT DEFAULT 0,
+    UsaTalle             BIT DEFAULT 0,
+    InsumosPorPorcentaje BIT DEFAULT 0,
+    Pesable              BIT DEFAULT 0,
+    CodigoArtProveedor   VARCHAR(25)  COLLATE SINCASO,
+    CuentaProveedor      VARCHAR(20)  COLLATE SINCASO,
+    PuntoMaximo          FLOAT,
+    PuntoPedido          FLOAT,
+    SUSPENDIDO           BIT DEFAULT 0,
+    codigobarra          VARCHAR(25)  COLLATE SINCASO,
+    CODIGOBARRADUN       VARCHAR(25)  COLLATE SINCASO,
+    UD_TTE               VARCHAR(4)   COLLATE SINCASO,
+    CODIGOBARRA1         VARCHAR(25)  COLLATE SINCASO,
+    UMCB1                VARCHAR(4)   COLLATE SINCASO,
+    CODIGOBARRA2         VARCHAR(25)  COLLATE SINCASO,
+    UMCB2                VARCHAR(4)   COLLATE SINCASO,
+    CODIGOBARRA3         VARCHAR(25)  COLLATE SINCASO,
+    UMCB3                VARCHAR(4)   COLLATE SINCASO,
+    CODIGOBARRA4         VARCHAR(25)  COLLATE SINCASO,
+    UMCB4                VARCHAR(4)   COLLATE SINCASO,
+    Notas                TEXT         COLLATE SINCASO
+);
+
+CREATE TABLE V_MA_INSUMOS (
+    IDARTICULO       VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IdArticuloInsumo VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IdUnidadInsumo   VARCHAR(4)  COLLATE SINCASO,
+    Cantidad         FLOAT,
+    PRIMARY KEY (IDARTICULO, IdArticuloInsumo)
+);
+
+CREATE TABLE V_MA_PRECIOSCAB (
+    IDLISTA   VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    NOMBRE    VARCHAR(50) COLLATE SINCASO,
+    TIPOLISTA VARCHAR(1)  COLLATE SINCASO
+);
+
+CREATE TABLE V_MA_PRECIOS (
+    IDLISTA             VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    IDARTICULO          VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IDARTICULOPROVEEDOR VARCHAR(25) COLLATE SINCASO,
+    idunidad            VARCHAR(4)  COLLATE SINCASO,
+    TIPOLISTA           VARCHAR(1)  COLLATE SINCASO,
+    Precio              DECIMAL(18,4),
+    PRIMARY KEY (IDLISTA, IDARTICULO)
+);
+
+-- The browse view of the start-up window. Its first two columns are the family
+-- code and description: the family tree takes columns 0 and 1 of its join.
+CREATE VIEW VT_INS_ARTICULOS AS
+SELECT a.IdFamilia          AS IdFamilia,
+       f.Descripcion        AS DescrFamilia,
+       a.IDARTICULO         AS IdArticulo,
+       a.Descripcion        AS Descripcion,
+       a.Presentacion       AS Presentacion,
+       a.IdUnidad           AS IdUnidad,
+       a.Costo              AS Costo,
+       a.idTipo             AS idTipo,
+       t.Descripcion        AS DescrTipo,
+       a.IdRubro            AS IDRUBRO,
+       r.Descripcion        AS DescrRubros,
+       a.CuentaProveedor    AS CuentaProveedor,
+       p.RAZON_SOCIAL       AS NombreProveedor,
+       p.RAZON_SOCIAL       AS Razon_Social,
+       a.CuentaProveedor    AS Proveedor,
+       a.CodigoArtProveedor AS CodigoArtProveedor,
+       a.SUSPENDIDO         AS suspendido
+  FROM V_MA_ARTICULOS a
+  LEFT JOIN V_TA_FAMILIAS f     ON f.IdFamilia = a.IdFamilia
+  LEFT JOIN V_TA_TipoArticulo t ON t.IdTipo = a.idTipo
+  LEFT JOIN V_TA_RUBROS r       ON r.IdRubro = a.IdRubro
+  LEFT JOIN VT_PROVEEDORES p    ON p.CODIGO = a.CuentaProveedor;
+
+-- One row per rubro: the rubro tree joins it to the articles by rubro alone.
+CREATE VIEW VT_RubroTipoDescripciones AS
+SELECT r.IdRubro     AS IDRUBRO,
+       r.Descripcion AS DescrRubros,
+       NULL          AS IdTipo,
+       NULL          AS DescrTipo
+  FROM V_TA_RUBROS r;
+
+-- ---- Units, equivalences and stock ------------------------------------------------------
+CREATE TABLE S_TA_EQUIV (
+    IdArticulo     VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IDUNIDAD       VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    IDUNIDAD_EQUIV VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    Coeficiente    FLOAT,
+    PRIMARY KEY (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV)
+);
+
+CREATE TABLE STK_SALDOS_UNIDADES (
+    IDARTICULO   VARCHAR(25) COLLATE SINCASO NOT NULL,
+    EQUIVALENCIA VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    IDDEPOSITO   VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    STOCK        FLOAT,
+    PRIMARY KEY (IDARTICULO, EQUIVALENCIA, IDDEPOSITO)
+);
+
+CREATE TABLE STK_STOCK_UDKG (
+    IDARTICULO VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IDDEPOSITO VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    CantidadUd FLOAT,
+    PRIMARY KEY (IDARTICULO, IDDEPOSITO)
+);
+
+-- Stock by lot, serial number and position: signed quantities, the balance is the sum.
+CREATE TABLE STK_SERIES_Y_LOTES (
+    Id         INTEGER PRIMARY KEY AUTOINCREMENT,
+    IDARTICULO VARCHAR(25) COLLATE SINCASO NOT NULL,
+    IdDeposito VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    NroLote    VARCHAR(25) COLLATE SINCASO,
+    NroSerie   VARCHAR(25) COLLATE SINCASO,
+    IdPosicion VARCHAR(15) COLLATE SINCASO,
+    CANTIDAD   FLOAT
+);
+
+CREATE TABLE ma_posiciones (
+    iddeposito   VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    idposicion   VARCHAR(15) COLLATE SINCASO NOT NULL,
+    ordeningreso INTEGER,
+    PRIMARY KEY (iddeposito, idposicion)
+);
+
+CREATE TABLE AC_SALDOSLAYOUT (
+    iddeposito   VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    idposicion   VARCHAR(15) COLLATE SINCASO,
+    nrolote      VARCHAR(25) COLLATE SINCASO,
+    idarticulo   VARCHAR(25) COLLATE SINCASO NOT NULL,
+    idunidadbase VARCHAR(4)  COLLATE SINCASO,
+    saldo        FLOAT
+);
+
+-- ---- Production-plan drafts (model vouchers marked "@@PP") ---------------------------------
+CREATE TABLE V_CPTES_MODELO_CAB (
+    IdCpteModelo    INTEGER     NOT NULL PRIMARY KEY,
+    Nombre          VARCHAR(50) COLLATE SINCASO,
+    Detalle         VARCHAR(50) COLLATE SINCASO,
+    TCDefault       VARCHAR(4)  COLLATE SINCASO,
+    DepositoOrigen  VARCHAR(4)  COLLATE SINCASO,
+    DepositoDestino VARCHAR(4)  COLLATE SINCASO,
+    IdMotivoStock   VARCHAR(4)  COLLATE SINCASO,
+    AnclarAlMenu    VARCHAR(1)  COLLATE SINCASO
+);
+
+-- A plan may hold one article on several lines: no key on the lines.
+CREATE TABLE V_CPTES_MODELO_DET (
+    IdCpteModelo INTEGER     NOT NULL,
+    IdArticulo   VARCHAR(25) COLLATE SINCASO,
+    Cantidad     FLOAT,
+    IdUnidad     VARCHAR(4)  COLLATE SINCASO,
+    FechaComp    DATETIME    COLLATE FECHA
+);
+CREATE INDEX IX_V_CPTES_MODELO_DET ON V_CPTES_MODELO_DET (IdCpteModelo);

@@ -3,6 +3,7 @@
 // look-ups and the progress notice. One namespace, defined across the files of
 // this folder, one file per concern.
 
+#include "platform/db/sesion_bd.h"
 #include "platform/falla.h"
 #include "platform/lector_ini.h"
 #include "platform/moneda.h"
@@ -27,6 +28,9 @@ extern Perezoso<UtilidadesComunes> gUtilidades;
 extern Perezoso<LectorIni> gLectorIni;
 extern Perezoso<InfoSistema> gInfoSistema;
 extern Perezoso<ComponenteAplicacion> gComponenteAplicacion;
+// The main database session and the session on the statistics database.
+extern Perezoso<SesionBD> gSesionBD;
+extern Perezoso<SesionBD> gSesionEstadisticas;
 
 // ---- Session start-up and shutdown -----------------------------------------
 extern QString gSeccionIni;     // the INI identity section ("MAQUINA|USUARIO")

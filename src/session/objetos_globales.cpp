@@ -6,5 +6,7 @@ Perezoso<UtilidadesComunes> gUtilidades;
 Perezoso<LectorIni> gLectorIni;
 Perezoso<InfoSistema> gInfoSistema;
 Perezoso<ComponenteAplicacion> gComponenteAplicacion;
+Perezoso<SesionBD> gSesionBD;
+Perezoso<SesionBD> gSesionEstadisticas;
 
 }  // namespace ModGlobal

@@ -1,0 +1,130 @@
+#include "platform/db/conexion_bd.h"
+
+#include "platform/db/tsql_sqlite.h"
+
+namespace {
+constexpr long ConexionCerrada = 3709;
+// The log keeps the newest texts of a long run.
+constexpr qsizetype MaximoBitacora = 50000;
+}  // namespace
+
+Falla FallaDeSesion(long numero, const QString& descripcion)
+{
+    return Falla(numero, descripcion, QStringLiteral("SesionBD"));
+}
+
+const ErrorBD& ErroresBD::Item(long i) const
+{
+    if (i < 0 || i >= Count())
+        throw FallaDeSesion(Falla::FueraDeRango, QStringLiteral("El subíndice está fuera del intervalo."));
+    return errores_[static_cast<size_t>(i)];
+}
+
+ConexionBD::ConexionBD() = default;
+
+ConexionBD::~ConexionBD()
+{
+    Close();
+}
+
+void ConexionBD::Instala(std::unique_ptr<MotorBD> motor)
+{
+    Close();
+    motor_ = std::move(motor);
+}
+
+void ConexionBD::Close()
+{
+    if (motor_) {
+        motor_->Cierra();
+        motor_.reset();
+    }
+}
+
+MotorBD& ConexionBD::motor()
+{
+    if (!motor_)
+        registraYLanza(FallaDeSesion(ConexionCerrada, QStringLiteral("La conexión con la base de datos está cerrada.")));
+    return *motor_;
+}
+
+void ConexionBD::anota(const QString& texto)
+{
+    if (bitacora_.size() >= MaximoBitacora)
+        bitacora_.remove(0, MaximoBitacora / 2);
+    bitacora_.append(texto);
+}
+
+void ConexionBD::registraYLanza(const Falla& falla)
+{
+    Errors.Agrega({falla.Numero, falla.Numero, falla.Descripcion, falla.Origen});
+    throw falla;
+}
+
+void ConexionBD::Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<FilasBD>* filas)
+{
+    Errors.Clear();
+    anota(sql);
+    afectadas = 0;
+    MotorBD& m = motor();
+    try {
+        m.Ejecuta(sql, OpcionesMotor{CommandTimeout, IsolationLevel, DefaultDatabase}, afectadas, filas);
+    } catch (const Falla& f) {
+        registraYLanza(f);
+    }
+    if (filas && *filas)
+        (*filas)->Indexa(TsqlSqlite::AliasExplicitos(sql));
+}
+
+long ConexionBD::EjecutaConParametros(const QString& sql, const QVariantList& valores)
+{
+    Errors.Clear();
+    anota(sql);
+    MotorBD& m = motor();
+    try {
+        return m.EjecutaConParametros(sql, valores);
+    } catch (const Falla& f) {
+        registraYLanza(f);
+    }
+}
+
+QStringList ConexionBD::ClavePrimaria(const QString& tabla)
+{
+    try {
+        return motor().ClavePrimaria(tabla);
+    } catch (const Falla& f) {
+        registraYLanza(f);
+    }
+}
+
+QVariant ConexionBD::UltimaIdentidad()
+{
+    try {
+        return motor().UltimaIdentidad();
+    } catch (const Falla& f) {
+        registraYLanza(f);
+    }
+}
+
+QString ConexionBD::Prepara(const QString& sql) const
+{
+    return motor_ ? motor_->Prepara(sql) : TsqlSqlite::ResuelvePrefijos(sql);
+}
+
+QString ConexionBD::Proveedor() const
+{
+    return motor_ ? motor_->Proveedor() : QString();
+}
+
+Recordset ConexionBD::Execute(const QString& sql, long* filasAfectadas, long)
+{
+    Recordset rs;
+    long afectadas = 0;
+    std::shared_ptr<FilasBD> filas;
+    Ejecuta(sql, afectadas, &filas);
+    if (filasAfectadas)
+        *filasAfectadas = afectadas;
+    if (filas)
+        rs.asume(std::move(filas), weak_from_this(), sql, 0, 1);
+    return rs;
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The open connection of a session, as the system uses ADO's Connection:
+// Errors, CommandTimeout, IsolationLevel, DefaultDatabase, Execute and Close.
+//
+// Every operation starts with an empty Errors collection; a statement that
+// fails is recorded there (with its native number, the one the Parts test for:
+// 2627 duplicate key, 547 reference or constraint) before it is raised as
+// Falla, so a caller that ignores the exception still sees the failure.
+
+#include "platform/db/recordset.h"
+#include "platform/falla.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+struct ErrorBD {
+    long Number = 0;        // the same native number: callers of both kinds read it
+    long NativeError = 0;
+    QString Description;
+    QString Source;
+};
+
+class ErroresBD {
+public:
+    long Count() const { return static_cast<long>(errores_.size()); }
+    const ErrorBD& Item(long i) const;
+    const ErrorBD& operator[](long i) const { return Item(i); }
+    void Clear() { errores_.clear(); }
+    void Agrega(ErrorBD e) { errores_.push_back(std::move(e)); }
+
+private:
+    std::vector<ErrorBD> errores_;
+};
+
+// What a connection keeps for the engine to apply before it runs a text.
+struct OpcionesMotor {
+    long tiempoEspera = 30;   // seconds
+    long aislamiento = 4096;  // ADO's levels: 256 read uncommitted, 4096 read committed, ...
+    QString baseDefecto;
+};
+
+// The engine behind a connection: SQLite (with the T-SQL rewrite) or ODBC.
+class MotorBD {
+public:
+    virtual ~MotorBD() = default;
+    virtual QString Proveedor() const = 0;
+    // Runs a statement or a batch; the first result with columns goes into
+    // *filas when asked. Raises Falla with the native number.
+    virtual void Ejecuta(const QString& texto, const OpcionesMotor& opciones, long& afectadas,
+                         std::shared_ptr<FilasBD>* filas) = 0;
+    virtual long EjecutaConParametros(const QString& sql, const QVariantList& valores) = 0;
+    virtual QString Prepara(const QString& texto) const = 0;
+    virtual QVariant UltimaIdentidad() = 0;
+    virtual QStringList ClavePrimaria(const QString& tabla) = 0;
+    virtual void Cierra() = 0;
+};
+
+class ConexionBD : public std::enable_shared_from_this<ConexionBD> {
+public:
+    ConexionBD();
+    ~ConexionBD();
+
+    ErroresBD Errors;
+    long CommandTimeout = 30;
+    long IsolationLevel = 4096;
+    QString DefaultDatabase;
+
+    Recordset Execute(const QString& sql, long* filasAfectadas = nullptr, long opciones = -1);
+    void Close();
+    bool Abierta() const { return motor_ != nullptr; }
+
+    // Runs a text; its first result goes into *filas when asked.
+    void Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<FilasBD>* filas);
+    long EjecutaConParametros(const QString& sql, const QVariantList& valores);
+    QStringList ClavePrimaria(const QString& tabla);
+    QVariant UltimaIdentidad();
+    QString Prepara(const QString& sql) const;
+    QString Proveedor() const;
+
+    // Every text sent, as the caller sent it (the newest last).
+    const QStringList& Bitacora() const { return bitacora_; }
+    void LimpiaBitacora() { bitacora_.clear(); }
+
+    void Instala(std::unique_ptr<MotorBD> motor);
+
+private:
+    MotorBD& motor();
+    void anota(const QString& texto);
+    [[noreturn]] void registraYLanza(const Falla& falla);
+
+    std::unique_ptr<MotorBD> motor_;
+    QStringList bitacora_;
+};
+
+// A failure of the session that is not the database's (closed connection, bad argument).
+Falla FallaDeSesion(long numero, const QString& descripcion);

@@ -1,0 +1,432 @@
+#include "platform/db/motores.h"
+#include "platform/db/reglas_sqlite.h"
+#include "platform/db/tsql_sqlite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <climits>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr long SinTransaccionParaConfirmar = 3902;
+constexpr long SinTransaccionParaDeshacer = 3903;
+
+// SQLite's failures with the numbers SQL Server gives the same failure.
+Falla fallaDe(sqlite3* db)
+{
+    const int ext = sqlite3_extended_errcode(db);
+    const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+    auto falla = [&](long n, const QString& texto) { return Falla(n, texto.arg(msg), QStringLiteral("SesionBD")); };
+    switch (ext) {
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+    case SQLITE_CONSTRAINT_UNIQUE:
+        return falla(2627, QStringLiteral("Infracción de la restricción de clave: no se puede insertar una clave duplicada (%1)."));
+    case SQLITE_CONSTRAINT_FOREIGNKEY:
+    case SQLITE_CONSTRAINT_CHECK:
+        return falla(547, QStringLiteral("La instrucción entra en conflicto con una restricción (%1)."));
+    case SQLITE_CONSTRAINT_NOTNULL:
+        return falla(515, QStringLiteral("No se puede insertar el valor NULL en la columna (%1)."));
+    default:
+        break;
+    }
+    switch (ext & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return falla(1222, QStringLiteral("Se superó el tiempo de espera del bloqueo (%1)."));
+    case SQLITE_ERROR:
+        if (msg.startsWith(u"no such table"))
+            return falla(208, QStringLiteral("El nombre de objeto no es válido (%1)."));
+        if (msg.startsWith(u"no such column"))
+            return falla(207, QStringLiteral("El nombre de columna no es válido (%1)."));
+        if (msg.contains(u"syntax error"))
+            return falla(102, QStringLiteral("Sintaxis incorrecta (%1)."));
+        break;
+    default:
+        break;
+    }
+    return falla(ext, QStringLiteral("%1"));
+}
+
+void ejecutaSimple(sqlite3* db, const char* sql)
+{
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw fallaDe(db);
+}
+
+QByteArray recurso(const QString& nombre)
+{
+    QFile f(nombre);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Falla(53, QStringLiteral("No se encuentra el recurso %1 del programa.").arg(nombre), QStringLiteral("SesionBD"));
+    return f.readAll();
+}
+
+// How a column's values come back.
+enum class Lectura { Comun, Fecha, Logico, Libre };
+
+Lectura lecturaDe(const char* tipoDeclarado)
+{
+    if (!tipoDeclarado)
+        return Lectura::Libre;
+    const QByteArray t = QByteArray(tipoDeclarado).toUpper();
+    if (t.contains("DATE"))
+        return Lectura::Fecha;
+    if (t == "BIT" || t.startsWith("BOOL"))
+        return Lectura::Logico;
+    return Lectura::Comun;
+}
+
+// The ISO form the date triggers and datetime('now') write.
+bool pareceFechaIso(QStringView s)
+{
+    return (s.size() == 19 || s.size() == 23) && s[4] == u'-' && s[7] == u'-' && s[10] == u' ' && s[13] == u':' &&
+           s[16] == u':';
+}
+
+class Sentencia {
+public:
+    Sentencia(sqlite3* db, const char* desde, const char* hasta, const char** cola) : db_(db)
+    {
+        if (sqlite3_prepare_v2(db, desde, static_cast<int>(hasta - desde), &st_, cola) != SQLITE_OK)
+            throw fallaDe(db);
+    }
+    ~Sentencia() { sqlite3_finalize(st_); }
+    Sentencia(const Sentencia&) = delete;
+    Sentencia& operator=(const Sentencia&) = delete;
+    sqlite3_stmt* st() const { return st_; }
+    bool paso()
+    {
+        const int rc = sqlite3_step(st_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throw fallaDe(db_);
+        return false;
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* st_ = nullptr;
+};
+
+void enlaza(sqlite3* db, sqlite3_stmt* st, int i, const QVariant& v)
+{
+    int rc;
+    if (v.isNull() || !v.isValid()) {
+        rc = sqlite3_bind_null(st, i);
+    } else {
+        switch (v.metaType().id()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(st, i, v.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::Long:
+        case QMetaType::Short:
+            rc = sqlite3_bind_int64(st, i, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(st, i, v.toDouble());
+            break;
+        case QMetaType::QDateTime:
+        case QMetaType::QDate: {
+            const QByteArray t = ReglasSqlite::FechaIso(v.toDateTime()).toUtf8();
+            rc = sqlite3_bind_text(st, i, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray b = v.toByteArray();
+            rc = sqlite3_bind_blob(st, i, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QString t = v.toString();
+            rc = sqlite3_bind_text16(st, i, t.utf16(), static_cast<int>(t.size() * 2), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw fallaDe(db);
+}
+
+class MotorSqlite final : public MotorBD {
+public:
+    // SQLite is opened directly, not through Qt's driver: the same library, and
+    // no driver registry that may already be gone when a session outlives the
+    // application (the statistics session ends with the process).
+    explicit MotorSqlite(const QString& archivo)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            const QString motivo = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw Falla(3706, QStringLiteral("No se pudo abrir la base de datos %1: %2").arg(archivo, motivo),
+                        QStringLiteral("SesionBD"));
+        }
+        try {
+            if (!ReglasSqlite::Registra(db_, &nivel_))
+                throw fallaDe(db_);
+            ejecutaSimple(db_, "PRAGMA foreign_keys = ON; PRAGMA recursive_triggers = OFF");
+            // A file that is no database fails here, not at the first query.
+            ejecutaSimple(db_, "SELECT count(*) FROM sqlite_master");
+        } catch (const Falla& f) {
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw Falla(f.Numero, QStringLiteral("No se pudo abrir la base de datos %1: %2").arg(archivo, f.Descripcion),
+                        QStringLiteral("SesionBD"));
+        }
+    }
+
+    ~MotorSqlite() override { Cierra(); }
+
+    QString Proveedor() const override { return QStringLiteral("SQLite"); }
+
+    void Ejecuta(const QString& texto, const OpcionesMotor& opciones, long& afectadas,
+                 std::shared_ptr<FilasBD>* filas) override
+    {
+        if (opciones.tiempoEspera != espera_) {
+            espera_ = opciones.tiempoEspera;
+            sqlite3_busy_timeout(db_, static_cast<int>(std::clamp(espera_, 0L, 86400L) * 1000));
+        }
+        const auto lote = TsqlSqlite::TraduceLote(texto);
+        for (const auto& s : lote)
+            corre(s, afectadas, filas);
+    }
+
+    long EjecutaConParametros(const QString& sql, const QVariantList& valores) override
+    {
+        const QByteArray u = sql.toUtf8();
+        Sentencia s(db_, u.constData(), u.constData() + u.size(), nullptr);
+        for (int i = 0; i < valores.size(); ++i)
+            enlaza(db_, s.st(), i + 1, valores[i]);
+        try {
+            while (s.paso()) {
+            }
+        } catch (...) {
+            vigilaTransaccion();
+            throw;
+        }
+        return sqlite3_changes(db_);
+    }
+
+    QString Prepara(const QString& texto) const override
+    {
+        return TsqlSqlite::TextoDeLote(TsqlSqlite::TraduceLote(texto));
+    }
+
+    QVariant UltimaIdentidad() override { return QVariant(static_cast<qlonglong>(sqlite3_last_insert_rowid(db_))); }
+
+    QStringList ClavePrimaria(const QString& tabla) override
+    {
+        const QByteArray sql = (QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk")).toUtf8();
+        Sentencia s(db_, sql.constData(), sql.constData() + sql.size(), nullptr);
+        enlaza(db_, s.st(), 1, tabla);
+        QStringList r;
+        while (s.paso())
+            r << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st(), 0)));
+        return r;
+    }
+
+    void Cierra() override
+    {
+        if (!db_)
+            return;
+        // The server undoes what a closed connection left open.
+        if (nivel_ > 0)
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        nivel_ = 0;
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+
+private:
+    void corre(const TsqlSqlite::Sentencia& s, long& afectadas, std::shared_ptr<FilasBD>* filas)
+    {
+        using Clase = TsqlSqlite::Sentencia::Clase;
+        switch (s.clase) {
+        case Clase::Inicia:
+            if (nivel_ == 0)
+                ejecutaSimple(db_, "BEGIN");
+            ++nivel_;
+            return;
+        case Clase::Confirma:
+            if (nivel_ == 0)
+                throw Falla(SinTransaccionParaConfirmar,
+                            QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."),
+                            QStringLiteral("SesionBD"));
+            if (nivel_ == 1)
+                ejecutaSimple(db_, "COMMIT");
+            --nivel_;
+            return;
+        case Clase::Deshace:
+            if (nivel_ == 0)
+                throw Falla(SinTransaccionParaDeshacer,
+                            QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."),
+                            QStringLiteral("SesionBD"));
+            nivel_ = 0;
+            ejecutaSimple(db_, "ROLLBACK");
+            return;
+        case Clase::Condicional: {
+            std::shared_ptr<FilasBD> r;
+            long ninguna = 0;
+            sql(QStringLiteral("SELECT CASE WHEN (") + s.sql + QStringLiteral(") THEN 1 ELSE 0 END"), ninguna, &r);
+            const bool cierto = r && !r->celdas.empty() && r->celdas[0].toInt() != 0;
+            for (const auto& rama : cierto ? s.entonces : s.sino)
+                corre(rama, afectadas, filas);
+            return;
+        }
+        case Clase::Comun:
+            sql(s.sql, afectadas, filas);
+            return;
+        }
+    }
+
+    // A failure that ended the transaction on its own leaves nothing to nest.
+    void vigilaTransaccion()
+    {
+        if (nivel_ > 0 && sqlite3_get_autocommit(db_))
+            nivel_ = 0;
+    }
+
+    void sql(const QString& texto, long& afectadas, std::shared_ptr<FilasBD>* filas)
+    {
+        const QByteArray u = texto.toUtf8();
+        const char* p = u.constData();
+        const char* fin = p + u.size();
+        try {
+            while (p < fin) {
+                const char* cola = nullptr;
+                Sentencia s(db_, p, fin, &cola);
+                p = cola;
+                if (!s.st())
+                    continue;
+                const int columnas = sqlite3_column_count(s.st());
+                if (columnas > 0 && filas && !*filas) {
+                    *filas = lee(s, columnas);
+                } else {
+                    while (s.paso()) {
+                    }
+                    if (columnas == 0 && !sqlite3_stmt_readonly(s.st()))
+                        afectadas += sqlite3_changes(db_);
+                }
+            }
+        } catch (...) {
+            vigilaTransaccion();
+            throw;
+        }
+    }
+
+    std::shared_ptr<FilasBD> lee(Sentencia& s, int columnas)
+    {
+        auto f = std::make_shared<FilasBD>();
+        f->columnas = columnas;
+        std::vector<Lectura> lectura(static_cast<size_t>(columnas));
+        for (int i = 0; i < columnas; ++i) {
+            f->nombres << QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(s.st(), i)));
+            lectura[static_cast<size_t>(i)] = lecturaDe(sqlite3_column_decltype(s.st(), i));
+        }
+        QHash<QString, QDateTime> fechas;
+        while (s.paso()) {
+            for (int i = 0; i < columnas; ++i) {
+                sqlite3_stmt* st = s.st();
+                switch (sqlite3_column_type(st, i)) {
+                case SQLITE_NULL:
+                    f->celdas.emplace_back();
+                    break;
+                case SQLITE_INTEGER: {
+                    const sqlite3_int64 v = sqlite3_column_int64(st, i);
+                    if (lectura[static_cast<size_t>(i)] == Lectura::Logico)
+                        f->celdas.emplace_back(v != 0);
+                    else if (v >= INT_MIN && v <= INT_MAX)
+                        f->celdas.emplace_back(static_cast<int>(v));
+                    else
+                        f->celdas.emplace_back(static_cast<qlonglong>(v));
+                    break;
+                }
+                case SQLITE_FLOAT:
+                    f->celdas.emplace_back(sqlite3_column_double(st, i));
+                    break;
+                case SQLITE_TEXT: {
+                    const auto* t = static_cast<const QChar*>(sqlite3_column_text16(st, i));
+                    QString texto(t, sqlite3_column_bytes16(st, i) / 2);
+                    const Lectura l = lectura[static_cast<size_t>(i)];
+                    if (l == Lectura::Fecha || (l == Lectura::Libre && pareceFechaIso(texto))) {
+                        // A local date-time costs a time-zone look-up; columns repeat their dates.
+                        const auto visto = fechas.constFind(texto);
+                        if (visto != fechas.constEnd()) {
+                            f->celdas.emplace_back(visto.value());
+                            break;
+                        }
+                        if (const auto fecha = ReglasSqlite::LeeFecha(texto)) {
+                            if (fechas.size() < 8192)
+                                fechas.insert(texto, *fecha);
+                            f->celdas.emplace_back(*fecha);
+                            break;
+                        }
+                    }
+                    f->celdas.emplace_back(std::move(texto));
+                    break;
+                }
+                default:
+                    f->celdas.emplace_back(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, i)),
+                                                      sqlite3_column_bytes(st, i)));
+                    break;
+                }
+            }
+        }
+        return f;
+    }
+
+    sqlite3* db_ = nullptr;
+    int nivel_ = 0;
+    long espera_ = -1;
+};
+
+}  // namespace
+
+void CreaBaseSqlite(const QString& archivo, bool conDemo)
+{
+    const QFileInfo info(archivo);
+    QDir().mkpath(info.absolutePath());
+    const QString provisorio = info.absoluteFilePath() + QStringLiteral(".creando");
+    QFile::remove(provisorio);
+    sqlite3* db = nullptr;
+    try {
+        if (sqlite3_open_v2(QFile::encodeName(provisorio).constData(), &db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+            throw fallaDe(db);
+        if (!ReglasSqlite::Registra(db, nullptr))
+            throw fallaDe(db);
+        ejecutaSimple(db, "BEGIN");
+        ejecutaSimple(db, recurso(QStringLiteral(":/data/schema.sql")).constData());
+        ReglasSqlite::CreaDisparadoresDeFechas(db);
+        if (conDemo)
+            ejecutaSimple(db, recurso(QStringLiteral(":/data/demo.sql")).constData());
+        ejecutaSimple(db, "COMMIT");
+        sqlite3_close(db);
+        db = nullptr;
+        QFile::remove(archivo);
+        if (!QFile::rename(provisorio, archivo))
+            throw Falla(75, QStringLiteral("No se puede escribir %1.").arg(archivo), QStringLiteral("SesionBD"));
+    } catch (const Falla& f) {
+        if (db)
+            sqlite3_close(db);
+        QFile::remove(provisorio);
+        throw Falla(f.Numero, QStringLiteral("No se pudo crear la base de datos %1: %2").arg(archivo, f.Descripcion),
+                    QStringLiteral("SesionBD"));
+    }
+}
+
+std::unique_ptr<MotorBD> AbreMotorSqlite(const QString& archivo, bool conDemo)
+{
+    if (!QFileInfo::exists(archivo))
+        CreaBaseSqlite(archivo, conDemo);
+    return std::make_unique<MotorSqlite>(archivo);
+}

@@ -1,0 +1,405 @@
+#include "platform/db/reglas_sqlite.h"
+
+#include "platform/db/tsql_sqlite.h"
+#include "platform/falla.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace ReglasSqlite {
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QStringView sinBlancosFinales(QStringView s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == u' ')
+        --n;
+    return s.first(n);
+}
+
+// Reads up to `max` digits; false when there are fewer than `min`.
+bool digitos(QStringView s, qsizetype& i, int min, int max, int& valor)
+{
+    valor = 0;
+    int cuenta = 0;
+    while (i < s.size() && cuenta < max && s[i] >= u'0' && s[i] <= u'9') {
+        valor = valor * 10 + (s[i].unicode() - u'0');
+        ++i;
+        ++cuenta;
+    }
+    return cuenta >= min;
+}
+
+struct Partes {
+    int anio = 0, mes = 0, dia = 0, hora = 0, minuto = 0, segundo = 0, milesimas = 0;
+};
+
+bool leeHora(QStringView s, qsizetype& i, Partes& p)
+{
+    if (!digitos(s, i, 1, 2, p.hora) || i >= s.size() || s[i] != u':')
+        return false;
+    ++i;
+    if (!digitos(s, i, 2, 2, p.minuto))
+        return false;
+    if (i < s.size() && s[i] == u':') {
+        ++i;
+        if (!digitos(s, i, 2, 2, p.segundo))
+            return false;
+        if (i < s.size() && s[i] == u'.') {
+            ++i;
+            int fraccion = 0;
+            qsizetype desde = i;
+            if (!digitos(s, i, 1, 3, fraccion))
+                return false;
+            for (qsizetype k = i - desde; k < 3; ++k)
+                fraccion *= 10;
+            p.milesimas = fraccion;
+            while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
+                ++i;
+        }
+    }
+    return p.hora < 24 && p.minuto < 60 && p.segundo < 60;
+}
+
+std::optional<Partes> partesDeFecha(QStringView s)
+{
+    s = s.trimmed();
+    if (s.size() < 6 || s.size() > 40)
+        return std::nullopt;
+    Partes p;
+    qsizetype i = 0;
+    int a = 0;
+    const qsizetype inicio = i;
+    if (!digitos(s, i, 1, 4, a) || i >= s.size())
+        return std::nullopt;
+    const QChar sep = s[i];
+    if (i - inicio == 4) {
+        if (sep != u'-' && sep != u'/')
+            return std::nullopt;
+        p.anio = a;
+        ++i;
+        if (!digitos(s, i, 1, 2, p.mes) || i >= s.size() || s[i] != sep)
+            return std::nullopt;
+        ++i;
+        if (!digitos(s, i, 1, 2, p.dia))
+            return std::nullopt;
+    } else if (i - inicio <= 2) {
+        if (sep != u'/' && sep != u'-' && sep != u'.')
+            return std::nullopt;
+        p.dia = a;
+        ++i;
+        if (!digitos(s, i, 1, 2, p.mes) || i >= s.size() || s[i] != sep)
+            return std::nullopt;
+        ++i;
+        const qsizetype desdeAnio = i;
+        if (!digitos(s, i, 2, 4, p.anio) || i - desdeAnio == 3)
+            return std::nullopt;
+        if (i - desdeAnio == 2)
+            p.anio += p.anio < 30 ? 2000 : 1900;
+    } else {
+        return std::nullopt;
+    }
+    if (i < s.size()) {
+        if (s[i] != u' ' && s[i] != u'T')
+            return std::nullopt;
+        while (i < s.size() && (s[i] == u' ' || s[i] == u'T'))
+            ++i;
+        if (!leeHora(s, i, p) || i != s.size())
+            return std::nullopt;
+    }
+    if (!QDate::isValid(p.anio, p.mes, p.dia))
+        return std::nullopt;
+    return p;
+}
+
+std::optional<std::int64_t> claveDeFecha(QStringView s)
+{
+    const auto p = partesDeFecha(s);
+    if (!p)
+        return std::nullopt;
+    std::int64_t k = p->anio;
+    for (int v : {p->mes, p->dia, p->hora, p->minuto, p->segundo})
+        k = k * 100 + v;
+    return k * 1000 + p->milesimas;
+}
+
+// ---- SQLite callbacks --------------------------------------------------------------
+
+// Dates and most codes are ASCII: compare them without building a QString.
+bool esAscii(const unsigned char* s, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (s[i] & 0x80)
+            return false;
+    return true;
+}
+
+int signo(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+int colacionSinCaso(void*, int na, const void* pa, int nb, const void* pb)
+{
+    auto a = static_cast<const unsigned char*>(pa);
+    auto b = static_cast<const unsigned char*>(pb);
+    while (na > 0 && a[na - 1] == ' ')
+        --na;
+    while (nb > 0 && b[nb - 1] == ' ')
+        --nb;
+    const int n = na < nb ? na : nb;
+    for (int i = 0; i < n; ++i) {
+        unsigned char ca = a[i], cb = b[i];
+        if ((ca | cb) & 0x80)
+            return ComparaSinCaso(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
+                                  QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
+        if (ca >= 'A' && ca <= 'Z')
+            ca = static_cast<unsigned char>(ca + 32);
+        if (cb >= 'A' && cb <= 'Z')
+            cb = static_cast<unsigned char>(cb + 32);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return signo(na - nb);
+}
+
+int colacionFecha(void*, int na, const void* pa, int nb, const void* pb)
+{
+    auto a = static_cast<const unsigned char*>(pa);
+    auto b = static_cast<const unsigned char*>(pb);
+    if (na <= 40 && nb <= 40 && esAscii(a, na) && esAscii(b, nb))
+        return ComparaFechas(QString::fromLatin1(reinterpret_cast<const char*>(a), na),
+                             QString::fromLatin1(reinterpret_cast<const char*>(b), nb));
+    return ComparaFechas(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
+                         QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
+}
+
+QString textoDe(sqlite3_value* v)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v));
+}
+
+void funcionComo(sqlite3_context* ctx, int n, sqlite3_value** args)
+{
+    for (int i = 0; i < n; ++i)
+        if (sqlite3_value_type(args[i]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+    QChar escape;
+    if (n == 3) {
+        const QString e = textoDe(args[2]);
+        if (e.size() != 1) {
+            sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e[0];
+    }
+    sqlite3_result_int(ctx, Como(textoDe(args[1]), textoDe(args[0]), escape) ? 1 : 0);
+}
+
+void funcionFecha(sqlite3_context* ctx, int, sqlite3_value** args)
+{
+    if (sqlite3_value_type(args[0]) == SQLITE_TEXT) {
+        if (const auto f = LeeFecha(textoDe(args[0]))) {
+            const QByteArray iso = FechaIso(*f).toUtf8();
+            sqlite3_result_text(ctx, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+            return;
+        }
+    }
+    sqlite3_result_value(ctx, args[0]);
+}
+
+void funcionNivel(sqlite3_context* ctx, int, sqlite3_value**)
+{
+    const int* nivel = static_cast<const int*>(sqlite3_user_data(ctx));
+    sqlite3_result_int(ctx, nivel ? *nivel : 0);
+}
+
+QString citado(const QString& nombre)
+{
+    return u'"' + QString(nombre).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+void ejecuta(sqlite3* db, const QString& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString texto = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        throw Falla(sqlite3_extended_errcode(db), texto);
+    }
+}
+
+QStringList lista(sqlite3* db, const QString& sql, int columna)
+{
+    QStringList r;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+        throw Falla(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+    while (sqlite3_step(st) == SQLITE_ROW)
+        r << textoDe(sqlite3_column_value(st, columna));
+    sqlite3_finalize(st);
+    return r;
+}
+
+}  // namespace
+
+int ComparaSinCaso(QStringView a, QStringView b)
+{
+    return signo(sinBlancosFinales(a).compare(sinBlancosFinales(b), Qt::CaseInsensitive));
+}
+
+int ComparaFechas(QStringView a, QStringView b)
+{
+    const auto ka = claveDeFecha(a);
+    const auto kb = claveDeFecha(b);
+    if (ka && kb)
+        return *ka < *kb ? -1 : (*ka > *kb ? 1 : 0);
+    if (ka)
+        return -1;
+    if (kb)
+        return 1;
+    return ComparaSinCaso(a, b);
+}
+
+std::optional<QDateTime> LeeFecha(QStringView texto)
+{
+    const auto p = partesDeFecha(texto);
+    if (!p)
+        return std::nullopt;
+    return QDateTime(QDate(p->anio, p->mes, p->dia), QTime(p->hora, p->minuto, p->segundo, p->milesimas));
+}
+
+QString FechaIso(const QDateTime& fecha)
+{
+    return fecha.toString(fecha.time().msec() ? u"yyyy-MM-dd HH:mm:ss.zzz" : u"yyyy-MM-dd HH:mm:ss");
+}
+
+bool Como(QStringView valor, QStringView patron, QChar escape)
+{
+    // The pattern as single-character matchers; "%" matches any run.
+    struct Elemento {
+        enum { Letra, Uno, Varios, Conjunto } tipo;
+        QString letras;   // Letra: one character; Conjunto: the characters, ranges expanded as pairs
+        bool niega = false;
+    };
+    const QString p = patron.toString().toCaseFolded();
+    std::vector<Elemento> e;
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        const QChar c = p[i];
+        if (!escape.isNull() && c == escape.toCaseFolded() && i + 1 < p.size()) {
+            e.push_back({Elemento::Letra, QString(p[++i]), false});
+        } else if (c == u'%') {
+            e.push_back({Elemento::Varios, {}, false});
+        } else if (c == u'_') {
+            e.push_back({Elemento::Uno, {}, false});
+        } else if (c == u'[' && p.indexOf(u']', i + 1) > i + 1) {
+            const qsizetype fin = p.indexOf(u']', i + 1);
+            Elemento conjunto{Elemento::Conjunto, {}, false};
+            qsizetype k = i + 1;
+            if (p[k] == u'^' && k + 1 < fin) {
+                conjunto.niega = true;
+                ++k;
+            }
+            for (; k < fin; ++k) {
+                if (k + 2 < fin && p[k + 1] == u'-') {
+                    conjunto.letras += p[k];
+                    conjunto.letras += p[k + 2];
+                    k += 2;
+                } else {
+                    conjunto.letras += p[k];
+                    conjunto.letras += p[k];
+                }
+            }
+            e.push_back(conjunto);
+            i = fin;
+        } else {
+            e.push_back({Elemento::Letra, QString(c), false});
+        }
+    }
+    const QString v = sinBlancosFinales(valor).toString().toCaseFolded();
+    auto coincide = [&](const Elemento& el, QChar c) {
+        switch (el.tipo) {
+        case Elemento::Letra:
+            return el.letras[0] == c;
+        case Elemento::Uno:
+            return true;
+        case Elemento::Conjunto: {
+            bool dentro = false;
+            for (qsizetype k = 0; k + 1 < el.letras.size(); k += 2)
+                if (c >= el.letras[k] && c <= el.letras[k + 1])
+                    dentro = true;
+            return dentro != el.niega;
+        }
+        case Elemento::Varios:
+            break;
+        }
+        return false;
+    };
+    // Two pointers with the last "%" remembered: linear in practice.
+    size_t pe = 0, estrella = SIZE_MAX;
+    qsizetype pv = 0, marca = 0;
+    while (pv < v.size()) {
+        if (pe < e.size() && e[pe].tipo == Elemento::Varios) {
+            estrella = pe++;
+            marca = pv;
+        } else if (pe < e.size() && coincide(e[pe], v[pv])) {
+            ++pe;
+            ++pv;
+        } else if (estrella != SIZE_MAX) {
+            pe = estrella + 1;
+            pv = ++marca;
+        } else {
+            return false;
+        }
+    }
+    while (pe < e.size() && e[pe].tipo == Elemento::Varios)
+        ++pe;
+    return pe == e.size();
+}
+
+bool Registra(sqlite3* db, const int* nivelTransaccion)
+{
+    const QByteArray sinCaso = QString::fromUtf16(TsqlSqlite::ColacionSinCaso).toUtf8();
+    const QByteArray fecha = QString::fromUtf16(TsqlSqlite::ColacionFecha).toUtf8();
+    constexpr int det = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    return sqlite3_create_collation(db, sinCaso.constData(), SQLITE_UTF8, nullptr, colacionSinCaso) == SQLITE_OK &&
+           sqlite3_create_collation(db, fecha.constData(), SQLITE_UTF8, nullptr, colacionFecha) == SQLITE_OK &&
+           sqlite3_create_function(db, "like", 2, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
+           sqlite3_create_function(db, "like", 3, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
+           sqlite3_create_function(db, "tervalio_fecha", 1, det, nullptr, funcionFecha, nullptr, nullptr) == SQLITE_OK &&
+           sqlite3_create_function(db, "tervalio_trancount", 0, SQLITE_UTF8, const_cast<int*>(nivelTransaccion),
+                                   funcionNivel, nullptr, nullptr) == SQLITE_OK;
+}
+
+void CreaDisparadoresDeFechas(sqlite3* db)
+{
+    const QStringList tablas =
+        lista(db, u"SELECT name FROM sqlite_master WHERE type = 'table' AND substr(name, 1, 7) <> 'sqlite_'"_s, 0);
+    for (const QString& tabla : tablas) {
+        const QStringList columnas = lista(db, u"PRAGMA table_info("_s + citado(tabla) + u')', 1);
+        const QStringList tipos = lista(db, u"PRAGMA table_info("_s + citado(tabla) + u')', 2);
+        for (qsizetype i = 0; i < columnas.size(); ++i) {
+            if (!tipos[i].contains(u"DATE", Qt::CaseInsensitive))
+                continue;
+            const QString c = citado(columnas[i]);
+            const QString t = citado(tabla);
+            const QString cuando = QStringLiteral(" FOR EACH ROW WHEN typeof(NEW.%1) = 'text' AND NEW.%1 COLLATE BINARY <> "
+                                                  "tervalio_fecha(NEW.%1) BEGIN UPDATE %2 SET %1 = tervalio_fecha(NEW.%1) "
+                                                  "WHERE rowid = NEW.rowid; END")
+                                       .arg(c, t);
+            const QString base = citado(u"tervalio_fecha_"_s + tabla + u'_' + columnas[i]);
+            ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base.chopped(1) + u"_i\" AFTER INSERT ON "_s + t + cuando);
+            ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base.chopped(1) + u"_u\" AFTER UPDATE OF "_s + c + u" ON "_s +
+                            t + cuando);
+        }
+    }
+}
+
+}  // namespace ReglasSqlite

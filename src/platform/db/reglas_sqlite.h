@@ -1,0 +1,41 @@
+#pragma once
+// SQL Server's comparison rules on an SQLite connection.
+//
+// SINCASO: text compared without regard to case (all of Unicode, by case
+//   folding) and ignoring trailing blanks, as the suite's server compares.
+// FECHA:   date columns compare, sort, group and take MAX/MIN as dates, whatever
+//   day-first text ("dd/mm/yy hh:mm", "dd/mm/yyyy", "dd/mm/yy") or ISO text is
+//   written into them; texts that are no date sort after every date.
+// like():  LIKE without regard to case over all of Unicode; trailing blanks of
+//   the value do not count, as on the server.
+// Date columns (a declared type containing DATE) are kept in ISO form
+// ("yyyy-MM-dd HH:mm:ss") by triggers made when the database is created.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+struct sqlite3;
+
+namespace ReglasSqlite {
+
+// Registers the collations and functions on the connection. tervalio_trancount()
+// answers *nivelTransaccion (0 when null). False when SQLite refused one.
+bool Registra(sqlite3* db, const int* nivelTransaccion);
+
+// Creates the triggers that keep every date column of every table in ISO form.
+// Raises Falla when SQLite refuses them.
+void CreaDisparadoresDeFechas(sqlite3* db);
+
+// The comparisons themselves (<0, 0, >0).
+int ComparaSinCaso(QStringView a, QStringView b);
+int ComparaFechas(QStringView a, QStringView b);
+bool Como(QStringView valor, QStringView patron, QChar escape = QChar());
+
+// A day-first or ISO date, with or without time; two-digit years 00-29 are
+// 2000-2029 and 30-99 are 1930-1999. Nothing when the text is no valid date.
+std::optional<QDateTime> LeeFecha(QStringView texto);
+QString FechaIso(const QDateTime& fecha);
+
+}  // namespace ReglasSqlite

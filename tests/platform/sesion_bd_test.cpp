@@ -1,0 +1,519 @@
+// The database session on temporary SQLite files: failures and Errors,
+// transactions nested as on the server, SQL Server's comparison rules, dates,
+// the recordset, literals and the engine choice.
+#include "support/avisos_grabados.h"
+#include "support/base_prueba.h"
+#include "platform/db/motores.h"
+#include "platform/db/reglas_sqlite.h"
+#include "platform/utilidades_comunes.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <tuple>
+
+namespace {
+
+long cuenta(BasePrueba& bd, const QString& sql)
+{
+    return bd.Filas(sql).value(0).toLong();
+}
+
+long nivel(SesionBD& s)
+{
+    Recordset rs = s.Conexion.Execute(QStringLiteral("SELECT @@TRANCOUNT"));
+    return rs.Valor(0).toInt();
+}
+
+Falla fallaDe(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Falla& e) {
+        return e;
+    }
+    ADD_FAILURE() << "se esperaba una falla";
+    return Falla(0, QString());
+}
+
+}  // namespace
+
+TEST(SesionBD, ClaveDuplicadaEnUnLoteLlegaAErrorsYElRollbackNoDejaFilas)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const QString lote = QStringLiteral("BEGIN TRANSACTION \r\r\rINSERT INTO TA_MENU (Clave, Nombre) VALUES ('X1', 'uno')"
+                                        "\rINSERT INTO TA_MENU (Clave, Nombre) VALUES ('x1  ', 'dos')"
+                                        "\rINSERT INTO TA_MENU (Clave, Nombre) VALUES ('X2', 'tres')\r");
+    // As the script runner does: the exception is ignored and Errors decides.
+    try {
+        s.Ejecuta(lote);
+    } catch (const Falla&) {
+    }
+    ASSERT_EQ(s.Conexion.Errors.Count(), 1);
+    EXPECT_EQ(s.Conexion.Errors.Item(0).NativeError, 2627);
+    EXPECT_EQ(s.Conexion.Errors.Item(0).Number, 2627);
+    EXPECT_FALSE(s.Conexion.Errors.Item(0).Description.isEmpty());
+    EXPECT_EQ(nivel(s), 1);
+    s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave IN ('X1', 'X2')")), 0);
+    EXPECT_EQ(nivel(s), 0);
+    // The log holds the batch as it was sent.
+    EXPECT_TRUE(s.Bitacora().contains(lote));
+}
+
+TEST(SesionBD, UnLoteSeDetieneEnLaPrimeraFalla)
+{
+    BasePrueba bd;
+    const Falla f = fallaDe([&] {
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('A')\rINSERT INTO TA_MENU (Clave) VALUES ('a')"
+                                           "\rINSERT INTO TA_MENU (Clave) VALUES ('B')"));
+    });
+    EXPECT_EQ(f.Numero, 2627);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Clave FROM TA_MENU ORDER BY Clave")), QStringList{QStringLiteral("A")});
+    // A later good statement starts with an empty Errors collection.
+    bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('C')"));
+    EXPECT_EQ(bd.Sesion().Conexion.Errors.Count(), 0);
+}
+
+TEST(SesionBD, ReferenciaYNuloConLosNumerosDelServidor)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Ejecuta(QStringLiteral("CREATE TABLE P (A VARCHAR(4) COLLATE SINCASO PRIMARY KEY)\r"
+                             "CREATE TABLE H (A VARCHAR(4) COLLATE SINCASO NOT NULL REFERENCES P (A))"));
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO H (A) VALUES ('x')")); }).Numero, 547);
+    EXPECT_EQ(s.Conexion.Errors.Item(0).NativeError, 547);
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO H (A) VALUES (NULL)")); }).Numero, 515);
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("SELECT * FROM NO_EXISTE")); }).Numero, 208);
+}
+
+TEST(SesionBD, TransaccionesAnidadasComoEnElServidor)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    SesionBD otra;
+    bd.Conecta(otra);
+    auto visibles = [&] {
+        Recordset rs;
+        otra.AbreRecordset(QStringLiteral("SELECT COUNT(*) FROM TA_MENU"), rs);
+        return rs.Valor(0).toInt();
+    };
+
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('N1')"));
+    EXPECT_EQ(nivel(s), 2);
+    s.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    EXPECT_EQ(nivel(s), 1);
+    EXPECT_EQ(visibles(), 0) << "an inner COMMIT commits nothing";
+    s.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    EXPECT_EQ(nivel(s), 0);
+    EXPECT_EQ(visibles(), 1);
+
+    // A COMMIT with nothing open fails as on the server.
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("COMMIT TRANSACTION")); }).Numero, 3902);
+    EXPECT_EQ(s.Conexion.Errors.Item(0).NativeError, 3902);
+
+    // ROLLBACK undoes every level at once.
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION\rBEGIN TRANSACTION\rINSERT INTO TA_MENU (Clave) VALUES ('N2')"));
+    s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+    EXPECT_EQ(nivel(s), 0);
+    EXPECT_EQ(visibles(), 1);
+
+    // The commit loop of the statement builder: one COMMIT per open level.
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION\rBEGIN TRANSACTION\rBEGIN TRANSACTION\rINSERT INTO TA_MENU (Clave) VALUES ('N3')"));
+    const long abiertas = nivel(s);
+    EXPECT_EQ(abiertas, 3);
+    for (long i = 0; i < abiertas; ++i) {
+        s.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+        EXPECT_EQ(s.Conexion.Errors.Count(), 0);
+    }
+    EXPECT_EQ(visibles(), 2);
+}
+
+TEST(SesionBD, TextoSinDistinguirMayusculasNiBlancosFinales)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('ABC', 'Ñandú Mesa')"));
+    struct {
+        const char* condicion;
+        int filas;
+    } casos[] = {
+        {"Clave = 'abc  '", 1},
+        {"Clave = 'ABC'", 1},
+        {"Clave = ' ABC'", 0},
+        {"Clave = 'ABD'", 0},
+        {"Nombre = 'ÑANDÚ MESA'", 1},
+        {"LTRIM(RTRIM(Clave)) = 'abc'", 1},
+        {"Nombre LIKE 'ñandú%'", 1},
+        {"Nombre LIKE '%MESA'", 1},
+        {"Nombre LIKE '_andú [lm]esa'", 1},
+        {"Nombre LIKE 'mesa%'", 0},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE ") + QString::fromUtf8(c.condicion)), c.filas)
+            << c.condicion;
+    // A key that differs only in case or padding is the same key.
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('abc ')")); }).Numero, 2627);
+}
+
+TEST(SesionBD, FechasEscritasComoTextoSeComparanYOrdenanComoFechas)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    for (const char* f : {"09/12/26 10:00", "10/01/2027", "01/02/2026 08:30", "2026-12-09 09:15:00"})
+        s.Ejecuta(QStringLiteral("INSERT INTO Control_Acceso (Maquina, Ingreso) VALUES ('PC', '%1')").arg(QLatin1StringView(f)));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Ingreso FROM Control_Acceso ORDER BY Ingreso")),
+              (QStringList{QStringLiteral("01/02/2026 08:30"), QStringLiteral("09/12/2026 09:15"),
+                           QStringLiteral("09/12/2026 10:00"), QStringLiteral("10/01/2027 00:00")}));
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Ingreso > '31/12/26'")), 1);
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Ingreso = '10/01/27'")), 1);
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Ingreso >= '09/12/2026' AND Ingreso < '10/12/2026'")), 2);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT MAX(Ingreso), MIN(Ingreso) FROM Control_Acceso")),
+              QStringList{QStringLiteral("10/01/2027 00:00|01/02/2026 08:30")});
+
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT Ingreso FROM Control_Acceso WHERE Maquina = 'PC' ORDER BY Ingreso DESC"), rs);
+    EXPECT_EQ(rs.Valor(0).metaType().id(), QMetaType::QDateTime);
+    EXPECT_EQ(rs.Valor(0).toDateTime(), QDateTime(QDate(2027, 1, 10), QTime(0, 0)));
+
+    // Drafts of one production date written in two spellings group as one date.
+    s.Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, FechaComp) VALUES (1, 'A', 1, '10/01/27')\r"
+                             "INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, FechaComp) VALUES (1, 'A', 2, '10/01/2027')"));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT FECHACOMP, SUM(Cantidad) FROM V_CPTES_MODELO_DET GROUP BY FECHACOMP")),
+              QStringList{QStringLiteral("10/01/2027 00:00|3")});
+}
+
+TEST(SesionBD, LecturaDeFechas)
+{
+    using ReglasSqlite::LeeFecha;
+    EXPECT_EQ(LeeFecha(u"09/12/26 10:00"), QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    EXPECT_EQ(LeeFecha(u"9/1/1999"), QDateTime(QDate(1999, 1, 9), QTime(0, 0)));
+    EXPECT_EQ(LeeFecha(u"01/01/30"), QDateTime(QDate(1930, 1, 1), QTime(0, 0)));
+    EXPECT_EQ(LeeFecha(u"2027-01-10T08:05:03"), QDateTime(QDate(2027, 1, 10), QTime(8, 5, 3)));
+    for (const char16_t* malo : {u"31/02/2026", u"12/13/2026", u"hoy", u"0101", u"10/01/2027 25:00", u"10/01/202"})
+        EXPECT_FALSE(LeeFecha(malo)) << QString::fromUtf16(malo).toStdString();
+}
+
+TEST(SesionBD, AgregarYCambiarFilasPorUnRecordsetActualizable)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    // The error row: AddNew on "top 1" of the table, seven fields, Update.
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("select  top 1 * from AUX_ERR  with(nolock) "), rs, nullptr, 2, 3);
+    rs.AddNew();
+    rs.Fields(QStringLiteral("Proceso")) = QStringLiteral("V_Pelmaro");
+    rs.Fields(QStringLiteral("fecha")) = QStringLiteral("09/12/26 10:00");
+    rs.Fields(QStringLiteral("Error")) = 2627;
+    rs.Fields(QStringLiteral("Descripcion")) = QStringLiteral("Clave duplicada");
+    rs.Fields(QStringLiteral("SQL")) = QStringLiteral("INSERT INTO X VALUES ('it''s')");
+    rs.Fields(QStringLiteral("pc")) = QStringLiteral("TALLER-PC");
+    rs.Fields(QStringLiteral("Usuario")) = QStringLiteral("SUPERVISOR");
+    rs.Update();
+    EXPECT_EQ(rs.Valor(QStringLiteral("Id")).toInt(), 1);
+    s.CierraRecordset(rs);
+    EXPECT_EQ(rs.State(), Recordset::Cerrado);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Proceso, fecha, Error, SQL FROM AUX_ERR")),
+              QStringList{QStringLiteral("V_Pelmaro|09/12/2026 10:00|2627|INSERT INTO X VALUES ('it''s')")});
+
+    // The settings writer: add when missing, else change the row found.
+    const QString sql = QStringLiteral("SELECT * FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'TimeOut'");
+    for (const char* valor : {"0", "360"}) {
+        s.AbreRecordset(sql, rs, &s.Conexion, 2, 3);
+        if (rs.Eof())
+            rs.AddNew();
+        else
+            rs.MoveFirst();
+        rs.Fields(QStringLiteral("Grupo")) = QStringLiteral("BaseDeDatos");
+        rs.Fields(QStringLiteral("Clave")) = QStringLiteral("TIMEOUT");
+        rs.Fields(QStringLiteral("Valor")) = QString::fromLatin1(valor);
+        rs.Fields(QStringLiteral("PoliticaNegocio")) = false;
+        rs.Update();
+        s.CierraRecordset(rs);
+    }
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT CLAVE, VALOR, Grupo, PoliticaNegocio FROM TA_CONFIGURACION")),
+              QStringList{QStringLiteral("TIMEOUT|360|BaseDeDatos|false")});
+    EXPECT_TRUE(s.Bitacora().contains(
+        QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE,VALOR,Grupo,PoliticaNegocio) VALUES (?,?,?,?)")));
+
+    // A read-only recordset refuses changes.
+    s.AbreRecordset(sql, rs);
+    EXPECT_EQ(fallaDe([&] { rs.Fields(QStringLiteral("Valor")) = QStringLiteral("1"); }).Numero, 3251);
+}
+
+TEST(SesionBD, RecordsetComoLoEsperaElSistema)
+{
+    BasePrueba bd(BasePrueba::ConDemo);
+    SesionBD& s = bd.Sesion();
+    UtilidadesComunes u;
+    Recordset rs;
+    // An alias written after "*" wins over the column "*" brought.
+    for (auto [columna, codigo, unidad] : {std::tuple{"UMCB1", "7791234000024", "PAR"}, std::tuple{"UMCB2", "7791234000031", "UN"}}) {
+        const QString n = QString::fromLatin1(columna).right(1);
+        s.AbreRecordset(QStringLiteral("SELECT *,IDUNIDAD AS UDBASE , ISNULL(UMCB%1,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS "
+                                       "WHERE CODIGOBARRA%1 = '%2'")
+                            .arg(n, u.AjustaAncho(QString::fromLatin1(codigo), 25)),
+                        rs);
+        ASSERT_FALSE(rs.Eof()) << columna;
+        EXPECT_EQ(rs.Fields(QStringLiteral("IdUnidad")).Value().toString(), QString::fromLatin1(unidad)) << columna;
+        EXPECT_EQ(rs.Valor(QStringLiteral("UdBase")).toString(), QStringLiteral("UN"));
+        EXPECT_EQ(rs.Valor(QStringLiteral("idarticulo")).toString(), QStringLiteral("SILLA01"));
+        EXPECT_EQ(rs.Valor(QStringLiteral("UsaLote")).metaType().id(), QMetaType::Bool);
+        EXPECT_TRUE(rs.Valor(QStringLiteral("UD_TTE")).isValid());
+        EXPECT_TRUE(rs.Valor(QStringLiteral("Notas")).isNull());
+    }
+    // Without an alias the first of two columns of one name wins.
+    s.AbreRecordset(QStringLiteral("SELECT * FROM VT_INS_ARTICULOS INNER JOIN VT_RubroTipoDescripciones ON "
+                                   "VT_INS_ARTICULOS.IDRUBRO = VT_RubroTipoDescripciones.IDRUBRO WHERE IdArticulo = 'MESA01'"),
+                    rs);
+    EXPECT_EQ(rs.Valor(QStringLiteral("DescrTipo")).toString(), QStringLiteral("Línea Clásica"));
+
+    s.AbreRecordset(QStringLiteral("SELECT IdFamilia, Descripcion FROM V_TA_FAMILIAS ORDER BY IdFamilia"), rs, nullptr, 2, 1);
+    EXPECT_EQ(rs.State(), Recordset::Abierto);
+    EXPECT_FALSE(rs.Bof());
+    EXPECT_EQ(rs.RecordCount(), 4);
+    rs.MoveLast();
+    EXPECT_EQ(rs.Valor(0).toString(), QStringLiteral("02"));
+    rs.MoveFirst();
+    const auto filas = rs.GetRows(rs.RecordCount());
+    ASSERT_EQ(filas.size(), 2u);
+    EXPECT_EQ(filas[0], (std::vector<QVariant>{QStringLiteral("01"), QStringLiteral("0101"), QStringLiteral("0102"),
+                                               QStringLiteral("02")}));
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(fallaDe([&] { rs.MoveNext(); }).Numero, 3021);
+    EXPECT_EQ(fallaDe([&] { rs.Valor(QStringLiteral("NoHay")); }).Numero, 3265);
+
+    s.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_FAMILIAS WHERE IdFamilia = 'ZZ'"), rs);
+    EXPECT_TRUE(rs.Bof());
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(rs.FieldCount(), 2);
+    s.CierraRecordset(rs);
+    EXPECT_EQ(fallaDe([&] { rs.Eof(); }).Numero, 3704);
+}
+
+TEST(SesionBD, ValoresBuscadosPorClave)
+{
+    BasePrueba bd(BasePrueba::ConDemo);
+    SesionBD& s = bd.Sesion();
+    EXPECT_EQ(s.ObtieneValor(QStringLiteral("@Admin_V_TA_Cajas"), QStringLiteral("1"), QStringLiteral("Descripcion"),
+                             QStringLiteral("IdCajas"), 8, QString(), true, true),
+              QVariant(QStringLiteral("CAJA TALLER")));
+    EXPECT_TRUE(s.ObtieneValor(QStringLiteral("V_TA_Cajas"), QStringLiteral("7"), QStringLiteral("Descripcion"),
+                               QStringLiteral("IdCajas"))
+                    .isNull());
+    EXPECT_EQ(s.ObtieneValor(QStringLiteral("V_TA_TipoArticulo"), QStringLiteral("NOR "), QStringLiteral("Descripcion"),
+                             QStringLiteral("IdTipo"), 8, QStringLiteral("WHERE Descripcion LIKE 'L%'"))
+                  .toString(),
+              QStringLiteral("Línea Nórdica"));
+    EXPECT_EQ(s.MaximoValor(QStringLiteral("V_CPTES_MODELO_CAB"), QStringLiteral("IDCPTEMODELO")).toInt(), 1);
+    EXPECT_EQ(s.MaximoValor(QStringLiteral("AUX_ERR"), QStringLiteral("Id")), QVariant(0));
+
+    Recordset rs;
+    bool encontrado = false;
+    s.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), QStringLiteral("15/01/2027"), QStringLiteral("Nombre"), rs, 8, QString(),
+                   true, encontrado);
+    EXPECT_TRUE(encontrado);
+    EXPECT_EQ(rs.Valor(QStringLiteral("IdCpteModelo")).toInt(), 1);
+    s.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), QStringLiteral("16/01/2027"), QStringLiteral("Nombre"), rs, 8, QString(),
+                   true, encontrado);
+    EXPECT_FALSE(encontrado);
+}
+
+TEST(SesionBD, CondicionalEvaluadoPorLaSesion)
+{
+    BasePrueba bd;
+    const QString sql = QStringLiteral("IF NOT EXISTS (SELECT * FROM TA_MENU WITH (NOLOCK) WHERE Clave = 'Z9') "
+                                       "INSERT INTO TA_MENU (Clave, Nombre) VALUES ('Z9', 'uno') "
+                                       "ELSE UPDATE TA_MENU SET Nombre = 'dos' WHERE Clave = 'Z9'");
+    bd.Sesion().Ejecuta(sql);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Nombre FROM TA_MENU")), QStringList{QStringLiteral("uno")});
+    bd.Sesion().Ejecuta(sql);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Nombre FROM TA_MENU")), QStringList{QStringLiteral("dos")});
+}
+
+TEST(SesionBD, IdentidadDeLaUltimaInsercionPropia)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    SesionBD otra;
+    bd.Conecta(otra);
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso (Maquina) VALUES ('PC1')\r"));
+    s.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    otra.Ejecuta(QStringLiteral("INSERT INTO Control_Acceso (Maquina) VALUES ('PC2')"));
+    EXPECT_EQ(s.UltimaIdentidad().toInt(), 1);
+    EXPECT_EQ(otra.UltimaIdentidad().toInt(), 2);
+}
+
+TEST(SesionBD, LiteralesSQL)
+{
+    SesionBD s;
+    struct {
+        QVariant valor;
+        const char* tipo;
+        const char* literal;
+    } casos[] = {
+        {QStringLiteral("O'Brien"), "'", "'O''Brien'"},
+        {QStringLiteral("sin cambio"), "'", "'sin cambio'"},
+        {QVariant(), "'", "NULL"},
+        {1234.5, "@", "1234.5"},
+        {0.1, "@", "0.1"},
+        {42, "@", "42"},
+        {QStringLiteral(" 1.234,50 "), "@", "1234.5"},
+        {QStringLiteral("12,5"), "@", "12.5"},
+        {QStringLiteral("-3"), "@", "-3"},
+        {QStringLiteral("x y"), "", "x y"},
+        {QDateTime(QDate(2026, 12, 9), QTime(10, 0)), "'", "'09/12/2026 10:00:00'"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(s.ValorSQL(c.valor, QString::fromLatin1(c.tipo)).toStdString(), std::string(c.literal)) << c.literal;
+    for (const QVariant& malo : {QVariant(QStringLiteral("abc")), QVariant(QStringLiteral("")),
+                                 QVariant(std::numeric_limits<double>::infinity()), QVariant(std::nan(""))})
+        EXPECT_EQ(fallaDe([&] { s.ValorSQL(malo, QStringLiteral("@")); }).Numero, Falla::TiposNoCoinciden);
+}
+
+TEST(SesionBD, ElErrorSeMuestraEnElCuadroComun)
+{
+    AvisosGrabados avisos;
+    avisos.Responder({Avisos::Reintentar});
+    SesionBD s;
+    EXPECT_EQ(s.GestionaError(Falla(2627, QStringLiteral("Clave duplicada"), QStringLiteral("SesionBD")),
+                              QStringLiteral("ArticuloTieneLotes")),
+              Avisos::Reintentar);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Ha ocurrido el Siguiente Error (2627) Clave duplicada"));
+}
+
+TEST(SesionBD, ConexionCerradaRegistraLaFalla)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Conexion.Close();
+    EXPECT_FALSE(s.Conectado());
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("SELECT 1")); }).Numero, 3709);
+    EXPECT_EQ(s.Conexion.Errors.Count(), 1);
+}
+
+// ---- How Conectar chooses the engine ---------------------------------------------
+
+TEST(SesionBD, EleccionDelMotor)
+{
+    CarpetaTemporal t;
+    const QString carpeta = t.Ruta();
+    const QString archivo = t.Archivo(QStringLiteral("taller.sqlite"));
+    using M = DestinoConexion::Motor;
+    struct {
+        QString servidor, base, cadena;
+        M motor;
+        QString archivo;
+        QString base2;
+        bool demo;
+    } casos[] = {
+        {{}, {}, {}, M::Sqlite, carpeta + QStringLiteral("/DEMO.sqlite"), QStringLiteral("DEMO"), true},
+        {{}, QStringLiteral("QS_ESTADISTICAS"), {}, M::Sqlite, carpeta + QStringLiteral("/QS_ESTADISTICAS.sqlite"),
+         QStringLiteral("QS_ESTADISTICAS"), false},
+        {archivo, {}, {}, M::Sqlite, archivo, QStringLiteral("taller"), true},
+        // The start-up's host extraction drops the leading "/" of a path.
+        {archivo.mid(1), QStringLiteral("EMPRESA"), {}, M::Sqlite, archivo, QStringLiteral("EMPRESA"), true},
+        {archivo, QStringLiteral("QS_ESTADISTICAS"), {}, M::Sqlite, carpeta + QStringLiteral("/QS_ESTADISTICAS.sqlite"),
+         QStringLiteral("QS_ESTADISTICAS"), false},
+        {QStringLiteral("SRV-CONTABLE"), QStringLiteral("EMPRESA"), {}, M::Odbc, {}, QStringLiteral("EMPRESA"), true},
+        {{}, {}, QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=EMP;User Id=u;Password=p;"), M::Oracle, {}, {}, true},
+        {{}, {}, QStringLiteral("DSN=Contable;UID=sa;PWD=x"), M::Odbc, {}, {}, true},
+    };
+    for (const auto& c : casos) {
+        const DestinoConexion d = EligeDestino(c.servidor, c.base, QStringLiteral("sa"), QStringLiteral("clave"), c.cadena, carpeta);
+        EXPECT_EQ(d.motor, c.motor) << c.servidor.toStdString();
+        if (c.motor == M::Sqlite) {
+            EXPECT_EQ(QDir::cleanPath(d.archivo), QDir::cleanPath(c.archivo)) << c.servidor.toStdString();
+            EXPECT_EQ(d.base, c.base2);
+            EXPECT_EQ(d.conDemo, c.demo);
+        }
+    }
+    const QString odbc = EligeDestino(QStringLiteral("SRV-CONTABLE"), QStringLiteral("EMPRESA"), QStringLiteral("sa"),
+                                      QStringLiteral("cla;ve"), QString(), carpeta)
+                             .cadena;
+    EXPECT_TRUE(odbc.contains(QStringLiteral(";SERVER=SRV-CONTABLE;PORT=1433;DATABASE=EMPRESA;UID=sa;PWD={cla;ve};"))) << odbc.toStdString();
+    EXPECT_TRUE(CadenaOdbc(QStringLiteral("srv,1500"), {}, {}, {}).contains(QStringLiteral("SERVER=srv;PORT=1500;")));
+    EXPECT_FALSE(CadenaOdbc(QStringLiteral("srv\\SQLEXPRESS"), {}, {}, {}).contains(QStringLiteral("PORT=")));
+}
+
+TEST(SesionBD, ConectarSinServidorCreaLaBaseEmbebidaYLaDeEstadisticas)
+{
+    BasePrueba bd;   // its folder is the embedded database folder meanwhile
+    bool sinServidor = true, a = true, b = true;
+    long modo = 3;
+    QString cadena;
+    SesionBD principal;
+    principal.Conectar(sinServidor, modo, cadena, a, b);
+    ASSERT_TRUE(principal.Conectado()) << principal.MotivoDeFalla().toStdString();
+    EXPECT_EQ(principal.Archivo(), bd.Carpeta() + QStringLiteral("/DEMO.sqlite"));
+    EXPECT_EQ(principal.BaseDeDatos, QStringLiteral("DEMO"));
+    EXPECT_EQ(principal.Usuario, QStringLiteral("SUPERVISOR"));
+    EXPECT_EQ(principal.Proveedor(), QStringLiteral("SQLite"));
+    Recordset rs;
+    principal.AbreRecordset(QStringLiteral("SELECT COUNT(*) FROM VT_INS_ARTICULOS WHERE suspendido = 0"), rs);
+    EXPECT_GT(rs.Valor(0).toInt(), 10);
+
+    SesionBD estadisticas;
+    estadisticas.Servidor = principal.Servidor;
+    estadisticas.BaseDeDatos = QStringLiteral("QS_ESTADISTICAS");
+    estadisticas.Usuario = QStringLiteral("QS_ESTADISTICAS");
+    sinServidor = false;
+    b = false;
+    estadisticas.Conectar(sinServidor, modo, cadena, a, b);
+    ASSERT_TRUE(estadisticas.Conectado());
+    EXPECT_EQ(estadisticas.Archivo(), bd.Carpeta() + QStringLiteral("/QS_ESTADISTICAS.sqlite"));
+    estadisticas.AbreRecordset(QStringLiteral("SELECT COUNT(*) FROM TA_CONFIGURACION"), rs);
+    EXPECT_EQ(rs.Valor(0).toInt(), 0);
+
+    // An existing file is opened as it is, not made again.
+    principal.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('PROPIO')"));
+    principal.Conexion.Close();
+    principal.Conectar(sinServidor, modo, cadena, a, b);
+    principal.AbreRecordset(QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave = 'PROPIO'"), rs);
+    EXPECT_EQ(rs.Valor(0).toInt(), 1);
+}
+
+TEST(SesionBD, UnaConexionQueNoSeLograGuardaElMotivo)
+{
+    CarpetaTemporal t;
+    t.Escribe(QStringLiteral("roto.db"), QByteArray("esto no es una base de datos, es un texto cualquiera"));
+    bool sinServidor = false, a = true, b = true;
+    long modo = 3;
+    QString cadena;
+    SesionBD s;
+    s.Servidor = t.Archivo(QStringLiteral("roto.db"));
+    s.Conectar(sinServidor, modo, cadena, a, b);
+    EXPECT_FALSE(s.Conectado());
+    EXPECT_FALSE(s.MotivoDeFalla().isEmpty());
+    EXPECT_EQ(s.Conexion.Errors.Count(), 1);
+
+    QString oracle = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=EMP;User Id=u;Password=p;");
+    s.Conectar(sinServidor, modo, oracle, a, b);
+    EXPECT_FALSE(s.Conectado());
+    EXPECT_TRUE(s.Proveedor().contains(QStringLiteral("oracle"), Qt::CaseInsensitive));
+    EXPECT_FALSE(s.MotivoDeFalla().isEmpty());
+}
+
+TEST(SesionBD, UnNombreDeEquipoVaPorOdbc)
+{
+    // No server answers on this port: the ODBC path is taken and fails with its reason.
+    bool sinServidor = false, a = true, b = true;
+    long modo = 3;
+    QString cadena;
+    SesionBD s;
+    s.Servidor = QStringLiteral("127.0.0.1,1");
+    s.BaseDeDatos = QStringLiteral("EMPRESA");
+    s.Usuario = QStringLiteral("sa");
+    s.Conectar(sinServidor, modo, cadena, a, b);
+    EXPECT_FALSE(s.Conectado());
+    EXPECT_TRUE(s.Proveedor().contains(QStringLiteral("ODBC")));
+    EXPECT_FALSE(s.MotivoDeFalla().isEmpty());
+    EXPECT_TRUE(s.Archivo().isEmpty());
+}
