@@ -19,6 +19,7 @@
 
 #include <cstdint>
 
+class BarraEstado;
 class QWidget;
 
 namespace ModGlobal {
@@ -35,12 +36,16 @@ extern Perezoso<SesionBD> gSesionEstadisticas;
 // ---- Session start-up and shutdown -----------------------------------------
 extern QString gSeccionIni;     // the INI identity section ("MAQUINA|USUARIO")
 extern double gFlatToolbars;    // the INI key FlatToolbars as a number
+extern QString gCaja;           // the cash box of this run
 
 // ---- Configuration load ------------------------------------------------------
 
 // ---- Access log --------------------------------------------------------------
 
 // ---- Status bar, skin and window icon ----------------------------------------
+// Fills the main window's panels "MENSAJE", "SERVER", "USUARIO", "BASEDEDATOS",
+// "CAJA" and "VERSION" once; later calls change only the message. Never fails.
+void InicializaBarraEstado(BarraEstado& sbStatusBar, const QString& Mensaje);
 // The skin number last read by AplicaSkin.
 extern std::int16_t gEstiloSkin;
 // Loads the skin this workstation's INI section names into the window's

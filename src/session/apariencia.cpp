@@ -2,6 +2,7 @@
 // the skin this workstation chose, the suite's icon and toolbar style.
 #include "session/ModGlobal.h"
 
+#include "platform/controles/barra_estado.h"
 #include "platform/numeros.h"
 #include "platform/skin_framework.h"
 
@@ -47,7 +48,59 @@ std::int16_t NumeroCorto(const QString& valor)
     return static_cast<std::int16_t>(n);
 }
 
+QString VersionDelPrograma()
+{
+    return QStringLiteral("V.%1.%2.%3")
+        .arg(TERVALIO_VERSION_MAJOR)
+        .arg(TERVALIO_VERSION_MINOR)
+        .arg(TERVALIO_VERSION_REVISION);
+}
+
 }  // namespace
+
+void InicializaBarraEstado(BarraEstado& sbStatusBar, const QString& Mensaje)
+{
+    Procedimiento p = Procedimiento::Silencioso(QStringLiteral("InicializaBarraEstado"));
+    PanelesBarra& paneles = sbStatusBar.Panels();
+    auto panel = [&](const char* clave) -> Panel& { return paneles.Item(QLatin1String(clave)); };
+
+    p.paso([&] { panel("MENSAJE").setText(Mensaje); });
+    // Filled before: only the message changes.
+    bool lleno = false;
+    p.paso([&] { lleno = !panel("SERVER").Text().isEmpty(); });
+    if (lleno)
+        return;
+
+    p.paso([&] { panel("SERVER").setText(QStringLiteral("Srv: ") + gSesionBD->Servidor); });
+    p.paso([&] { panel("USUARIO").setText(QStringLiteral("Uid: ") + gSesionBD->Usuario); });
+    p.paso([&] {
+        Panel& base = panel("BASEDEDATOS");
+        base.setText(QStringLiteral("Db: ") + gSesionBD->BaseDeDatos);
+        base.setToolTipText(base.Text());
+    });
+    p.paso([&] {
+        if (gCaja.isEmpty())
+            gCaja = QStringLiteral("1");
+    });
+    auto descripcionCaja = [](const QString& tabla) {
+        return gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(
+            tabla, gCaja, QStringLiteral("Descripcion"), QStringLiteral("IdCajas"), 8, QString(), true, true));
+    };
+    QString descripcion;
+    p.paso([&] { descripcion = descripcionCaja(QStringLiteral("@Admin_V_TA_Cajas")); });
+    p.paso([&] {
+        if (!descripcion.trimmed().isEmpty())
+            return;
+        // A cash box this database does not know yet is created.
+        gSesionBD->Ejecuta(QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES(") +
+                           gSesionBD->ValorSQL(gUtilidades->AjustaAncho(gCaja.trimmed(), 4), QStringLiteral("'")) +
+                           u',' + gSesionBD->ValorSQL(QStringLiteral("CAJA ") + gCaja, QStringLiteral("'")) + u')');
+    });
+    p.paso([&] { panel("CAJA").setText(gCaja + u' ' + descripcionCaja(QStringLiteral("V_TA_Cajas"))); });
+    p.paso([&] { panel("VERSION").setText(VersionDelPrograma()); });
+    for (const char* clave : {"SERVER", "USUARIO", "BASEDEDATOS", "CAJA"})
+        p.paso([&] { panel(clave).setToolTipText(panel(clave).Text()); });
+}
 
 void AplicaSkin(QWidget& ventana)
 {

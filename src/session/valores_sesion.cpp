@@ -5,5 +5,6 @@ namespace ModGlobal {
 
 QString gSeccionIni;
 double gFlatToolbars = 0;
+QString gCaja;
 
 }  // namespace ModGlobal
