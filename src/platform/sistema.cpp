@@ -17,6 +17,7 @@ namespace {
 QString nombreFijado;
 QString carpetaFijada;
 std::function<void(int)> terminador;
+std::function<QDateTime()> reloj;
 Lanzador lanzador;
 Abridor abridor;
 }  // namespace
@@ -50,6 +51,16 @@ void FijarCarpetaAplicacion(const QString& carpeta)
     carpetaFijada = carpeta;
     while (carpetaFijada.size() > 1 && carpetaFijada.endsWith(u'/'))
         carpetaFijada.chop(1);
+}
+
+QDateTime Ahora()
+{
+    return reloj ? reloj() : QDateTime::currentDateTime();
+}
+
+void FijarReloj(std::function<QDateTime()> r)
+{
+    reloj = std::move(r);
 }
 
 void TerminarPrograma(int codigo)

@@ -4,6 +4,7 @@
 // file on the desktop). Each can be replaced, so tests run headless and can
 // play any executable name.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,6 +18,10 @@ void FijarNombreEjecutable(const QString& nombre);
 // Folder of the running executable, without a trailing separator.
 QString CarpetaAplicacion();
 void FijarCarpetaAplicacion(const QString& carpeta);
+
+// The workstation's clock; tests pin it.
+QDateTime Ahora();
+void FijarReloj(std::function<QDateTime()> reloj);
 
 // Ends the program at once: no further event of any window runs.
 [[noreturn]] void TerminarPrograma(int codigo);

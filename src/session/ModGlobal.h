@@ -3,6 +3,7 @@
 // look-ups and the progress notice. One namespace, defined across the files of
 // this folder, one file per concern.
 
+#include "platform/controles/grilla.h"
 #include "platform/db/sesion_bd.h"
 #include "platform/falla.h"
 #include "platform/lector_ini.h"
@@ -13,6 +14,8 @@
 #include "platform/utilidades_comunes.h"
 #include "session/cartel.h"
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -39,6 +42,52 @@ extern double gFlatToolbars;    // the INI key FlatToolbars as a number
 extern QString gCaja;           // the cash box of this run
 
 // ---- Configuration load ------------------------------------------------------
+// Settings kept in memory after the start-up load (colours are BGR numbers).
+extern bool gMostrarStockEnConsultas;
+extern QString gTituloClientes;
+extern QString gTituloProveedores;
+extern QString gArchivoTareas;
+extern bool gExigeClaveConsultaLike;
+extern bool gUsaConsultaLike;
+extern QString gCantidadDecimales;
+extern bool gConfidencialidad;
+extern bool gUsaMultilesMonedas;
+extern bool gUsaFacturaProforma;
+extern bool gUsaCCosto;
+extern bool gUsaStkStockUdKg;
+extern QString gUnegocio;
+extern QString gUnidadM3;
+extern QString gUnidadBL;
+extern QString gUnidadKG;
+extern short gPeriodo;
+extern bool gRazonSocialPorUneg;
+extern bool gValidaCodigoBarra;
+extern long gColorFondo;
+extern long gColorLetra;
+extern bool gModuloOrdenDeTrabajo;
+extern bool gVModificaCPrecio;
+extern bool gCModificaCPrecio;
+extern bool gMaderera;
+extern QString gMadTiras;
+extern QString gMadP2;
+extern QString gMadML;
+extern QString gMadM2;
+extern QString gMadHojas;
+extern QString gMadMLP2;
+extern QString gMadM2P2;
+extern QString gMadMLM2;
+extern QString gCuentaCtroDist;
+extern Moneda gMaxDto;
+extern Moneda gMaxDtoProforma;
+extern bool gPideClaveStockNeg;
+extern bool gPideClaveMarkUpBase;
+extern bool gPideClaveLimiteCredito;
+extern bool gBloqueoActivo;
+extern bool gUtilizarFechaDia;
+extern bool gAsignacionAutomaticaDeLoteING;
+extern bool gAsignacionAutomaticaDeLoteINGOP;
+extern short gCondIvaEmpresa;
+extern QString gTopDefault;
 
 // ---- Access log --------------------------------------------------------------
 
@@ -55,16 +104,96 @@ void AplicaSkin(QWidget& ventana);
 void AplicaIconoFormulario(QWidget& ventana);
 
 // ---- Settings store ------------------------------------------------------------
+extern QString gTablaConfiguracion;
+// One setting of the main database: one blank " " for a missing key, "" when
+// the session is not connected.
+QString Cfg(const QString& clave, QString& valorAux);
+QString Cfg(const QString& clave);
+// The same through the statistics session.
+QString CfgQS(const QString& clave, QString& valorAux);
+QString CfgQS(const QString& clave);
+void GrabaCfgQS(const QString& clave, const QVariant& valor, const QString& valorAux, bool politicaNegocio,
+                const QString& grupo, bool recortar);
+
+// The reading forms of a setting's value, as every caller names them.
+bool FormaIgualSi(const QString& valor);          // equals "SI", untrimmed
+bool FormaSalvoNo(const QString& valor);          // on unless the trimmed value is "NO"
+bool FormaNoVacioNiNo(const QString& valor);      // off when empty (trimmed) or "NO"
+bool FormaNoVacioYSi(const QString& valor);       // off when empty, else the trimmed value equals "SI"
+double FormaNumero(const QString& valor);         // the number at the start of the text
+QString FormaTexto(const QString& valor);         // trimmed; empty means not set
+// The same, reading the key through Cfg.
+bool CfgIgualSi(const QString& clave);
+bool CfgSalvoNo(const QString& clave);
+bool CfgNoVacioNiNo(const QString& clave);
+bool CfgNoVacioYSi(const QString& clave);
+double CfgNumero(const QString& clave);
+QString CfgTexto(const QString& clave);
 
 // ---- Article look-up -------------------------------------------------------------
 
 // ---- Record and account look-up ----------------------------------------------------
 
 // ---- Error handling and error logs ---------------------------------------------------
+// Shows the failure (buttons 18: Abort/Retry/Ignore, critical), appends its
+// line to QSERR.LOG and answers the operator's choice; 0 for failure number 0.
+int ManejaError(const Falla& falla, int botones = 18, const QString& procedimiento = QString());
+// ManejaError as the error manager of a Procedimiento (the procedure's own name is passed).
+GestorError GestorManejaError(int botones = 18);
+// The same without the procedure name in title and log line.
+GestorError GestorManejaErrorSinNombre(int botones = 18);
+// UtilidadesComunes.GestionaError as the error manager of a Procedimiento.
+GestorError GestorUtilidades();
+// Folder and name of the error log, as ManejaError chooses them now.
+QString ArchivoErrores();
+// One failure as a row of AUX_ERR; an empty process name becomes the executable's.
+void RegistraErrorAuxErr(QString& sql, QString& proceso, long& numero, QString& descripcion);
+// Runs the script as one transaction; see the arguments' names.
+void GActualizarDatoScript(const QStringList& script, bool& hayError, long& numeroError, bool toleraDuplicado,
+                           bool toleraReferencia, QString& textoEjecutado, QString& textoError, bool mostrarErrores);
 
 // ---- Statement builder and SQL helpers --------------------------------------------------
+struct CampoValor {
+    QString Campo;
+    QString Valor;   // already an SQL literal
+};
+extern QList<CampoValor> gCampos;
+extern QStringList gScript;
+void AgregaCampo(const QString& campo, QString& valor, const QString& tipo, bool inicio);
+void ArmaSentencia(QList<CampoValor>& campos, QStringList& script, const QString& tabla, bool actualiza,
+                   QString& condicion, bool conservar);
+void ArmaValores(QString& sql, QList<CampoValor>& campos, bool limpiar);
+QString ArmaCondicion(const QString& columna, const QString& operador, const QStringList& valores,
+                      const QString& union_, const QString& delimitador, const QVariant& incluyeNulo,
+                      bool soloNoVacios);
+int BuscaEnArray(const QStringList& lista, const QString& texto, int inicio = 0);
+QString AdaptaSQL(const QString& sql);
+QDateTime FechaServidor();
+void ConfirmaTransaccion();
 
 // ---- Value formatting and text helpers ---------------------------------------------------
+bool EsVerdadero(const QString& texto, bool verdaderoPorDefecto = false);
+// The suite's date and time patterns ("dd/mm/yy hh:mm", "dd/mm/yy", "hh:mm"),
+// to be used with Fechas::Formatea.
+QString FormatoFechaHora();
+QString FormatoFecha();
+QString FormatoHora();
+// Decimals code: -3 the text as it is, -1 the configured decimals, -2 none,
+// 0 the regional currency digits, n that many.
+QString FmtMoneda(const QString& importe, int decimales, bool miles);
+double ValidaHora(const QString& hora, const QString& horas, const QString& minutos, bool modoNumero = false);
+QString FormatoHoras(double minutos, long& horas, long& minutosResto, bool forzarDosPuntos = false);
+struct ParTotales {
+    QString Texto;
+    double Total = 0;
+};
+extern QList<ParTotales> gListaTotales;
+long EstaEnLista(const QString& texto);
+// Blanks a grid row from a column to the last one.
+void LimpiaFilaGrilla(Grilla& grilla, long fila, long primeraColumna);
+QString TransformaTexto(const QVariant& valor);
+// The regional number of currency digits (2 when the locale does not say).
+int DigitosMonedaRegional();
 
 // ---- Progress notice ---------------------------------------------------------------------
 // The program-wide notice of long operations; released at shutdown.

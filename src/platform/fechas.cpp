@@ -1,0 +1,129 @@
+#include "platform/fechas.h"
+
+#include <QRegularExpression>
+
+namespace Fechas {
+
+QString Formatea(const QDateTime& fecha, const QString& patron)
+{
+    const QDate d = fecha.date();
+    const QTime t = fecha.time();
+    QString r;
+    bool trasHora = false;
+    const auto dos = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); };
+    for (qsizetype i = 0; i < patron.size();) {
+        const QChar c = patron[i].toLower();
+        qsizetype n = 1;
+        while (i + n < patron.size() && patron[i + n].toLower() == c)
+            ++n;
+        const auto sigueSegundos = [&] {
+            qsizetype j = i + n;
+            while (j < patron.size() && !patron[j].isLetter())
+                ++j;
+            return j < patron.size() && patron[j].toLower() == u's';
+        };
+        switch (c.unicode()) {
+        case u'd':
+            r += n >= 2 ? dos(d.day()) : QString::number(d.day());
+            trasHora = false;
+            break;
+        case u'm':
+            if (trasHora || sigueSegundos())
+                r += n >= 2 ? dos(t.minute()) : QString::number(t.minute());
+            else
+                r += n >= 2 ? dos(d.month()) : QString::number(d.month());
+            trasHora = false;
+            break;
+        case u'n':
+            r += n >= 2 ? dos(t.minute()) : QString::number(t.minute());
+            trasHora = false;
+            break;
+        case u'y':
+            r += n >= 3 ? QStringLiteral("%1").arg(d.year(), 4, 10, QChar(u'0')) : dos(d.year() % 100);
+            trasHora = false;
+            break;
+        case u'h':
+            r += n >= 2 ? dos(t.hour()) : QString::number(t.hour());
+            trasHora = true;
+            break;
+        case u's':
+            r += n >= 2 ? dos(t.second()) : QString::number(t.second());
+            trasHora = false;
+            break;
+        default:
+            r += patron.mid(i, n);
+            break;
+        }
+        i += n;
+    }
+    return r;
+}
+
+namespace {
+
+std::optional<QTime> leeHora(const QString& h, const QString& m, const QString& s)
+{
+    const QTime t(h.toInt(), m.toInt(), s.isEmpty() ? 0 : s.toInt());
+    if (!t.isValid())
+        return std::nullopt;
+    return t;
+}
+
+}  // namespace
+
+std::optional<QDateTime> Lee(const QString& texto)
+{
+    static const QRegularExpression diaPrimero(QStringLiteral(
+        R"(^\s*(\d{1,2})[/-](\d{1,2})[/-](\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression iso(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{2})-(\d{2})(?:[T\s](\d{2}):(\d{2})(?::(\d{2})(?:\.\d+)?)?)?\s*$)"));
+    static const QRegularExpression soloHora(QStringLiteral(R"(^\s*(\d{1,2}):(\d{2})(?::(\d{2}))?\s*$)"));
+
+    // Captures 4 to 6 hold the optional time in both date forms.
+    const auto conHora = [](const QRegularExpressionMatch& m, const QDate& d) -> std::optional<QDateTime> {
+        if (!d.isValid())
+            return std::nullopt;
+        if (!m.capturedLength(4))
+            return QDateTime(d, QTime(0, 0));
+        const auto h = leeHora(m.captured(4), m.captured(5), m.captured(6));
+        if (!h)
+            return std::nullopt;
+        return QDateTime(d, *h);
+    };
+    auto m = iso.match(texto);
+    if (m.hasMatch())
+        return conHora(m, QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()));
+    m = diaPrimero.match(texto);
+    if (m.hasMatch()) {
+        int anio = m.captured(3).toInt();
+        if (m.capturedLength(3) == 2)
+            anio += anio < 30 ? 2000 : 1900;
+        return conHora(m, QDate(anio, m.captured(2).toInt(), m.captured(1).toInt()));
+    }
+    m = soloHora.match(texto);
+    if (m.hasMatch()) {
+        auto h = leeHora(m.captured(1), m.captured(2), m.captured(3));
+        if (!h)
+            return std::nullopt;
+        // A time alone is a time on the Basic zero date.
+        return QDateTime(QDate(1899, 12, 30), *h);
+    }
+    return std::nullopt;
+}
+
+bool EsFecha(const QString& texto)
+{
+    const auto f = Lee(texto);
+    return f && f->date() != QDate(1899, 12, 30);
+}
+
+QString TextoRegional(const QDateTime& fecha)
+{
+    if (!fecha.isValid())
+        return QString();
+    if (fecha.time() == QTime(0, 0))
+        return Formatea(fecha, QStringLiteral("dd/mm/yyyy"));
+    return Formatea(fecha, QStringLiteral("dd/mm/yyyy hh:mm:ss"));
+}
+
+}  // namespace Fechas

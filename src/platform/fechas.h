@@ -1,0 +1,28 @@
+#pragma once
+// Dates as the suite writes and reads them: day first, "/" between the parts.
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace Fechas {
+
+// Formats with a Basic pattern: "dd" day, "mm" month (minutes right after an
+// hour or before seconds), "yy"/"yyyy" year, "hh" hour (24 h), "nn" minutes,
+// "ss" seconds; "/" and ":" print as themselves, whatever the locale.
+QString Formatea(const QDateTime& fecha, const QString& patron);
+
+// A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted) with an optional
+// time ("h:mm" or "h:mm:ss"), an ISO date-time, or a time alone. Two-digit
+// years fall in 1930-2029. Nothing for any other text or an impossible date.
+std::optional<QDateTime> Lee(const QString& texto);
+
+// A date (with or without time) only, as the date test of the suite: a time
+// alone is not a date.
+bool EsFecha(const QString& texto);
+
+// The text of a date read from the database as the regional setting shows it:
+// "dd/mm/yyyy", followed by " hh:mm:ss" only when there is a time.
+QString TextoRegional(const QDateTime& fecha);
+
+}  // namespace Fechas

@@ -1,0 +1,39 @@
+#include "platform/fechas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Fechas, LecturaDiaPrimero)
+{
+    struct Caso {
+        const char* texto;
+        const char* esperado;   // yyyy-MM-dd HH:mm:ss, or "" for no date
+    };
+    const Caso casos[] = {
+        {"15/03/2024", "2024-03-15 00:00:00"},
+        {"5/3/24", "2024-03-05 00:00:00"},
+        {"09/12/26 10:00", "2026-12-09 10:00:00"},
+        {"01/01/30", "1930-01-01 00:00:00"},
+        {"10-01-2027 23:59:58", "2027-01-10 23:59:58"},
+        {"2024-03-15 08:30:00", "2024-03-15 08:30:00"},
+        {"31/02/2024", ""},
+        {"15/13/2024", ""},
+        {"12/03/2024 25:00", ""},
+        {"3/8", ""},
+        {"abc", ""},
+        {"", ""},
+    };
+    for (const auto& c : casos) {
+        const auto f = Fechas::Lee(QString::fromUtf8(c.texto));
+        const QString r = f ? f->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+        EXPECT_EQ(r, QString::fromUtf8(c.esperado)) << c.texto;
+    }
+    EXPECT_TRUE(Fechas::Lee(QStringLiteral("10:15")));
+    EXPECT_FALSE(Fechas::EsFecha(QStringLiteral("10:15")));
+    EXPECT_TRUE(Fechas::EsFecha(QStringLiteral("1/3/2024")));
+    EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(0, 0))), QStringLiteral("01/03/2024"));
+    EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(7, 5))), QStringLiteral("01/03/2024 07:05:00"));
+}
+
+}  // namespace
