@@ -267,6 +267,7 @@ TEST(SesionBD, RecordsetComoLoEsperaElSistema)
         EXPECT_EQ(rs.Valor(QStringLiteral("UsaLote")).metaType().id(), QMetaType::Bool);
         EXPECT_TRUE(rs.Valor(QStringLiteral("UD_TTE")).isValid());
         EXPECT_TRUE(rs.Valor(QStringLiteral("Notas")).isNull());
+        EXPECT_EQ(u.ValorNoNulo(rs.Fields(QStringLiteral("notas"))), QVariant(QString()));
     }
     // Without an alias the first of two columns of one name wins.
     s.AbreRecordset(QStringLiteral("SELECT * FROM VT_INS_ARTICULOS INNER JOIN VT_RubroTipoDescripciones ON "
@@ -295,6 +296,22 @@ TEST(SesionBD, RecordsetComoLoEsperaElSistema)
     EXPECT_EQ(rs.FieldCount(), 2);
     s.CierraRecordset(rs);
     EXPECT_EQ(fallaDe([&] { rs.Eof(); }).Numero, 3704);
+}
+
+TEST(SesionBD, UnaTablaSinClaveSeActualizaPorLosValoresLeidos)
+{
+    BasePrueba bd(BasePrueba::ConDemo);
+    SesionBD& s = bd.Sesion();
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT * FROM V_CPTES_MODELO_DET WHERE IdArticulo = 'MESA03'"), rs, nullptr, 2, 3);
+    rs.Fields(QStringLiteral("Cantidad")) = 5;
+    rs.Update();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT IdArticulo, Cantidad FROM V_CPTES_MODELO_DET ORDER BY IdArticulo")),
+              (QStringList{QStringLiteral("MESA01|4"), QStringLiteral("MESA03|5"), QStringLiteral("SILLA01|16")}));
+    // A row changed by someone else since it was read is not overwritten.
+    s.Ejecuta(QStringLiteral("UPDATE V_CPTES_MODELO_DET SET Cantidad = 9 WHERE IdArticulo = 'MESA03'"));
+    rs.Fields(QStringLiteral("Cantidad")) = 6;
+    EXPECT_EQ(fallaDe([&] { rs.Update(); }).Numero, -2147217864);
 }
 
 TEST(SesionBD, ValoresBuscadosPorClave)
