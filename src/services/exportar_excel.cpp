@@ -1,11 +1,11 @@
 #include "services/ModExportarExcel.h"
 
 #include "services/escritor_xlsx.h"
-#include "platform/controles/lista.h"
 #include "services/vista_previa_hoja.h"
 #include "session/ModGlobal.h"
 
 #include "platform/avisos.h"
+#include "platform/controles/lista.h"
 #include "platform/numeros.h"
 
 #include <QCoreApplication>
@@ -63,6 +63,7 @@ int anchoEntero(double ancho)
     return static_cast<int>(r);
 }
 
+// The date test: a text the spreadsheet reads as a date.
 std::optional<QDateTime> comoFecha(const QString& texto)
 {
     return Hoja::LeeFecha(texto);
