@@ -6,6 +6,7 @@
 
 #include "platform/avisos.h"
 #include "platform/controles/lista.h"
+#include "platform/fechas.h"
 #include "platform/numeros.h"
 
 #include <QCoreApplication>
@@ -61,12 +62,6 @@ int anchoEntero(double ancho)
     if (!(std::fabs(r) <= 32767))
         throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
     return static_cast<int>(r);
-}
-
-// The date test: a text the spreadsheet reads as a date.
-std::optional<QDateTime> comoFecha(const QString& texto)
-{
-    return Hoja::LeeFecha(texto);
 }
 
 struct Pedido {
@@ -150,8 +145,8 @@ struct Recorrido {
                 if (importe) {
                     p.paso([&] { hojaActiva().FormatoCelda(r, e.Position, Hoja::FormatoNumero::Importe); });
                     p.paso([&] { hojaActiva().Asigna(r, e.Position, t.trimmed()); });
-                } else if (const auto fecha = comoFecha(t)) {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, fecha->date().toString(QStringLiteral("yyyy/MM/dd"))); });
+                } else if (const auto fecha = Hoja::LeeFecha(t)) {
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd"))); });
                     p.paso([&] { hojaActiva().SeleccionaColumna(e.Position); });
                     p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
                     p.paso([&] { hojaActiva().AutoAjusta(); });

@@ -1,9 +1,11 @@
 #include "services/hoja_excel.h"
 
 #include "platform/falla.h"
+#include "platform/fechas.h"
 #include "platform/numeros.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -17,69 +19,6 @@ constexpr double ultimoSerie = 2958466.0;  // 1 Jan 10000
 bool esDigito(QChar c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-// Digits from i on; their count and value.
-int leeDigitos(QStringView t, qsizetype& i, int& valor)
-{
-    int n = 0;
-    valor = 0;
-    while (i < t.size() && esDigito(t[i]) && n < 9) {
-        valor = valor * 10 + (t[i].unicode() - u'0');
-        ++i;
-        ++n;
-    }
-    return n;
-}
-
-std::optional<QTime> leeHora(QStringView t)
-{
-    qsizetype i = 0;
-    int h = 0, m = 0, s = 0;
-    const int nh = leeDigitos(t, i, h);
-    if (nh < 1 || nh > 2 || i >= t.size() || t[i] != u':')
-        return std::nullopt;
-    ++i;
-    if (leeDigitos(t, i, m) != 2)
-        return std::nullopt;
-    if (i < t.size()) {
-        if (t[i] != u':')
-            return std::nullopt;
-        ++i;
-        if (leeDigitos(t, i, s) != 2 || i != t.size())
-            return std::nullopt;
-    }
-    const QTime hora(h, m, s);
-    if (!hora.isValid())
-        return std::nullopt;
-    return hora;
-}
-
-std::optional<QDate> leeDia(QStringView t)
-{
-    qsizetype i = 0;
-    int a = 0, b = 0, c = 0;
-    const int na = leeDigitos(t, i, a);
-    if (na < 1 || i >= t.size() || (t[i] != u'/' && t[i] != u'-'))
-        return std::nullopt;
-    const QChar sep = t[i++];
-    const int nb = leeDigitos(t, i, b);
-    if (nb < 1 || nb > 2 || i >= t.size() || t[i] != sep)
-        return std::nullopt;
-    ++i;
-    const int nc = leeDigitos(t, i, c);
-    if (i != t.size())
-        return std::nullopt;
-    QDate d;
-    if (na == 4 && nc >= 1 && nc <= 2) {
-        d = QDate(a, b, c);  // year first
-    } else if (na <= 2 && (nc == 2 || nc == 4)) {
-        const int anio = nc == 4 ? c : (c < 30 ? 2000 + c : 1900 + c);
-        d = QDate(anio, b, a);
-    }
-    if (!d.isValid())
-        return std::nullopt;
-    return d;
 }
 
 // The spreadsheet counts a 29 February 1900, so its first 60 days sit one day late.
@@ -172,19 +111,18 @@ std::optional<double> LeeNumero(QStringView texto)
 
 std::optional<QDateTime> LeeFecha(QStringView texto)
 {
-    const QStringView t = texto.trimmed();
-    const qsizetype blanco = t.indexOf(u' ');
-    const auto dia = leeDia(blanco < 0 ? t : t.left(blanco));
-    if (!dia)
+    // Every date starts with a digit and has "/" or "-" in it: most texts are
+    // turned away here, before any pattern is tried.
+    const QStringView recortado = texto.trimmed();
+    if (recortado.isEmpty() || !esDigito(recortado[0]) || (!recortado.contains(u'/') && !recortado.contains(u'-')))
         return std::nullopt;
-    QTime hora(0, 0);
-    if (blanco >= 0) {
-        const auto h = leeHora(t.mid(blanco).trimmed());
-        if (!h)
-            return std::nullopt;
-        hora = *h;
-    }
-    return QDateTime(*dia, hora, Qt::UTC);  // no time zone: nothing to look up
+    // Year first with "/" is what the export itself writes for a date; read it
+    // as the same date day first.
+    static const QRegularExpression anioPrimero(QStringLiteral(R"(^(\d{4})/(\d{1,2})/(\d{1,2})(\s.*)?$)"));
+    QString t = recortado.toString();
+    if (const auto m = anioPrimero.match(t); m.hasMatch())
+        t = m.captured(3) + u'/' + m.captured(2) + u'/' + m.captured(1) + m.captured(4);
+    return Fechas::Lee(t);  // a time alone never gets this far
 }
 
 double NumeroDeSerie(const QDateTime& fecha)

@@ -48,9 +48,8 @@ Valor LeeValor(const QString& texto);
 // thousands grouped in threes by the other sign. A leading zero makes it a
 // code ("00123"), not a number.
 std::optional<double> LeeNumero(QStringView texto);
-// A date text: day first ("d/m/yyyy", "d/m/yy" with years 1930-2029, "/" or
-// "-") or year first ("yyyy/m/d"), a real calendar date, optionally followed by
-// a time ("h:mm" or "h:mm:ss").
+// A date text: what the suite's date test takes (day first, or ISO), and year
+// first with "/" ("yyyy/m/d"); optionally followed by a time.
 std::optional<QDateTime> LeeFecha(QStringView texto);
 
 // Serial day numbers as the spreadsheet keeps dates (1 = 1 Jan 1900).
