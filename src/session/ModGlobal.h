@@ -133,6 +133,21 @@ QString CfgTexto(const QString& clave);
 // ---- Article look-up -------------------------------------------------------------
 
 // ---- Record and account look-up ----------------------------------------------------
+// Whether a row of the table has the column equal to the value (or satisfies
+// the filter). Tipo 8 compares the trimmed column with the quoted value, 7 and
+// any other code write the value as it stands (7 trimmed), 3, 4 and 5 the
+// number at the start of the value. With Registro the rows are left open in it
+// (SoloLectura false keeps its cursor and lock types); failures are asked about
+// with Abort/Retry/Ignore.
+bool BuscaRegistro(const QString& Tabla, const QString& Valor, const QString& Campo, Recordset* Registro = nullptr,
+                   const QVariant& Tipo = QVariant(), const QString& Filtro = QString(), bool SoloLectura = false);
+// The statement BuscaRegistro hands to SesionBD.PreparaSQL.
+QString SentenciaBuscaRegistro(const QString& Tabla, const QString& Valor, const QString& Campo,
+                               const QVariant& Tipo = QVariant(), const QString& Filtro = QString());
+// An account of MA_CUENTAS by its code or its optional code, the other one
+// tried next; on success Cuenta becomes the account's Codigo (except when
+// found by code after the optional code). Failures go to the caller.
+bool BuscaCuenta(QString& Cuenta, Recordset& Registro, const bool& SoloLectura, bool& PorCodigoOpcional);
 
 // ---- Error handling and error logs ---------------------------------------------------
 // Shows the failure (buttons 18: Abort/Retry/Ignore, critical), appends its
