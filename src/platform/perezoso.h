@@ -2,17 +2,22 @@
 // A module-level object created on first use and released on demand, as the
 // suite's "As New" objects were: using it again after release makes a new one.
 
+#include <functional>
 #include <memory>
 
 template <class T>
 class Perezoso {
 public:
+    Perezoso() = default;
+    // Objects that need more than their default construction are made by the factory.
+    explicit Perezoso(std::function<std::unique_ptr<T>()> fabrica) : fabrica_(std::move(fabrica)) {}
+
     T& operator*() { return obtener(); }
     T* operator->() { return &obtener(); }
     T& obtener()
     {
         if (!objeto_)
-            objeto_ = std::make_unique<T>();
+            objeto_ = fabrica_ ? fabrica_() : std::make_unique<T>();
         return *objeto_;
     }
     bool Creado() const { return objeto_ != nullptr; }
@@ -21,5 +26,6 @@ public:
     void Reemplazar(std::unique_ptr<T> nuevo) { objeto_ = std::move(nuevo); }
 
 private:
+    std::function<std::unique_ptr<T>()> fabrica_;
     std::unique_ptr<T> objeto_;
 };

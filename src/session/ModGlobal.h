@@ -10,6 +10,7 @@
 #include "platform/moneda.h"
 #include "platform/pasos.h"
 #include "platform/perezoso.h"
+#include "platform/selector_consultas.h"
 #include "platform/sistema.h"
 #include "platform/utilidades_comunes.h"
 #include "session/cartel.h"
@@ -35,6 +36,8 @@ extern Perezoso<ComponenteAplicacion> gComponenteAplicacion;
 // The main database session and the session on the statistics database.
 extern Perezoso<SesionBD> gSesionBD;
 extern Perezoso<SesionBD> gSesionEstadisticas;
+// The program-wide pick list, over the main session.
+extern Perezoso<SelectorConsultas> gConsulta;
 
 // ---- Session start-up and shutdown -----------------------------------------
 extern QString gSeccionIni;     // the INI identity section ("MAQUINA|USUARIO")

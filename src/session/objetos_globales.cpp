@@ -8,5 +8,10 @@ Perezoso<InfoSistema> gInfoSistema;
 Perezoso<ComponenteAplicacion> gComponenteAplicacion;
 Perezoso<SesionBD> gSesionBD;
 Perezoso<SesionBD> gSesionEstadisticas;
+Perezoso<SelectorConsultas> gConsulta([] {
+    auto selector = std::make_unique<SelectorConsultas>();
+    selector->Sesion = []() -> SesionBD& { return *gSesionBD; };
+    return selector;
+});
 
 }  // namespace ModGlobal
