@@ -1,0 +1,159 @@
+#pragma once
+// The suite's common voucher class: the layouts and editor properties of the
+// voucher grids and the voucher rules every voucher screen shares. One object
+// per screen, created on first use; apart from the settings read at creation
+// and the public variables, its members share nothing.
+//
+// The members are declared in the order of the class's interface, which
+// callers that bind by position rely on. Each concern is defined in its own
+// file of this folder; members still to be built live in
+// miembros_pendientes.cpp and fail with 438 until they are.
+//
+// Grids, editors and tabs are the caller's models; a null grid pointer stands
+// for a grid the screen does not have, wherever a member allows it.
+
+#include "platform/controles/colores.h"
+#include "platform/moneda.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class BarraEstado;
+class EditorGrilla;
+class Grilla;
+class MedidorTexto;
+class Pestanas;
+class QDialog;
+class Recordset;
+
+class ClsCmnCptes {
+public:
+    // Reads "PIVA", "PIVARec", "AsientosXStock" and "LenDescripcion", in that
+    // order; a failure reaches the creator.
+    ClsCmnCptes();
+
+    // ---- Public variables ------------------------------------------------------
+    bool DebitoProveedor = false;    // a debit note counts as the supplier's
+    short gLenDesc = 100;            // longest article description of a stock line
+    QString NPP_Cliente;             // written by the voucher loader
+    QString NPP_IDCpte;
+    bool esElectronica = false;      // an electronic voucher has no printed-line limit
+    bool esCreditoElectronica = false;
+
+    // ---- Interface, in its order -----------------------------------------------
+    // 1
+    QString GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QString& TC, const QString& Suc, QString& Nro,
+                               const QString& Letra, const QString& fecha, bool& EsDebito, short TipoMov,
+                               long SoloRegistro, short& Secuencia);
+    // 2 The editor's field, length limit and look-up for a column, by the editor's name.
+    void TextPropiedades(EditorGrilla& Texto, long Columna);
+    // 3 Lays out the given grids for a voucher type; a null grid is skipped
+    // with its editor. TxtEdit and txtEdit3 are required with their grids.
+    void InicializaGrids(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, EditorGrilla* TxtEdit,
+                         EditorGrilla* txtEdit2, EditorGrilla* txtEdit3, const MedidorTexto& obj, const QString& TC,
+                         Grilla* MSFlexGrid4);
+    // 4
+    void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
+                         bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
+    // 5
+    void ConsultaComprobante(const QString& TC, QString& Respuesta, const QVariant& Filtro = QVariant(),
+                             QString* IdComplemento = nullptr, QString* Proveedor = nullptr);
+    // 6 Open balance of the account's applied charges.
+    Moneda ImporteCargosReales(const QString& Cuenta);
+    // 7 Hands the texts to the caller's form (its properties "Cliente" and
+    // "Matricula") and shows it modally.
+    void ControlDeCargosReales(QDialog& FrmCtrlCargosReales, const QString& Cliente, const QString& Matricula);
+    // 8 Some voucher names this one as its origin.
+    bool EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra, const QString& Complemento,
+                                         bool TenerEnCuentaAnulados);
+    // 9 Total amount of the vouchers in force made from this one.
+    Moneda ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
+    // 10 The next automatic lot number, without the leading blank it is stored with.
+    QString ObtieneLoteAutomatico();
+    // 11
+    void ActualizaStock(Grilla& MSFlexGrid2, const QString& TC, const QString& SucNroLetra,
+                        const QString& IdComplemento, const QString& fecha, QString& IdDeposito,
+                        QString& IdDepositoDestino, QString& IdMotivoStock, QString& TcOrigen,
+                        QString& ComprobanteOrigen, bool EsTransferencia, const QString& Cuenta,
+                        bool GeneraSentenciaSQL, QString& SQLTemp, bool& HayError, const QString& IdTecnico,
+                        QString& LoteFijo, const QString& Aduana, const QString& LoteOrigen, short SignoRemota,
+                        bool MuestraCartel, const QString& IdVendedor, float SecuenciaFija, const QString& ArtMoneda,
+                        Moneda ArtCotizacion);
+    // 12 Stock lines of type "spnl" exist whose origin is that voucher.
+    bool TieneSPNL(const QString& TCP, const QString& IdCptep);
+    // 13
+    short ObtieneSignoComprobante(const QString& TC, bool LibroIVA);
+    // 14 Quantity of the article still pending on the voucher; Aplicado gets
+    // the quantity already moved.
+    double CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo,
+                           double& Aplicado);
+    // 15
+    void AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                                 Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, bool Inicializar,
+                                 Recordset* LrcsCpte, bool Compras, const QString& Proveedor, QString& IdRepartoRM,
+                                 bool ConvertirMoneda, const QString& WhrTareas, const QString& CpteDestino,
+                                 QString& LetraDestino);
+    // 16 to 31: lots, serial numbers and positions
+    QString StrSerieLote(const QString& Serie_Lote);
+    QString DescomponeSerieLote(const QString& Serie_Lote, QStringList& arreglo);
+    QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QString& PIPELotes,
+                                           QStringList& ArrPosiciones, QStringList& ArrCantidades,
+                                           QStringList& ArrLote);
+    long Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bool SinConsolidar);
+    QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote);
+    QString ExtraeSerieLote(const QString& Serie_Lote, short QuePosicion);
+    long Cantidad_Series_Lotes(const QString& Pipes);
+    QString InsertaCHR255(const QString& iPipe);
+    void PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt, const QString& LoteAnt,
+                       QString& SerieNvo, QString& LoteNvo, bool Serie, bool Lote, bool Talle);
+    void PideSerieLote_Salidas(Grilla& grilla, const QString& Articulo, const QString& Descripcion, double& Cantidad,
+                               const QString& SeriesLoteAnt, const QString& CantidadANT, QString& SeriesLoteNvo,
+                               QString& CantidadesNvo, bool Lote, bool Serie, bool Talle, QString& Deposito,
+                               bool MostrarForm);
+    void CuentaLotesEnGrilla(Grilla& grilla, const QString& Articulo, QString& LotesEnGrid,
+                             QString& CantidadesEnGrid);
+    void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double Cantidad, const QString& Deposito,
+                          const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
+                          bool Posicion, bool Lote);
+    void ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, const QString& UdBase,
+                            const QString& udEquivBuscada, double& StockUdBase, double& StockEquiv);
+    double ObtieneStockLOTE(const QString& IdArticulo, const QString& IdDeposito, const QString& NroLote);
+    double ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QString& NroLote,
+                        const QString& NroSerie, const QString& IdPosicion, QString& IdUnidad);
+    long Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote);
+    // 32 The voucher still fits the item lines of its printed form.
+    bool ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, Grilla* MSFlexGrid1, Grilla* MSFlexGrid2,
+                                  Grilla* MSFlexGrid3, short& CantLineas, short& CantLineasUsadas, long Agragarle,
+                                  bool LineasAnteriores);
+    // 33 Rows in use of the three grids; TotUnidades sums the articles' quantities.
+    long CuentaItems(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, long& CantTareas,
+                     long& CantArticulos, long& CantOtrosConceptos, double& TotUnidades);
+    // 34 to 37: the status bar's detail of the current row (panels from 1)
+    void MuestraDetalleTareas(Grilla& MSFlexGrid1, BarraEstado& StatB);
+    void MuestraDetalleArticulos(Grilla& MSFlexGrid2, BarraEstado& StatB, int Columna);
+    void MuestraDetalleOtrosConceptos(Grilla& MSFlexGrid3, BarraEstado& StatB);
+    void MuestraDetalle(const QString& Detalle, BarraEstado& StatB, int Columna);
+    // 38 Rebuilds the item summary from the grids of the visible tabs.
+    void TotalizadorControl(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, Grilla& MSFlexGrid4,
+                            Pestanas& SSTab1, bool AbiertoPorRubro, bool AbiertoPorTipo);
+    // 39 to 45: painting and searches
+    void PintarFila(long Fila, Grilla& MsFlexGrid, ColorBgr Color);
+    bool ExisteEnGrid(Grilla& MsFlexGrid, const QString& IdArt);
+    void PintarColuma(long Columna, Grilla& MsFlexGrid, long FilaDesde, long FilaHasta, ColorBgr Color);
+    bool TareaRepetida(Grilla& MSFlexGrid1, const QString& Tarea, long FilaIgnorar, long& FilaEncontrada);
+    bool ArticuloRepetido(Grilla& MSFlexGrid2, const QString& Articulo, long FilaIgnorar, long& FilaEncontrada);
+    bool OtrosConceptosRepetidos(Grilla& MSFlexGrid3, const QString& OtroConcepto, long FilaIgnorar,
+                                 long& FilaEncontrada);
+    bool NumeroEsFraccion(const QVariant& Numero);
+
+    // The settings read at creation.
+    double PIVA() const { return gPIVA; }
+    double PIVARec() const { return gPIVARec; }
+    bool AsientosXStock() const { return gAsientosXStock; }
+
+private:
+    double gPIVA = 0;
+    double gPIVARec = 0;
+    bool gAsientosXStock = false;
+};
