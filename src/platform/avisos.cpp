@@ -47,7 +47,8 @@ int ServicioQt::Mensaje(const QString& texto, int botones, const QString& titulo
 {
     QMessageBox caja(QApplication::activeWindow());
     caja.setWindowTitle(titulo.isEmpty() ? TituloAplicacion() : titulo);
-    caja.setText(texto);
+    // The system breaks its lines with CR alone or CR LF.
+    caja.setText(QString(texto).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n'));
     switch (botones & 0x70) {
     case Critico: caja.setIcon(QMessageBox::Critical); break;
     case Pregunta: caja.setIcon(QMessageBox::Question); break;

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <cstdlib>
+#include <optional>
 
 namespace Sistema {
 
@@ -20,6 +21,7 @@ std::function<void(int)> terminador;
 std::function<QDateTime()> reloj;
 Lanzador lanzador;
 Abridor abridor;
+std::optional<QString> lineaFijada;
 }  // namespace
 
 QString NombreEjecutable()
@@ -75,16 +77,31 @@ void FijarTerminador(std::function<void(int)> t)
     terminador = std::move(t);
 }
 
-bool Lanzar(const QString& programa, const QStringList& argumentos, const QString& carpeta)
+qint64 Lanzar(const QString& programa, const QStringList& argumentos, const QString& carpeta)
 {
     if (lanzador)
         return lanzador(programa, argumentos, carpeta);
-    return QProcess::startDetached(programa, argumentos, carpeta);
+    qint64 pid = 0;
+    if (!QProcess::startDetached(programa, argumentos, carpeta, &pid))
+        return 0;
+    return pid;
 }
 
 void FijarLanzador(Lanzador l)
 {
     lanzador = std::move(l);
+}
+
+QString LineaDeComandos()
+{
+    if (lineaFijada)
+        return *lineaFijada;
+    return QCoreApplication::arguments().mid(1).join(u' ');
+}
+
+void FijarLineaDeComandos(std::optional<QString> linea)
+{
+    lineaFijada = std::move(linea);
 }
 
 bool AbrirArchivo(const QString& archivo)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace Sistema {
 
@@ -28,10 +29,16 @@ void FijarReloj(std::function<QDateTime()> reloj);
 // Tests replace it with one that throws (it must not return).
 void FijarTerminador(std::function<void(int)> terminador);
 
-// Starts a program detached; false when it could not be started.
-using Lanzador = std::function<bool(const QString& programa, const QStringList& argumentos, const QString& carpeta)>;
-bool Lanzar(const QString& programa, const QStringList& argumentos, const QString& carpeta);
+// Starts a program detached; the process id it got, 0 when it could not be started.
+using Lanzador = std::function<qint64(const QString& programa, const QStringList& argumentos, const QString& carpeta)>;
+qint64 Lanzar(const QString& programa, const QStringList& argumentos, const QString& carpeta);
 void FijarLanzador(Lanzador lanzador);
+
+// The process command line: the arguments after the program's name joined
+// with blanks (the suite hands its parameter string as one or several words).
+QString LineaDeComandos();
+// Tests play a command line of their own; nothing goes back to the real one.
+void FijarLineaDeComandos(std::optional<QString> linea);
 
 // Opens a file in the desktop's program for it; false when that failed.
 using Abridor = std::function<bool(const QString& archivo)>;

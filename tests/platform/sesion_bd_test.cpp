@@ -437,6 +437,9 @@ TEST(SesionBD, EleccionDelMotor)
         {archivo, {}, {}, M::Sqlite, archivo, QStringLiteral("taller"), true},
         // The start-up's host extraction drops the leading "/" of a path.
         {archivo.mid(1), QStringLiteral("EMPRESA"), {}, M::Sqlite, archivo, QStringLiteral("EMPRESA"), true},
+        // Also when its folder is still to be made.
+        {t.Archivo(QStringLiteral("nueva/taller.sqlite")).mid(1), {}, {}, M::Sqlite,
+         t.Archivo(QStringLiteral("nueva/taller.sqlite")), QStringLiteral("taller"), true},
         {archivo, QStringLiteral("QS_ESTADISTICAS"), {}, M::Sqlite, carpeta + QStringLiteral("/QS_ESTADISTICAS.sqlite"),
          QStringLiteral("QS_ESTADISTICAS"), false},
         {QStringLiteral("SRV-CONTABLE"), QStringLiteral("EMPRESA"), {}, M::Odbc, {}, QStringLiteral("EMPRESA"), true},

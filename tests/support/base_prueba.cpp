@@ -54,8 +54,13 @@ void BasePrueba::Conecta(SesionBD& sesion) const
 
 QStringList BasePrueba::Filas(const QString& sql)
 {
+    return Filas(*sesion_, sql);
+}
+
+QStringList BasePrueba::Filas(SesionBD& sesion, const QString& sql)
+{
     Recordset rs;
-    sesion_->AbreRecordset(sql, rs);
+    sesion.AbreRecordset(sql, rs);
     QStringList r;
     for (; !rs.Eof(); rs.MoveNext()) {
         QStringList celdas;

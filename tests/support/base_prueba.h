@@ -35,6 +35,8 @@ public:
 
     // The rows of a query as texts, one "a|b|c" per row: short checks of what a test wrote.
     QStringList Filas(const QString& sql);
+    // The same through any session (the program's own, a second database).
+    static QStringList Filas(SesionBD& sesion, const QString& sql);
 
 private:
     CarpetaTemporal carpeta_;

@@ -43,16 +43,14 @@ bool terminaEnBase(const QString& s)
 
 // The session's server text passes through the start-up's host extraction,
 // which drops everything up to the first "/": an absolute path arrives without
-// its leading "/". It is taken back when that path is there.
+// its leading "/", and it is taken back, so a new file never lands under the
+// working folder.
 QString resuelveRuta(const QString& s)
 {
     const QFileInfo fi(s);
     if (fi.isAbsolute() || fi.exists() || !s.contains(u'/'))
         return fi.absoluteFilePath();
-    const QFileInfo absoluta(u'/' + s);
-    if (absoluta.exists() || absoluta.dir().exists())
-        return absoluta.absoluteFilePath();
-    return fi.absoluteFilePath();
+    return QFileInfo(u'/' + s).absoluteFilePath();
 }
 
 bool nombraArchivo(const QString& s)
