@@ -13,6 +13,7 @@
 #include "platform/selector_consultas.h"
 #include "platform/sistema.h"
 #include "platform/utilidades_comunes.h"
+#include "platform/utilidades_controles.h"
 #include "session/cartel.h"
 
 #include <QDateTime>
@@ -38,11 +39,35 @@ extern Perezoso<SesionBD> gSesionBD;
 extern Perezoso<SesionBD> gSesionEstadisticas;
 // The program-wide pick list, over the main session.
 extern Perezoso<SelectorConsultas> gConsulta;
+// The form-control component, released at shutdown.
+extern Perezoso<UtilidadesControles> gControles;
 
 // ---- Session start-up and shutdown -----------------------------------------
 extern QString gSeccionIni;     // the INI identity section ("MAQUINA|USUARIO")
 extern double gFlatToolbars;    // the INI key FlatToolbars as a number
-extern QString gCaja;           // the cash box of this run
+extern QString gCaja;           // the cash box of this run ("1" by default)
+extern QString gUsuarioLogeado; // the run's user; the session's login user once connected
+extern QString gParametroAdicional;
+extern QString gMenu;
+extern QString gCadenaDSN;      // "DSN=<database>; UID=<user>; PWD=<password>"
+extern std::int16_t gTimeOut;   // command time-out of the main session, seconds
+extern QString gArchivoAyuda;   // the application's help file
+
+// Opens the run: parameter string (the argument, else the command line, else
+// the INI database section when LeerIni), main and statistics sessions,
+// saved-queries file, settings and the access row. A connection that fails
+// ends the program at once, without a message.
+void IniciaSesion(bool& LeerIni, QString& Parametros, QString& CadenaConexion, long& Modo);
+// (Re)opens the statistics session and sets gTimeOut; never fails.
+void ConectaEstadisticas();
+// The host part of a server text: after the first "/", before the first ":".
+QString ExtraeNombreServidor(const QString& servidor);
+// Closes the access row and releases the module-level service objects.
+void FinalizaSesion();
+// The value of one key of a session parameter string (the key found as a
+// substring without regard to case, the value up to the next ";" or the end,
+// every "=" removed, trimmed); the default when the key is absent.
+QString ValorParametro(const QString& comando, const QString& clave, const QString& porDefecto = QString());
 
 // ---- Configuration load ------------------------------------------------------
 // Settings kept in memory after the start-up load (colours are BGR numbers).
@@ -91,8 +116,19 @@ extern bool gAsignacionAutomaticaDeLoteING;
 extern bool gAsignacionAutomaticaDeLoteINGOP;
 extern short gCondIvaEmpresa;
 extern QString gTopDefault;
+// Copies the settings above from the configuration table (and the logged
+// user's row of ta_usuarios); every failing statement is passed over.
+void CargaConfiguracion(QString& carpetaAplicacion);
+// A number rounded half to even to 16 or 32 bits; Falla 6 (overflow) beyond the range.
+std::int16_t Entero16(double valor);
+std::int32_t Entero32(double valor);
 
 // ---- Access log --------------------------------------------------------------
+extern std::int32_t gIdAcceso;   // this run's row of Control_Acceso; 0 while none
+// Writes this run's row; an empty process name is the running executable's.
+void RegistraAccesoModulo(QString& proceso);
+// Stamps the exit time on this run's row.
+void CierraAcceso();
 
 // ---- Status bar, skin and window icon ----------------------------------------
 // Fills the main window's panels "MENSAJE", "SERVER", "USUARIO", "BASEDEDATOS",
@@ -166,6 +202,8 @@ GestorError GestorUtilidades();
 QString ArchivoErrores();
 // One failure as a row of AUX_ERR; an empty process name becomes the executable's.
 void RegistraErrorAuxErr(QString& sql, QString& proceso, long& numero, QString& descripcion);
+// Appends the failure's line to QSERR.LOG without asking the operator.
+void AnotaFalla(const Falla& falla, const QString& procedimiento = QString());
 // Runs the script as one transaction; see the arguments' names.
 void GActualizarDatoScript(const QStringList& script, bool& hayError, long& numeroError, bool toleraDuplicado,
                            bool toleraReferencia, QString& textoEjecutado, QString& textoError, bool mostrarErrores);
@@ -218,5 +256,13 @@ int DigitosMonedaRegional();
 extern Perezoso<Dll_Display> gCartel;
 
 // ---- Sibling launch, saved-queries file, voucher letter -------------------------------------
+// Starts a sibling module with this run's session; resultado gets its process
+// id, 0 when none. The parameter is cut to what follows its first blank.
+void MenuExes(QString& programa, QString& parametro, long& resultado);
+// The session parameter string handed to a sibling module.
+QString ParametrosParaModulo(const QString& parametroAdicional);
+// Appends the eleven default searches to gConsulta's saved-queries file;
+// failures go to the caller.
+void CreaConsultasPredefinidas();
 
 }  // namespace ModGlobal

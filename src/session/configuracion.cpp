@@ -1,4 +1,13 @@
+// The settings kept in memory and their load at start-up.
 #include "session/ModGlobal.h"
+
+#include "platform/numeros.h"
+
+#include <QTime>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 
 namespace ModGlobal {
 
@@ -47,5 +56,158 @@ bool gAsignacionAutomaticaDeLoteING = false;
 bool gAsignacionAutomaticaDeLoteINGOP = false;
 short gCondIvaEmpresa = 0;
 QString gTopDefault;
+
+}  // namespace ModGlobal
+
+namespace ModGlobal {
+
+namespace {
+
+template <class Entero>
+Entero redondeaA(double valor)
+{
+    const double r = Numeros::RedondeoPar(valor, 0);
+    if (!std::isfinite(r) || r < std::numeric_limits<Entero>::min() || r > std::numeric_limits<Entero>::max())
+        throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
+    return static_cast<Entero>(r);
+}
+
+// The executables whose decimals come from "CantidadDecimalesVentas".
+bool esEjecutableDeVentas(const QString& nombre)
+{
+    for (const char* v : {"Brisola", "Cantefo", "Dunmarel", "Hovesta", "Ilmarode", "Esquilo", "Jastrel", "Kolvare",
+                          "Lumbreco"})
+        if (nombre.compare(QLatin1StringView(v), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+std::int16_t numero(const QString& clave)
+{
+    return Entero16(CfgNumero(clave));
+}
+
+Moneda importe(const QString& clave)
+{
+    return gUtilidades->TextoAMoneda(CfgTexto(clave));
+}
+
+long color(const QString& clave)
+{
+    return Entero32(gUtilidades->TextoAMoneda(Cfg(clave)).ADoble());
+}
+
+}  // namespace
+
+std::int16_t Entero16(double valor)
+{
+    return redondeaA<std::int16_t>(valor);
+}
+
+std::int32_t Entero32(double valor)
+{
+    return redondeaA<std::int32_t>(valor);
+}
+
+void CargaConfiguracion(QString& carpetaAplicacion)
+{
+    // Each setting on its own: a failing one keeps its variable as it was.
+    Procedimiento p = Procedimiento::Silencioso(QStringLiteral("CargaConfiguracion"));
+    p.paso([] { std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())); });
+    p.paso([] { gTablaConfiguracion = QStringLiteral("ta_configuracion"); });
+    p.paso([] { gMostrarStockEnConsultas = FormaIgualSi(gUtilidades->ValorNoNuloTexto(Cfg(QStringLiteral("MostrarStockenConsultas")))); });
+    p.paso([] { gTituloClientes = CfgTexto(QStringLiteral("TituloClientes")); });
+    p.paso([] { gTituloProveedores = CfgTexto(QStringLiteral("TituloProveedores")); });
+    p.paso([&] { gArchivoTareas = carpetaAplicacion + QStringLiteral("QSDOCTareas.qsl"); });
+    p.paso([] { gExigeClaveConsultaLike = CfgIgualSi(QStringLiteral("EXIGECLAVECONSULTALIKEARTICULOS")); });
+    p.paso([] { gUsaConsultaLike = CfgIgualSi(QStringLiteral("UsaConsultaLike")); });
+    p.paso([] { gCantidadDecimales = Cfg(QStringLiteral("CantidadDecimales")); });
+    p.paso([] { gConfidencialidad = CfgIgualSi(QStringLiteral("SS_CONFIDENCIALIDAD")); });
+    p.paso([] {
+        if (!esEjecutableDeVentas(Sistema::NombreEjecutable()))
+            return;
+        const QString ventas = Cfg(QStringLiteral("CantidadDecimalesVentas"));
+        if (FormaNumero(ventas) > 0)
+            gCantidadDecimales = ventas;
+    });
+    p.paso([] { gUsaMultilesMonedas = CfgIgualSi(QStringLiteral("UsaMultilesMonedas")); });
+    p.paso([] { gUsaFacturaProforma = CfgIgualSi(QStringLiteral("UsaFacturaProforma")); });
+    p.paso([] { gUsaCCosto = CfgIgualSi(QStringLiteral("USACCOSTO")); });
+    p.paso([] { gUsaStkStockUdKg = CfgIgualSi(QStringLiteral("USA_STK_STOCK_UDKG")); });
+
+    // The logged user's row.
+    Recordset usuario;
+    p.paso([&] {
+        gSesionBD->AbreRecordset(QStringLiteral("Select * from ta_usuarios  with(nolock)  where Nombre = ") +
+                                     gSesionBD->ValorSQL(gUsuarioLogeado, QStringLiteral("'")),
+                                 usuario, nullptr, 0, 1, -1, true);
+    });
+    if (usuario.State() && !usuario.Eof()) {
+        p.paso([&] { gUnegocio = gUtilidades->ValorNoNuloTexto(usuario.Valor(QStringLiteral("UNegocio"))); });
+        p.paso([&] {
+            if (!gUsaFacturaProforma)
+                return;
+            const QVariant ver = usuario.Valor(QStringLiteral("verproforma"));
+            // A Null is no Boolean: the setting stays.
+            if (ver.isNull())
+                throw Falla(Falla::TiposNoCoinciden, QStringLiteral("Uso no válido de Null"));
+            gUsaFacturaProforma = ver.toBool();
+        });
+    }
+    p.paso([&] { gSesionBD->CierraRecordset(usuario); });
+    p.paso([] {
+        if (gUnegocio.trimmed().isEmpty())
+            gUnegocio = QStringLiteral("   1");
+    });
+
+    p.paso([] { gUnidadM3 = CfgTexto(QStringLiteral("UNIDADDEMEDIDA_M3")); });
+    p.paso([] { gUnidadBL = CfgTexto(QStringLiteral("UNIDADDEMEDIDA_BL")); });
+    p.paso([] { gUnidadKG = CfgTexto(QStringLiteral("UNIDADDEMEDIDA_KG")); });
+    p.paso([] { gPeriodo = numero(QStringLiteral("PERIODO")); });
+    p.paso([] { gRazonSocialPorUneg = CfgNoVacioYSi(QStringLiteral("RazonSocialPorUneg")); });
+    p.paso([] { gValidaCodigoBarra = CfgNoVacioYSi(QStringLiteral("VALIDACODIGOBARRA")); });
+    p.paso([] { gColorFondo = color(QStringLiteral("CFondo")); });
+    p.paso([] { gColorLetra = color(QStringLiteral("CLetra")); });
+    p.paso([] {
+        if (gColorFondo == 0)
+            gColorFondo = 0xFFFF00;   // blue-green-red: cyan
+    });
+    p.paso([] { gModuloOrdenDeTrabajo = CfgSalvoNo(QStringLiteral("ModuloOrdenDeTrabajo")); });
+    p.paso([] { gVModificaCPrecio = CfgNoVacioNiNo(QStringLiteral("V_ModificaCPrecio")); });
+    p.paso([] { gCModificaCPrecio = CfgNoVacioNiNo(QStringLiteral("C_ModificaCPrecio")); });
+    p.paso([] { gMaderera = CfgNoVacioNiNo(QStringLiteral("MADERERA")); });
+    p.paso([] { gMadTiras = CfgTexto(QStringLiteral("MAD_TIRAS")); });
+    p.paso([] { gMadP2 = CfgTexto(QStringLiteral("MAD_P2")); });
+    p.paso([] { gMadML = CfgTexto(QStringLiteral("MAD_ML")); });
+    p.paso([] { gMadM2 = CfgTexto(QStringLiteral("MAD_M2")); });
+    p.paso([] { gMadHojas = CfgTexto(QStringLiteral("MAD_HOJAS")); });
+    p.paso([] { gMadMLP2 = CfgTexto(QStringLiteral("MAD_ML_P2")); });
+    p.paso([] { gMadM2P2 = CfgTexto(QStringLiteral("MAD_M2_P2")); });
+    p.paso([] { gMadMLM2 = CfgTexto(QStringLiteral("MAD_ML_M2")); });
+    p.paso([] { gCuentaCtroDist = CfgTexto(QStringLiteral("CuentaCtroDist")); });
+    p.paso([] { gMaxDto = importe(QStringLiteral("MaxDto")); });
+    p.paso([] { gMaxDtoProforma = importe(QStringLiteral("MaxDtoProforma")); });
+    p.paso([] { gPideClaveStockNeg = CfgNoVacioNiNo(QStringLiteral("PideClave_StockNeg")); });
+    p.paso([] { gPideClaveMarkUpBase = CfgNoVacioNiNo(QStringLiteral("PideClave_MarkUpBase")); });
+    p.paso([] { gPideClaveLimiteCredito = CfgNoVacioNiNo(QStringLiteral("PideClave_LimiteCredito")); });
+    p.paso([] { gBloqueoActivo = CfgIgualSi(QStringLiteral("SS_BloqueoActivo")); });
+    p.paso([] { gUtilizarFechaDia = CfgIgualSi(QStringLiteral("UTILIZARFECHADIA")); });
+    p.paso([] { gAsignacionAutomaticaDeLoteING = CfgIgualSi(QStringLiteral("AsignacionAutomaticaDeLoteING")); });
+    p.paso([] { gAsignacionAutomaticaDeLoteINGOP = CfgIgualSi(QStringLiteral("AsignacionAutomaticaDeLoteINGOP")); });
+    p.paso([] { gCondIvaEmpresa = numero(QStringLiteral("CONDIVAEMPRESA")); });
+    p.paso([] {
+        if (gCondIvaEmpresa == 0)
+            gCondIvaEmpresa = numero(QStringLiteral("CONDIVA"));
+    });
+    p.paso([] {
+        if (gCondIvaEmpresa == 0)
+            gCondIvaEmpresa = 1;
+    });
+    p.paso([] { gTopDefault = Cfg(QStringLiteral("Top_Default")); });
+    p.paso([] {
+        if (gTopDefault.trimmed().isEmpty())
+            gTopDefault = QStringLiteral("1000");
+    });
+}
 
 }  // namespace ModGlobal

@@ -21,6 +21,18 @@ QString textoRespuesta(int respuesta)
     return QString();
 }
 
+QString lineaDeRegistro(const QString& mensaje, const QString& procedimiento, int respuesta)
+{
+    const QDateTime ahora = Sistema::Ahora();
+    QString linea = Fechas::Formatea(ahora, QStringLiteral("mm-dd-yyyy")) + u' ' +
+                    Fechas::Formatea(ahora, QStringLiteral("hh:mm:ss")) + QStringLiteral(" Rutina: ");
+    if (!procedimiento.isEmpty())
+        linea += (QStringLiteral(" - ") + procedimiento).trimmed();
+    linea += QStringLiteral(" Mensaje ") + mensaje.trimmed() + QStringLiteral(" Respondió : ") +
+             textoRespuesta(respuesta) + QStringLiteral("\r\n");
+    return linea;
+}
+
 }  // namespace
 
 QString ArchivoErrores()
@@ -54,16 +66,14 @@ int ManejaError(const Falla& falla, int botones, const QString& procedimiento)
         return 0;
     const int respuesta = MsgBox(mensaje, botones, titulo);
 
-    const QDateTime ahora = Sistema::Ahora();
-    QString linea = Fechas::Formatea(ahora, QStringLiteral("mm-dd-yyyy")) + u' ' +
-                    Fechas::Formatea(ahora, QStringLiteral("hh:mm:ss")) + QStringLiteral(" Rutina: ");
-    if (!procedimiento.isEmpty())
-        linea += (QStringLiteral(" - ") + procedimiento).trimmed();
-    linea += QStringLiteral(" Mensaje ") + mensaje.trimmed() + QStringLiteral(" Respondió : ") +
-             textoRespuesta(respuesta) + QStringLiteral("\r\n");
     // A log that cannot be written does not stop the answer.
-    TextoAnsi::Agrega(archivo, linea);
+    TextoAnsi::Agrega(archivo, lineaDeRegistro(mensaje, procedimiento, respuesta));
     return respuesta;
+}
+
+void AnotaFalla(const Falla& falla, const QString& procedimiento)
+{
+    TextoAnsi::Agrega(ArchivoErrores(), lineaDeRegistro(TextoDeFalla(falla), procedimiento, 0));
 }
 
 GestorError GestorManejaError(int botones)

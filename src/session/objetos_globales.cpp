@@ -13,5 +13,6 @@ Perezoso<SelectorConsultas> gConsulta([] {
     selector->Sesion = []() -> SesionBD& { return *gSesionBD; };
     return selector;
 });
+Perezoso<UtilidadesControles> gControles;
 
 }  // namespace ModGlobal

@@ -6,5 +6,11 @@ namespace ModGlobal {
 QString gSeccionIni;
 double gFlatToolbars = 0;
 QString gCaja;
+QString gUsuarioLogeado;
+QString gParametroAdicional;
+QString gMenu;
+QString gCadenaDSN;
+std::int16_t gTimeOut = 360;
+QString gArchivoAyuda;
 
 }  // namespace ModGlobal
