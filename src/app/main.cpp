@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -11,27 +10,23 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvandis"));
     QCoreApplication::setApplicationName(QStringLiteral("V_Pelmaro"));
 
-    QString estado;
-    if (argc <= 1) {
-        // Without session parameters the program runs on the embedded demo database.
-        bool sinServidor = true, a = true, b = true;
-        long modo = 3;
-        QString cadena;
-        SesionBD& sesion = *ModGlobal::gSesionBD;
-        sesion.Conectar(sinServidor, modo, cadena, a, b);
-        if (!sesion.Conectado()) {
-            std::fprintf(stderr, "V_Pelmaro: %s\n", sesion.MotivoDeFalla().toLocal8Bit().constData());
-            return 1;
-        }
-        estado = QStringLiteral("Base de datos: ") + sesion.Archivo();
-    }
+    // As the start-up window opens the run: the parameter string of the command
+    // line (none: the embedded demo database). A failed connection ends here.
+    bool leerIni = false;
+    QString parametros, cadenaConexion;
+    long modo = 3;
+    ModGlobal::IniciaSesion(leerIni, parametros, cadenaConexion, modo);
 
-    QLabel ventana(QStringLiteral("Estructura de Productos") + (estado.isEmpty() ? QString() : u'\n' + estado));
+    const SesionBD& sesion = *ModGlobal::gSesionBD;
+    const QString donde = sesion.Archivo().isEmpty() ? sesion.Servidor : sesion.Archivo();
+    QLabel ventana(QStringLiteral("Estructura de Productos\nBase de datos: ") + sesion.BaseDeDatos + QStringLiteral(" (") +
+                   donde + QStringLiteral(")\nUsuario: ") + ModGlobal::gUsuarioLogeado + QStringLiteral("   Caja: ") +
+                   ModGlobal::gCaja);
     ventana.setWindowTitle(QStringLiteral("Estructura de Productos"));
     ventana.setAlignment(Qt::AlignCenter);
     ventana.resize(640, 400);
     ventana.show();
     const int codigo = app.exec();
-    ModGlobal::gSesionBD.Liberar();
+    ModGlobal::FinalizaSesion();
     return codigo;
 }
