@@ -41,6 +41,11 @@ TEST_F(Arranque, ConsultasPredefinidasByteAByte)
     Inicia(Parametros());
     const QString archivo = app.Archivo(QStringLiteral("consultas.qsl"));
     EXPECT_EQ(app.Lee(QStringLiteral("consultas.qsl")), predefinidas());
+    // The pick list reads what was written.
+    QString titulo;
+    EXPECT_EQ(gConsulta->SentenciaDe(QStringLiteral("V_TA_Tareas"), &titulo),
+              QStringLiteral("SELECT Descripcion,IdTarea FROM V_TA_Tareas"));
+    EXPECT_EQ(titulo, QStringLiteral("TAREAS"));
 
     // A second start finds the file and appends nothing.
     gSesionBD.Liberar();
