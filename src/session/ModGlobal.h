@@ -170,6 +170,16 @@ double CfgNumero(const QString& clave);
 QString CfgTexto(const QString& clave);
 
 // ---- Article look-up -------------------------------------------------------------
+// Finds an article by what was typed or scanned: a quantity prefix ("12*code")
+// and, with automatic lots, a lot prefix ("15Acode"); then the code as barcode
+// or article id, as one of the unit barcodes, as a supplier's code (directly or
+// through the purchase price list IdLista). On success Codigo holds the article
+// id; Registro is always left on the last recordset opened. In the sales
+// modules an article of another business unit is refused (ControlUnidadNegocio
+// 0, after a message), flagged (1 becomes 2) or let through (any other value).
+bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura, bool& BuscaCodigoBarra,
+                   QString& Descripcion, const QString& CuentaProveedor, QString& UdBase, const QString& IdLista,
+                   double& Cantidad, Moneda& Importe, QString& Lote, const QString& TC, short& ControlUnidadNegocio);
 
 // ---- Record and account look-up ----------------------------------------------------
 // Whether a row of the table has the column equal to the value (or satisfies
