@@ -188,3 +188,41 @@ INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, IdUnidad, Fe
     (1, 'MESA01',  4,  'UN', '15/01/2027'),
     (1, 'SILLA01', 16, 'UN', '15/01/2027'),
     (1, 'MESA03',  2,  'UN', '15/01/2027');
+
+-- ---- Number books, journals and a booked invoice ---------------------------------------------
+-- Every book has a range: a book whose next number reaches its upper bound is used up.
+UPDATE V_TA_CPTE SET X_NRO_DESDE = 1, X_NRO_HASTA = 99999999 WHERE CODIGO = 'IR';
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, Descripcion, LETRAS, UNEGOCIO, Externo, Modificanumeracion, Sistema, ES,
+                       Signo, DebeHaber,
+                       A_ULTIMO_NRO, A_NRO_DESDE, A_NRO_HASTA, A_SUC_DEFAULT,
+                       B_ULTIMO_NRO, B_NRO_DESDE, B_NRO_HASTA, B_SUC_DEFAULT,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT, fechahora_modificacion) VALUES
+    ('FC',  1, 'Factura',                'A,B', NULL, 'NO', 'NO', 'Ventas',   'S', -1, 'D',
+     147, 1, 5000, 1,   89, 1, 5000, 1,    0, 0, 0, NULL,          '05/01/26 18:30'),
+    ('FC',  2, 'Factura (feria)',        'A',   NULL, 'NO', 'NO', 'Ventas',   'S', -1, 'D',
+     12,  1, 500,  2,    0, 0, 0, NULL,    0, 0, 0, NULL,          '05/01/26 18:30'),
+    ('NC',  1, 'Nota de crédito',        'A,B', NULL, 'NO', 'NO', 'Ventas',   'E',  1, 'H',
+     9,   1, 2000, 1,    4, 1, 2000, 1,    0, 0, 0, NULL,          '05/01/26 18:30'),
+    ('AJP', 1, 'Ajuste positivo de stock','X',  NULL, 'NO', 'SI', 'STOCK',    'E',  1, 'D',
+     0,   0, 0, NULL,    0, 0, 0, NULL,    6, 1, 99999999, 1,      '05/01/26 18:30'),
+    ('AJN', 1, 'Ajuste negativo de stock','X',  NULL, 'NO', 'SI', 'STOCK',    'S', -1, 'H',
+     0,   0, 0, NULL,    0, 0, 0, NULL,    3, 1, 99999999, 1,      '05/01/26 18:30'),
+    ('CMV', 1, 'Costo de mercadería vendida','X', NULL, 'NO', 'SI', 'Contable', 'S', -1, 'D',
+     0,   0, 0, NULL,    0, 0, 0, NULL,    2, 1, 99999999, 1,      '05/01/26 18:30');
+
+INSERT INTO MA_SUBDIARIOS (CODIGO, Descripcion) VALUES
+    ('VT', 'Subdiario de ventas'),
+    ('ST', 'Subdiario de stock');
+
+INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES
+    ('FC', 'VT'), ('NC', 'VT'), ('CMV', 'ST');
+
+-- Invoice A 0001-00000146 and its entry 1 of January.
+INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Mes_Operativo, [Numero Asiento], Fecha, FechaSubDiario, Detalle, TC, SUCURSAL,
+                         NUMERO, LETRA, PERIODO, Tipo_Reg, [DEBE-HABER], USUARIO_LOGEADO, Importe, Moneda, Cotizacion) VALUES
+    ('1.1.3.01', 1, 1, 1, '05/01/26', '05/01/26', 'Factura A 0001-00000146', 'FC', '0001', '00000146', 'A', 2026, 'VT', 'D',
+     'SUPERVISOR', 178000, '   1', 1),
+    ('4.1.1.01', 2, 1, 1, '05/01/26', '05/01/26', 'Factura A 0001-00000146', 'FC', '0001', '00000146', 'A', 2026, 'VT', 'H',
+     'SUPERVISOR', 178000, '   1', 1);
+INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA) VALUES ('CMV', '0001', '00000001', 'X');

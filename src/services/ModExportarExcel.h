@@ -6,7 +6,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Lista;
@@ -58,5 +60,60 @@ void FormateaEncabezadoExcel(int CantidadColumnas, const std::vector<QString>& T
 // It shows nothing and lets no events run.
 Hoja::Plan HojaExportada(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
                          short ColumnaFecha2, short ColumnaFecha3, Hoja::Destino& Destino);
+
+// ---- Voucher identity and number books --------------------------------------
+// A voucher is its type (up to 4 characters) and a 13-character id: branch
+// (4 digits), number (8 digits) and letter, without separators.
+
+// The letters a number book can serve, as the books' lists write them.
+QString LetrasComprobante();   // "A,B,C,E,R,X,M"
+// The letter as the prefix of a book's per-letter columns: trimmed, upper
+// case, empty as "X"; nothing for a text that is none of the seven letters,
+// so no column name is ever built from it.
+std::optional<QString> LetraDeColumna(const QString& Letra);
+// Branch and number zero-padded ("0000", "00000000"), an empty letter as "X".
+QString ArmaIdComprobante(const QString& Sucursal, const QString& Numero, const QString& Letra);
+struct PartesIdComprobante {
+    QString Sucursal;   // characters 1-4
+    QString Numero;     // characters 5-12
+    QString Letra;      // character 13
+};
+PartesIdComprobante SeparaIdComprobante(const QString& IdComprobante);
+
+// The number book in use: set by the book choice and by the number check,
+// read by the book update. The voucher type it was found for is kept with it,
+// so a book found for one type is never taken for another.
+struct TalonarioActual {
+    QString TC;            // the type as the choice or the check was given it
+    long Talonario = 0;    // the book's TALONARIO
+    // The book, when it was found for this type (trimmed, any case).
+    std::optional<long> De(const QString& tc) const;
+    void Fija(const QString& tc, long talonario);
+};
+extern TalonarioActual gTalonario;
+
+// ---- Number book choice --------------------------------------------------------
+// Chooses the type's number book and fills branch ("0000"), next number
+// ("00000000"), the letter used, the book's upper bound and whether the number
+// may be changed. True when a number was taken; when every book was used up,
+// expired or passed over, Numero comes back empty and the answer is false.
+// A type without books takes "0001", "00000001", "X".
+bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
+                                      bool& ModificaNumeracion, const QString& Fecha, const QString& UNegocio,
+                                      QString& Hasta);
+
+// ---- Accounting entry of a voucher ----------------------------------------------
+// True when the voucher has lines in MV_ASIENTOS (on the account, when one is
+// given); Asiento becomes "mm - nnnnnn" of the first line. Failures go to the caller.
+bool ObtieneAsientoComprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
+                               const QString& Letra, QString& Asiento, const QString& Cuenta, bool SinBloqueo);
+
+// ---- Accounting-entry numbering -----------------------------------------------------
+// The journal of the voucher type; four blanks when it has none, "" when a
+// failure left the procedure.
+QString ObtieneTipoRegCont(const QString& TC);
+// The next free entry number of the month, period and register type over the
+// entries and their cost-centre lines; 0 when a failure left the procedure.
+long ValidaTCRegistraciones(const QVariant& Mes, const QVariant& Periodo, const QVariant& TipoReg = QVariant());
 
 }  // namespace ModExportarExcel

@@ -1,0 +1,60 @@
+#include "services/lectura_valores.h"
+
+#include "session/ModGlobal.h"
+
+#include "platform/numeros.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace LecturaValores {
+
+GestorError GestorSesion()
+{
+    return [](const Falla& f, const QString& procedimiento) { return ModGlobal::gSesionBD->GestionaError(f, procedimiento); };
+}
+
+QString Texto(const QVariant& valor)
+{
+    return ModGlobal::gUtilidades->ValorNoNuloTexto(valor);
+}
+
+double Val(const QVariant& valor)
+{
+    return Numeros::NumeroInicial(Texto(valor));
+}
+
+QString Ceros(const QVariant& valor, int digitos)
+{
+    const QString texto = Texto(valor).trimmed();
+    double numero = 0;
+    if (!texto.isEmpty()) {
+        const auto canonico = Numeros::Canonico(texto);
+        if (!canonico)
+            return Texto(valor);
+        numero = canonico->toDouble();
+    }
+    const long long entero = std::llround(numero);
+    const QString cifras = QString::number(entero < 0 ? -entero : entero).rightJustified(digitos, u'0');
+    return entero < 0 ? u'-' + cifras : cifras;
+}
+
+QString Codigo4(const QString& codigo)
+{
+    return ModGlobal::gUtilidades->AjustaAncho(codigo.trimmed(), 4);
+}
+
+QString Literal(const QString& texto)
+{
+    return ModGlobal::gSesionBD->ValorSQL(texto, QStringLiteral("'"));
+}
+
+QString Entero(const QString& numero)
+{
+    static const QRegularExpression entero(QStringLiteral("^\\s*[-+]?\\d+\\s*$"));
+    if (!entero.match(numero).hasMatch())
+        throw Falla(Falla::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"), OrigenPrograma());
+    return numero;
+}
+
+}  // namespace LecturaValores

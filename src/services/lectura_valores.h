@@ -1,0 +1,34 @@
+#pragma once
+// Small readings shared by the numbering, stock and lot procedures of this
+// folder: the error manager of the database session, fields read as the
+// suite reads them, numbers zero-padded, literals.
+
+#include "platform/pasos.h"
+
+#include <QString>
+#include <QVariant>
+
+class Recordset;
+
+namespace LecturaValores {
+
+// The database session's error manager, as a Procedimiento takes it.
+GestorError GestorSesion();
+
+// A field with Null read as empty, as text.
+QString Texto(const QVariant& valor);
+// The number at the start of a field's text (Basic's Val): Null and "" are 0.
+double Val(const QVariant& valor);
+// The value zero-padded to the digits (Basic's Format with "0000"): Null and
+// "" count as 0; a text that is no number comes back as it is.
+QString Ceros(const QVariant& valor, int digitos);
+// A voucher-type, unit or depot code as it enters SQL: trimmed, fitted to 4.
+QString Codigo4(const QString& codigo);
+// A text between apostrophes, inner apostrophes doubled.
+QString Literal(const QString& texto);
+// A number that goes into SQL unquoted: the text as it is when it holds a
+// whole number (blanks around allowed); otherwise the failure "No coinciden
+// los tipos", so nothing else can reach the statement.
+QString Entero(const QString& numero);
+
+}  // namespace LecturaValores
