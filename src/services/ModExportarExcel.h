@@ -102,6 +102,30 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
                                       bool& ModificaNumeracion, const QString& Fecha, const QString& UNegocio,
                                       QString& Hasta);
 
+// ---- Voucher number proposal --------------------------------------------------------
+// The type whose books a type shares: the setting "NUM_" & type, else the type.
+QString ObtieneTCNumeracion(const QString& TC);
+// Proposes branch, number and letter of a new voucher from the type's books
+// and, with Revisar, moves the number past the vouchers already stored. True
+// when a number was taken (an empty TC changes nothing and answers false).
+bool Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
+                             bool& ModificaNumeracion, bool Revisar, const QString& Opcional, const QString& UNegocio);
+
+// ---- Number check and number book update ---------------------------------------------
+// Checks a voucher number against the letters, the range and the expiry of
+// the book that holds it, which it records in gTalonario. Mensaje gets the
+// text of a failed check ("" when the number may be used); an empty letter
+// becomes "X". Failures go to the caller.
+bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, const QString& Numero, QString& Letra,
+                                 QString& Mensaje, const QString& Fecha);
+// Moves the book that holds the saved voucher's number on to Numero (the
+// number after the one used): at once, or with GeneraSentencia as the
+// statements in SentenciaSQL for the caller's batch, with the control row of
+// the used number for accounting books (or with RegistraControl).
+void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
+                                   const QString& Numero, QString& Letra, bool GeneraSentencia, QString& SentenciaSQL,
+                                   bool RegistraControl, bool SinActualizarTalonario);
+
 // ---- Accounting entry of a voucher ----------------------------------------------
 // True when the voucher has lines in MV_ASIENTOS (on the account, when one is
 // given); Asiento becomes "mm - nnnnnn" of the first line. Failures go to the caller.

@@ -4,21 +4,12 @@
 #include "session/ModGlobal.h"
 
 #include "platform/avisos.h"
-#include "platform/fechas.h"
 
 namespace ModExportarExcel {
 
 using namespace LecturaValores;
 
 namespace {
-
-bool esUno(const QString& tc, std::initializer_list<const char*> tipos)
-{
-    for (const char* t : tipos)
-        if (tc.compare(QLatin1String(t), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 // The logged-in user's row of TA_Usuarios, left in the recordset.
 bool filaDelUsuario(Recordset& rs)
@@ -27,20 +18,6 @@ bool filaDelUsuario(Recordset& rs)
                         Literal(ModGlobal::gUsuarioLogeado);
     ModGlobal::gSesionBD->AbreRecordset(ModGlobal::gSesionBD->PreparaSQL(sql), rs);
     return !rs.Eof();
-}
-
-// Whether the voucher date lies after the book's expiry date: as dates when
-// both read as dates, else as texts.
-bool vencido(const QString& fecha, const QVariant& vence)
-{
-    const QString textoVence = Texto(vence).trimmed();
-    if (fecha.isEmpty() || textoVence.isEmpty())
-        return false;
-    const auto f = Fechas::Lee(fecha);
-    const auto v = vence.metaType().id() == QMetaType::QDateTime ? std::optional(vence.toDateTime()) : Fechas::Lee(textoVence);
-    if (f && v)
-        return f->date() > v->date();
-    return fecha > textoVence;
 }
 
 }  // namespace
@@ -61,7 +38,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
 
     // The user's own branch and letter for the types that have them.
     p.paso([&] {
-        if (!esUno(tc, {"OT", "FC", "NC", "ND"}) || !Sucursal.trimmed().isEmpty())
+        if (!EsTipo(tc, {"OT", "FC", "NC", "ND"}) || !Sucursal.trimmed().isEmpty())
             return;
         Recordset usuario;
         if (!filaDelUsuario(usuario))
@@ -137,9 +114,9 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
                 todosUsados = true;
                 return;
             }
-            if (vencido(Fecha, rs.Valor(QStringLiteral("Vence") + *letra)))
+            if (Vencido(Fecha, rs.Valor(QStringLiteral("Vence") + *letra)))
                 return;
-            if (esUno(tc, {"FC", "OT", "PR"}) && !Sucursal.trimmed().isEmpty() && Val(sucursalLibro) != Val(Sucursal))
+            if (EsTipo(tc, {"FC", "OT", "PR"}) && !Sucursal.trimmed().isEmpty() && Val(sucursalLibro) != Val(Sucursal))
                 return;
             Sucursal = Ceros(sucursalLibro, 4);
             Numero = Val(ultimo) == 0 ? QStringLiteral("00000001") : Ceros(ultimo, 8);

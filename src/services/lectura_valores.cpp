@@ -2,6 +2,7 @@
 
 #include "session/ModGlobal.h"
 
+#include "platform/fechas.h"
 #include "platform/numeros.h"
 
 #include <QRegularExpression>
@@ -55,6 +56,27 @@ QString Entero(const QString& numero)
     if (!entero.match(numero).hasMatch())
         throw Falla(Falla::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"), OrigenPrograma());
     return numero;
+}
+
+bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos)
+{
+    QStringList lista;
+    for (const char* t : tipos)
+        lista << QString::fromLatin1(t);
+    return ModGlobal::gUtilidades->ExisteEnArreglo(tc, lista);
+}
+
+bool Vencido(const QString& fecha, const QVariant& vence)
+{
+    const QString textoVence = Texto(vence).trimmed();
+    if (fecha.isEmpty() || textoVence.isEmpty())
+        return false;
+    const auto f = Fechas::Lee(fecha);
+    const auto v =
+        vence.metaType().id() == QMetaType::QDateTime ? std::optional(vence.toDateTime()) : Fechas::Lee(textoVence);
+    if (f && v)
+        return f->date() > v->date();
+    return fecha > textoVence;
 }
 
 }  // namespace LecturaValores

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <initializer_list>
 
 class Recordset;
 
@@ -30,5 +31,12 @@ QString Literal(const QString& texto);
 // whole number (blanks around allowed); otherwise the failure "No coinciden
 // los tipos", so nothing else can reach the statement.
 QString Entero(const QString& numero);
+
+// Whether the code is one of the types (trimmed, any case).
+bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos);
+
+// Whether the voucher date lies after a book's expiry date: never when either
+// is empty; as dates when both read as dates, else as texts.
+bool Vencido(const QString& fecha, const QVariant& vence);
 
 }  // namespace LecturaValores
