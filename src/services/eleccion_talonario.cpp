@@ -9,19 +9,6 @@ namespace ModExportarExcel {
 
 using namespace LecturaValores;
 
-namespace {
-
-// The logged-in user's row of TA_Usuarios, left in the recordset.
-bool filaDelUsuario(Recordset& rs)
-{
-    const QString sql = QStringLiteral("SELECT * FROM TA_Usuarios  with(nolock)  WHERE LTRIM(RTRIM(Nombre)) =") +
-                        Literal(ModGlobal::gUsuarioLogeado);
-    ModGlobal::gSesionBD->AbreRecordset(ModGlobal::gSesionBD->PreparaSQL(sql), rs);
-    return !rs.Eof();
-}
-
-}  // namespace
-
 bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
                                       bool& ModificaNumeracion, const QString& Fecha, const QString& UNegocio,
                                       QString& Hasta)
@@ -41,7 +28,8 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         if (!EsTipo(tc, {"OT", "FC", "NC", "ND"}) || !Sucursal.trimmed().isEmpty())
             return;
         Recordset usuario;
-        if (!filaDelUsuario(usuario))
+        if (!ModGlobal::BuscaRegistro(QStringLiteral("TA_Usuarios"), ModGlobal::gUsuarioLogeado, QStringLiteral("Nombre"),
+                                      &usuario, 8, QString(), true))
             return;
         const QString sucot = Texto(usuario.Valor(QStringLiteral("sucot")));
         if (!sucot.isEmpty() && sucot != u"0000") {
