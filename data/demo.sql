@@ -226,3 +226,9 @@ INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Mes_Operativo, [Numero Asiento], Fec
     ('4.1.1.01', 2, 1, 1, '05/01/26', '05/01/26', 'Factura A 0001-00000146', 'FC', '0001', '00000146', 'A', 2026, 'VT', 'H',
      'SUPERVISOR', 178000, '   1', 1);
 INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA) VALUES ('CMV', '0001', '00000001', 'X');
+
+-- ---- Printed forms: item lines per voucher type and letter -------------------------------------------
+INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS) VALUES
+    ('FC', 'A', 20),
+    ('FC', 'B', 20),
+    ('RM', 'X', 25);

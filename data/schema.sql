@@ -387,7 +387,8 @@ CREATE TABLE MV_ASIENTOSCCOSTO (
 );
 
 -- ---- Stored vouchers the number proposal looks at ------------------------------------------
--- Stock movement lines: one row per line of a stock voucher.
+-- Stock movement lines: one row per line of a stock voucher. Automatic lots are
+-- stored with one leading blank.
 CREATE TABLE V_MV_STOCK (
     Id            INTEGER PRIMARY KEY AUTOINCREMENT,
     TC            VARCHAR(4)  COLLATE SINCASO NOT NULL,
@@ -396,7 +397,11 @@ CREATE TABLE V_MV_STOCK (
     IDARTICULO    VARCHAR(25) COLLATE SINCASO,
     IDDEPOSITO    VARCHAR(4)  COLLATE SINCASO,
     CANTIDAD      FLOAT,
-    NroLote       VARCHAR(25) COLLATE SINCASO
+    NroLote       VARCHAR(25) COLLATE SINCASO,
+    NroSerie      VARCHAR(25) COLLATE SINCASO,
+    IdComplemento INTEGER     DEFAULT 0,
+    TC_ORIGEN            VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE_ORIGEN VARCHAR(13) COLLATE SINCASO
 );
 CREATE INDEX IX_V_MV_STOCK ON V_MV_STOCK (TC, IDCOMPROBANTE);
 
@@ -406,10 +411,18 @@ CREATE TABLE MV_VIAJES (
     PRIMARY KEY (TC, IDCOMPROBANTE)
 );
 
--- Sales voucher headers (read only here; kept as a table in the embedded database).
+-- Sales voucher headers (read only here; kept as a table in the embedded database),
+-- with the voucher each was made from (ANULADA 0: in force).
 CREATE TABLE V_MV_CPTE (
-    TC            VARCHAR(4)  COLLATE SINCASO NOT NULL,
-    IDCOMPROBANTE VARCHAR(13) COLLATE SINCASO NOT NULL,
+    TC                VARCHAR(4)  COLLATE SINCASO NOT NULL,
+    IDCOMPROBANTE     VARCHAR(13) COLLATE SINCASO NOT NULL,
+    IdComplemento     INTEGER     DEFAULT 0,
+    CUENTA            VARCHAR(20) COLLATE SINCASO,
+    Importe           FLOAT,
+    ANULADA           INTEGER     DEFAULT 0,
+    TCORIGEN          VARCHAR(4)  COLLATE SINCASO,
+    COMPROBANTEORIGEN VARCHAR(13) COLLATE SINCASO,
+    COMPLEMENTOORIGEN VARCHAR(10) COLLATE SINCASO,
     PRIMARY KEY (TC, IDCOMPROBANTE)
 );
 
@@ -421,4 +434,35 @@ CREATE TABLE C_MV_CPTE (
     NUMERO        VARCHAR(8)  COLLATE SINCASO,
     LETRA         VARCHAR(1)  COLLATE SINCASO,
     PRIMARY KEY (TC, IDCOMPROBANTE)
+);
+
+-- ---- Voucher relations, line limits and charges ------------------------------------------
+-- The suite's consolidated views of voucher lines and of the stock moved
+-- against a voucher, one row per voucher and article.
+CREATE TABLE VT_V_MV_CPTEINSUMOS_CONS2 (
+    TC            VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE VARCHAR(13) COLLATE SINCASO,
+    IDARTICULO    VARCHAR(25) COLLATE SINCASO,
+    Cantidad      FLOAT
+);
+
+CREATE TABLE VT_V_MV_Stock_Cons (
+    TC            VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE VARCHAR(13) COLLATE SINCASO,
+    IDARTICULO    VARCHAR(25) COLLATE SINCASO,
+    CANTIDAD      FLOAT
+);
+
+-- Applied charges with their open balance, per account.
+CREATE TABLE V_MV_CargosAplicados (
+    CUENTA VARCHAR(20) COLLATE SINCASO,
+    SALDO  FLOAT
+);
+
+-- Item lines of the printed form per voucher type and letter.
+CREATE TABLE TA_CONFIG_IMP_CPTE (
+    ID         INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC         VARCHAR(4) COLLATE SINCASO,
+    LETRA      VARCHAR(1) COLLATE SINCASO,
+    CANTLINEAS INTEGER
 );

@@ -147,6 +147,9 @@ public:
                                  long& FilaEncontrada);
     bool NumeroEsFraccion(const QVariant& Numero);
 
+    // The stored form of an automatic lot: one leading blank, fitted to 25.
+    static QString LoteAutomaticoGuardado(const QString& numero);
+
     // The settings read at creation.
     double PIVA() const { return gPIVA; }
     double PIVARec() const { return gPIVARec; }

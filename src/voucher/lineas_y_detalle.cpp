@@ -1,0 +1,121 @@
+// The printed-line limit of a voucher, its item counts, and the status bar's
+// detail of the current row.
+#include "voucher/ClsCmnCptes.h"
+
+#include "platform/controles/barra_estado.h"
+#include "platform/controles/grilla.h"
+#include "platform/numeros.h"
+#include "voucher/columnas_grillas.h"
+#include "voucher/filas_en_uso.h"
+#include "voucher/gestor_sesion.h"
+
+#include <algorithm>
+#include <limits>
+
+using namespace ModGlobal;
+
+namespace {
+
+QString CodigoYDescripcion(const Grilla& g)
+{
+    return g.TextMatrix(g.Row(), 0).trimmed() + QStringLiteral(" - ") + g.TextMatrix(g.Row(), 1).trimmed();
+}
+
+constexpr int PanelDetalle = 4;
+
+}  // namespace
+
+bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, Grilla* MSFlexGrid1,
+                                           Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, short& CantLineas,
+                                           short& CantLineasUsadas, long Agragarle, bool LineasAnteriores)
+{
+    if (esElectronica) {
+        CantLineas = 0;
+        return true;
+    }
+    Procedimiento p(QStringLiteral("ValidaCantidadLineasCpte"), GestorSesionBD());
+    bool cabe = false;
+    if (!LineasAnteriores) {
+        p.paso([&] {
+            SesionBD& bd = *gSesionBD;
+            Recordset rs;
+            bd.AbreRecordset(QStringLiteral("SELECT CANTLINEAS FROM TA_CONFIG_IMP_CPTE WHERE TC=") +
+                                 bd.ValorSQL(TC, QStringLiteral("'")) + QStringLiteral(" AND LETRA=") +
+                                 bd.ValorSQL(Letra, QStringLiteral("'")) + QStringLiteral(" ORDER BY ID"),
+                             rs, nullptr, 0, 1);
+            CantLineas = 0;
+            if (!rs.Eof()) {
+                const Moneda lineas = gUtilidades->TextoAMoneda(
+                    gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("CantLineas"))));
+                const std::int64_t entero = lineas.Redondeada(0).Diezmilesimos() / Moneda::Escala;
+                if (entero < std::numeric_limits<short>::min() || entero > std::numeric_limits<short>::max())
+                    throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
+                CantLineas = static_cast<short>(entero);
+            }
+            bd.CierraRecordset(rs);
+        });
+    }
+    p.paso([&] {
+        if (CantLineas == 0) {
+            cabe = true;
+            return;
+        }
+        const int usadas = FilasEnUso(MSFlexGrid1) + FilasEnUso(MSFlexGrid2) + FilasEnUso(MSFlexGrid3);
+        CantLineasUsadas = static_cast<short>(std::min(usadas, int(std::numeric_limits<short>::max())));
+        cabe = usadas + Agragarle <= CantLineas;
+    });
+    return cabe;
+}
+
+long ClsCmnCptes::CuentaItems(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, long& CantTareas,
+                              long& CantArticulos, long& CantOtrosConceptos, double& TotUnidades)
+{
+    Procedimiento p(QStringLiteral("CuentaItems"), GestorSesionBD());
+    CantTareas = 0;
+    CantArticulos = 0;
+    CantOtrosConceptos = 0;
+    TotUnidades = 0;
+    p.paso([&] { CantTareas = FilasEnUso(MSFlexGrid1); });
+    p.paso([&] {
+        Moneda unidades;
+        PorFilaEnUso(MSFlexGrid2, [&](int fila) {
+            ++CantArticulos;
+            unidades += gUtilidades->TextoAMoneda(MSFlexGrid2->TextMatrix(fila, ColArticulos::Cantidad).trimmed());
+            TotUnidades = unidades.ADoble();
+        });
+    });
+    p.paso([&] { CantOtrosConceptos = FilasEnUso(MSFlexGrid3); });
+    return CantTareas + CantArticulos + CantOtrosConceptos;
+}
+
+void ClsCmnCptes::MuestraDetalleTareas(Grilla& MSFlexGrid1, BarraEstado& StatB)
+{
+    MuestraDetalle(CodigoYDescripcion(MSFlexGrid1), StatB, PanelDetalle);
+}
+
+void ClsCmnCptes::MuestraDetalleArticulos(Grilla& MSFlexGrid2, BarraEstado& StatB, int Columna)
+{
+    Procedimiento p = Procedimiento::Silencioso(QStringLiteral("MuestraDetalleArticulos"));
+    p.paso([&] { MuestraDetalle(CodigoYDescripcion(MSFlexGrid2), StatB, Columna); });
+    p.paso([&] {
+        PanelesBarra& paneles = StatB.Panels();
+        for (int i = 1; i <= paneles.Count(); ++i) {
+            Panel& panel = paneles.Item(i);
+            if (panel.Key().compare(QLatin1String("Stock"), Qt::CaseInsensitive) == 0) {
+                const QString stock = MSFlexGrid2.TextMatrix(MSFlexGrid2.Row(), ColArticulos::StockDisponible);
+                panel.setText(QStringLiteral("Stock: ") + Numeros::TextoPlano(gUtilidades->TextoADoble(stock)));
+                return;
+            }
+        }
+    });
+}
+
+void ClsCmnCptes::MuestraDetalleOtrosConceptos(Grilla& MSFlexGrid3, BarraEstado& StatB)
+{
+    MuestraDetalle(MSFlexGrid3.TextMatrix(MSFlexGrid3.Row(), 0).trimmed(), StatB, PanelDetalle);
+}
+
+void ClsCmnCptes::MuestraDetalle(const QString& Detalle, BarraEstado& StatB, int Columna)
+{
+    StatB.Panels().Item(Columna).setText(Detalle);
+}

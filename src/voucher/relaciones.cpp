@@ -1,0 +1,162 @@
+// Questions voucher screens ask the database before a voucher is changed,
+// annulled or continued: applied charges, vouchers made from this one, the
+// next automatic lot, SPNL stock lines and pending quantities.
+#include "voucher/ClsCmnCptes.h"
+
+#include "platform/avisos.h"
+#include "voucher/gestor_sesion.h"
+
+#include <QDialog>
+#include <QMetaObject>
+
+#include <optional>
+
+using namespace ModGlobal;
+
+namespace {
+
+QString Texto(const QString& valor)
+{
+    return gSesionBD->ValorSQL(valor, QStringLiteral("'"));
+}
+
+QString TipoAjustado(const QString& tc)
+{
+    return Texto(gUtilidades->AjustaAncho(tc.trimmed(), 4));
+}
+
+// The vouchers whose origin is this one; the complement as passed.
+QString RelacionadosCon(const QString& tc, const QString& sucNroLetra)
+{
+    return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TCORIGEN = ") + TipoAjustado(tc) +
+           QStringLiteral(" AND COMPROBANTEORIGEN = ") + Texto(sucNroLetra.trimmed());
+}
+
+bool HayFilas(const QString& sql)
+{
+    Recordset rs;
+    gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
+    const bool hay = !rs.Eof();
+    gSesionBD->CierraRecordset(rs);
+    return hay;
+}
+
+void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
+{
+    // The form must declare the property, as the caller's form object had to.
+    if (formulario.metaObject()->indexOfProperty(nombre) < 0)
+        throw Falla(438, QStringLiteral("El objeto no admite esta propiedad o método (%1)").arg(QLatin1String(nombre)));
+    formulario.setProperty(nombre, valor);
+}
+
+}  // namespace
+
+Moneda ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
+{
+    Procedimiento p(QStringLiteral("ImporteCargosReales"), GestorSesionBD());
+    Moneda importe;
+    Recordset rs;
+    p.paso([&] {
+        gSesionBD->AbreRecordset(
+            QStringLiteral("SELECT SUM (SALDO) AS IMPORTE FROM V_MV_CargosAplicados WHERE CUENTA = ") +
+                Texto(Cuenta.trimmed()),
+            rs, nullptr, 0, 1);
+    });
+    p.paso([&] {
+        if (!rs.Eof())
+            importe = gUtilidades->TextoAMoneda(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Importe"))));
+    });
+    if (rs.State())
+        rs.Close();
+    return importe;
+}
+
+void ClsCmnCptes::ControlDeCargosReales(QDialog& FrmCtrlCargosReales, const QString& Cliente, const QString& Matricula)
+{
+    PonPropiedad(FrmCtrlCargosReales, "Cliente", Cliente);
+    PonPropiedad(FrmCtrlCargosReales, "Matricula", Matricula);
+    Avisos::Actual().Dialogo(FrmCtrlCargosReales);
+}
+
+bool ClsCmnCptes::EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra,
+                                                  const QString& Complemento, bool TenerEnCuentaAnulados)
+{
+    QString sql = RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND COMPLEMENTOORIGEN = ") + Texto(Complemento) +
+                  QStringLiteral(" ");
+    if (!TenerEnCuentaAnulados)
+        sql += QStringLiteral(" AND ANULADA = 0");
+    return HayFilas(sql);
+}
+
+Moneda ClsCmnCptes::ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra)
+{
+    Recordset rs;
+    gSesionBD->AbreRecordset(RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND ANULADA = 0"), rs, nullptr, 0, 1);
+    Moneda total;
+    for (; !rs.Eof(); rs.MoveNext())
+        total += gUtilidades->TextoAMoneda(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Importe"))));
+    gSesionBD->CierraRecordset(rs);
+    return total;
+}
+
+QString ClsCmnCptes::ObtieneLoteAutomatico()
+{
+    // The highest number among the automatic lots, compared as numbers: as
+    // texts " 9" would pass " 10".
+    Recordset rs;
+    gSesionBD->AbreRecordset(
+        QStringLiteral("SELECT DISTINCT NroLote From v_mv_stock WHERE (SUBSTRING(NroLote, 1, 1) = ' ') "), rs, nullptr,
+        0, 1);
+    std::optional<Moneda> mayor;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const QVariant lote = rs.Valor(0);
+        if (lote.isNull())
+            continue;
+        const Moneda n = gUtilidades->TextoAMoneda(lote.toString());
+        if (!mayor || n > *mayor)
+            mayor = n;
+    }
+    gSesionBD->CierraRecordset(rs);
+    if (!mayor)
+        return QStringLiteral("1");
+    return (*mayor + Moneda::DesdeEntero(1)).Texto().trimmed();
+}
+
+QString ClsCmnCptes::LoteAutomaticoGuardado(const QString& numero)
+{
+    return gUtilidades->AjustaAncho(QStringLiteral(" ") + numero.trimmed(), 25);
+}
+
+bool ClsCmnCptes::TieneSPNL(const QString& TCP, const QString& IdCptep)
+{
+    return HayFilas(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Texto(TCP) +
+                    QStringLiteral(" and idcomprobante_origen = ") + Texto(IdCptep));
+}
+
+double ClsCmnCptes::CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo,
+                                    double& Aplicado)
+{
+    const QString clave = QStringLiteral("(TC = ") + Texto(TC) + QStringLiteral(") AND IDCOMPROBANTE = ") +
+                          Texto(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
+                          Texto(gUtilidades->AjustaAncho(IdArticulo.trimmed(), 25));
+    const auto primerValor = [](const QString& sql, const QString& campo) {
+        Recordset rs;
+        gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
+        double valor = 0;
+        if (!rs.Eof()) {
+            const QVariant v = rs.Valor(campo);
+            if (!v.isNull())
+                valor = gUtilidades->TextoADoble(v.toString());
+        }
+        gSesionBD->CierraRecordset(rs);
+        return valor;
+    };
+    double enComprobante = primerValor(
+        QStringLiteral("SELECT * FROM VT_V_MV_CPTEINSUMOS_CONS2  with(nolock)  WHERE ") + clave, QStringLiteral("Cantidad"));
+    const double movido = primerValor(
+        QStringLiteral("SELECT SUM(CANTIDAD) AS CANTIDAD FROM VT_V_MV_Stock_Cons WHERE ") + clave, QStringLiteral("CANTIDAD"));
+    if (enComprobante < movido)
+        enComprobante = movido;
+    Aplicado = movido;
+    return enComprobante - movido;
+}
