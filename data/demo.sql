@@ -232,3 +232,23 @@ INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS) VALUES
     ('FC', 'A', 20),
     ('FC', 'B', 20),
     ('RM', 'X', 25);
+
+-- ---- Look-ups: purchase and sale conditions, customs origins, chart of accounts ------------------
+INSERT INTO V_TA_CPRA_VTA (IDCOND_CPRA_VTA, DESCRIPCION, HABILITADOPARA) VALUES
+    ('1', 'Contado',                  'V'),
+    ('2', 'Cuenta corriente 30 días', NULL),
+    ('3', 'Cheque diferido 60 días',  'C');
+
+INSERT INTO V_TA_ORIGEN (IdOrigen, Descripcion) VALUES
+    ('AR', 'Argentina'),
+    ('BR', 'Brasil'),
+    ('CL', 'Chile'),
+    ('CN', 'China');
+
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion) VALUES
+    ('1.1.1.01', 'CAJA',     'Caja'),
+    ('1.1.3.01', 'DEUVEN',   'Deudores por ventas'),
+    ('1.1.5.01', 'MERCAD',   'Mercaderías'),
+    ('4.1.1.01', 'VENTAS',   'Ventas'),
+    ('5.1.2.01', 'FLETES',   'Fletes y acarreos'),
+    ('5.1.3.01', 'MATPRIMA', 'Materia prima consumida');

@@ -140,4 +140,15 @@ QString ObtieneTipoRegCont(const QString& TC);
 // entries and their cost-centre lines; 0 when a failure left the procedure.
 long ValidaTCRegistraciones(const QVariant& Mes, const QVariant& Periodo, const QVariant& TipoReg = QVariant());
 
+// ---- Table look-up with pick list ----------------------------------------------
+// The description, key and third columns of a code table, worked out from its
+// name (letter case aside; a key built from the name keeps the name's case);
+// a name no rule covers leaves the three as the caller passed them. With
+// MostrarLista the program's pick list opens over "select description,key
+// from table filter" and the key argument receives the chosen key, or an empty
+// text when nothing was chosen (or there are no columns to show). Failures of
+// the pick list go to the caller.
+void ConsultaTabla(const QString& Tabla, QString& CampoDescripcion, QString& CampoClave, QString& CampoTercero,
+                   const bool& MostrarLista, const QString& Filtro);
+
 }  // namespace ModExportarExcel
