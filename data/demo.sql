@@ -252,3 +252,24 @@ INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion) VALUES
     ('4.1.1.01', 'VENTAS',   'Ventas'),
     ('5.1.2.01', 'FLETES',   'Fletes y acarreos'),
     ('5.1.3.01', 'MATPRIMA', 'Materia prima consumida');
+
+-- ---- An article sold by the box and stocked by the unit; a stored stock adjustment ------------
+-- Bronze knobs come in boxes of 12 (0.6 kg a box) and are counted one by one.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, CodigoArtProveedor, PuntoMaximo, PuntoPedido, SUSPENDIDO) VALUES
+    ('PERI01', 'Perilla de bronce 30 mm', 'Caja de 12', 'LIT', 'HER', '02', 'CAJ', 'UN', 9600, 0, 'P0002', 'HL-P30', 20, 4, 0);
+
+INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES
+    ('PERI01', 'CAJ', 'UN', 12),
+    ('PERI01', 'CAJ', 'KG', 0.6);
+
+INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK) VALUES
+    ('PERI01', 'UN', '1', 96), ('PERI01', 'UN', '2', 30), ('PERI01', 'CAJ', '1', 8);
+
+INSERT INTO STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO, CantidadUd) VALUES
+    ('PERI01', '1', 96), ('PERI01', '2', 30);
+
+-- The positive adjustment 0001-00000005 X that brought the knobs in.
+INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD, NroLote) VALUES
+    ('AJP', '000100000005X', 1, 'PERI01', '1', 96, NULL),
+    ('AJP', '000100000005X', 2, 'PERI01', '2', 30, NULL);

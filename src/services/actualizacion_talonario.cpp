@@ -67,7 +67,8 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     if (sucursal.Diezmilesimos() % Moneda::Escala == 0) {
         Recordset rs;
         sesion.AbreRecordset(QStringLiteral("Select * from v_ta_cpte  with(nolock)  where codigo = '") + tc4 +
-                                 QStringLiteral("' and ") + *letra + QStringLiteral("_SUC_DEFAULT = ") + sucursal.Texto(),
+                                 QStringLiteral("' and ") + *letra + QStringLiteral("_SUC_DEFAULT = ") +
+                                 sucursal.Texto(),
                              rs);
         for (; !rs.Eof(); rs.MoveNext()) {
             const QVariant ext = rs.Valor(QStringLiteral("Externo"));
@@ -86,8 +87,8 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     }
     Recordset libro;
     if (const auto condicion = libroEnUso(TC, QStringLiteral("' and Talonario = ")))
-        sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *condicion,
-                             libro);
+        sesion.AbreRecordset(
+            QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *condicion, libro);
     if (libro.State() != Recordset::Abierto || libro.Eof()) {
         Mensaje = QStringLiteral("Debe configurar la numeracióN de Comprobantes");
         return false;
@@ -99,8 +100,10 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     const QString control = QString::number(gTalonario.Talonario);
     if (Vencido(Fecha, libro.Valor(QStringLiteral("Vence") + *letra))) {
         resultado = false;
-        Mensaje = QStringLiteral("El rango de numeracion del comprobante ") + TC + QStringLiteral(" Control nro: ") + control +
-                  QStringLiteral(" se encuenta vencida...! Debe dar de alta un nuevo talonario para el comprobante ") + TC;
+        Mensaje = QStringLiteral("El rango de numeracion del comprobante ") + TC + QStringLiteral(" Control nro: ") +
+                  control +
+                  QStringLiteral(" se encuenta vencida...! Debe dar de alta un nuevo talonario para el comprobante ") +
+                  TC;
     }
     const auto fueraDe = [&](const QString& sufijo, const char* parametro, bool fuera) {
         if (!resultado || !fuera)
@@ -175,8 +178,8 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
     bool enLibros = false;
     p.paso([&] {
         if (const auto c = libroEnUso(alias, QStringLiteral("' AND TALONARIO =")))
-            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *c, rs,
-                                 nullptr, 1, 3);
+            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *c,
+                                 rs, nullptr, 1, 3);
         enLibros = rs.State() == Recordset::Abierto && !rs.Eof();
     });
     if (enLibros) {
@@ -220,9 +223,11 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
             });
         } else if (!p.abandonado()) {
             p.paso([&] {
-                sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + u'\'', rs);
+                sesion.AbreRecordset(
+                    QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + u'\'', rs);
                 if (rs.Eof())
-                    MsgBox(QStringLiteral("Error en grabación del Comprobante, no se ha encontrado el comprobante configurado"),
+                    MsgBox(QStringLiteral(
+                               "Error en grabación del Comprobante, no se ha encontrado el comprobante configurado"),
                            Avisos::SoloAceptar | Avisos::Critico, QStringLiteral("ATENCION"));
                 else if (esExterno(rs.Valor(QStringLiteral("Externo"))))
                     SentenciaSQL.clear();

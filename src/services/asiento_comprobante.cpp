@@ -7,8 +7,8 @@ namespace ModExportarExcel {
 
 using namespace LecturaValores;
 
-bool ObtieneAsientoComprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
-                               const QString& Letra, QString& Asiento, const QString& Cuenta, bool SinBloqueo)
+bool ObtieneAsientoComprobante(const QString& TC, const QString& Sucursal, const QString& Numero, const QString& Letra,
+                               QString& Asiento, const QString& Cuenta, bool SinBloqueo)
 {
     if (TC.compare(u"OC", Qt::CaseInsensitive) == 0)
         return false;

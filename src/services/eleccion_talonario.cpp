@@ -28,8 +28,8 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         if (!EsTipo(tc, {"OT", "FC", "NC", "ND"}) || !Sucursal.trimmed().isEmpty())
             return;
         Recordset usuario;
-        if (!ModGlobal::BuscaRegistro(QStringLiteral("TA_Usuarios"), ModGlobal::gUsuarioLogeado, QStringLiteral("Nombre"),
-                                      &usuario, 8, QString(), true))
+        if (!ModGlobal::BuscaRegistro(QStringLiteral("TA_Usuarios"), ModGlobal::gUsuarioLogeado,
+                                      QStringLiteral("Nombre"), &usuario, 8, QString(), true))
             return;
         const QString sucot = Texto(usuario.Valor(QStringLiteral("sucot")));
         if (!sucot.isEmpty() && sucot != u"0000") {
@@ -54,8 +54,8 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         Sucursal = Sucursal.trimmed().mid(1);
         filtro = QStringLiteral(" AND A_SUC_DEFAULT = ") + Literal(Sucursal);
         Recordset sonda;
-        sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 + QStringLiteral("' ") + filtro,
-                             sonda);
+        sesion.AbreRecordset(
+            QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 + QStringLiteral("' ") + filtro, sonda);
         if (sonda.Eof())
             filtro.clear();
     });
@@ -73,8 +73,9 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
                                  QStringLiteral("  ORDER BY TALONARIO"),
                              rs);
         if (rs.Eof())
-            sesion.AbreRecordset(
-                QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 + QStringLiteral("' ORDER BY TALONARIO"), rs);
+            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 +
+                                     QStringLiteral("' ORDER BY TALONARIO"),
+                                 rs);
     });
     p.paso([&] {
         if (rs.State() != Recordset::Abierto || !rs.Eof())
@@ -123,7 +124,8 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         Letra = Letra.trimmed();
         if (todosUsados)
             MsgBox(QStringLiteral("Todos los talonarios del comprobante ") + TC +
-                       QStringLiteral(" se encuentran utilizados, debe dar de alta un nuevo talonario para el comprobante ") +
+                       QStringLiteral(
+                           " se encuentran utilizados, debe dar de alta un nuevo talonario para el comprobante ") +
                        TC,
                    Avisos::SoloAceptar);
         // The caller must not compose an id from a number it held before.

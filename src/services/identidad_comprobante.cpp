@@ -34,7 +34,7 @@ PartesIdComprobante SeparaIdComprobante(const QString& IdComprobante)
 
 std::optional<long> TalonarioActual::De(const QString& tc) const
 {
-    if (TC.isEmpty() || TC.compare(tc.trimmed(), Qt::CaseInsensitive) != 0)
+    if (TC.isEmpty() || !LecturaValores::MismoCodigo(TC, tc))
         return std::nullopt;
     return Talonario;
 }

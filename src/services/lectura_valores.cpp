@@ -12,7 +12,9 @@ namespace LecturaValores {
 
 GestorError GestorSesion()
 {
-    return [](const Falla& f, const QString& procedimiento) { return ModGlobal::gSesionBD->GestionaError(f, procedimiento); };
+    return [](const Falla& f, const QString& procedimiento) {
+        return ModGlobal::gSesionBD->GestionaError(f, procedimiento);
+    };
 }
 
 QString Texto(const QVariant& valor)
@@ -23,6 +25,21 @@ QString Texto(const QVariant& valor)
 double Val(const QVariant& valor)
 {
     return Numeros::NumeroInicial(Texto(valor));
+}
+
+double Numero(const QVariant& valor)
+{
+    switch (valor.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return valor.toDouble();
+    default:
+        return ModGlobal::gUtilidades->TextoADoble(Texto(valor));
+    }
 }
 
 QString Ceros(const QVariant& valor, int digitos)
@@ -56,6 +73,11 @@ QString Entero(const QString& numero)
     if (!entero.match(numero).hasMatch())
         throw Falla(Falla::TiposNoCoinciden, QStringLiteral("No coinciden los tipos"), OrigenPrograma());
     return numero;
+}
+
+bool MismoCodigo(const QString& a, const QString& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos)

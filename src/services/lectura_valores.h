@@ -20,6 +20,9 @@ GestorError GestorSesion();
 QString Texto(const QVariant& valor);
 // The number at the start of a field's text (Basic's Val): Null and "" are 0.
 double Val(const QVariant& valor);
+// A numeric field as a double: numbers as they are, texts read as amounts
+// (UtilidadesComunes.TextoADoble), Null as 0.
+double Numero(const QVariant& valor);
 // The value zero-padded to the digits (Basic's Format with "0000"): Null and
 // "" count as 0; a text that is no number comes back as it is.
 QString Ceros(const QVariant& valor, int digitos);
@@ -32,6 +35,8 @@ QString Literal(const QString& texto);
 // los tipos", so nothing else can reach the statement.
 QString Entero(const QString& numero);
 
+// Two codes compared as the suite compares them: trimmed, any case.
+bool MismoCodigo(const QString& a, const QString& b);
 // Whether the code is one of the types (trimmed, any case).
 bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos);
 

@@ -20,7 +20,8 @@ QString ObtieneTipoRegCont(const QString& TC)
     Recordset comprobantes, subdiarios;
     p.paso([&] { tipo = Codigo4(TC); });
     p.paso([&] {
-        sesion.AbreRecordset(QStringLiteral("SELECT * FROM MA_SUBDIARIOSCOMPROBANTES  with(nolock)  WHERE TC = ") + Literal(tipo),
+        sesion.AbreRecordset(QStringLiteral("SELECT * FROM MA_SUBDIARIOSCOMPROBANTES  with(nolock)  WHERE TC = ") +
+                                 Literal(tipo),
                              comprobantes);
     });
     bool hayFila = false;

@@ -54,7 +54,8 @@ bool Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
     const auto abre = [&](const QString& sql) { p.paso([&] { sesion.AbreRecordset(sql, rs); }); };
     // Past the highest id of the type, branch and letter when the proposal is not above it.
     const auto masAltoQue = [&](const QString& tabla) {
-        abre(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From ") + tabla + delTipoSucursalLetra(TC, Sucursal, Letra));
+        abre(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From ") + tabla +
+             delTipoSucursalLetra(TC, Sucursal, Letra));
         p.paso([&] {
             const QVariant u = ultimo(rs);
             if (u.isNull())
@@ -96,11 +97,11 @@ bool Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
     } else if (p.paso([&] {
                    QString asiento;
                    conAsiento = ObtieneAsientoComprobante(TC, Sucursal, Numero, Letra, asiento, QString(), true);
-               }) && conAsiento) {
-        const bool habiaAsientos =
-            siguienteDe(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS with(nolock) WHERE TC = ") +
-                        Literal(TC) + QStringLiteral(" AND SUCURSAL= ") + Literal(Sucursal) +
-                        QStringLiteral(" AND LETRA = ") + Literal(Letra));
+               }) &&
+               conAsiento) {
+        const bool habiaAsientos = siguienteDe(
+            QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS with(nolock) WHERE TC = ") + Literal(TC) +
+            QStringLiteral(" AND SUCURSAL= ") + Literal(Sucursal) + QStringLiteral(" AND LETRA = ") + Literal(Letra));
         if (habiaAsientos && EsTipo(TC, {"CBFP"}))
             masAltoQue(QStringLiteral("V_MV_CPTE"));
     } else if (EsTipo(TC, {"OPG", "PG", "FC", "NC", "ND", "NP", "GF", "PR", "RM", "TK", "TKFC", "FP", "VJ", "IR", "VS",

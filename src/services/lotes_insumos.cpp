@@ -1,0 +1,99 @@
+// The lots a quantity of an article is taken from, and the supplies of a compound article.
+#include "services/Stock.h"
+#include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
+
+namespace Stock {
+
+using namespace LecturaValores;
+
+void RegInsumo::Llena(const QString& codigo, const QString& unidad, double cantidad)
+{
+    Codigo = codigo.left(LargoCodigo).leftJustified(LargoCodigo);
+    Unidad = unidad.left(LargoUnidad).leftJustified(LargoUnidad);
+    Cantidad = cantidad;
+}
+
+bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, std::vector<RegInsumo>& Lotes,
+                        const double& Cantidad)
+{
+    if (IdDeposito.compare(u"ELDELGRID", Qt::CaseInsensitive) == 0)
+        return false;
+    Procedimiento p(QStringLiteral("ArticuloTieneLotes"), GestorSesion());
+    auto& util = *ModGlobal::gUtilidades;
+    bool respuesta = false;
+    double tomado = 0;
+    Recordset rs;
+    // The depot is a code: quoted like every other depot condition.
+    p.paso([&] {
+        ModGlobal::gSesionBD->AbreRecordset(
+            QStringLiteral("SELECT * FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ") +
+                Literal(util.AjustaAncho(IdArticulo, 25)) + QStringLiteral(" AND CANTIDAD > 0  AND IDDEPOSITO = ") +
+                Literal(Codigo4(IdDeposito)) + QStringLiteral(" and not nrolote is null ORDER BY NROLOTE"),
+            rs);
+    });
+    p.paso([&] {
+        Lotes.assign(1, RegInsumo());
+        respuesta = !rs.Eof();
+    });
+    while (!p.abandonado() && rs.State() == Recordset::Abierto && !rs.Eof()) {
+        bool completo = false;
+        p.paso([&] {
+            const double enLote = Numero(rs.Valor(QStringLiteral("Cantidad")));
+            RegInsumo& lote = Lotes.back();
+            lote.Llena(Texto(rs.Valor(QStringLiteral("NroLote"))), QString(), enLote);
+            if (tomado + enLote > Cantidad) {
+                lote.Cantidad = Cantidad - tomado;
+                tomado = Cantidad;
+                completo = true;
+                return;
+            }
+            tomado += enLote;
+            Lotes.emplace_back();
+        });
+        if (completo || !p.paso([&] { rs.MoveNext(); }))
+            break;
+    }
+    // What the lots do not cover, without a lot.
+    p.paso([&] {
+        if (Cantidad > tomado) {
+            Lotes.emplace_back();
+            Lotes.back().Cantidad = Cantidad - tomado;
+        }
+    });
+    p.paso([&] { ModGlobal::gSesionBD->CierraRecordset(rs); });
+    return respuesta;
+}
+
+bool IdArticuloTieneInsumos(const QString& IdArticulo, std::vector<RegInsumo>& Insumos, const bool& SoloVerificar)
+{
+    Procedimiento p(QStringLiteral("IdArticuloTieneInsumos"), GestorSesion());
+    bool respuesta = false;
+    Recordset rs;
+    p.paso([&] {
+        ModGlobal::gSesionBD->AbreRecordset(
+            QStringLiteral("SELECT * FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO = ") +
+                Literal(ModGlobal::gUtilidades->AjustaAncho(IdArticulo.trimmed(), 25)),
+            rs);
+    });
+    p.paso([&] {
+        Insumos.assign(1, RegInsumo());
+        respuesta = !rs.Eof();
+    });
+    if (!SoloVerificar) {
+        while (!p.abandonado() && rs.State() == Recordset::Abierto && !rs.Eof()) {
+            p.paso([&] {
+                Insumos.back().Llena(Texto(rs.Valor(QStringLiteral("IdArticuloInsumo"))),
+                                     Texto(rs.Valor(QStringLiteral("IdUnidadInsumo"))),
+                                     Numero(rs.Valor(QStringLiteral("Cantidad"))));
+                Insumos.emplace_back();
+            });
+            if (!p.paso([&] { rs.MoveNext(); }))
+                break;
+        }
+    }
+    p.paso([&] { ModGlobal::gSesionBD->CierraRecordset(rs); });
+    return respuesta;
+}
+
+}  // namespace Stock
