@@ -1,8 +1,6 @@
-#include "platform/sistema.h"
-#include "session/ModGlobal.h"
+#include "plan/FrmTervalio.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
@@ -10,23 +8,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Orvandis"));
     QCoreApplication::setApplicationName(QStringLiteral("V_Pelmaro"));
 
-    // As the start-up window opens the run: the parameter string of the command
-    // line (none: the embedded demo database). A failed connection ends here.
-    bool leerIni = false;
-    QString parametros, cadenaConexion;
-    long modo = 3;
-    ModGlobal::IniciaSesion(leerIni, parametros, cadenaConexion, modo);
-
-    const SesionBD& sesion = *ModGlobal::gSesionBD;
-    const QString donde = sesion.Archivo().isEmpty() ? sesion.Servidor : sesion.Archivo();
-    QLabel ventana(QStringLiteral("Estructura de Productos\nBase de datos: ") + sesion.BaseDeDatos + QStringLiteral(" (") +
-                   donde + QStringLiteral(")\nUsuario: ") + ModGlobal::gUsuarioLogeado + QStringLiteral("   Caja: ") +
-                   ModGlobal::gCaja);
-    ventana.setWindowTitle(QStringLiteral("Estructura de Productos"));
-    ventana.setAlignment(Qt::AlignCenter);
-    ventana.resize(640, 400);
+    // The start-up window opens the run in its load (a failed connection ends
+    // the program there) and ends it when it is closed.
+    FrmTervalio ventana;
+    ventana.Form_Load();
     ventana.show();
-    const int codigo = app.exec();
-    ModGlobal::FinalizaSesion();
-    return codigo;
+    return app.exec();
 }

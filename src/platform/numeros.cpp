@@ -1,5 +1,7 @@
 #include "platform/numeros.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <cstdio>
 
@@ -138,6 +140,13 @@ QString TextoPlano(double valor)
         }
     }
     return s;
+}
+
+QString TextoRegional(double valor)
+{
+    QString t = TextoPlano(valor);
+    t.replace(u'.', QLocale().decimalPoint());
+    return t;
 }
 
 double RedondeoPar(double valor, int decimales)

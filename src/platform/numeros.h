@@ -30,6 +30,10 @@ double NumeroInicial(QStringView texto);
 // no exponent, no trailing zeros ("2.5", "3", "-0.125").
 QString TextoPlano(double valor);
 
+// The plain form with the regional decimal sign and no grouping ("2,5"):
+// what the operator sees in a quantity cell; TextoADoble reads it back.
+QString TextoRegional(double valor);
+
 // Round half to even to a number of decimals.
 double RedondeoPar(double valor, int decimales);
 

@@ -214,6 +214,12 @@ QString ArchivoErrores();
 void RegistraErrorAuxErr(QString& sql, QString& proceso, long& numero, QString& descripcion);
 // Appends the failure's line to QSERR.LOG without asking the operator.
 void AnotaFalla(const Falla& falla, const QString& procedimiento = QString());
+// Runs a batch and never raises: a failure lands in the connection's Errors,
+// also one the connection itself did not record.
+void EjecutaRegistrando(SesionBD& sesion, const QString& sql);
+// The errors as the operator reads them: "number : description" and CR LF per
+// error, every error but the last when there are several.
+QString TextoDeErrores(const ErroresBD& errores);
 // Runs the script as one transaction; see the arguments' names.
 void GActualizarDatoScript(const QStringList& script, bool& hayError, long& numeroError, bool toleraDuplicado,
                            bool toleraReferencia, QString& textoEjecutado, QString& textoError, bool mostrarErrores);

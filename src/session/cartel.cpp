@@ -3,6 +3,7 @@
 #include "session/ModGlobal.h"
 #include "session/cartel_ventana.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -35,6 +36,11 @@ QString Dll_Display::ObtieneTextoNoNulo(const QVariant& valor)
 
 void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
 {
+    // Kept across quick notices: while one closes, no window is active yet.
+    if (QWidget* activa = QApplication::activeWindow(); activa && (!ventana_ || activa != ventana_.get())) {
+        anterior_ = activa;
+        anteriorFoco_ = QApplication::focusWidget();
+    }
     Lbf_CtrlDisplay& v = ventana();
     v.setWindowTitle(Titulo);
     v.CmdDisplayCancelar->setVisible(PermiteCancelar);
@@ -63,6 +69,11 @@ void Dll_Display::CartelCerrar()
         return;
     ventana_->hide();
     ventana_.reset();
+    // The window that was working gets the keyboard back.
+    if (anterior_)
+        anterior_->activateWindow();
+    if (anteriorFoco_)
+        anteriorFoco_->setFocus();
 }
 
 void Dll_Display::Siempre_Visible(bool vNewValue)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <optional>
 
@@ -35,4 +37,7 @@ private:
     static QString ObtieneTextoNoNulo(const QVariant& valor);
 
     std::unique_ptr<Lbf_CtrlDisplay> ventana_;
+    // The window (and its widget) that had the keyboard before the notice.
+    QPointer<QWidget> anterior_;
+    QPointer<QWidget> anteriorFoco_;
 };

@@ -115,6 +115,30 @@ void RegistraErrorAuxErr(QString& sql, QString& proceso, long& numero, QString& 
     p.paso([&] { gSesionBD->CierraRecordset(rs); });
 }
 
+void EjecutaRegistrando(SesionBD& sesion, const QString& sql)
+{
+    try {
+        sesion.Ejecuta(sql);
+    } catch (const Falla& f) {
+        // A failure the connection did not record (a lost connection) is a failure all the same.
+        if (sesion.Conexion.Errors.Count() == 0)
+            sesion.Conexion.Errors.Agrega(ErrorBD{f.Numero, f.Numero, f.Descripcion, f.Origen});
+    } catch (...) {
+        sesion.Conexion.Errors.Agrega(ErrorBD{5, 5, QStringLiteral("Error desconocido"), OrigenPrograma()});
+    }
+}
+
+QString TextoDeErrores(const ErroresBD& errores)
+{
+    // One error gives its line; several give every line but the last.
+    QString texto;
+    const long hasta = errores.Count() == 1 ? 1 : errores.Count() - 1;
+    for (long i = 0; i < hasta; ++i)
+        texto += QString::number(errores.Item(i).NativeError) + QStringLiteral(" : ") + errores.Item(i).Description +
+                 QStringLiteral("\r\n");
+    return texto;
+}
+
 void GActualizarDatoScript(const QStringList& script, bool& hayError, long& numeroError, bool toleraDuplicado,
                            bool toleraReferencia, QString& textoEjecutado, QString& textoError, bool mostrarErrores)
 {
@@ -137,14 +161,7 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
 
     p.paso([&] {
         enviado = true;
-        try {
-            sesion.Ejecuta(envuelto);
-        } catch (const Falla& f) {
-            // A failure the connection did not record (a lost connection) is a failure all the same.
-            if (sesion.Conexion.Errors.Count() == 0)
-                sesion.Conexion.Errors.Agrega(ErrorBD{f.Numero, f.Numero, f.Descripcion, f.Origen});
-        } catch (...) {
-        }
+        EjecutaRegistrando(sesion, envuelto);
     });
     p.paso([&] {
         ErroresBD& lista = sesion.Conexion.Errors;
@@ -152,10 +169,7 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
             return;
         primerNumero = lista.Item(0).NativeError;
         hayError = true;
-        const long hasta = lista.Count() == 1 ? 1 : lista.Count() - 1;
-        for (long i = 0; i < hasta; ++i)
-            errores += QString::number(lista.Item(i).NativeError) + QStringLiteral(" : ") + lista.Item(i).Description +
-                       QStringLiteral("\r\n");
+        errores = TextoDeErrores(lista);
         textoError = errores;
         if ((toleraDuplicado && primerNumero == 2627) || (toleraReferencia && primerNumero == 547)) {
             textoError = lista.Item(0).Description;

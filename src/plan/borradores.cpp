@@ -1,0 +1,235 @@
+// Production-plan drafts: saved as a model voucher "@@PP" in one transaction,
+// loaded back by their name (the production date).
+#include "plan/FrmTervalio.h"
+#include "plan/reglas_plan.h"
+
+#include "platform/avisos.h"
+#include "platform/fechas.h"
+#include "platform/numeros.h"
+#include "session/ModGlobal.h"
+#include "voucher/columnas_grillas.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace ModGlobal;
+
+namespace {
+namespace C = ColArticulos;
+}
+
+void FrmTervalio::ActualizarDatos()
+{
+    // Every save starts clean: an earlier failure must not fail this one.
+    HayError = false;
+    Procedimiento p(QStringLiteral("ACTUALIZAR DATOS"), [this](const Falla& f, const QString& nombre) {
+        HayError = true;
+        return gUtilidades->GestionaError(f, nombre);
+    });
+    SesionBD& bd = *gSesionBD;
+    const QString nombre = TxtFields[9]->text().trimmed();
+    const QString aviso = QStringLiteral("Aviso al operador");
+    if (nombre.isEmpty()) {
+        MsgBox(QStringLiteral("Debe asignarle una fecha para poder grabar"), Avisos::Informacion, aviso);
+        return;
+    }
+    if (!Fechas::EsFecha(nombre)) {
+        MsgBox(QStringLiteral("Debe asignarle una fecha valida para poder grabar"), Avisos::Informacion, aviso);
+        return;
+    }
+    // Every line goes into the batch as a number: a line that is not one is
+    // named to the operator and nothing is saved.
+    for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila) {
+        if (MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty())
+            continue;
+        if (!Numeros::EsNumerico(MSFlexGrid2.TextMatrix(fila, C::Cantidad))) {
+            MsgBox(QStringLiteral("La línea %1 (%2) no tiene una cantidad válida: no se grabó el borrador")
+                       .arg(fila)
+                       .arg(MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed()),
+                   Avisos::Informacion, aviso);
+            return;
+        }
+    }
+
+    QStringList sentencias{QString()};
+    long id = 0;
+    bool existente = false;
+    p.paso([&] {
+        Recordset rs;
+        bool encontrado = false;
+        bd.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), nombre, QStringLiteral("Nombre"), rs, 8, QString(), true,
+                        encontrado);
+        if (encontrado) {
+            id = rs.Valor(QStringLiteral("IdCpteModelo")).toLongLong();
+            existente = true;
+        }
+    });
+    if (p.abandonado())
+        return;
+
+    const QString inicio = QStringLiteral("BEGIN TRANSACTION ") + QStringLiteral("\r\r\r\n");
+    QString lote = inicio;
+    QString mensaje;
+    long numeroError = 0;
+    bool enviado = false, cerrado = false;
+
+    const auto recogeErrores = [&] {
+        ErroresBD& errores = bd.Conexion.Errors;
+        if (errores.Count() == 0)
+            return;
+        numeroError = errores.Item(0).Number;
+        HayError = true;
+        mensaje += TextoDeErrores(errores);
+        errores.Clear();
+    };
+    // A call that failed without a database error (a lost connection) is a failed save too.
+    const auto ejecuta = [&](const QString& texto) { EjecutaRegistrando(bd, texto); };
+
+    p.paso([&] {
+        // The transaction opens before a new draft's id is taken, so the id and
+        // the rows under it belong to one unit of work.
+        enviado = true;
+        ejecuta(QStringLiteral("BEGIN TRANSACTION "));
+        recogeErrores();
+        if (HayError)
+            return;
+        if (!existente) {
+            const double maximo = gUtilidades->TextoADoble(bd.MaximoValor(QStringLiteral("V_CPTES_MODELO_CAB"),
+                                                                           QStringLiteral("IDCPTEMODELO"), QStringLiteral("@"))
+                                                               .toString());
+            if (maximo + 1 > std::numeric_limits<std::int16_t>::max()) {
+                HayError = true;
+                mensaje = QStringLiteral("No hay más números para borradores nuevos (el máximo es 32767): no se grabó el borrador");
+                return;
+            }
+            id = static_cast<long>(maximo) + 1;
+        }
+        const QString numero = QString::number(id);
+        sentencias << QStringLiteral("DELETE V_CPTES_MODELO_CAB WHERE IdCpteModelo = ") + (existente ? numero : QStringLiteral("0"))
+                   << QStringLiteral("DELETE V_CPTES_MODELO_DET WHERE IdCpteModelo = ") + (existente ? numero : QStringLiteral("0"));
+        const QString comilla = QStringLiteral("'"), numerico = QStringLiteral("@");
+        QString v;
+        QString condicion;
+        v = numero;                                 AgregaCampo(QStringLiteral("IdCpteModelo"), v, numerico, true);
+        v = nombre;                                 AgregaCampo(QStringLiteral("Nombre"), v, comilla, false);
+        v = TxtFields[10]->text().trimmed();        AgregaCampo(QStringLiteral("Detalle"), v, comilla, false);
+        v = QStringLiteral("@@PP");                 AgregaCampo(QStringLiteral("TCDefault"), v, comilla, false);
+        v = QString();                              AgregaCampo(QStringLiteral("DepositoOrigen"), v, comilla, false);
+        v = QString();                              AgregaCampo(QStringLiteral("DepositoDestino"), v, comilla, false);
+        v = QString();                              AgregaCampo(QStringLiteral("IdMotivoStock"), v, comilla, false);
+        v = QStringLiteral("0");                    AgregaCampo(QStringLiteral("AnclarAlMenu"), v, comilla, false);
+        ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_CAB"), false, condicion, false);
+        sentencias << QString();
+        for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila) {
+            const QString codigo = MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed();
+            if (codigo.isEmpty())
+                continue;
+            v = numero;                              AgregaCampo(QStringLiteral("IdCpteModelo"), v, numerico, true);
+            v = gUtilidades->AjustaAncho(codigo, 25); AgregaCampo(QStringLiteral("IdArticulo"), v, comilla, false);
+            v = MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed();
+            AgregaCampo(QStringLiteral("Cantidad"), v, numerico, false);
+            v = gUtilidades->AjustaAncho(MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed(), 4);
+            AgregaCampo(QStringLiteral("IdUnidad"), v, comilla, false);
+            v = nombre;                              AgregaCampo(QStringLiteral("FechaComp"), v, comilla, false);
+            ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_DET"), false, condicion, false);
+            sentencias << QString();
+        }
+        QString cuerpo;
+        for (const QString& s : sentencias)
+            if (!s.trimmed().isEmpty())
+                cuerpo += u'\r' + s;
+        lote = inicio + cuerpo + u'\r';
+        ejecuta(cuerpo + u'\r');
+        recogeErrores();
+    });
+    if (!enviado)
+        return;
+    p.paso([&] {
+        if (HayError) {
+            ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+            bd.Conexion.Errors.Clear();
+            cerrado = true;
+            QString proceso = Sistema::NombreEjecutable();
+            RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
+            return;
+        }
+        ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+        cerrado = true;
+        if (bd.Conexion.Errors.Count() == 0) {
+            // Only a commit known to have worked empties the screen.
+            for (int i : {9, 6, 10, 7})
+                TxtFields[size_t(i)]->clear();
+            ultimoNombreValidado_.clear();
+            InicializaGrids();
+            ConfirmaTransaccion();
+            return;
+        }
+        recogeErrores();
+        QString proceso = Sistema::NombreEjecutable();
+        RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
+    });
+    if (!cerrado) {
+        ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+        bd.Conexion.Errors.Clear();
+    }
+    if (!mensaje.trimmed().isEmpty())
+        MsgBox(mensaje, Avisos::Critico, QStringLiteral("Aviso al Operador!"));
+}
+
+void FrmTervalio::AsignarDatos2()
+{
+    Procedimiento p(QStringLiteral("Asignar Datos"), GestorUtilidades());
+    SesionBD& bd = *gSesionBD;
+    const int indice = UtilidadesControles::IndiceControl(QStringLiteral("NOMBRE"), TxtFields);
+    const QString nombre = indice < 0 ? QString() : TxtFields[size_t(indice)]->text().trimmed();
+    Recordset cabecera;
+    bool encontrado = false;
+    long id = 0;
+    p.paso([&] {
+        bd.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), nombre, QStringLiteral("Nombre"), cabecera, 8, QString(), true,
+                        encontrado);
+    });
+    if (p.abandonado() || !encontrado)
+        return;
+    p.paso([&] { UtilidadesControles::CargaRecordset(TxtFields, cabecera); });
+    p.paso([&] { id = static_cast<std::int16_t>(cabecera.Valor(QStringLiteral("IdCpteModelo")).toInt()); });
+    p.paso([&] { InicializaGrids(); });
+    Recordset lineas;
+    p.paso([&] {
+        bd.AbreRecordset(QStringLiteral("select * from v_cptes_modelo_det where idcptemodelo = ") + QString::number(id), lineas);
+    });
+    bool primera = true;
+    while (!p.abandonado() && lineas.State() && !lineas.Eof()) {
+        p.paso([&] {
+            if (!primera)
+                MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+            primera = false;
+            MSFlexGrid2.setRow(MSFlexGrid2.Rows() - 1);
+        });
+        p.paso([&] {
+            const QString codigo = gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdArticulo"))).trimmed();
+            const int fila = MSFlexGrid2.Row();
+            MSFlexGrid2.setTextMatrix(fila, C::Codigo, codigo);
+            txtEdit2->setText(codigo);
+            campoActual_ = txtEdit2;
+            MSFlexGrid2.setCol(C::Codigo);
+            PreparaEditor(C::Codigo);
+            CampoValida(*txtEdit2);
+        });
+        p.paso([&] {
+            const int fila = MSFlexGrid2.Row();
+            MSFlexGrid2.setTextMatrix(fila, C::Unidad,
+                                      gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdUnidad"))).trimmed());
+            const double cantidad = std::fabs(gUtilidades->TextoADoble(
+                gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("Cantidad")))));
+            MSFlexGrid2.setTextMatrix(fila, C::Cantidad, Numeros::TextoRegional(cantidad));
+        });
+        if (!p.paso([&] { lineas.MoveNext(); }))
+            break;
+    }
+    // One blank row after the loaded lines, to type the next article into.
+    p.paso([&] {
+        if (!MSFlexGrid2.TextMatrix(MSFlexGrid2.Rows() - 1, C::Codigo).trimmed().isEmpty())
+            MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+    });
+}

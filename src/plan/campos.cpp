@@ -1,0 +1,144 @@
+// The filter and header fields: focus colours, Enter, the check on leaving,
+// and the look-up that F5 opens for the current field.
+#include "plan/FrmTervalio.h"
+
+#include "platform/controles/colores.h"
+#include "platform/selector_consultas.h"
+#include "services/ModExportarExcel.h"
+#include "session/ModGlobal.h"
+
+#include <QPushButton>
+
+using namespace ModGlobal;
+
+namespace {
+
+const char* const TextoValidado = "textoValidado";
+
+void Colorea(QWidget& caja, long fondo, long letra)
+{
+    caja.setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                           .arg(ColorDesdeBgr(ColorBgr(fondo)).name(), ColorDesdeBgr(ColorBgr(letra)).name()));
+}
+
+}  // namespace
+
+void FrmTervalio::TxtFields_GotFocus(int Index)
+{
+    CajaTexto& caja = *TxtFields.at(size_t(Index));
+    CmdConsultar->setEnabled(!caja.Tag.isEmpty());
+    campoActual_ = &caja;
+    Colorea(caja, gColorFondo, gColorLetra);
+}
+
+void FrmTervalio::TxtFields_LostFocus(int Index)
+{
+    Colorea(*TxtFields.at(size_t(Index)), 0xFFFFFF, 0);
+}
+
+void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)
+{
+    if (!UtilidadesControles::EsTeclaAvance(KeyCode))
+        return;
+    CajaTexto& caja = *TxtFields.at(size_t(Index));
+    const int codigo = KeyCode;
+    // The key is the check's: the box must not also report it as finished.
+    KeyCode = 0;
+    campoActual_ = &caja;
+    CampoValida(caja);
+    caja.setProperty(TextoValidado, caja.text());
+    if (!validacionFallida_)
+        UtilidadesControles::Avanza(&caja);
+    Q_UNUSED(codigo);
+}
+
+void FrmTervalio::TxtFields_Validate(int Index)
+{
+    CajaTexto& caja = *TxtFields.at(size_t(Index));
+    // Leaving the box checks it once; what Enter already checked is not checked again.
+    if (caja.property(TextoValidado).toString() == caja.text() && caja.property(TextoValidado).isValid())
+        return;
+    campoActual_ = &caja;
+    CampoValida(caja);
+    caja.setProperty(TextoValidado, caja.text());
+}
+
+void FrmTervalio::CmdConsultar_Click()
+{
+    CajaTexto* caja = campoActual_;
+    if (!caja)
+        return;
+    Procedimiento p = Procedimiento::Silencioso(QStringLiteral("CmdConsultar_Click"));
+    const QString etiqueta = caja->Tag.trimmed();
+    const auto es = [&etiqueta](const char* t) { return etiqueta.compare(QLatin1String(t), Qt::CaseInsensitive) == 0; };
+
+    QString filtros;
+    for (const char* campo : {"DescripcionArticulo", "Codigo", "DescripcionRubro", "DescripcionTipo", "DescripcionFamilia",
+                              "NombreProveedor", "CodigoArtProveedor"}) {
+        const int i = UtilidadesControles::IndiceControl(QString::fromLatin1(campo), TxtFields);
+        if (i >= 0)
+            filtros += TxtFields[size_t(i)]->text();
+    }
+    const bool conFiltro = !filtros.isEmpty();
+    const bool miraFiltro = es("V_MA_ARTICULOS2") || es("V_MA_ARTICULOS") || es("V_TA_FAMILIAS") || es("VT_PROVEEDORES") ||
+                            es("V_TA_RUBROS") || es("V_ta_tipoarticulo");
+    if (miraFiltro && conFiltro) {
+        CmdBuscar_Click();
+        return;
+    }
+
+    SelectorConsultas& selector = *gConsulta;
+    const auto elige = [&](const QString& retorno, const QString& consulta, bool bandera) {
+        selector.CampoRetorno = retorno;
+        selector.Mostrar(consulta, {}, {}, {}, {}, {}, bandera, {});
+        return selector.Resultado().toString();
+    };
+    QString respuesta, descripcion, tercero;
+    bool hecho = p.paso([&] {
+        if (es("V_CPTES_MODELO_CAB") || es("FECHA"))
+            respuesta = elige(QStringLiteral("nombre"),
+                              QStringLiteral("select nombre,detalle from v_cptes_modelo_cab where tcdefault = '@@PP' order by nombre"),
+                              false);
+        else if (es("V_MA_ARTICULOS2"))
+            respuesta = elige(QStringLiteral("Descripcion"), QStringLiteral("V_MA_ARTICULOS"), false);
+        else if (es("V_MA_ARTICULOS"))
+            respuesta = elige(QStringLiteral("IDARTICULO"), QStringLiteral("V_MA_ARTICULOS"), false);
+        else if (es("V_TA_FAMILIAS")) {
+            const QString id = elige(QStringLiteral("IdFAmilia"),
+                                     QStringLiteral("SELECT IDFAMILIA,DESCRIPCION FROM V_TA_FAMILIAS ORDER BY IDFAMILIA"), true);
+            if (!id.isEmpty())
+                respuesta = gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(
+                    QStringLiteral("v_ta_familias"), id, QStringLiteral("Descripcion"), QStringLiteral("idfamilia"), 8,
+                    QString(), true, false));
+        } else if (es("VT_PROVEEDORES"))
+            respuesta = elige(QStringLiteral("Razon_Social"), QStringLiteral("vt_proveedores"), false);
+        else if (es("V_TA_RUBROS") || es("V_ta_tipoarticulo"))
+            respuesta = elige(QStringLiteral("DESCRIPCION"), etiqueta, false);
+        else if (es("V_TA_Cpra_Vta"))
+            ModExportarExcel::ConsultaTabla(etiqueta, descripcion, respuesta, tercero, true,
+                                            QStringLiteral(" WHERE (HABILITADOPARA = 'V' OR HABILITADOPARA IS NULL)"));
+        else if (es("V_MA_PRECIOSCAB")) {
+            QString consulta = QStringLiteral("SELECT NOMBRE,IDLISTA FROM V_MA_PRECIOSCAB ORDER BY NOMBRE");
+            if (EsVentas)
+                consulta = QStringLiteral("SELECT NOMBRE,IDLISTA FROM V_MA_PRECIOSCAB WHERE (TIPOLISTA = 'V') ORDER BY NOMBRE");
+            else if (EsCompras)
+                consulta = QStringLiteral("SELECT NOMBRE,IDLISTA FROM V_MA_PRECIOSCAB WHERE (TIPOLISTA = 'C') ORDER BY NOMBRE");
+            respuesta = elige(QStringLiteral("IDLISTA"), consulta, false);
+        } else if (!etiqueta.isEmpty())
+            ModExportarExcel::ConsultaTabla(etiqueta, descripcion, respuesta, tercero, true, QString());
+    });
+    // Nothing chosen, or nothing to choose from: the field and its row stay as they were.
+    if (!hecho || respuesta.isEmpty())
+        return;
+    caja->setText(respuesta);
+    if (caja->objectName().compare(QLatin1String("txtFields"), Qt::CaseInsensitive) == 0) {
+        int tecla = 13;
+        TxtFields_KeyDown(caja->Index, tecla, 0);
+    } else if (caja->objectName().compare(QLatin1String("txtEdit2"), Qt::CaseInsensitive) == 0) {
+        txtEdit2->setText(respuesta);
+        txtEdit2->show();
+        txtEdit2->setFocus();
+        int tecla = 13;
+        txtEdit2_KeyDown(tecla, 0);
+    }
+}

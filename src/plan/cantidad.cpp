@@ -1,0 +1,149 @@
+// The quantity frame and the plan rows it adds.
+#include "plan/FrmTervalio.h"
+#include "plan/reglas_plan.h"
+
+#include "platform/avisos.h"
+#include "platform/controles/vista_grilla.h"
+#include "platform/controles/vista_lista.h"
+#include "platform/numeros.h"
+#include "session/ModGlobal.h"
+#include "voucher/columnas_grillas.h"
+
+#include <QLabel>
+#include <QLocale>
+
+using namespace ModGlobal;
+
+QString InterruptorPlan(const QVariant& v)
+{
+    if (v.isNull())
+        return QStringLiteral("0");
+    const QString t = v.toString().trimmed();
+    if (t.isEmpty() || t == QLatin1String("0") || t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 ||
+        t.compare(QLatin1String("falso"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("0");
+    if (Numeros::EsNumerico(t))
+        return gUtilidades->TextoADoble(t) != 0 ? QStringLiteral("-1") : QStringLiteral("0");
+    return QStringLiteral("-1");
+}
+
+bool CantidadValida(const QString& texto, QString& motivo)
+{
+    if (!Numeros::EsNumerico(texto)) {
+        motivo = QStringLiteral("La cantidad ingresada no es un número válido");
+        return false;
+    }
+    try {
+        if (gUtilidades->TextoAMoneda(texto) < Moneda())
+            motivo = QStringLiteral("La cantidad no puede ser negativa");
+    } catch (const Falla&) {
+        motivo = QStringLiteral("La cantidad ingresada es demasiado grande");
+    }
+    return motivo.isEmpty();
+}
+
+QString TextoCantidad(const QString& texto)
+{
+    QString t = gUtilidades->TextoAMoneda(texto).Texto();
+    t.replace(u'.', QLocale().decimalPoint());
+    return t;
+}
+
+void FrmTervalio::MuestraCantidad()
+{
+    if (FrmCantidad->isVisible())
+        return;
+    // With no article chosen there is nothing to plan.
+    if (!ListView1.SelectedItem())
+        return;
+    TxtCantidad->setText(QStringLiteral("1"));
+    FrmCantidad->show();
+    FrmCantidad->raise();
+    TxtCantidad->setVisible(true);
+    TxtCantidad->setFocus();
+    TxtCantidad->setSelection(0, int(TxtCantidad->text().size()));
+}
+
+void FrmTervalio::CmdAceptarCantidad_Click()
+{
+    if (!TxtCantidad->text().trimmed().isEmpty()) {
+        ListItem* elegido = ListView1.SelectedItem();
+        if (!elegido) {
+            CmdCerrarCantidad_Click();
+            return;
+        }
+        QString motivo;
+        if (!CantidadValida(TxtCantidad->text(), motivo)) {
+            // Refused: the frame stays open with the text to be corrected.
+            MsgBox(motivo, Avisos::Informacion, QStringLiteral("Aviso al operador"));
+            TxtCantidad->setFocus();
+            TxtCantidad->selectAll();
+            return;
+        }
+        const QString codigo = elegido->Text();
+        elegido->setBold(true);
+        elegido->setIcon(3);
+        elegido->setSmallIcon(3);
+        Insertar(codigo);
+    }
+    FrmCantidad->hide();
+    vistaListView1->setFocus();
+}
+
+void FrmTervalio::Insertar(const QString& Id)
+{
+    namespace C = ColArticulos;
+    if (Id.trimmed().isEmpty())
+        return;
+    if (TxtFields[9]->text().trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Debe asignarle una fecha de produccion"), Avisos::Informacion,
+               QStringLiteral("Aviso al operador"));
+        return;
+    }
+    SesionBD& bd = *gSesionBD;
+    const QString comilla = QStringLiteral("'");
+    Recordset rs;
+    bd.AbreRecordset(QStringLiteral("select * from v_ma_articulos where idarticulo = ") +
+                         bd.ValorSQL(gUtilidades->AjustaAncho(Id, 25), comilla),
+                     rs);
+    QString idArticulo, descripcion;
+    if (!rs.Eof()) {
+        idArticulo = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))).trimmed();
+        descripcion = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion"))).trimmed();
+    }
+    rs.Close();
+    const QString cantidad = TextoCantidad(gUtilidades->ValorNoNuloTexto(TxtCantidad->text()));
+
+    bd.AbreRecordset(QStringLiteral("SELECT * FROM V_MA_ARTICULOS with(nolock) WHERE IDARTICULO = ") +
+                         bd.ValorSQL(gUtilidades->AjustaAncho(idArticulo, 25), comilla),
+                     rs);
+    if (rs.Bof())
+        return;
+
+    int fila = MSFlexGrid2.Rows() - 1;
+    if (!MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty()) {
+        MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+        fila = MSFlexGrid2.Rows() - 1;
+    }
+    MSFlexGrid2.setRow(fila);
+    const auto campo = [&rs](const char* nombre) { return rs.Valor(QString::fromLatin1(nombre)); };
+    txtEdit2->setText(idArticulo);
+    MSFlexGrid2.setTextMatrix(fila, C::Codigo, idArticulo);
+    MSFlexGrid2.setTextMatrix(fila, C::Descripcion, descripcion);
+    MSFlexGrid2.setTextMatrix(fila, C::Cantidad, cantidad);
+    MSFlexGrid2.setTextMatrix(fila, C::Descripcion, gUtilidades->ValorNoNuloTexto(campo("Descripcion")).trimmed());
+    MSFlexGrid2.setTextMatrix(fila, C::Unidad, TxtUnidad->text());
+    MSFlexGrid2.setTextMatrix(fila, C::Impuestos, gUtilidades->ValorNoNuloTexto(campo("Impuestos")));
+    MSFlexGrid2.setTextMatrix(fila, C::EsExento, InterruptorPlan(campo("Exento")));
+    MSFlexGrid2.setTextMatrix(fila, C::PideSerie, InterruptorPlan(campo("UsaSerie")));
+    MSFlexGrid2.setTextMatrix(fila, C::PideLote, InterruptorPlan(campo("UsaLote")));
+    MSFlexGrid2.setTextMatrix(fila, C::Perecedero, InterruptorPlan(campo("Perecedero")));
+    MSFlexGrid2.setTextMatrix(fila, C::PideTalle, InterruptorPlan(campo("UsaTalle")));
+    MSFlexGrid2.setTextMatrix(fila, C::InsumosPorPorcentaje, InterruptorPlan(campo("InsumosPorPorcentaje")));
+    MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+}
+
+bool FrmTervalio::ExisteEnBorrador(const QString&)
+{
+    return false;
+}

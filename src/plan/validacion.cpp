@@ -1,0 +1,133 @@
+// The one field check of the window: the draft's name and an article code
+// typed into the plan grid.
+#include "plan/FrmTervalio.h"
+#include "plan/reglas_plan.h"
+
+#include "platform/avisos.h"
+#include "platform/fechas.h"
+#include "platform/numeros.h"
+#include "services/Stock.h"
+#include "session/ModGlobal.h"
+#include "voucher/columnas_grillas.h"
+
+using namespace ModGlobal;
+
+void FrmTervalio::AvisoCampo(const QString& mensaje, CajaTexto& caja)
+{
+    validacionFallida_ = true;
+    MsgBox(mensaje, Avisos::Informacion, QStringLiteral("Aviso al operador..."));
+    Procedimiento::Silencioso(QStringLiteral("CampoValida")).paso([&caja] { caja.setFocus(); });
+}
+
+void FrmTervalio::CampoValida(CajaTexto& Texto)
+{
+    namespace C = ColArticulos;
+    validacionFallida_ = false;
+    QString valor = Texto.text().trimmed();
+    const QString campo = Texto.DataField;
+
+    if (campo.compare(QLatin1String("NOMBRE"), Qt::CaseInsensitive) == 0) {
+        if (!Fechas::EsFecha(valor)) {
+            AvisoCampo(QStringLiteral("Debe ingresar una fecha valida!!!"), Texto);
+            return;
+        }
+        // Checking the same name again must not throw away the rows on screen.
+        if (valor == ultimoNombreValidado_)
+            return;
+        Recordset rs;
+        bool encontrado = false;
+        gSesionBD->AbreRegistro(QStringLiteral("V_CPTES_MODELO_CAB"), valor, QStringLiteral("nombre"), rs, 8, QString(),
+                                true, encontrado);
+        ultimoNombreValidado_ = valor;
+        if (encontrado) {
+            Texto.setText(valor);
+            const int i = UtilidadesControles::IndiceControl(QStringLiteral("NOMBRE"), TxtFields);
+            if (i >= 0)
+                TxtFields[size_t(i)]->setText(valor);
+            AsignarDatos2();
+        } else {
+            TxtFields[10]->clear();
+            TxtFields[7]->clear();
+            InicializaGrids();
+        }
+        return;
+    }
+
+    if (campo.compare(QLatin1String("IDARTICULO"), Qt::CaseInsensitive) != 0)
+        return;
+
+    const int fila = MSFlexGrid2.Row();
+    if (valor.isEmpty()) {
+        LimpiaFilaGrilla(MSFlexGrid2, fila, 1);
+        return;
+    }
+    Recordset rs;
+    bool buscaBarra = false;
+    QString descripcion, unidadBase, vacio;
+    double cantidadEspecial = 0;
+    Moneda precio;
+    QString lote;
+    short control = 0;
+    const bool encontrado = BuscaArticulo(valor, rs, true, buscaBarra, descripcion, QString(), unidadBase, QString(),
+                                          cantidadEspecial, precio, lote, QString(), control);
+    if (!encontrado) {
+        LimpiaFilaGrilla(MSFlexGrid2, fila, 1);
+        AvisoCampo(QStringLiteral("El Código Informado no es Correcto"), Texto);
+        return;
+    }
+    const auto campoRs = [&rs](const char* nombre) { return rs.Valor(QString::fromLatin1(nombre)); };
+    const auto textoRs = [&](const char* nombre) { return gUtilidades->ValorNoNuloTexto(campoRs(nombre)); };
+    const auto celda = [&](int columna) { return MSFlexGrid2.TextMatrix(fila, columna); };
+    const auto pon = [&](int columna, const QString& t) { MSFlexGrid2.setTextMatrix(fila, columna, t); };
+
+    pon(C::Codigo, textoRs("IdArticulo").trimmed());
+    Texto.setText(valor);
+    if (InterruptorPlan(campoRs("SUSPENDIDO")) == QLatin1String("-1")) {
+        AvisoCampo(QStringLiteral("El Artículo fue dado de baja!!!"), Texto);
+        return;
+    }
+    EspecialPDV(cantidadEspecial);
+    if (precio != Moneda())
+        pon(C::Importe, FmtMoneda(precio.Texto(), -1, true));
+    pon(C::Descripcion, textoRs("Descripcion").trimmed());
+    pon(C::Presentacion, textoRs("Presentacion").trimmed());
+    pon(C::IdTipo, gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(QStringLiteral("V_TA_TipoArticulo"),
+                                                                          campoRs("idTipo"), QStringLiteral("Descripcion"),
+                                                                          QStringLiteral("IdTipo"), 8, QString(), true, false)));
+    if (unidadBase.trimmed().isEmpty()) {
+        pon(C::UnidadBase, textoRs("IdUnidad"));
+    } else {
+        pon(C::UnidadBase, unidadBase);
+        pon(C::UnidadArticulo, unidadBase);
+    }
+    pon(C::Costo, textoRs("Costo").trimmed());
+    const QVariant udStock = campoRs("UD_STOCK");
+    pon(C::Unidad, udStock.isNull() ? textoRs("IdUnidad").trimmed() : textoRs("UD_STOCK").trimmed());
+    pon(C::Impuestos, textoRs("Impuestos"));
+    pon(C::EsExento, InterruptorPlan(campoRs("Exento")));
+    pon(C::PideSerie, InterruptorPlan(campoRs("UsaSerie")));
+    pon(C::PideLote, InterruptorPlan(campoRs("UsaLote")));
+    pon(C::Perecedero, InterruptorPlan(campoRs("Perecedero")));
+    pon(C::PideTalle, InterruptorPlan(campoRs("UsaTalle")));
+    pon(C::InsumosPorPorcentaje, InterruptorPlan(campoRs("InsumosPorPorcentaje")));
+    pon(C::CodigoArtProveedor, textoRs("CodigoArtProveedor"));
+
+    if (celda(C::Cantidad).trimmed().isEmpty())
+        pon(C::Cantidad, QStringLiteral("1"));
+    pon(C::CantidadUD, celda(C::Cantidad));
+    if (celda(C::Deposito).trimmed().isEmpty())
+        pon(C::Deposito, gUtilidades->AjustaAncho(Cfg(QStringLiteral("DepositoDefault")), 4));
+    pon(C::StockMaximo, Numeros::TextoPlano(gUtilidades->TextoADoble(textoRs("PuntoMaximo"))));
+    pon(C::PuntoPedido, Numeros::TextoPlano(gUtilidades->TextoADoble(textoRs("PuntoPedido"))));
+    pon(C::CopiaDeposito, celda(C::Deposito));
+
+    double stock = 0;
+    Stock::ControlStock(celda(C::Deposito), valor, celda(C::Unidad).trimmed(), stock);
+    pon(C::StockDisponible, FmtMoneda(Numeros::TextoPlano(stock), -1, true));
+}
+
+void FrmTervalio::EspecialPDV(double CantidadEsp)
+{
+    if (CantidadEsp != 0)
+        MSFlexGrid2.setTextMatrix(MSFlexGrid2.Row(), ColArticulos::Cantidad, Numeros::TextoRegional(CantidadEsp));
+}

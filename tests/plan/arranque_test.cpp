@@ -1,0 +1,204 @@
+#include "ventana_prueba.h"
+
+#include "platform/controles/vista_arbol.h"
+#include "platform/controles/vista_lista.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Arranque = VentanaPrueba;
+
+TEST_F(Arranque, TituloArbolesListaYFoco)
+{
+    FrmTervalio& v = *ventana;
+    EXPECT_EQ(v.windowTitle(), QStringLiteral("Estructura de Productos (Se muestran hasta 500 registros)"));
+
+    const NodosArbol& rubros = v.TreeView1.Nodes();
+    ASSERT_GT(rubros.Count(), 1);
+    EXPECT_EQ(rubros.Item(QStringLiteral("D|")).Text(), QStringLiteral("(Todos)"));
+    EXPECT_TRUE(rubros.Item(QStringLiteral("D|")).Expanded());
+    const Node& muebles = rubros.Item(QStringLiteral("D|MUE|"));
+    EXPECT_EQ(muebles.Text(), QStringLiteral("MUE-Muebles"));
+    EXPECT_FALSE(muebles.Expanded());
+    EXPECT_EQ(muebles.Parent()->Key(), QStringLiteral("D|"));
+    EXPECT_EQ(muebles.Image(), 1);
+
+    const NodosArbol& familias = v.TreeView2.Nodes();
+    EXPECT_EQ(familias.Item(QStringLiteral("A")).Text(), QStringLiteral("(Todas)"));
+    EXPECT_EQ(familias.Item(QStringLiteral("A01")).Text(), QStringLiteral("01 - Muebles de interior"));
+    EXPECT_EQ(familias.Item(QStringLiteral("A0101")).Parent()->Key(), QStringLiteral("A01"));
+    EXPECT_EQ(familias.Item(QStringLiteral("A0102")).Parent()->Key(), QStringLiteral("A01"));
+    EXPECT_EQ(familias.Item(QStringLiteral("A02")).Parent()->Key(), QStringLiteral("A"));
+
+    ASSERT_EQ(v.ListView1.ColumnHeaders().Count(), 8);
+    EXPECT_EQ(v.ListView1.ColumnHeaders().Item(4).Text(), QStringLiteral("Costo "));
+    EXPECT_EQ(v.ListView1.ColumnHeaders().Item(3).Width(), 0);
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 0);
+    EXPECT_EQ(Foco(), v.vistaListView1);
+    EXPECT_TRUE(v.OptSearch[0]->isChecked());
+    EXPECT_FALSE(v.OptSearch[1]->isChecked());
+    EXPECT_FALSE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.MSFlexGrid2.Rows(), 2);
+    EXPECT_TRUE(v.sbStatusBar.Panels().Item(QStringLiteral("CAJA")).Text().startsWith(u'1'));
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+}
+
+TEST_F(Arranque, ClicEnRubroYFamiliaCargaLaLista)
+{
+    FrmTervalio& v = *ventana;
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    v.TreeView1_NodeClick(&v.TreeView1.Nodes().Item(QStringLiteral("D|MUE|")));
+    EXPECT_TRUE(Enviado().contains(
+        QStringLiteral("SELECT TOP 500 * FROM VT_INS_ARTICULOS  WHERE IdRubro = 'MUE ' and  suspendido = 0 ")));
+    const QStringList filas = Filas(v.ListView1, 8);
+    EXPECT_EQ(filas.size(), 11);   // the suspended rack is not listed
+    EXPECT_FALSE(filas.join(u'\n').contains(QStringLiteral("RACK01")));
+    EXPECT_TRUE(filas.contains(QStringLiteral(
+        "MESA01|Mesa de comedor de pino (160 x 90 cm)|UN|  85000,00|CLA-Línea Clásica|MUE-Muebles|0101-Mesas|-")))
+        << filas.join(u'\n').toStdString();
+    EXPECT_EQ(Foco(), v.vistaListView1);
+
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    v.TreeView1_NodeClick(&v.TreeView1.Nodes().Item(QStringLiteral("D|MUE|NOR|")));
+    EXPECT_TRUE(Enviado().contains(QStringLiteral(
+        "SELECT TOP 500 * FROM VT_INS_ARTICULOS  WHERE IdRubro = 'MUE ' AND IdTipo = 'NOR ' and  suspendido = 0 ")));
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 4);
+
+    v.SSTab1.setTab(1);   // the family tree's tab
+    Foco();
+    v.vistaTreeView2->setFocus();
+    v.TreeView2_NodeClick(&v.TreeView2.Nodes().Item(QStringLiteral("A01")));
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 11);
+    EXPECT_EQ(Foco(), v.vistaTreeView2);   // a family click leaves the focus on the tree
+    v.TreeView2_NodeClick(&v.TreeView2.Nodes().Item(QStringLiteral("A0102")));
+    EXPECT_EQ(Filas(v.ListView1, 1), (QStringList{QStringLiteral("SILLA02"), QStringLiteral("BANCO01"), QStringLiteral("SILLA01")}));
+
+    // The root of the rubro tree cannot be closed.
+    Node& raiz = v.TreeView1.Nodes().Item(QStringLiteral("D|"));
+    raiz.setExpanded(false);
+    v.TreeView1_Collapse(&raiz);
+    EXPECT_TRUE(raiz.Expanded());
+}
+
+TEST_F(Arranque, FiltrosYBusquedaRapidaConApostrofes)
+{
+    FrmTervalio& v = *ventana;
+    v.TxtFields[0]->setText(QStringLiteral("d'oro"));
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    QTest::mouseClick(v.CmdBuscar, Qt::LeftButton);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_TRUE(Enviado().join(u'\n').contains(QStringLiteral(" Descripcion like 'd''oro%'")));
+    v.TxtFields[0]->clear();
+
+    v.OptSearch[1]->setChecked(true);
+    v.TxtFields[4]->setText(QStringLiteral("mesa"));
+    v.TxtFields[5]->setText(QStringLiteral("mes"));
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    v.CmdBuscar_Click();
+    EXPECT_TRUE(Enviado().contains(QStringLiteral(
+        "SELECT TOP 500 * FROM VT_INS_ARTICULOS  WHERE  IdArticulo like '%mesa%' AND  DescrFamilia like '%mes%' and  suspendido = 0 ")))
+        << Enviado().join(u'\n').toStdString();
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 3);
+}
+
+TEST_F(Arranque, TeclasQueAbrenLaBusquedaRapida)
+{
+    FrmTervalio& v = *ventana;
+    struct Caso {
+        Qt::Key tecla;
+        Qt::KeyboardModifiers mod;
+        const char* esperado;   // nullptr: the quick search stays closed
+    };
+    const Caso casos[] = {
+        {Qt::Key_B, Qt::NoModifier, "B"},
+        {Qt::Key_1, Qt::NoModifier, "1"},
+        {Qt::Key_3, Qt::KeypadModifier, "3"},
+        {Qt::Key_0, Qt::NoModifier, nullptr},
+        {Qt::Key_B, Qt::ShiftModifier, nullptr},
+        {Qt::Key_F1, Qt::NoModifier, nullptr},
+    };
+    for (const Caso& c : casos) {
+        v.FrmBuscar->hide();
+        v.vistaListView1->setFocus();
+        QTest::keyClick(v.vistaListView1, c.tecla, c.mod);
+        EXPECT_EQ(v.FrmBuscar->isVisible(), c.esperado != nullptr) << int(c.tecla);
+        if (c.esperado) {
+            EXPECT_EQ(v.TxtBusqueda->text(), QString::fromLatin1(c.esperado));
+            EXPECT_EQ(Foco(), v.TxtBusqueda);
+        }
+    }
+    // Finishing the text and Enter narrows the list and closes the frame.
+    v.FrmBuscar->hide();
+    v.vistaListView1->setFocus();
+    QTest::keyClick(v.vistaListView1, Qt::Key_M);
+    QTest::keyClicks(v.TxtBusqueda, QStringLiteral("esa"));
+    QTest::keyClick(v.TxtBusqueda, Qt::Key_Return);
+    EXPECT_FALSE(v.FrmBuscar->isVisible());
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 3);
+    EXPECT_EQ(Foco(), v.vistaListView1);
+}
+
+TEST_F(Arranque, OrdenPorColumnaAlternaEnDosClics)
+{
+    FrmTervalio& v = *ventana;
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("0101"), QString(), donde, false);
+    ASSERT_EQ(v.ListView1.ListItems().Count(), 3);
+    QHeaderView* cabecera = v.vistaListView1->header();
+    const auto clic = [&](int seccion) {
+        QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                          QPoint(cabecera->sectionViewportPosition(seccion) + 5, cabecera->height() / 2));
+    };
+    clic(0);
+    EXPECT_EQ(Filas(v.ListView1, 1), (QStringList{QStringLiteral("MESA01"), QStringLiteral("MESA02"), QStringLiteral("MESA03")}));
+    clic(0);
+    EXPECT_EQ(Filas(v.ListView1, 1), (QStringList{QStringLiteral("MESA03"), QStringLiteral("MESA02"), QStringLiteral("MESA01")}));
+}
+
+TEST_F(Arranque, F2ConShiftNoHaceNadaYCerrarTerminaLaSesion)
+{
+    FrmTervalio& v = *ventana;
+    v.vistaListView1->setFocus();
+    QTest::keyClick(v.vistaListView1, Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    // Plain or with Ctrl, F2 saves: with no production date it says so.
+    QTest::keyClick(v.vistaListView1, Qt::Key_F2, Qt::ControlModifier);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe asignarle una fecha para poder grabar"));
+    EXPECT_TRUE(v.isVisible());
+
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE EGRESO IS NULL")), QStringList{QStringLiteral("1")});
+    QTest::mouseClick(v.CmdCancelar, Qt::LeftButton);
+    EXPECT_EQ(finDelPrograma, 0);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE EGRESO IS NULL")), QStringList{QStringLiteral("0")});
+}
+
+TEST_F(Arranque, ExportaLaListaVisibleYAbreLaFichaDeStock)
+{
+    FrmTervalio& v = *ventana;
+    QString donde;
+    v.CargarArticulos(QStringLiteral("MAD"), QString(), QString(), QString(), donde, false);
+    avisos.ResponderDialogo([](QDialog&) { return 0; });   // the print preview
+    QTest::mouseClick(v.CmdExpExcel, Qt::LeftButton);
+    ASSERT_EQ(abiertos.size(), 1u);
+    EXPECT_TRUE(abiertos[0].endsWith(QStringLiteral(".xlsx")));
+
+    v.MuestraDetalleArticulo(QStringLiteral("TABPIN"));
+    QTest::mouseClick(v.CmdFichaStock, Qt::LeftButton);
+    ASSERT_EQ(lanzados.size(), 1u);
+    EXPECT_TRUE(lanzados[0].contains(QStringLiteral("Mosquena"), Qt::CaseInsensitive));
+    EXPECT_TRUE(lanzados[0].contains(QStringLiteral("@ParametroAdicional=@IDARTICULO=TABPIN;")));
+    // A stock-card module that does not start: the operator is told.
+    lanzadorResponde = 0;
+    avisos.Responder({Avisos::Ignorar});
+    QTest::mouseClick(v.CmdFichaStock, Qt::LeftButton);
+    ASSERT_FALSE(avisos.preguntas.empty());
+    EXPECT_TRUE(avisos.preguntas.back().texto.startsWith(QStringLiteral("Opcion no Implementada!")));
+}
+
+}  // namespace
