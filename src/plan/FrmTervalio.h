@@ -74,7 +74,7 @@ public:
     Grilla MSFlexGrid2;
     CajaTexto* txtEdit2;
     // What the voucher class sets up for the column being edited; txtEdit2 follows it.
-    EditorGrilla editorGrilla;
+    EditorGrilla editorGrilla{QStringLiteral("txtEdit2")};
     QGroupBox* FrmDetalle;
     QPlainTextEdit* TxtNotas;
     QLabel* PctImagen;

@@ -136,7 +136,7 @@ void FrmTervalio::CmdConsultar_Click()
         TxtFields_KeyDown(caja->Index, tecla, 0);
     } else if (caja->objectName().compare(QLatin1String("txtEdit2"), Qt::CaseInsensitive) == 0) {
         txtEdit2->setText(respuesta);
-        txtEdit2->show();
+        editorGrilla.setVisible(true);
         txtEdit2->setFocus();
         int tecla = 13;
         txtEdit2_KeyDown(tecla, 0);

@@ -72,7 +72,6 @@ void FrmTervalio::PreparaEditor(int columna)
     Comprobante().TextPropiedades(editorGrilla, columna);
     txtEdit2->DataField = editorGrilla.DataField();
     txtEdit2->Tag = editorGrilla.Tag();
-    txtEdit2->setMaxLength(editorGrilla.MaxLength());
 }
 
 bool FrmTervalio::EditaCelda(const QString& tecleado)
@@ -84,7 +83,7 @@ bool FrmTervalio::EditaCelda(const QString& tecleado)
     PreparaEditor(columna);
     txtEdit2->setGeometry(vistaMSFlexGrid2->RectanguloCelda());
     txtEdit2->setText(tecleado.isEmpty() ? MSFlexGrid2.TextMatrix(fila, columna) : tecleado);
-    txtEdit2->show();
+    editorGrilla.setVisible(true);
     txtEdit2->raise();
     txtEdit2->setFocus();
     if (tecleado.isEmpty())
@@ -122,7 +121,7 @@ bool FrmTervalio::ConfirmaEdicion()
         if (columna == C::Codigo && fila == MSFlexGrid2.Rows() - 1 && !MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty())
             MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
     }
-    txtEdit2->hide();
+    editorGrilla.setVisible(false);
     vistaMSFlexGrid2->setFocus();
     return true;
 }
@@ -131,7 +130,7 @@ void FrmTervalio::txtEdit2_KeyDown(int& KeyCode, int Shift)
 {
     if (KeyCode == Teclas::vbKeyEscape) {
         KeyCode = 0;
-        txtEdit2->hide();
+        editorGrilla.setVisible(false);
         vistaMSFlexGrid2->setFocus();
         return;
     }

@@ -140,7 +140,7 @@ void FrmTervalio::InicializaGrids()
     Procedimiento p(QStringLiteral("Inicializa"), GestorUtilidades());
     p.PasarPorAlto(5);
     p.paso([this] { InicializaGridsDelComprobante(); });
-    p.paso([this] { txtEdit2->hide(); });
+    p.paso([this] { editorGrilla.setVisible(false); });
 }
 
 void FrmTervalio::Grabar()

@@ -56,6 +56,11 @@ FrmTervalio::FrmTervalio(QWidget* padre) : QMainWindow(padre)
 FrmTervalio::~FrmTervalio()
 {
     qApp->removeEventFilter(this);
+    // The models (grids, lists, trees) go before the widgets: no widget may
+    // report a focus change or an edit into them while it is taken down.
+    cerrando_ = true;
+    for (QObject* hijo : findChildren<QObject*>())
+        hijo->blockSignals(true);
 }
 
 ClsCmnCptes& FrmTervalio::Comprobante()
@@ -186,7 +191,7 @@ void FrmTervalio::construyeControles()
     vistaMSFlexGrid2->setGrilla(&MSFlexGrid2);
     txtEdit2 = new CajaTexto(vistaMSFlexGrid2->viewport());
     txtEdit2->setObjectName(QStringLiteral("txtEdit2"));
-    txtEdit2->setVisible(false);
+    editorGrilla.setVisible(false);
 
     auto* encabezado = new QWidget;
     {

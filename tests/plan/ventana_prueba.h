@@ -5,6 +5,7 @@
 // replaced by recording doubles.
 
 #include "plan/FrmTervalio.h"
+#include "platform/controles/vista_grilla.h"
 #include "session/ModGlobal.h"
 #include "support/avisos_grabados.h"
 #include "support/base_prueba.h"
@@ -93,6 +94,28 @@ protected:
         if (!QTest::qWaitForWindowActive(ventana.get()))
             return nullptr;
         return QApplication::focusWidget();
+    }
+
+    // Names the plan by its production date, typed and Enter.
+    void NombraPlan(const QString& fecha)
+    {
+        ventana->TxtFields[9]->setFocus();
+        ventana->TxtFields[9]->setText(fecha);
+        QTest::keyClick(ventana->TxtFields[9], Qt::Key_Return);
+    }
+
+    // Types into a plan cell as the operator does (the first character opens
+    // the editor over the cell) and presses Enter.
+    void TecleaEnCelda(int fila, int columna, const QString& texto)
+    {
+        FrmTervalio& v = *ventana;
+        v.MSFlexGrid2.setRow(fila);
+        v.MSFlexGrid2.setCol(columna);
+        v.vistaMSFlexGrid2->setFocus();
+        QTest::keyClicks(v.vistaMSFlexGrid2, texto.left(1));
+        ASSERT_TRUE(v.txtEdit2->isVisible());
+        QTest::keyClicks(v.txtEdit2, texto.mid(1));
+        QTest::keyClick(v.txtEdit2, Qt::Key_Return);
     }
 
     // What the main session sent, from the last clear on.

@@ -1,6 +1,7 @@
 #pragma once
+#include "support/lector_xlsx.h"
 // Test helpers for the spreadsheet export: a destination that keeps every row
-// it is handed, and a reader of the parts of a written .xlsx.
+// it is handed.
 
 #include "services/hoja_excel.h"
 
@@ -45,5 +46,3 @@ struct HojaEnMemoria : Hoja::Destino {
     }
 };
 
-// One part of a zip container ("xl/worksheets/sheet1.xml"); empty when missing.
-QByteArray ParteDelLibro(const QString& archivo, const char* parte);

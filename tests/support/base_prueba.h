@@ -13,6 +13,7 @@
 // so a session connected without a server never touches the user's data.
 
 #include "carpeta_temporal.h"
+#include "impresion_qt.h"
 #include "platform/db/sesion_bd.h"
 
 #include <memory>

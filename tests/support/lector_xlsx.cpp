@@ -1,4 +1,4 @@
-#include "hoja_en_memoria.h"
+#include "support/lector_xlsx.h"
 
 #include <QFile>
 #include <unzip.h>

@@ -1,0 +1,208 @@
+// Production-plan drafts and the production projection, end to end through the window.
+#include "ventana_prueba.h"
+
+#include "platform/controles/vista_grilla.h"
+#include "support/lector_xlsx.h"
+#include "voucher/columnas_grillas.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <sqlite3.h>
+
+namespace {
+
+namespace C = ColArticulos;
+
+class Borradores : public VentanaPrueba {
+protected:
+    // A code typed in the last row; the editor moves on to the quantity.
+    void AgregaLinea(const QString& codigo, const QString& cantidad)
+    {
+        TecleaEnCelda(ventana->MSFlexGrid2.Rows() - 1, C::Codigo, codigo);
+        ventana->txtEdit2->setText(cantidad);
+        QTest::keyClick(ventana->txtEdit2, Qt::Key_Return);
+    }
+
+    // DDL the session's dialect does not take (a trigger), straight on the file.
+    void SqlDirecto(const QString& sql)
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(bd.Archivo()).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    }
+
+    void Graba() { QTest::keyClick(ventana->vistaMSFlexGrid2, Qt::Key_F2); }
+
+    QStringList Lineas(int id)
+    {
+        return bd.Filas(QStringLiteral("SELECT TRIM(IdArticulo), Cantidad, TRIM(IdUnidad), FechaComp FROM V_CPTES_MODELO_DET "
+                                       "WHERE IdCpteModelo = %1 ORDER BY 1").arg(id));
+    }
+
+    QStringList Proyecta(bool porInsumo, const QString& desde, const QString& hasta)
+    {
+        FrmTervalio& v = *ventana;
+        v.SSTab2.setTab(2);
+        v.TxtFields[11]->setText(desde);
+        v.TxtFields[12]->setText(hasta);
+        v.OptTipo[porInsumo ? 1 : 0]->setChecked(true);
+        QTest::mouseClick(v.CmdCargarProyect, Qt::LeftButton);
+        return Filas(v.ListView3, v.ListView3.ColumnHeaders().Count());
+    }
+};
+
+TEST_F(Borradores, GrabaRecargaYReemplaza)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("2,5"));
+    v.TxtFields[10]->setText(QStringLiteral("Feria de enero"));
+    ASSERT_TRUE(avisos.preguntas.empty());
+    Graba();
+    ASSERT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT IdCpteModelo, Nombre, Detalle, TCDefault, AnclarAlMenu FROM V_CPTES_MODELO_CAB "
+                                      "ORDER BY IdCpteModelo")),
+              (QStringList{QStringLiteral("1|15/01/2027|Pedido de la mueblería Río Sur|@@PP|0"),
+                           QStringLiteral("2|20/01/2027|Feria de enero|@@PP|0")}));
+    EXPECT_EQ(Lineas(2), (QStringList{QStringLiteral("MESA01|1|UN|20/01/2027 00:00"),
+                                      QStringLiteral("MESA03|2.5|UN|20/01/2027 00:00")}));
+    // After a good save the header fields and the grid are empty; the window stays.
+    EXPECT_EQ(v.TxtFields[9]->text(), QString());
+    EXPECT_EQ(v.TxtFields[10]->text(), QString());
+    EXPECT_EQ(v.MSFlexGrid2.Rows(), 2);
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QString());
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+
+    // Typing the date again reloads it; leaving the field does not reload it twice.
+    NombraPlan(QStringLiteral("20/01/2027"));
+    EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria de enero"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Codigo), QStringLiteral("MESA03"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Cantidad), QStringLiteral("2,5"));
+    v.MSFlexGrid2.setTextMatrix(2, C::Cantidad, QStringLiteral("6"));
+    v.TxtFields[9]->setFocus();
+    v.vistaMSFlexGrid2->setFocus();
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Cantidad), QStringLiteral("6"));
+    // Saved again: the same id, its lines replaced.
+    Graba();
+    EXPECT_EQ(Lineas(2), (QStringList{QStringLiteral("MESA01|1|UN|20/01/2027 00:00"),
+                                      QStringLiteral("MESA03|6|UN|20/01/2027 00:00")}));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("2")});
+
+    // A stored negative line comes back positive, with its stored unit.
+    bd.Sesion().Ejecuta(QStringLiteral("UPDATE V_CPTES_MODELO_DET SET Cantidad = -16, IdUnidad = 'PAR' "
+                                       "WHERE IdCpteModelo = 1 AND IdArticulo = 'SILLA01'"));
+    NombraPlan(QStringLiteral("15/01/2027"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Codigo), QStringLiteral("SILLA01"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Cantidad), QStringLiteral("16"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Unidad), QStringLiteral("PAR"));
+}
+
+TEST_F(Borradores, NombreFaltanteONoFechaNoGraba)
+{
+    FrmTervalio& v = *ventana;
+    Graba();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe asignarle una fecha para poder grabar"));
+    v.TxtFields[9]->setText(QStringLiteral("31/02/2024"));
+    Graba();
+    EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("Debe asignarle una fecha valida para poder grabar"));
+    NombraPlan(QStringLiteral("31/02/2024"));
+    EXPECT_EQ(avisos.preguntas[2].texto, QStringLiteral("Debe ingresar una fecha valida!!!"));
+    EXPECT_TRUE(v.ValidacionFallida());
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
+}
+
+TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
+{
+    FrmTervalio& v = *ventana;
+    // The third statement of the batch (the header's INSERT) fails.
+    SqlDirecto(QStringLiteral(
+        "CREATE TRIGGER falla_cabecera BEFORE INSERT ON V_CPTES_MODELO_CAB BEGIN SELECT RAISE(ABORT, 'cabecera rechazada'); END"));
+    const QStringList cabAntes = bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo"));
+    const QStringList detAntes = bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_DET ORDER BY IdArticulo"));
+    NombraPlan(QStringLiteral("15/01/2027"));   // the stored draft: its DELETEs come first
+    ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+    Graba();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Aviso al Operador!"));
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("cabecera rechazada")));
+    EXPECT_TRUE(v.HayError);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")), cabAntes);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_DET ORDER BY IdArticulo")), detAntes);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR WHERE SQL LIKE 'BEGIN TRANSACTION%'")),
+              QStringList{QStringLiteral("1")});
+    // The plan stays on screen, and the next save starts clean.
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(3, C::Codigo), QStringLiteral("MESA03"));
+    SqlDirecto(QStringLiteral("DROP TRIGGER falla_cabecera"));
+    Graba();
+    EXPECT_FALSE(v.HayError);
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+}
+
+TEST_F(Borradores, UnaLineaSinCantidadNoSeGraba)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("21/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    v.MSFlexGrid2.setTextMatrix(1, C::Cantidad, QString());
+    Graba();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("MESA01")));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
+}
+
+TEST_F(Borradores, ProyeccionPorArticuloYPorInsumo)
+{
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("3"));
+    Graba();
+    FrmTervalio& v = *ventana;
+
+    // By article, both dates: quantities, costs (Costo × quantity) and the cost totals.
+    QStringList filas = Proyecta(false, QStringLiteral("01/01/2027"), QStringLiteral("31/01/2027"));
+    QStringList titulos;
+    for (int i = 1; i <= v.ListView3.ColumnHeaders().Count(); ++i)
+        titulos << v.ListView3.ColumnHeaders().Item(i).Text();
+    EXPECT_EQ(titulos, (QStringList{QStringLiteral("Código"), QStringLiteral("Descripción"), QStringLiteral("UD"),
+                                    QStringLiteral("C_15/01/2027"), QStringLiteral("$_15/01/2027"),
+                                    QStringLiteral("C_20/01/2027"), QStringLiteral("$_20/01/2027")}));
+    EXPECT_EQ(filas, (QStringList{
+                         QStringLiteral("MESA01|Mesa de comedor de pino|UN|4|340000|1|85000"),
+                         QStringLiteral("MESA03|Mesa de luz de pino|UN|2|64000|3|96000"),
+                         QStringLiteral("SILLA01|Silla de pino tapizada|UN|16|336000||"),
+                         QStringLiteral("*|** T O T A L E S : |||740000||181000"),
+                     }));
+    const ListItem& totales = v.ListView3.ListItems().Item(v.ListView3.ListItems().Count());
+    EXPECT_EQ(totales.ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
+    EXPECT_TRUE(totales.ListSubItems(4).Bold());
+    EXPECT_EQ(v.ListView3.ListItems().Item(1).ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
+
+    // By supply: each plan line times its supply's quantity per unit.
+    // Pine board: 15/01 = 4×14 + 16×4 + 2×5 = 130 (× 950 = 123500); 20/01 = 1×14 + 3×5 = 29 (27550).
+    // Varnish: 15/01 = 4×0,5 + 2×0,2 = 2,4 (× 7800 = 18720); 20/01 = 0,5 + 0,6 = 1,1 (8580).
+    filas = Proyecta(true, QStringLiteral("01/01/2027"), QStringLiteral("31/01/2027"));
+    EXPECT_TRUE(filas.contains(QStringLiteral("TABPIN|Tabla de pino cepillada|UN|130|123500|29|27550"))) << filas.join(u'\n').toStdString();
+    EXPECT_TRUE(filas.contains(QStringLiteral("BARN01|Barniz poliuretánico|UN|2,4|18720|1,1|8580"))) << filas.join(u'\n').toStdString();
+
+    // A range without the 15th drops its columns.
+    Proyecta(false, QStringLiteral("16/01/2027"), QString());
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Count(), 5);
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Item(4).Text(), QStringLiteral("C_20/01/2027"));
+
+    // The projection tab exports the projection list.
+    avisos.ResponderDialogo([](QDialog&) { return 0; });
+    QTest::mouseClick(v.CmdExpExcel, Qt::LeftButton);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(hoja.contains("C_20/01/2027"));
+    EXPECT_TRUE(hoja.contains("** T O T A L E S :"));
+    EXPECT_TRUE(hoja.contains("<v>96000</v>"));
+}
+
+}  // namespace

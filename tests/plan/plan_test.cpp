@@ -1,0 +1,190 @@
+// Entering the production plan through the real window.
+#include "ventana_prueba.h"
+
+#include "platform/controles/vista_grilla.h"
+#include "platform/controles/vista_lista.h"
+#include "platform/selector_consultas.h"
+#include "voucher/columnas_grillas.h"
+
+#include <QLabel>
+
+namespace {
+
+namespace C = ColArticulos;
+
+class Plan : public VentanaPrueba {
+protected:
+    // Lists a family's articles and double-clicks one of them.
+    void DobleClic(const QString& codigo)
+    {
+        FrmTervalio& v = *ventana;
+        if (v.ListView1.ListItems().Count() == 0) {
+            QString donde;
+            v.CargarArticulos(QString(), QString(), QStringLiteral("01"), QString(), donde, false);
+        }
+        v.vistaListView1->Sincronizar();
+        for (int i = 1; i <= v.ListView1.ListItems().Count(); ++i)
+            if (v.ListView1.ListItems().Item(i).Text() == codigo) {
+                const QModelIndex indice = v.vistaListView1->modelo()->index(v.vistaListView1->modelo()->fila(v.ListView1.ListItems().Item(i)), 0);
+                const QPoint punto = v.vistaListView1->visualRect(indice).center();
+                QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, punto);
+                QTest::mouseDClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, punto);
+                return;
+            }
+        ADD_FAILURE() << "no está en la lista: " << codigo.toStdString();
+    }
+
+    QString Celda(int fila, int columna) const { return ventana->MSFlexGrid2.TextMatrix(fila, columna); }
+};
+
+TEST_F(Plan, CantidadDesdeLaListaAgregaUnaFilaAlPlan)
+{
+    FrmTervalio& v = *ventana;
+    // Without a production date nothing is added.
+    DobleClic(QStringLiteral("MESA01"));
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe asignarle una fecha de produccion"));
+    EXPECT_EQ(Celda(1, C::Codigo), QString());
+
+    NombraPlan(QStringLiteral("15/03/2024"));
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+    DobleClic(QStringLiteral("MESA01"));
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    EXPECT_EQ(v.TxtCantidad->text(), QStringLiteral("1"));
+    EXPECT_EQ(v.TxtCantidad->selectedText(), QStringLiteral("1"));
+    EXPECT_EQ(v.LblDescripcion->text(), QStringLiteral("Mesa de comedor de pino"));
+    QTest::keyClicks(v.TxtCantidad, QStringLiteral("2,5"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_FALSE(v.FrmCantidad->isVisible());
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa de comedor de pino"));
+    EXPECT_EQ(Celda(1, C::Unidad), QStringLiteral("UN"));
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("2,5"));
+    EXPECT_EQ(Celda(1, C::EsExento), QStringLiteral("0"));
+    EXPECT_EQ(Celda(1, C::PideLote), QStringLiteral("0"));
+    EXPECT_EQ(v.MSFlexGrid2.Rows(), 3);   // a blank row follows
+    EXPECT_EQ(v.MSFlexGrid2.Row(), 1);
+    EXPECT_TRUE(v.ListView1.SelectedItem()->Bold());
+    EXPECT_EQ(v.ListView1.SelectedItem()->SmallIcon(), 3);
+    EXPECT_EQ(Foco(), v.vistaListView1);
+
+    // The same article again gives a row of its own; a quantity that is no number is refused.
+    DobleClic(QStringLiteral("MESA01"));
+    QTest::keyClicks(v.TxtCantidad, QStringLiteral("dos"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_TRUE(v.FrmCantidad->isVisible());
+    EXPECT_TRUE(avisos.preguntas.back().texto.contains(QStringLiteral("no es un número")));
+    v.TxtCantidad->setText(QStringLiteral("1"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_EQ(Celda(2, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(v.MSFlexGrid2.Rows(), 4);
+}
+
+TEST_F(Plan, CodigoTecleadoEnLaGrillaLlenaLaFila)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("15/03/2024"));
+    TecleaEnCelda(1, C::Codigo, QStringLiteral("mesa02"));
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+    EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa ratona de roble"));
+    EXPECT_EQ(Celda(1, C::Unidad), QStringLiteral("UN"));
+    EXPECT_EQ(Celda(1, C::Deposito), QStringLiteral("1   "));
+    EXPECT_EQ(Celda(1, C::CopiaDeposito), QStringLiteral("1   "));
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("1"));
+    EXPECT_EQ(Celda(1, C::CantidadUD), QStringLiteral("1"));
+    EXPECT_EQ(Celda(1, C::StockDisponible), QStringLiteral("3,00"));
+    EXPECT_EQ(Celda(1, C::Presentacion), QStringLiteral("100 x 50 cm"));
+    EXPECT_EQ(Celda(1, C::IdTipo), QStringLiteral("Línea Nórdica"));
+    EXPECT_EQ(Celda(1, C::StockMaximo), QStringLiteral("8"));
+    // After the code the editor moves on to the quantity; a quantity that is no number is refused.
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Cantidad);
+    v.txtEdit2->setText(QStringLiteral("-2"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("1"));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("La cantidad no puede ser negativa"));
+    avisos.preguntas.clear();
+    v.txtEdit2->setText(QStringLiteral("4,5"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_FALSE(v.txtEdit2->isVisible());
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("4,5"));
+    EXPECT_EQ(v.MSFlexGrid2.Rows(), 3);
+
+    // A barcode becomes the article's code; a quantity prefix sets the quantity.
+    TecleaEnCelda(2, C::Codigo, QStringLiteral("7791234000017"));
+    EXPECT_EQ(Celda(2, C::Codigo), QStringLiteral("SILLA01"));
+    EXPECT_EQ(Celda(2, C::StockDisponible), QStringLiteral("24,00"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+    TecleaEnCelda(3, C::Codigo, QStringLiteral("3*MESA01"));
+    EXPECT_EQ(Celda(3, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(Celda(3, C::Cantidad), QStringLiteral("3"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+    EXPECT_TRUE(avisos.preguntas.empty());
+
+    // A wrong code keeps the editor with its message; a suspended article says so.
+    TecleaEnCelda(4, C::Codigo, QStringLiteral("NOEXISTE"));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("El Código Informado no es Correcto"));
+    EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Aviso al operador..."));
+    EXPECT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(Celda(4, C::Descripcion), QString());
+    v.txtEdit2->setText(QStringLiteral("RACK01"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_EQ(avisos.preguntas.back().texto, QStringLiteral("El Artículo fue dado de baja!!!"));
+    EXPECT_TRUE(v.txtEdit2->isVisible());
+}
+
+TEST_F(Plan, F5EnElNombreOfreceLosBorradores)
+{
+    FrmTervalio& v = *ventana;
+    v.TxtFields[9]->setFocus();
+    // Closed without a choice: nothing changes, nothing is checked.
+    avisos.ResponderDialogo([](QDialog&) { return 0; });
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F5);
+    EXPECT_EQ(avisos.dialogosMostrados, 1);
+    EXPECT_EQ(v.TxtFields[9]->text(), QString());
+    EXPECT_TRUE(avisos.preguntas.empty());
+
+    avisos.ResponderDialogo([](QDialog& d) {
+        // The operator narrows the list and takes the stored draft.
+        auto& dialogo = dynamic_cast<DialogoSelector&>(d);
+        dialogo.show();
+        QTest::keyClicks(&dialogo.Filtro(), QStringLiteral("2027"));
+        QTest::keyClick(&dialogo.Filtro(), Qt::Key_Return);
+        return d.result();
+    });
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F5);
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Pedido de la mueblería Río Sur"));
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(Celda(2, C::Codigo), QStringLiteral("SILLA01"));
+    EXPECT_EQ(Celda(3, C::Codigo), QStringLiteral("MESA03"));
+    EXPECT_EQ(Celda(2, C::Cantidad), QStringLiteral("16"));
+}
+
+TEST_F(Plan, DetalleEInsumosSiguenAlArticulo)
+{
+    FrmTervalio& v = *ventana;
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("0101"), QString(), donde, false);
+    v.ListView1.setSelectedItem(&v.ListView1.ListItems().Item(1));
+    v.ListView1_Click();
+    const QString codigo = v.ListView1.ListItems().Item(1).Text();
+    EXPECT_EQ(v.lblCodigo->text(), codigo);
+    ASSERT_GT(v.ListView2.ListItems().Count(), 0);
+    v.MuestraDetalleArticulo(QStringLiteral("MESA03"));
+    EXPECT_EQ(v.lblCodigo->text(), QStringLiteral("MESA03"));
+    EXPECT_EQ(Filas(v.ListView2, 4), (QStringList{QStringLiteral("BARN01|Barniz poliuretánico|LT|0,2"),
+                                                  QStringLiteral("CORR01|Corredera telescópica 45 cm|PAR|2"),
+                                                  QStringLiteral("TABPIN|Tabla de pino cepillada|ML|5")}));
+    EXPECT_EQ(v.TxtUnidad->text(), QStringLiteral("UN"));
+    v.MuestraDetalleArticulo(QStringLiteral("NOEXISTE"));
+    EXPECT_EQ(v.lblCodigo->text(), QString());
+    EXPECT_EQ(v.ListView2.ListItems().Count(), 0);
+}
+
+}  // namespace
