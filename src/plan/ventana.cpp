@@ -199,6 +199,7 @@ void FrmTervalio::construyeControles()
         h->setContentsMargins(0, 0, 0, 0);
         h->addWidget(new QLabel(QStringLiteral("Fecha Produccion")));
         h->addWidget(TxtFields[9]);
+        TxtFields[9]->setMinimumWidth(100);
         TxtFields[9]->setMaximumWidth(140);
         h->addWidget(new QLabel(QStringLiteral("Observaciones")));
         h->addWidget(TxtFields[10], 1);
@@ -310,8 +311,10 @@ void FrmTervalio::construyeControles()
         filtros->addWidget(TxtFields[11]);
         filtros->addWidget(new QLabel(QStringLiteral("Fecha Hasta")));
         filtros->addWidget(TxtFields[12]);
-        TxtFields[11]->setMaximumWidth(110);
-        TxtFields[12]->setMaximumWidth(110);
+        for (int i : {11, 12}) {
+            TxtFields[size_t(i)]->setMinimumWidth(100);
+            TxtFields[size_t(i)]->setMaximumWidth(120);
+        }
         auto* agrupar = new QGroupBox(QStringLiteral("Agrupar:"));
         auto* ga = new QHBoxLayout(agrupar);
         ga->addWidget(OptTipo[1]);
