@@ -142,13 +142,19 @@ void UtilidadesComunes::InicializaFormulario(QWidget* formulario, int) const
         return;
     QSettings s;
     const QByteArray g = s.value(claveFormulario(formulario) + QStringLiteral("/geometria")).toByteArray();
-    if (!g.isEmpty() && formulario->restoreGeometry(g))
+    const bool restaurada = !g.isEmpty() && formulario->restoreGeometry(g);
+    const QScreen* pantalla = formulario->screen();
+    if (!pantalla)
         return;
-    if (const QScreen* pantalla = formulario->screen()) {
-        QRect r = formulario->frameGeometry();
-        r.moveCenter(pantalla->availableGeometry().center());
-        formulario->move(r.topLeft());
-    }
+    // A placement kept on a larger screen is brought back inside this one.
+    const QRect disponible = pantalla->availableGeometry();
+    if (restaurada && disponible.contains(formulario->frameGeometry()))
+        return;
+    formulario->resize(formulario->size().boundedTo(disponible.size()).expandedTo(formulario->minimumSize()));
+    QRect r = formulario->frameGeometry();
+    r.moveCenter(disponible.center());
+    formulario->move(r.topLeft().x() < disponible.left() ? disponible.left() : r.topLeft().x(),
+                     r.topLeft().y() < disponible.top() ? disponible.top() : r.topLeft().y());
 }
 
 void UtilidadesComunes::GuardaFormulario(QWidget* formulario, const QString&) const
