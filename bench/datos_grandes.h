@@ -1,0 +1,48 @@
+#pragma once
+// A large database for the benchmarks: the demo's settings, users and voucher
+// types, with its catalogue and drafts replaced by generated ones.
+//
+//   DatosGrandes d;                 // 100,000 articles, 10,000 plan lines
+//   d.articulos = 20000;
+//   const ResumenDatos r = CreaDatosGrandes(carpeta.filePath("grande.sqlite"), d);
+//
+// The articles are laid out for the browse window:
+// - the first `insumos` are supplies (rubro "INS"); the next `compuestos`
+//   carry `insumosPorArticulo` supplies each, all different;
+// - the others spread over `rubros` rubros, `tipos` brands and `proveedores`
+//   suppliers; families form a three-level hierarchy of two-digit steps
+//   ("01" > "0101" > "010101"), most articles in the leaves, one in ten a level
+//   up and one in a hundred at the top;
+// - every thousandth article has no cost; none is suspended, so a list with
+//   no filter shows them all.
+// The drafts are one per production date, a week apart from `primeraFecha`,
+// named by their date ("dd/mm/yyyy") as the window names them; their lines
+// plan compound articles, an article on several dates and now and then twice
+// on one date.
+// Everything goes in one transaction through prepared statements.
+
+#include <QDate>
+#include <QString>
+
+struct DatosGrandes {
+    int articulos = 100000;
+    int insumos = 1000;
+    int compuestos = 10000;
+    int insumosPorArticulo = 10;
+    int rubros = 20;
+    int tipos = 50;
+    int proveedores = 200;
+    int lineasPlan = 10000;
+    int fechas = 10;
+    QDate primeraFecha{2027, 3, 1};
+};
+
+struct ResumenDatos {
+    long filas = 0;       // every row written
+    int familias = 0;
+    double segundos = 0;  // filling alone, without making the file
+    QDate ultimaFecha;
+};
+
+// Makes the file (replacing one that exists) and fills it. Raises Falla.
+ResumenDatos CreaDatosGrandes(const QString& archivo, const DatosGrandes& datos);

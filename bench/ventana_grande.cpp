@@ -1,0 +1,352 @@
+// The start-up window on a large database: start-up, both trees, the article
+// list with the row limit at 1,000 and at 100,000, the projection by supply
+// and by article, and the export of the lists they leave on screen.
+//
+// The database is made once per run: 100,000 articles, 10,000 of them with 10
+// supplies each, and 10,000 plan lines over 10 production dates (the first
+// figure makes one more of the same size, for the generator's own time). The window runs as the suite starts it, on that file,
+// with message boxes answered OK and launches, file opening and the program's
+// end replaced; a figure taken while a message box came up is marked as an
+// error, since it measured a failure.
+#include "datos_grandes.h"
+
+#include "plan/FrmTervalio.h"
+#include "platform/avisos.h"
+#include "platform/db/sesion_bd.h"
+#include "platform/sistema.h"
+#include "session/ModGlobal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Every box answers OK (a question, the answer that leaves) and is counted.
+class AvisosAceptar : public Avisos::Servicio {
+public:
+    int Mensaje(const QString& texto, int, const QString& titulo) override
+    {
+        if (++mostrados <= 5)
+            std::fprintf(stderr, "aviso: %s: %s\n", qUtf8Printable(titulo), qUtf8Printable(texto));
+        return Avisos::OK;
+    }
+    int Dialogo(QDialog&) override { return QDialog::Rejected; }
+    int mostrados = 0;
+};
+
+// Installed for the whole run: no benchmark ever waits on a real box.
+AvisosAceptar avisos;
+
+struct FinDelPrograma {};
+
+// The database, the doubles and the window, made on first use and kept for the run.
+class Banco {
+public:
+    static Banco& Uno()
+    {
+        if (!uno_)
+            uno_.reset(new Banco);
+        return *uno_;
+    }
+    // Before the application ends: the window cannot outlive it.
+    static void Termina() { uno_.reset(); }
+
+    ~Banco()
+    {
+        Cierra();
+        Sistema::FijarLineaDeComandos(std::nullopt);
+        Sistema::FijarTerminador(nullptr);
+        Sistema::FijarLanzador(nullptr);
+        Sistema::FijarAbridor(nullptr);
+        Sistema::FijarCarpetaAplicacion(QString());
+        Sistema::FijarNombreEjecutable(QString());
+        InfoSistema::FijarCarpetaSistema(QString());
+    }
+
+    FrmTervalio& Ventana()
+    {
+        if (!ventana_)
+            Arranca();
+        return *ventana_;
+    }
+
+    // A new window on a new session, as the suite starts the program.
+    void Arranca()
+    {
+        Cierra();
+        ventana_ = std::make_unique<FrmTervalio>();
+        ventana_->Form_Load();
+        ventana_->show();
+        QApplication::processEvents();
+    }
+
+    void Cierra()
+    {
+        ventana_.reset();
+        ModGlobal::gSesionBD.Liberar();
+        ModGlobal::gSesionEstadisticas.Liberar();
+        ModGlobal::gCartel.Liberar();
+        ModGlobal::gConsulta.Liberar();
+        ModGlobal::gTablaConfiguracion.clear();
+    }
+
+    const DatosGrandes datos;
+    ResumenDatos resumen;
+    int abiertos = 0;
+
+private:
+    Banco()
+    {
+        const QString archivo = carpeta_.filePath(QStringLiteral("grande.sqlite"));
+        resumen = CreaDatosGrandes(archivo, datos);
+        copiaEstilos();
+        SesionBD::FijarCarpetaDatos(carpeta_.path());
+        InfoSistema::FijarCarpetaSistema(carpeta_.path());
+        Sistema::FijarCarpetaAplicacion(carpeta_.path());
+        Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
+        Sistema::FijarLineaDeComandos(QStringLiteral("@server=") + archivo +
+                                      QStringLiteral(";@dbname=DEMO;@usuario=SUPERVISOR;@Password=;"
+                                                     "@UsuarioLogeado=SUPERVISOR;@Caja=1;"));
+        Sistema::FijarTerminador([](int) { throw FinDelPrograma{}; });
+        Sistema::FijarLanzador([](const QString&, const QStringList&, const QString&) -> qint64 { return 4242; });
+        Sistema::FijarAbridor([this](const QString& libro) {
+            ++abiertos;
+            return QFile::remove(libro);
+        });
+    }
+
+    // The skins travel beside the program; the window's folder gets a copy.
+    void copiaEstilos() const
+    {
+        const QDir origen(QCoreApplication::applicationDirPath() + QStringLiteral("/Styles"));
+        QDirIterator it(origen.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString archivo = it.next();
+            const QString destino = carpeta_.filePath(QStringLiteral("Styles/") + origen.relativeFilePath(archivo));
+            QDir().mkpath(QFileInfo(destino).path());
+            QFile::copy(archivo, destino);
+        }
+    }
+
+    static std::unique_ptr<Banco> uno_;
+    QTemporaryDir carpeta_;
+    std::unique_ptr<FrmTervalio> ventana_;
+};
+
+std::unique_ptr<Banco> Banco::uno_;
+
+// Marks the figure as failed when a message box came up while it ran.
+class SinAvisos {
+public:
+    explicit SinAvisos(benchmark::State& estado) : estado_(estado), antes_(avisos.mostrados) {}
+    ~SinAvisos()
+    {
+        if (avisos.mostrados != antes_)
+            estado_.SkipWithError("a message box came up: the figure measured a failure");
+    }
+
+private:
+    benchmark::State& estado_;
+    int antes_;
+};
+
+// A data set of its own, the same size as the window's: the file from the
+// schema and the demo, then the rows.
+void BM_GeneraDatos(benchmark::State& estado)
+{
+    QTemporaryDir carpeta;
+    ResumenDatos r;
+    for (auto _ : estado)
+        r = CreaDatosGrandes(carpeta.filePath(QStringLiteral("generado.sqlite")), DatosGrandes{});
+    estado.counters["filas"] = double(r.filas);
+    estado.counters["segundos"] = r.segundos;
+    estado.counters["filas/s"] = double(r.filas) / r.segundos;
+}
+
+void BM_Arranque(benchmark::State& estado)
+{
+    Banco& b = Banco::Uno();
+    b.Ventana();
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        b.Arranca();
+    estado.counters["articulos"] = b.datos.articulos;
+    estado.counters["nodos_rubros"] = b.Ventana().TreeView1.Nodes().Count();
+    estado.counters["nodos_familias"] = b.Ventana().TreeView2.Nodes().Count();
+}
+
+void BM_CargarRubros(benchmark::State& estado)
+{
+    FrmTervalio& v = Banco::Uno().Ventana();
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        v.CargarRubros();
+    estado.counters["nodos"] = v.TreeView1.Nodes().Count();
+    estado.counters["filas_leidas/s"] =
+        benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_CargarFamilias(benchmark::State& estado)
+{
+    FrmTervalio& v = Banco::Uno().Ventana();
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        v.CargarFamilias();
+    estado.counters["nodos"] = v.TreeView2.Nodes().Count();
+    estado.counters["familias"] = Banco::Uno().resumen.familias;
+    estado.counters["filas_leidas/s"] =
+        benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);
+}
+
+// What an article row costs either tree when its node is already there (most
+// rows: one node stands for many articles): the add is refused with 35602 and
+// the step runner passes over it.
+void BM_ClaveRepetida(benchmark::State& estado)
+{
+    Arbol arbol;
+    arbol.Nodes().Add(QString(), tvwNext, QStringLiteral("A"), QStringLiteral("(Todas)"));
+    arbol.Nodes().Add(QStringLiteral("A"), tvwChild, QStringLiteral("A01"), QStringLiteral("01 - Familia"));
+    SinAvisos control(estado);
+    Procedimiento p(QStringLiteral("CargarFamilias"), ModGlobal::GestorUtilidades());
+    p.PasarPorAlto(35602);
+    for (auto _ : estado)
+        p.paso([&] { arbol.Nodes().Add(QStringLiteral("A"), tvwChild, QStringLiteral("A01"), QStringLiteral("01 - Familia")); });
+    if (!p.ultimaFalla() || p.ultimaFalla()->Numero != 35602 || arbol.Nodes().Count() != 2)
+        estado.SkipWithError("the repeated key was not refused");
+}
+
+// A click on "(Todos)": every article, up to the row limit.
+void cargaTodos(FrmTervalio& v, long tope)
+{
+    ModGlobal::gTopDefault = QString::number(tope);
+    v.TreeView1_NodeClick(&v.TreeView1.Nodes().Item(QStringLiteral("D|")));
+}
+
+void BM_CargarArticulos(benchmark::State& estado)
+{
+    FrmTervalio& v = Banco::Uno().Ventana();
+    const QString antes = ModGlobal::gTopDefault;
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        cargaTodos(v, long(estado.range(0)));
+    ModGlobal::gTopDefault = antes;
+    const int filas = v.ListView1.ListItems().Count();
+    if (filas != std::min<long>(estado.range(0), Banco::Uno().datos.articulos))
+        estado.SkipWithError("the list does not hold the rows asked for");
+    estado.counters["filas"] = filas;
+    estado.counters["filas/s"] = benchmark::Counter(double(filas) * double(estado.iterations()), benchmark::Counter::kIsRate);
+}
+
+// The progress notice alone, updated once a row as the list load updates it:
+// how much of that load is the notice.
+void BM_CartelSolo(benchmark::State& estado)
+{
+    Banco::Uno().Ventana();
+    const int filas = int(estado.range(0));
+    bool cancelado = false;
+    for (auto _ : estado) {
+        ModGlobal::gCartel->CartelInicio(QStringLiteral("Cargando Articulos"), true);
+        for (int i = 0; i < filas; ++i)
+            ModGlobal::gCartel->CartelMostrar(cancelado, QVariant(QStringLiteral("ART%1").arg(i, 6, 10, QLatin1Char('0'))));
+        ModGlobal::gCartel->CartelCerrar();
+    }
+    estado.counters["actualizaciones/s"] =
+        benchmark::Counter(double(filas) * double(estado.iterations()), benchmark::Counter::kIsRate);
+}
+
+// "Cargar >>>" over every production date, by supply (1) or by article (0).
+void proyecta(FrmTervalio& v, bool porInsumo)
+{
+    const ResumenDatos& r = Banco::Uno().resumen;
+    v.TxtFields[11]->setText(Banco::Uno().datos.primeraFecha.toString(QStringLiteral("dd/MM/yyyy")));
+    v.TxtFields[12]->setText(r.ultimaFecha.toString(QStringLiteral("dd/MM/yyyy")));
+    v.OptTipo[porInsumo ? 1 : 0]->setChecked(true);
+    v.SSTab2.setTab(2);
+    v.CmdCargarProyect->click();
+}
+
+void BM_Proyeccion(benchmark::State& estado)
+{
+    FrmTervalio& v = Banco::Uno().Ventana();
+    const bool porInsumo = estado.range(0) != 0;
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        proyecta(v, porInsumo);
+    const DatosGrandes& d = Banco::Uno().datos;
+    if (v.ListView3.ListItems().Count() < 2 || v.ListView3.ColumnHeaders().Count() != 3 + 2 * d.fechas)
+        estado.SkipWithError("the projection came out empty or without its date columns");
+    estado.counters["lineas_plan"] = d.lineasPlan;
+    estado.counters["insumos_por_articulo"] = d.insumosPorArticulo;
+    estado.counters["filas_lista"] = v.ListView3.ListItems().Count();
+    estado.counters["columnas"] = v.ListView3.ColumnHeaders().Count();
+}
+
+// "&Exportar Excel" on the list the tab shows: the article list after loading
+// the given number of rows, or the projection by supply or by article.
+void BM_ExportarLista(benchmark::State& estado)
+{
+    Banco& b = Banco::Uno();
+    FrmTervalio& v = b.Ventana();
+    const long cual = long(estado.range(0));
+    const Lista* lista = &v.ListView1;
+    if (cual > 1) {
+        const QString antes = ModGlobal::gTopDefault;
+        cargaTodos(v, cual);
+        ModGlobal::gTopDefault = antes;
+    } else {
+        proyecta(v, cual == 1);
+        lista = &v.ListView3;
+    }
+    const int abiertos = b.abiertos;
+    SinAvisos control(estado);
+    for (auto _ : estado)
+        v.CmdExpExcel->click();
+    if (b.abiertos - abiertos != int(estado.iterations()))
+        estado.SkipWithError("no workbook was handed to the operator");
+    estado.counters["filas"] = lista->ListItems().Count();
+    estado.counters["columnas"] = lista->ColumnHeaders().Count();
+    estado.counters["celdas/s"] = benchmark::Counter(
+        double(lista->ListItems().Count()) * lista->ColumnHeaders().Count() * double(estado.iterations()),
+        benchmark::Counter::kIsRate);
+}
+
+}  // namespace
+
+BENCHMARK(BM_GeneraDatos)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Arranque)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CargarRubros)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CargarFamilias)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClaveRepetida);
+BENCHMARK(BM_CargarArticulos)->ArgName("top")->Arg(1000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CartelSolo)->ArgName("filas")->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Proyeccion)->ArgName("por_insumo")->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Proyeccion)->ArgName("por_insumo")->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond);
+// 100000: the whole article list; 0: the projection by article.
+BENCHMARK(BM_ExportarLista)->ArgName("lista")->Arg(100000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("OrvandisBench"));
+    QCoreApplication::setApplicationName(QStringLiteral("V_Pelmaro"));
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+    Avisos::Instalar(&avisos);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    Banco::Termina();
+    Avisos::Instalar(nullptr);
+    benchmark::Shutdown();
+    return 0;
+}
