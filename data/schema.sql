@@ -183,6 +183,8 @@ CREATE TABLE V_MA_INSUMOS (
     Cantidad         FLOAT,
     PRIMARY KEY (IDARTICULO, IdArticuloInsumo)
 );
+CREATE INDEX IX_V_MA_INSUMOS_INSUMO ON V_MA_INSUMOS (IdArticuloInsumo);
+
 
 CREATE TABLE V_MA_PRECIOSCAB (
     IDLISTA   VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
@@ -305,6 +307,9 @@ CREATE TABLE V_CPTES_MODELO_DET (
     IdUnidad     VARCHAR(4)  COLLATE SINCASO,
     FechaComp    DATETIME    COLLATE FECHA
 );
+-- The projection joins plan lines to articles and supplies by code.
+CREATE INDEX IX_V_CPTES_MODELO_DET_ARTICULO ON V_CPTES_MODELO_DET (IdArticulo);
+
 CREATE INDEX IX_V_CPTES_MODELO_DET ON V_CPTES_MODELO_DET (IdCpteModelo);
 
 -- ---- Voucher numbering: second book table, used accounting numbers, journals and entries ----

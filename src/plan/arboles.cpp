@@ -47,7 +47,10 @@ void FrmTervalio::CargarRubros()
             const QString texto = rubro.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
                                       ? QStringLiteral("(Sin Rubro Asociado)")
                                       : rubro + u'-' + gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("DescrRubros")));
-            ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|"), tvwChild, QStringLiteral("D|") + rubro + u'|', texto, 1);
+            // A node met again is not added again (as the taken key would refuse it).
+            const QString clave = QStringLiteral("D|") + rubro + u'|';
+            if (!TreeView1.Nodes().Existe(clave))
+                ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|"), tvwChild, clave, texto, 1);
         });
         p.paso([&] {
             if (tipo.compare(tipoAnterior, Qt::CaseInsensitive) == 0)
@@ -55,8 +58,9 @@ void FrmTervalio::CargarRubros()
             const QString texto = tipo.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
                                       ? QStringLiteral("(Sin Marca Asociada)")
                                       : tipo + u'-' + gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("DescrTipo")));
-            ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|") + rubro + u'|', tvwChild,
-                                                 QStringLiteral("D|") + rubro + u'|' + tipo + u'|', texto, 2);
+            const QString clave = QStringLiteral("D|") + rubro + u'|' + tipo + u'|';
+            if (!TreeView1.Nodes().Existe(clave))
+                ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|") + rubro + u'|', tvwChild, clave, texto, 2);
         });
         p.paso([&] {
             rubroAnterior = rubro;
@@ -124,6 +128,8 @@ void FrmTervalio::CargarFamilias()
             }
             // Row i is done, whether the node is added or its key was taken.
             ++i;
+            if (TreeView2.Nodes().Existe(clave))
+                return;
             const QString relativo = actual->Key();
             Node& nuevo = diferencia == 0 && actual->Parent()
                               ? TreeView2.Nodes().Add(relativo, tvwNext, clave, texto, 1)

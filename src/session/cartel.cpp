@@ -51,13 +51,19 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
                                 const LineaCartel& Linea3)
 {
     Lbf_CtrlDisplay& v = ventana();
+    // A loop calls this once per row: the lines are painted at most every
+    // 40 ms, which the eye cannot tell from every call.
+    const bool pintar = !pintado_.isValid() || pintado_.elapsed() >= 40;
     const LineaCartel* lineas[3] = {&Linea1, &Linea2, &Linea3};
     for (int i = 0; i < 3; ++i) {
+        v.LblCtrol[i]->setUpdatesEnabled(pintar);
         if (lineas[i]->has_value())
             v.LblCtrol[i]->setText(ObtieneTextoNoNulo(**lineas[i]));
     }
-    if (v.isVisible())
+    if (pintar && v.isVisible()) {
         v.repaint();
+        pintado_.restart();
+    }
     Cancelado = v.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::TextoAbortado();
     // A click waiting now is seen by the next call.
     QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -40,4 +41,5 @@ private:
     // The window (and its widget) that had the keyboard before the notice.
     QPointer<QWidget> anterior_;
     QPointer<QWidget> anteriorFoco_;
+    QElapsedTimer pintado_;
 };

@@ -69,6 +69,7 @@ public:
     int Count() const { return nodos_.Count(); }
     Node& Item(int indice) const { return nodos_.Item(indice); }
     Node& Item(const QString& clave) const { return nodos_.Item(clave); }
+    bool Existe(const QString& clave) const { return nodos_.Buscar(clave) != nullptr; }
     Node& operator()(int indice) const { return Item(indice); }
     Node& operator()(const QString& clave) const { return Item(clave); }
     // Removes the node with everything under it.
