@@ -320,16 +320,17 @@ void FrmTervalio::construyeControles()
         ga->addWidget(OptTipo[1]);
         ga->addWidget(OptTipo[0]);
         filtros->addWidget(agrupar);
-        auto* periodo = new QGroupBox;
-        auto* gp = new QHBoxLayout(periodo);
-        gp->addWidget(OptInforme);
-        for (int i = 2; i < 7; ++i)
-            gp->addWidget(OptSearch[i]);
-        filtros->addWidget(periodo);
         filtros->addWidget(CmdCargarProyect);
         filtros->addStretch();
+        // The period options stand on a line of their own (they are shown, not read).
+        auto* periodo = new QHBoxLayout;
+        periodo->addWidget(OptInforme);
+        for (int i = 2; i < 7; ++i)
+            periodo->addWidget(OptSearch[i]);
+        periodo->addStretch();
         auto* v = new QVBoxLayout(paginaProyeccion);
         v->addLayout(filtros);
+        v->addLayout(periodo);
         v->addWidget(vistaListView3, 1);
     }
     // The period options of the projection form a group of their own.
