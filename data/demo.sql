@@ -273,3 +273,17 @@ INSERT INTO STK_STOCK_UDKG (IDARTICULO, IDDEPOSITO, CantidadUd) VALUES
 INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD, NroLote) VALUES
     ('AJP', '000100000005X', 1, 'PERI01', '1', 96, NULL),
     ('AJP', '000100000005X', 2, 'PERI01', '2', 30, NULL);
+
+-- ---- Stock accounting: the inventory-difference reason and the articles' accounts -------------
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion) VALUES
+    ('1.1.5.02', 'PRODTERM', 'Productos terminados'),
+    ('5.1.4.01', 'DIFINV',   'Diferencias de inventario');
+
+INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CUENTACONTABLE) VALUES
+    ('DINV', 'Diferencia de inventario', '5.1.4.01');
+
+-- Finished furniture is booked as finished goods, supplies as goods.
+UPDATE V_MA_ARTICULOS SET cuentacontableC = '1.1.5.02' WHERE IdRubro = 'MUE';
+UPDATE V_MA_ARTICULOS SET cuentacontableC = '1.1.5.01' WHERE IdFamilia = '02';
+
+INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('AJP', 'ST'), ('AJN', 'ST');

@@ -484,3 +484,39 @@ CREATE TABLE V_TA_ORIGEN (
     IdOrigen    VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
     Descripcion VARCHAR(50) COLLATE SINCASO
 );
+
+-- ---- Stock accounting entries: reasons with their accounts, article accounts, audit rows ----------
+-- The stock reasons, each with the account of its contra line.
+CREATE TABLE V_TA_MOTIVOSTOCK (
+    IDMOTIVOSTOCK  VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion    VARCHAR(50) COLLATE SINCASO,
+    CUENTACONTABLE VARCHAR(20) COLLATE SINCASO
+);
+
+-- Sales reasons and the cost-of-goods account of each (the "CMV" entry of a sale).
+CREATE TABLE V_TA_MotivoVta (
+    IdMotivoVta VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    Descripcion VARCHAR(50) COLLATE SINCASO
+);
+
+CREATE TABLE V_TA_Input_Ventas (
+    IdMotivoVta      VARCHAR(4)  COLLATE SINCASO NOT NULL PRIMARY KEY,
+    COSTO_MERCADERIA VARCHAR(20) COLLATE SINCASO
+);
+
+-- The accounting account of an article's stock.
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN cuentacontableC VARCHAR(20) COLLATE SINCASO;
+
+-- Who created, changed (A, M) or deleted (B) a voucher, where and when.
+CREATE TABLE V_MV_CPTEACCIONES (
+    Id             INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC             VARCHAR(4)  COLLATE SINCASO,
+    IdComprobante  VARCHAR(13) COLLATE SINCASO,
+    IdComplemento  INTEGER,
+    Tipo_accion    VARCHAR(1)  COLLATE SINCASO,
+    FECHAHORA      DATETIME    COLLATE FECHA,
+    Usuario        VARCHAR(50) COLLATE SINCASO,
+    PC             VARCHAR(50) COLLATE SINCASO,
+    SYSTEMUSER     VARCHAR(50) COLLATE SINCASO,
+    NUMEROASIENTO  DECIMAL(18,4)
+);

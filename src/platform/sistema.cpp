@@ -146,8 +146,19 @@ namespace {
 QString carpetaSistemaFijada;
 }
 
+namespace {
+QString nombreMaquinaFijado;
+}
+
+void InfoSistema::FijarNombreMaquina(const QString& nombre)
+{
+    nombreMaquinaFijado = nombre;
+}
+
 QString InfoSistema::NombreMaquina()
 {
+    if (!nombreMaquinaFijado.isEmpty())
+        return nombreMaquinaFijado;
     QString n = QSysInfo::machineHostName();
     if (n.isEmpty())
         n = qEnvironmentVariable("HOSTNAME");

@@ -54,6 +54,8 @@ QString BuscaArchivo(const QString& carpeta, const QString& nombre, bool ejecuta
 class InfoSistema {
 public:
     static QString NombreMaquina();
+    // Tests play a machine name of their own; an empty one gives the real name back.
+    static void FijarNombreMaquina(const QString& nombre);
     static QString UsuarioEquipo();
     // A writable folder of the program's own (the system folder of the suite).
     static QString CarpetaSistema();

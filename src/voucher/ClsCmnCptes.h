@@ -41,11 +41,21 @@ public:
     bool esElectronica = false;      // an electronic voucher has no printed-line limit
     bool esCreditoElectronica = false;
 
+    // How a row-by-row entry (SoloRegistro above 0) gets its number: PorFila
+    // draws a new one for row 1 and keeps it for later rows; a posting whose
+    // first request is not row 1, or that asks row 1 twice, says Nuevo on its
+    // first request and ElMismo afterwards. A row-by-row call with no number
+    // kept yet always draws one.
+    enum class NumeroDeAsiento { PorFila, Nuevo, ElMismo };
+
     // ---- Interface, in its order -----------------------------------------------
-    // 1
+    // 1 The statements of the stock movement's accounting entry, each after CR
+    // LF; empty when no entry is made. Runs nothing. Suc and Letra stay as
+    // passed; with TipoMov 99, TC becomes "CMV" and Nro its new number.
     QString GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QString& TC, const QString& Suc, QString& Nro,
                                const QString& Letra, const QString& fecha, bool& EsDebito, short TipoMov,
-                               long SoloRegistro, short& Secuencia);
+                               long SoloRegistro, short& Secuencia,
+                               NumeroDeAsiento Numeracion = NumeroDeAsiento::PorFila);
     // 2 The editor's field, length limit and look-up for a column, by the editor's name.
     void TextPropiedades(EditorGrilla& Texto, long Columna);
     // 3 Lays out the given grids for a voucher type; a null grid is skipped
@@ -53,7 +63,9 @@ public:
     void InicializaGrids(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, EditorGrilla* TxtEdit,
                          EditorGrilla* txtEdit2, EditorGrilla* txtEdit3, const MedidorTexto& obj, const QString& TC,
                          Grilla* MSFlexGrid4);
-    // 4
+    // 4 The audit row of a voucher's creation, change or deletion: run at
+    // once, or with GeneraSentencia handed back in SentenciaSQL (replacing it).
+    // Never fails.
     void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                          bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
     // 5
@@ -82,7 +94,8 @@ public:
                         Moneda ArtCotizacion);
     // 12 Stock lines of type "spnl" exist whose origin is that voucher.
     bool TieneSPNL(const QString& TCP, const QString& IdCptep);
-    // 13
+    // 13 +1 or -1 for the stock (or, with LibroIVA, the VAT book); 0 after a
+    // message for a type missing from V_TA_CPTE.
     short ObtieneSignoComprobante(const QString& TC, bool LibroIVA);
     // 14 Quantity of the article still pending on the voucher; Aplicado gets
     // the quantity already moved.
@@ -159,4 +172,6 @@ private:
     double gPIVA = 0;
     double gPIVARec = 0;
     bool gAsientosXStock = false;
+    // The entry number of the last stock entry, kept between calls.
+    double NroAsientoStock = 0;
 };

@@ -13,11 +13,13 @@ ClsCmnCptes::ClsCmnCptes()
     gPIVARec = gUtilidades->TextoAMoneda(Cfg(QStringLiteral("PIVARec"))).ADoble();
     gAsientosXStock = FormaIgualSi(Cfg(QStringLiteral("AsientosXStock")));
 
-    // A 16-bit number: a setting beyond it fails as the conversion did.
+    // A length that is no length gives 100; one beyond 16 bits is cut to the
+    // largest, so a setting never stops the voucher screen from opening.
     const double largo = Numeros::RedondeoPar(FormaNumero(Cfg(QStringLiteral("LenDescripcion"))), 0);
-    if (largo < std::numeric_limits<short>::min() || largo > std::numeric_limits<short>::max())
-        throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
-    gLenDesc = static_cast<short>(largo);
-    if (gLenDesc == 0)
+    if (largo <= 0)
         gLenDesc = 100;
+    else if (largo > std::numeric_limits<short>::max())
+        gLenDesc = std::numeric_limits<short>::max();
+    else
+        gLenDesc = static_cast<short>(largo);
 }

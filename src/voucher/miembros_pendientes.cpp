@@ -15,18 +15,6 @@ namespace {
 
 }  // namespace
 
-QString ClsCmnCptes::GeneraAsientoStock(Grilla&, QString&, QString&, const QString&, QString&, const QString&,
-                                        const QString&, bool&, short, long, short&)
-{
-    noDisponible("GeneraAsientoStock");
-}
-
-void ClsCmnCptes::ActualizaBuchon(const QString&, const QString&, const QString&, bool, bool, bool, QString&,
-                                  const QString&)
-{
-    noDisponible("ActualizaBuchon");
-}
-
 void ClsCmnCptes::ConsultaComprobante(const QString&, QString&, const QVariant&, QString*, QString*)
 {
     noDisponible("ConsultaComprobante");
@@ -38,11 +26,6 @@ void ClsCmnCptes::ActualizaStock(Grilla&, const QString&, const QString&, const 
                                  const QString&, float, const QString&, Moneda)
 {
     noDisponible("ActualizaStock");
-}
-
-short ClsCmnCptes::ObtieneSignoComprobante(const QString&, bool)
-{
-    noDisponible("ObtieneSignoComprobante");
 }
 
 void ClsCmnCptes::AsignarDatosComprobante(const QString&, const QString&, const QString&, Grilla*, Grilla*, Grilla*,

@@ -48,15 +48,14 @@ TEST(EstadoCpte, AjustesLeidosAlCrear)
     }
 }
 
-TEST(EstadoCpte, LargoDeDescripcionFueraDeRangoFallaAlCrear)
+TEST(EstadoCpte, LargoDeDescripcionFueraDeRangoNoImpideCrear)
 {
     SesionGlobal s;
-    Ajuste(s, QStringLiteral("LenDescripcion"), QStringLiteral("40000"));
-    try {
-        ClsCmnCptes cpte;
-        FAIL() << "created with " << cpte.gLenDesc;
-    } catch (const Falla& f) {
-        EXPECT_EQ(f.Numero, Falla::Desbordamiento);
+    const std::pair<const char*, short> casos[] = {{"40000", 32767}, {"32767", 32767}, {"-5", 100}, {"-40000", 100}};
+    for (const auto& [valor, largo] : casos) {
+        Ajuste(s, QStringLiteral("LenDescripcion"), QString::fromUtf8(valor));
+        const ClsCmnCptes cpte;
+        EXPECT_EQ(cpte.gLenDesc, largo) << valor;
     }
 }
 
@@ -65,11 +64,11 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        cpte.ObtieneSignoComprobante(QStringLiteral("FC"), false);
+        cpte.StrSerieLote(QStringLiteral("|L1|"));
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ObtieneSignoComprobante"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("StrSerieLote"))) << f.Descripcion.toStdString();
     }
 }
 
