@@ -45,6 +45,9 @@ void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)
     // The key is the check's: the box must not also report it as finished.
     KeyCode = 0;
     campoActual_ = &caja;
+    // Marked before the check: its message box takes the focus, and the box
+    // leaving must not check the same text a second time.
+    caja.setProperty(TextoValidado, caja.text());
     CampoValida(caja);
     caja.setProperty(TextoValidado, caja.text());
     if (!validacionFallida_)
@@ -59,6 +62,7 @@ void FrmTervalio::TxtFields_Validate(int Index)
     if (caja.property(TextoValidado).toString() == caja.text() && caja.property(TextoValidado).isValid())
         return;
     campoActual_ = &caja;
+    caja.setProperty(TextoValidado, caja.text());
     CampoValida(caja);
     caja.setProperty(TextoValidado, caja.text());
 }
