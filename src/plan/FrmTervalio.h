@@ -181,8 +181,6 @@ public:
     CajaTexto* CampoActual() const { return campoActual_; }
     bool ValidacionFallida() const { return validacionFallida_; }
     ClsCmnCptes& Comprobante();
-    // The last list row added (article list or projection).
-    ListItem* UltimoElemento() const { return ultimoElemento_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -201,7 +199,8 @@ private:
     void AvisoCampo(const QString& mensaje, CajaTexto& caja);
     // Runs an event handler so that no failure escapes it.
     void evento(const QString& nombre, const std::function<void()>& cuerpo);
-    void ocupado(bool si);
+    // A button's click runs the handler through evento under its name.
+    void alPulsar(QPushButton* boton, const char* nombre, void (FrmTervalio::*manejador)());
 
     CajaTexto* campoActual_ = nullptr;
     bool validacionFallida_ = false;
@@ -210,7 +209,7 @@ private:
     QString ultimoNombreValidado_;
     bool confirmando_ = false;
     std::unique_ptr<ClsCmnCptes> comprobante_;
+    // The last list row added (article list or projection).
     ListItem* ultimoElemento_ = nullptr;
     Node* ultimoNodo_ = nullptr;
-    QWidget* areaExplorar_ = nullptr;
 };

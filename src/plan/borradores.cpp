@@ -84,6 +84,15 @@ void FrmTervalio::ActualizarDatos()
     };
     // A call that failed without a database error (a lost connection) is a failed save too.
     const auto ejecuta = [&](const QString& texto) { EjecutaRegistrando(bd, texto); };
+    const auto deshace = [&] {
+        ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+        bd.Conexion.Errors.Clear();
+        cerrado = true;
+    };
+    const auto registraFalla = [&] {
+        QString proceso = Sistema::NombreEjecutable();
+        RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
+    };
 
     p.paso([&] {
         // The transaction opens before a new draft's id is taken, so the id and
@@ -108,29 +117,30 @@ void FrmTervalio::ActualizarDatos()
         sentencias << QStringLiteral("DELETE V_CPTES_MODELO_CAB WHERE IdCpteModelo = ") + (existente ? numero : QStringLiteral("0"))
                    << QStringLiteral("DELETE V_CPTES_MODELO_DET WHERE IdCpteModelo = ") + (existente ? numero : QStringLiteral("0"));
         const QString comilla = QStringLiteral("'"), numerico = QStringLiteral("@");
-        QString v;
         QString condicion;
-        v = numero;                                 AgregaCampo(QStringLiteral("IdCpteModelo"), v, numerico, true);
-        v = nombre;                                 AgregaCampo(QStringLiteral("Nombre"), v, comilla, false);
-        v = TxtFields[10]->text().trimmed();        AgregaCampo(QStringLiteral("Detalle"), v, comilla, false);
-        v = QStringLiteral("@@PP");                 AgregaCampo(QStringLiteral("TCDefault"), v, comilla, false);
-        v = QString();                              AgregaCampo(QStringLiteral("DepositoOrigen"), v, comilla, false);
-        v = QString();                              AgregaCampo(QStringLiteral("DepositoDestino"), v, comilla, false);
-        v = QString();                              AgregaCampo(QStringLiteral("IdMotivoStock"), v, comilla, false);
-        v = QStringLiteral("0");                    AgregaCampo(QStringLiteral("AnclarAlMenu"), v, comilla, false);
+        // The builder takes the value by reference: each call gets its own copy.
+        const auto agrega = [](const char* columna, QString valor, const QString& tipo, bool inicio = false) {
+            AgregaCampo(QString::fromLatin1(columna), valor, tipo, inicio);
+        };
+        agrega("IdCpteModelo", numero, numerico, true);
+        agrega("Nombre", nombre, comilla);
+        agrega("Detalle", TxtFields[10]->text().trimmed(), comilla);
+        agrega("TCDefault", QStringLiteral("@@PP"), comilla);
+        agrega("DepositoOrigen", QString(), comilla);
+        agrega("DepositoDestino", QString(), comilla);
+        agrega("IdMotivoStock", QString(), comilla);
+        agrega("AnclarAlMenu", QStringLiteral("0"), comilla);
         ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_CAB"), false, condicion, false);
         sentencias << QString();
         for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila) {
             const QString codigo = MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed();
             if (codigo.isEmpty())
                 continue;
-            v = numero;                              AgregaCampo(QStringLiteral("IdCpteModelo"), v, numerico, true);
-            v = gUtilidades->AjustaAncho(codigo, 25); AgregaCampo(QStringLiteral("IdArticulo"), v, comilla, false);
-            v = MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed();
-            AgregaCampo(QStringLiteral("Cantidad"), v, numerico, false);
-            v = gUtilidades->AjustaAncho(MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed(), 4);
-            AgregaCampo(QStringLiteral("IdUnidad"), v, comilla, false);
-            v = nombre;                              AgregaCampo(QStringLiteral("FechaComp"), v, comilla, false);
+            agrega("IdCpteModelo", numero, numerico, true);
+            agrega("IdArticulo", gUtilidades->AjustaAncho(codigo, 25), comilla);
+            agrega("Cantidad", MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed(), numerico);
+            agrega("IdUnidad", gUtilidades->AjustaAncho(MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed(), 4), comilla);
+            agrega("FechaComp", nombre, comilla);
             ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_DET"), false, condicion, false);
             sentencias << QString();
         }
@@ -146,11 +156,8 @@ void FrmTervalio::ActualizarDatos()
         return;
     p.paso([&] {
         if (HayError) {
-            ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-            bd.Conexion.Errors.Clear();
-            cerrado = true;
-            QString proceso = Sistema::NombreEjecutable();
-            RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
+            deshace();
+            registraFalla();
             return;
         }
         ejecuta(QStringLiteral("COMMIT TRANSACTION"));
@@ -165,13 +172,10 @@ void FrmTervalio::ActualizarDatos()
             return;
         }
         recogeErrores();
-        QString proceso = Sistema::NombreEjecutable();
-        RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
+        registraFalla();
     });
-    if (!cerrado) {
-        ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-        bd.Conexion.Errors.Clear();
-    }
+    if (!cerrado)
+        deshace();
     if (!mensaje.trimmed().isEmpty())
         MsgBox(mensaje, Avisos::Critico, QStringLiteral("Aviso al Operador!"));
 }

@@ -41,7 +41,6 @@ void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)
     if (!UtilidadesControles::EsTeclaAvance(KeyCode))
         return;
     CajaTexto& caja = *TxtFields.at(size_t(Index));
-    const int codigo = KeyCode;
     // The key is the check's: the box must not also report it as finished.
     KeyCode = 0;
     campoActual_ = &caja;
@@ -52,7 +51,6 @@ void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)
     caja.setProperty(TextoValidado, caja.text());
     if (!validacionFallida_)
         UtilidadesControles::Avanza(&caja);
-    Q_UNUSED(codigo);
 }
 
 void FrmTervalio::TxtFields_Validate(int Index)

@@ -42,11 +42,16 @@ bool CantidadValida(const QString& texto, QString& motivo)
     return motivo.isEmpty();
 }
 
-QString TextoCantidad(const QString& texto)
+QString TextoMonedaRegional(const Moneda& valor)
 {
-    QString t = gUtilidades->TextoAMoneda(texto).Texto();
+    QString t = valor.Texto();
     t.replace(u'.', QLocale().decimalPoint());
     return t;
+}
+
+QString TextoCantidad(const QString& texto)
+{
+    return TextoMonedaRegional(gUtilidades->TextoAMoneda(texto));
 }
 
 void FrmTervalio::MuestraCantidad()

@@ -18,17 +18,17 @@ using namespace ModGlobal;
 
 void FrmTervalio::conectaEventos()
 {
-    connect(CmdAceptaCierra, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdAceptaCierra_Click"), [this] { Grabar(); }); });
-    connect(CmdConsultar, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdConsultar_Click"), [this] { CmdConsultar_Click(); }); });
-    connect(CmdCancelar, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdCancelar_Click"), [this] { CmdCancelar_Click(); }); });
-    connect(CmdExpExcel, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdExpExcel_Click"), [this] { CmdExpExcel_Click(); }); });
-    connect(CmdFichaStock, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdFichaStock_Click"), [this] { CmdFichaStock_Click(); }); });
-    connect(CmdBuscar, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdBuscar_Click"), [this] { CmdBuscar_Click(); }); });
-    connect(CmdAceptarBusqueda, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdAceptarBusqueda_Click"), [this] { CmdAceptarBusqueda_Click(); }); });
-    connect(CmdCerrarBusqueda, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdCerrarBusqueda_Click"), [this] { CmdCerrarBusqueda_Click(); }); });
-    connect(CmdAceptarCantidad, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdAceptarCantidad_Click"), [this] { CmdAceptarCantidad_Click(); }); });
-    connect(CmdCerrarCantidad, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdCerrarCantidad_Click"), [this] { CmdCerrarCantidad_Click(); }); });
-    connect(CmdCargarProyect, &QPushButton::clicked, this, [this] { evento(QStringLiteral("CmdCargarProyect_Click"), [this] { CmdCargarProyect_Click(); }); });
+    alPulsar(CmdAceptaCierra, "CmdAceptaCierra_Click", &FrmTervalio::Grabar);
+    alPulsar(CmdConsultar, "CmdConsultar_Click", &FrmTervalio::CmdConsultar_Click);
+    alPulsar(CmdCancelar, "CmdCancelar_Click", &FrmTervalio::CmdCancelar_Click);
+    alPulsar(CmdExpExcel, "CmdExpExcel_Click", &FrmTervalio::CmdExpExcel_Click);
+    alPulsar(CmdFichaStock, "CmdFichaStock_Click", &FrmTervalio::CmdFichaStock_Click);
+    alPulsar(CmdBuscar, "CmdBuscar_Click", &FrmTervalio::CmdBuscar_Click);
+    alPulsar(CmdAceptarBusqueda, "CmdAceptarBusqueda_Click", &FrmTervalio::CmdAceptarBusqueda_Click);
+    alPulsar(CmdCerrarBusqueda, "CmdCerrarBusqueda_Click", &FrmTervalio::CmdCerrarBusqueda_Click);
+    alPulsar(CmdAceptarCantidad, "CmdAceptarCantidad_Click", &FrmTervalio::CmdAceptarCantidad_Click);
+    alPulsar(CmdCerrarCantidad, "CmdCerrarCantidad_Click", &FrmTervalio::CmdCerrarCantidad_Click);
+    alPulsar(CmdCargarProyect, "CmdCargarProyect_Click", &FrmTervalio::CmdCargarProyect_Click);
     for (QRadioButton* o : {OptSearch[0], OptSearch[1]})
         connect(o, &QRadioButton::clicked, this, [this] { OptSearch_Click(); });
     connect(vistaSSTab1, &VistaPestanas::Click, this, [this](int) { evento(QStringLiteral("SSTab1_Click"), [this] { SSTab1_Click(); }); });

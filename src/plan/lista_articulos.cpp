@@ -48,8 +48,8 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
     // While the list loads the notice lets events run: nothing may start a second load.
     if (ocupado_)
         return;
-    ocupado(true);
-    const auto libre = qScopeGuard([this] { ocupado(false); });
+    ocupado_ = true;
+    const auto libre = qScopeGuard([this] { ocupado_ = false; });
 
     Procedimiento p(QStringLiteral("CargarArticulos"), [](const Falla& f, const QString& nombre) {
         gCartel->CartelCerrar();

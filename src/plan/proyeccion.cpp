@@ -1,13 +1,13 @@
 // The production projection: per production date, the quantity and cost of
 // each planned article or of each supply the planned articles consume.
 #include "plan/FrmTervalio.h"
+#include "plan/reglas_plan.h"
 
 #include "platform/controles/vista_lista.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
 #include "session/ModGlobal.h"
 
-#include <QLocale>
 #include <QRadioButton>
 
 using namespace ModGlobal;
@@ -29,13 +29,6 @@ QString TextoFecha(const QVariant& v)
 QString TextoNumero(const QVariant& v)
 {
     return v.isNull() ? QString() : Numeros::TextoRegional(v.toDouble());
-}
-
-QString TextoMoneda(const Moneda& m)
-{
-    QString t = m.Texto();
-    t.replace(u'.', QLocale().decimalPoint());
-    return t;
 }
 
 }  // namespace
@@ -134,10 +127,10 @@ void FrmTervalio::CmdCargarProyect_Click()
         } else if (ultimoElemento_) {
             ListItem& fila = *ultimoElemento_;
             if (colCantidad > 0)
-                fila.setSubItems(colCantidad, TextoMoneda(gUtilidades->TextoAMoneda(fila.SubItems(colCantidad)) +
+                fila.setSubItems(colCantidad, TextoMonedaRegional(gUtilidades->TextoAMoneda(fila.SubItems(colCantidad)) +
                                                           gUtilidades->TextoAMoneda(TextoNumero(cantidad))));
             if (colCosto > 0)
-                fila.setSubItems(colCosto, TextoMoneda(gUtilidades->TextoAMoneda(fila.SubItems(colCosto)) +
+                fila.setSubItems(colCosto, TextoMonedaRegional(gUtilidades->TextoAMoneda(fila.SubItems(colCosto)) +
                                                        gUtilidades->TextoAMoneda(TextoNumero(costo))));
         }
         if (colCosto > 0 && ultimoElemento_)
@@ -159,7 +152,7 @@ void FrmTervalio::CmdCargarProyect_Click()
     total.ListSubItems(1).setBold(true);
     for (int c = 2; c < encabezados.Count(); ++c) {
         const bool esCosto = encabezados.Item(c + 1).Text().startsWith(u'$');
-        total.setSubItems(c, esCosto ? TextoMoneda(totales[size_t(c)]) : QString());
+        total.setSubItems(c, esCosto ? TextoMonedaRegional(totales[size_t(c)]) : QString());
         total.ListSubItems(c).setForeColor(Azul);
         total.ListSubItems(c).setBold(true);
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Small rules the plan's procedures share.
 
+#include "platform/moneda.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -9,5 +11,7 @@ QString InterruptorPlan(const QVariant& valor);
 // A quantity the plan can hold: a number, not negative, within the currency
 // range; otherwise false with the reason for the operator.
 bool CantidadValida(const QString& texto, QString& motivo);
-// A quantity as the plan keeps it: the currency value with the regional decimal sign.
+// A currency value with the regional decimal sign and no grouping ("2,5").
+QString TextoMonedaRegional(const Moneda& valor);
+// A quantity as the plan keeps it: the currency value of the text, in that form.
 QString TextoCantidad(const QString& texto);

@@ -352,7 +352,6 @@ void FrmTervalio::construyeControles()
     botones->addWidget(CmdAceptaCierra);
     botones->addWidget(CmdCancelar);
 
-    areaExplorar_ = vistaSSTab1;
     auto* central = new QWidget;
     auto* principal = new QSplitter(Qt::Horizontal);
     principal->addWidget(vistaSSTab1);
@@ -382,9 +381,11 @@ void FrmTervalio::evento(const QString& nombre, const std::function<void()>& cue
     p.paso(cuerpo);
 }
 
-void FrmTervalio::ocupado(bool si)
+void FrmTervalio::alPulsar(QPushButton* boton, const char* nombre, void (FrmTervalio::*manejador)())
 {
-    ocupado_ = si;
+    connect(boton, &QPushButton::clicked, this, [this, nombre, manejador] {
+        evento(QString::fromLatin1(nombre), [this, manejador] { (this->*manejador)(); });
+    });
 }
 
 void FrmTervalio::resizeEvent(QResizeEvent* e)
