@@ -8,8 +8,8 @@
 #include "platform/fechas.h"
 #include "services/ModExportarExcel.h"
 #include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
-#include "voucher/gestor_sesion.h"
 #include "voucher/linea_asiento.h"
 
 using namespace ModGlobal;
@@ -119,7 +119,7 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
     if (EsTipo(TC, {"FCC", "FPC", "NCC", "LNCC", "NCCP", "NDC", "LNDC"}))
         return QString();
 
-    Procedimiento p(QString(), GestorSesionBD());
+    Procedimiento p(QString(), LecturaValores::GestorSesion());
     bool sinAsiento = false;
     // Runs a step: false once the procedure was left or a step found there is no entry to make.
     const auto paso = [&](const std::function<void()>& cuerpo) { return p.paso(cuerpo) && !sinAsiento; };

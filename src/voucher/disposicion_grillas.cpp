@@ -6,8 +6,10 @@
 #include "platform/controles/editor_grilla.h"
 #include "platform/controles/grilla.h"
 #include "platform/controles/medidor_texto.h"
+#include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
+#include "voucher/consultas.h"
 
 #include <utility>
 
@@ -46,20 +48,14 @@ QString NombrePropio(const QString& texto)
     return r;
 }
 
+// A type the table lacks lays out as a system of no particular kind.
 QString LeeSistema(const QString& tc)
 {
-    SesionBD& bd = *gSesionBD;
-    const QString codigo = gUtilidades->AjustaAncho(tc.trimmed(), 4);
-    Recordset rs;
-    bd.AbreRecordset(QStringLiteral("SELECT SISTEMA FROM V_TA_CPTE with(nolock) WHERE CODIGO = ") +
-                         bd.ValorSQL(codigo, QStringLiteral("'")),
-                     rs, nullptr, 0, 1);
-    // A type the table lacks lays out as a system of no particular kind.
-    QString sistema;
-    if (!rs.Eof())
-        sistema = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Sistema"))).trimmed();
-    bd.CierraRecordset(rs);
-    return sistema;
+    return gUtilidades
+        ->ValorNoNuloTexto(PrimerValor(QStringLiteral("SELECT SISTEMA FROM V_TA_CPTE with(nolock) WHERE CODIGO = ") +
+                                           LecturaValores::Literal(LecturaValores::Codigo4(tc)),
+                                       QStringLiteral("Sistema")))
+        .trimmed();
 }
 
 // Widths in n X of the window's font and column edits on one grid.

@@ -3,6 +3,7 @@
 #include "platform/numeros.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
+#include "voucher/consultas.h"
 
 using namespace ModGlobal;
 using LecturaValores::Literal;
@@ -23,15 +24,6 @@ QString LineaDelComprobante(const DatosAsiento& a, const LineaAsiento& l)
            QStringLiteral(" AND [DEBE-HABER] = ") + Literal(QString(l.Lado));
 }
 
-bool TieneLinea(const QString& condicion)
-{
-    Recordset rs;
-    gSesionBD->AbreRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock) ") + condicion, rs, nullptr, 0, 1);
-    const bool hay = !rs.Eof();
-    gSesionBD->CierraRecordset(rs);
-    return hay;
-}
-
 QString Unegocio()
 {
     if (gUnegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0)
@@ -41,8 +33,7 @@ QString Unegocio()
 
 QString Caja()
 {
-    const QString caja = gCaja.trimmed();
-    return caja.isEmpty() ? QStringLiteral("NULL") : Literal(gUtilidades->AjustaAncho(caja, 4));
+    return gCaja.trimmed().isEmpty() ? QStringLiteral("NULL") : Literal(LecturaValores::Codigo4(gCaja));
 }
 
 }  // namespace
@@ -52,7 +43,7 @@ QString SentenciaLineaAsiento(const DatosAsiento& a, const LineaAsiento& l)
     if (l.Importe <= Moneda())
         return QString();
     const QString condicion = LineaDelComprobante(a, l);
-    if (a.SoloRegistro != 0 && TieneLinea(condicion))
+    if (a.SoloRegistro != 0 && HayFilas(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock) ") + condicion))
         return QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + l.Importe.Texto() + condicion;
 
     const QString fecha = Literal(a.fecha);

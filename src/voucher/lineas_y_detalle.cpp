@@ -5,9 +5,11 @@
 #include "platform/controles/barra_estado.h"
 #include "platform/controles/grilla.h"
 #include "platform/numeros.h"
+#include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
+#include "voucher/consultas.h"
 #include "voucher/filas_en_uso.h"
-#include "voucher/gestor_sesion.h"
 
 #include <algorithm>
 #include <limits>
@@ -33,26 +35,18 @@ bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Let
         CantLineas = 0;
         return true;
     }
-    Procedimiento p(QStringLiteral("ValidaCantidadLineasCpte"), GestorSesionBD());
+    Procedimiento p(QStringLiteral("ValidaCantidadLineasCpte"), LecturaValores::GestorSesion());
     bool cabe = false;
     if (!LineasAnteriores) {
         p.paso([&] {
-            SesionBD& bd = *gSesionBD;
-            Recordset rs;
-            bd.AbreRecordset(QStringLiteral("SELECT CANTLINEAS FROM TA_CONFIG_IMP_CPTE WHERE TC=") +
-                                 bd.ValorSQL(TC, QStringLiteral("'")) + QStringLiteral(" AND LETRA=") +
-                                 bd.ValorSQL(Letra, QStringLiteral("'")) + QStringLiteral(" ORDER BY ID"),
-                             rs, nullptr, 0, 1);
+            const QVariant lineas =
+                PrimerValor(QStringLiteral("SELECT CANTLINEAS FROM TA_CONFIG_IMP_CPTE WHERE TC=") +
+                                LecturaValores::Literal(TC) + QStringLiteral(" AND LETRA=") +
+                                LecturaValores::Literal(Letra) + QStringLiteral(" ORDER BY ID"),
+                            QStringLiteral("CantLineas"));
+            // A count beyond 16 bits fails and leaves no limit.
             CantLineas = 0;
-            if (!rs.Eof()) {
-                const Moneda lineas = gUtilidades->TextoAMoneda(
-                    gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("CantLineas"))));
-                const std::int64_t entero = lineas.Redondeada(0).Diezmilesimos() / Moneda::Escala;
-                if (entero < std::numeric_limits<short>::min() || entero > std::numeric_limits<short>::max())
-                    throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"));
-                CantLineas = static_cast<short>(entero);
-            }
-            bd.CierraRecordset(rs);
+            CantLineas = Entero16(gUtilidades->TextoAMoneda(gUtilidades->ValorNoNuloTexto(lineas)).ADoble());
         });
     }
     p.paso([&] {
@@ -70,7 +64,7 @@ bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Let
 long ClsCmnCptes::CuentaItems(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, long& CantTareas,
                               long& CantArticulos, long& CantOtrosConceptos, double& TotUnidades)
 {
-    Procedimiento p(QStringLiteral("CuentaItems"), GestorSesionBD());
+    Procedimiento p(QStringLiteral("CuentaItems"), LecturaValores::GestorSesion());
     CantTareas = 0;
     CantArticulos = 0;
     CantOtrosConceptos = 0;

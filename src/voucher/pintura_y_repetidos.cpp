@@ -4,7 +4,7 @@
 
 #include "platform/controles/grilla.h"
 #include "platform/pasos.h"
-#include "session/ModGlobal.h"
+#include "services/lectura_valores.h"
 
 #include <cmath>
 
@@ -89,12 +89,6 @@ bool ClsCmnCptes::OtrosConceptosRepetidos(Grilla& MSFlexGrid3, const QString& Ot
 bool ClsCmnCptes::NumeroEsFraccion(const QVariant& Numero)
 {
     // A number held as one is taken as it is; anything else is read as text.
-    const QMetaType tipo = Numero.metaType();
-    double valor = 0;
-    if (tipo.id() == QMetaType::Double || tipo.id() == QMetaType::Float || tipo.id() == QMetaType::Int ||
-        tipo.id() == QMetaType::LongLong || tipo.id() == QMetaType::UInt || tipo.id() == QMetaType::ULongLong)
-        valor = Numero.toDouble();
-    else
-        valor = ModGlobal::gUtilidades->TextoADoble(Numero.toString());
+    const double valor = LecturaValores::Numero(Numero);
     return std::isfinite(valor) && valor != std::trunc(valor);
 }

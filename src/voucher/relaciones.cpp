@@ -4,7 +4,9 @@
 #include "voucher/ClsCmnCptes.h"
 
 #include "platform/avisos.h"
-#include "voucher/gestor_sesion.h"
+#include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
+#include "voucher/consultas.h"
 
 #include <QDialog>
 #include <QMetaObject>
@@ -12,33 +14,16 @@
 #include <optional>
 
 using namespace ModGlobal;
+using LecturaValores::Codigo4;
+using LecturaValores::Literal;
 
 namespace {
-
-QString Texto(const QString& valor)
-{
-    return gSesionBD->ValorSQL(valor, QStringLiteral("'"));
-}
-
-QString TipoAjustado(const QString& tc)
-{
-    return Texto(gUtilidades->AjustaAncho(tc.trimmed(), 4));
-}
 
 // The vouchers whose origin is this one; the complement as passed.
 QString RelacionadosCon(const QString& tc, const QString& sucNroLetra)
 {
-    return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TCORIGEN = ") + TipoAjustado(tc) +
-           QStringLiteral(" AND COMPROBANTEORIGEN = ") + Texto(sucNroLetra.trimmed());
-}
-
-bool HayFilas(const QString& sql)
-{
-    Recordset rs;
-    gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
-    const bool hay = !rs.Eof();
-    gSesionBD->CierraRecordset(rs);
-    return hay;
+    return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TCORIGEN = ") + Literal(Codigo4(tc)) +
+           QStringLiteral(" AND COMPROBANTEORIGEN = ") + Literal(sucNroLetra.trimmed());
 }
 
 void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
@@ -53,13 +38,13 @@ void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
 
 Moneda ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
 {
-    Procedimiento p(QStringLiteral("ImporteCargosReales"), GestorSesionBD());
+    Procedimiento p(QStringLiteral("ImporteCargosReales"), LecturaValores::GestorSesion());
     Moneda importe;
     Recordset rs;
     p.paso([&] {
         gSesionBD->AbreRecordset(
             QStringLiteral("SELECT SUM (SALDO) AS IMPORTE FROM V_MV_CargosAplicados WHERE CUENTA = ") +
-                Texto(Cuenta.trimmed()),
+                Literal(Cuenta.trimmed()),
             rs, nullptr, 0, 1);
     });
     p.paso([&] {
@@ -81,8 +66,8 @@ void ClsCmnCptes::ControlDeCargosReales(QDialog& FrmCtrlCargosReales, const QStr
 bool ClsCmnCptes::EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra,
                                                   const QString& Complemento, bool TenerEnCuentaAnulados)
 {
-    QString sql = RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND COMPLEMENTOORIGEN = ") + Texto(Complemento) +
-                  QStringLiteral(" ");
+    QString sql = RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND COMPLEMENTOORIGEN = ") +
+                  Literal(Complemento) + QStringLiteral(" ");
     if (!TenerEnCuentaAnulados)
         sql += QStringLiteral(" AND ANULADA = 0");
     return HayFilas(sql);
@@ -129,27 +114,19 @@ QString ClsCmnCptes::LoteAutomaticoGuardado(const QString& numero)
 
 bool ClsCmnCptes::TieneSPNL(const QString& TCP, const QString& IdCptep)
 {
-    return HayFilas(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Texto(TCP) +
-                    QStringLiteral(" and idcomprobante_origen = ") + Texto(IdCptep));
+    return HayFilas(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Literal(TCP) +
+                    QStringLiteral(" and idcomprobante_origen = ") + Literal(IdCptep));
 }
 
 double ClsCmnCptes::CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo,
                                     double& Aplicado)
 {
-    const QString clave = QStringLiteral("(TC = ") + Texto(TC) + QStringLiteral(") AND IDCOMPROBANTE = ") +
-                          Texto(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
-                          Texto(gUtilidades->AjustaAncho(IdArticulo.trimmed(), 25));
+    const QString clave = QStringLiteral("(TC = ") + Literal(TC) + QStringLiteral(") AND IDCOMPROBANTE = ") +
+                          Literal(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
+                          Literal(gUtilidades->TransformaClave(IdArticulo));
+    // No row and Null are 0.
     const auto primerValor = [](const QString& sql, const QString& campo) {
-        Recordset rs;
-        gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
-        double valor = 0;
-        if (!rs.Eof()) {
-            const QVariant v = rs.Valor(campo);
-            if (!v.isNull())
-                valor = gUtilidades->TextoADoble(v.toString());
-        }
-        gSesionBD->CierraRecordset(rs);
-        return valor;
+        return gUtilidades->TextoADoble(gUtilidades->ValorNoNuloTexto(PrimerValor(sql, campo)));
     };
     double enComprobante = primerValor(
         QStringLiteral("SELECT * FROM VT_V_MV_CPTEINSUMOS_CONS2  with(nolock)  WHERE ") + clave, QStringLiteral("Cantidad"));

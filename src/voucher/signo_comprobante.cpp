@@ -4,7 +4,7 @@
 
 #include "platform/avisos.h"
 #include "services/lectura_valores.h"
-#include "voucher/gestor_sesion.h"
+#include "session/ModGlobal.h"
 
 #include <initializer_list>
 
@@ -23,7 +23,7 @@ bool EnLista(const QString& tc, std::initializer_list<const char*> tipos)
 
 bool Igual(const QVariant& campo, const char* valor)
 {
-    return gUtilidades->ValorNoNuloTexto(campo).trimmed().compare(QLatin1String(valor), Qt::CaseInsensitive) == 0;
+    return LecturaValores::MismoCodigo(LecturaValores::Texto(campo), QLatin1String(valor));
 }
 
 short SignoLibroIVA(const QString& tc, const Recordset& rs, bool debitoProveedor)
@@ -62,7 +62,7 @@ short SignoStock(const QString& tc, const Recordset& rs)
 
 short ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
 {
-    Procedimiento p(QStringLiteral("ObtieneSignoComprobante%"), GestorSesionBD());
+    Procedimiento p(QStringLiteral("ObtieneSignoComprobante%"), LecturaValores::GestorSesion());
     short signo = 0;
     bool existe = true;
     Recordset rs;

@@ -7,7 +7,8 @@
 #include "platform/numeros.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/filas_en_uso.h"
-#include "voucher/gestor_sesion.h"
+#include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
 
 #include <cmath>
 
@@ -43,7 +44,7 @@ Agrupacion EligeAgrupacion(bool porRubro, bool porTipo)
 void ClsCmnCptes::TotalizadorControl(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3,
                                      Grilla& MSFlexGrid4, Pestanas& SSTab1, bool AbiertoPorRubro, bool AbiertoPorTipo)
 {
-    Procedimiento p(QStringLiteral("TotalizadorControl"), GestorSesionBD());
+    Procedimiento p(QStringLiteral("TotalizadorControl"), LecturaValores::GestorSesion());
     Grilla& resumen = MSFlexGrid4;
     const auto actual = [&] { return resumen.Rows() - 1; };
     const auto cierraFila = [&] {

@@ -46,12 +46,14 @@ TEST(LineasYDetalle, LimiteDeLineasImpresas)
         {"10 lines, 9 used, 2 more", false, "FC", false, 0, 2, false, 10, 9},
         {"no row for the type", false, "RM", false, 7, 50, true, 0, -1},
         {"a row with 0 lines", false, "NC", false, 7, 50, true, 0, -1},
+        {"10.5 lines round half to even", false, "ND", false, 0, 2, false, 10, 9},
         {"electronic", true, "FC", false, 7, 50, true, 0, -1},
         {"lines passed by the caller", false, "NOESTA", true, 8, 0, false, 8, 9},
     };
     SesionGlobal s;
     s.bd.Sesion().Ejecuta(QStringLiteral(
-        "INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS) VALUES ('FC', 'A', 10), ('FC', 'A', 30), ('NC', 'A', 0)"));
+        "INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS) VALUES ('FC', 'A', 10), ('FC', 'A', 30), ('NC', 'A', 0), "
+        "('ND', 'A', 10.5)"));
     Grillas g(2, 5, 2);
     for (const Caso& c : casos) {
         ClsCmnCptes cpte;
