@@ -3,7 +3,6 @@
 #include "session/ModGlobal.h"
 
 #include "platform/controles/barra_estado.h"
-#include "platform/numeros.h"
 #include "platform/skin_framework.h"
 
 #include <QCoreApplication>
@@ -14,7 +13,6 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include <limits>
 
 namespace ModGlobal {
 
@@ -42,10 +40,11 @@ Skin SkinDelNumero(int numero)
 // reads as none.
 std::int16_t NumeroCorto(const QString& valor)
 {
-    const double n = Numeros::RedondeoPar(Numeros::NumeroInicial(valor), 0);
-    if (n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max())
+    try {
+        return Entero16(FormaNumero(valor));
+    } catch (const Falla&) {
         return 0;
-    return static_cast<std::int16_t>(n);
+    }
 }
 
 QString VersionDelPrograma()
