@@ -3,19 +3,13 @@
 #include "platform/avisos.h"
 #include "platform/numeros.h"
 
-#include <initializer_list>
-
 namespace ModGlobal {
 
 namespace {
 
-bool ejecutableEsUnoDe(std::initializer_list<const char*> nombres)
+bool ejecutableEsUnoDe(const QStringList& nombres)
 {
-    const QString propio = Sistema::NombreEjecutable();
-    for (const char* n : nombres)
-        if (propio.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    return gUtilidades->ExisteEnArreglo(Sistema::NombreEjecutable(), nombres);
 }
 
 bool tieneFila(const Recordset& rs)
@@ -194,10 +188,8 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
     p.paso([&] {
         if (!encontrado || !gRazonSocialPorUneg || !ejecutableEsUnoDe({"Brisola", "Cantefo", "Dunmarel", "Jorvenca"}))
             return;
-        const QString tc = TC.trimmed();
-        for (const char* exento : {"FP", "NCFP", "NP"})
-            if (tc.compare(QLatin1String(exento), Qt::CaseInsensitive) == 0)
-                return;
+        if (gUtilidades->ExisteEnArreglo(TC, {QStringLiteral("FP"), QStringLiteral("NCFP"), QStringLiteral("NP")}))
+            return;
         const QString unidad = gUtilidades->ValorNoNuloTexto(Registro.Valor(QStringLiteral("idTipo")));
         if (unidad.compare(gUnegocio, Qt::CaseInsensitive) == 0)
             return;

@@ -72,16 +72,6 @@ Entero redondeaA(double valor)
     return static_cast<Entero>(r);
 }
 
-// The executables whose decimals come from "CantidadDecimalesVentas".
-bool esEjecutableDeVentas(const QString& nombre)
-{
-    for (const char* v : {"Brisola", "Cantefo", "Dunmarel", "Hovesta", "Ilmarode", "Esquilo", "Jastrel", "Kolvare",
-                          "Lumbreco"})
-        if (nombre.compare(QLatin1StringView(v), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 std::int16_t numero(const QString& clave)
 {
     return Entero16(CfgNumero(clave));
@@ -115,7 +105,7 @@ void CargaConfiguracion(QString& carpetaAplicacion)
     Procedimiento p = Procedimiento::Silencioso(QStringLiteral("CargaConfiguracion"));
     p.paso([] { std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay())); });
     p.paso([] { gTablaConfiguracion = QStringLiteral("ta_configuracion"); });
-    p.paso([] { gMostrarStockEnConsultas = FormaIgualSi(gUtilidades->ValorNoNuloTexto(Cfg(QStringLiteral("MostrarStockenConsultas")))); });
+    p.paso([] { gMostrarStockEnConsultas = CfgIgualSi(QStringLiteral("MostrarStockenConsultas")); });
     p.paso([] { gTituloClientes = CfgTexto(QStringLiteral("TituloClientes")); });
     p.paso([] { gTituloProveedores = CfgTexto(QStringLiteral("TituloProveedores")); });
     p.paso([&] { gArchivoTareas = carpetaAplicacion + QStringLiteral("QSDOCTareas.qsl"); });
@@ -124,11 +114,14 @@ void CargaConfiguracion(QString& carpetaAplicacion)
     p.paso([] { gCantidadDecimales = Cfg(QStringLiteral("CantidadDecimales")); });
     p.paso([] { gConfidencialidad = CfgIgualSi(QStringLiteral("SS_CONFIDENCIALIDAD")); });
     p.paso([] {
-        if (!esEjecutableDeVentas(Sistema::NombreEjecutable()))
+        // The executables whose decimals come from "CantidadDecimalesVentas".
+        static const QStringList ventas{"Brisola", "Cantefo", "Dunmarel", "Hovesta", "Ilmarode",
+                                        "Esquilo", "Jastrel", "Kolvare",  "Lumbreco"};
+        if (!gUtilidades->ExisteEnArreglo(Sistema::NombreEjecutable(), ventas))
             return;
-        const QString ventas = Cfg(QStringLiteral("CantidadDecimalesVentas"));
-        if (FormaNumero(ventas) > 0)
-            gCantidadDecimales = ventas;
+        const QString decimales = Cfg(QStringLiteral("CantidadDecimalesVentas"));
+        if (FormaNumero(decimales) > 0)
+            gCantidadDecimales = decimales;
     });
     p.paso([] { gUsaMultilesMonedas = CfgIgualSi(QStringLiteral("UsaMultilesMonedas")); });
     p.paso([] { gUsaFacturaProforma = CfgIgualSi(QStringLiteral("UsaFacturaProforma")); });
