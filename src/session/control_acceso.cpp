@@ -83,8 +83,7 @@ QString tareaDe(SesionBD& sesion, const QString& proceso, Procedimiento& p)
 
 QString momentoActual()
 {
-    const QDateTime ahora = Sistema::Ahora();
-    return Fechas::Formatea(ahora, FormatoFecha()) + u' ' + Fechas::Formatea(ahora, FormatoHora());
+    return Fechas::Formatea(Sistema::Ahora(), FormatoFechaHora());
 }
 
 }  // namespace
