@@ -64,6 +64,13 @@ namespace ModGlobal {
 
 namespace {
 
+// The statement on one key's row of the configuration table, as it is named now.
+QString consultaDeClave(const SesionBD& sesion, const QString& columnas, const QString& clave)
+{
+    return QStringLiteral("SELECT ") + columnas + QStringLiteral(" FROM ") + gTablaConfiguracion +
+           QStringLiteral(" with(nolock)  WHERE CLAVE = ") + sesion.ValorSQL(clave, QStringLiteral("'"));
+}
+
 // Steps 2 to 8 of the two readers, on the given session.
 QString leeAjuste(SesionBD& sesion, const QString& clave, QString& valorAux, const QString& nombre)
 {
@@ -75,10 +82,7 @@ QString leeAjuste(SesionBD& sesion, const QString& clave, QString& valorAux, con
         if (gTablaConfiguracion.trimmed().isEmpty())
             gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
     });
-    p.paso([&] {
-        sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion +
-              QStringLiteral(" with(nolock)  WHERE CLAVE = ") + sesion.ValorSQL(clave.trimmed(), QStringLiteral("'"));
-    });
+    p.paso([&] { sql = consultaDeClave(sesion, QStringLiteral("VALOR, valoraux"), clave.trimmed()); });
     p.paso([&] {
         const QString t = clave.trimmed();
         if (t.compare(QLatin1String("[FECHA HASTA]"), Qt::CaseInsensitive) == 0 ||
@@ -126,9 +130,7 @@ void GrabaCfgQS(const QString& clave, const QVariant& valor, const QString& valo
     SesionBD& qs = *gSesionEstadisticas;
     Recordset rs;
     // Looked up by the key as it is stored (trimmed), so a padded key never adds a second row.
-    const QString sql = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion +
-                        QStringLiteral(" with(nolock)  WHERE CLAVE = ") +
-                        qs.ValorSQL(clave.trimmed().toUpper(), QStringLiteral("'"));
+    const QString sql = consultaDeClave(qs, QStringLiteral("*"), clave.trimmed().toUpper());
     p.paso([&] { qs.AbreRecordset(sql, rs, &qs.Conexion, 2, 3, -1, true); });
     p.paso([&] {
         if (rs.Bof() && rs.Eof())
