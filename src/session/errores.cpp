@@ -23,9 +23,7 @@ QString textoRespuesta(int respuesta)
 
 QString lineaDeRegistro(const QString& mensaje, const QString& procedimiento, int respuesta)
 {
-    const QDateTime ahora = Sistema::Ahora();
-    QString linea = Fechas::Formatea(ahora, QStringLiteral("mm-dd-yyyy")) + u' ' +
-                    Fechas::Formatea(ahora, QStringLiteral("hh:mm:ss")) + QStringLiteral(" Rutina: ");
+    QString linea = Fechas::Formatea(Sistema::Ahora(), QStringLiteral("mm-dd-yyyy hh:mm:ss")) + QStringLiteral(" Rutina: ");
     if (!procedimiento.isEmpty())
         linea += (QStringLiteral(" - ") + procedimiento).trimmed();
     linea += QStringLiteral(" Mensaje ") + mensaje.trimmed() + QStringLiteral(" Respondió : ") +
@@ -158,6 +156,13 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
     QString errores;
     // Once the batch went out, the transaction is always closed, whatever is answered.
     bool enviado = false, cerrado = false;
+    const auto deshace = [&] {
+        try {
+            sesion.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+        } catch (...) {
+        }
+        cerrado = true;
+    };
 
     p.paso([&] {
         enviado = true;
@@ -179,11 +184,7 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
     });
     p.paso([&] {
         if (hayError) {
-            try {
-                sesion.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-            } catch (...) {
-            }
-            cerrado = true;
+            deshace();
             QString proceso = Sistema::NombreEjecutable();
             QString sql = envuelto;
             RegistraErrorAuxErr(sql, proceso, primerNumero, errores);
@@ -195,12 +196,8 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
         }
     });
     p.paso([&] { numeroError = primerNumero; });
-    if (enviado && !cerrado) {
-        try {
-            sesion.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-        } catch (...) {
-        }
-    }
+    if (enviado && !cerrado)
+        deshace();
 }
 
 }  // namespace ModGlobal
