@@ -225,6 +225,7 @@ void ConectaEstadisticas()
     Procedimiento p = Procedimiento::Silencioso(QStringLiteral("ConectaEstadisticas"));
     SesionBD& qs = *gSesionEstadisticas;
     SesionBD& principal = *gSesionBD;
+    const QString estadisticas = QString::fromUtf16(SesionBD::BaseEstadisticas);
     p.paso([&] { gTimeOut = 360; });
     p.paso([&] {
         if (qs.Conectado())
@@ -233,8 +234,8 @@ void ConectaEstadisticas()
     p.paso([&] {
         qs.ParametroConexion = principal.ParametroConexion;
         qs.Servidor = principal.Servidor;
-        qs.BaseDeDatos = QString::fromUtf16(SesionBD::BaseEstadisticas);
-        qs.Usuario = QString::fromUtf16(SesionBD::BaseEstadisticas);
+        qs.BaseDeDatos = estadisticas;
+        qs.Usuario = estadisticas;
         qs.Password = QStringLiteral("QX_CONTABILIZAR");
     });
     p.paso([&] {
@@ -243,11 +244,9 @@ void ConectaEstadisticas()
         QString cadena;
         qs.Conectar(sinServidor, modo, cadena, opcion1, opcion2);
     });
-    if (!qs.Conectado()) {
-        gTimeOut = 360;
+    if (!qs.Conectado())
         return;
-    }
-    p.paso([&] { qs.Conexion.DefaultDatabase = QString::fromUtf16(SesionBD::BaseEstadisticas); });
+    p.paso([&] { qs.Conexion.DefaultDatabase = estadisticas; });
     // Beyond 16 bits the overflow is passed over and 360 stays.
     p.paso([&] { gTimeOut = Entero16(Numeros::NumeroInicial(CfgQS(QStringLiteral("TimeOut")))); });
     p.paso([&] {

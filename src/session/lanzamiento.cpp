@@ -13,9 +13,9 @@ namespace {
 // without ".EXE"; the name as it came when there is none (the start then fails).
 QString ubicaEjecutable(const QString& ruta)
 {
-    if (QFileInfo(ruta).isFile())
-        return ruta;
     const QFileInfo info(ruta);
+    if (info.isFile())
+        return ruta;
     const QString hallado = Sistema::BuscaArchivo(info.path(), info.fileName(), true);
     return hallado.isEmpty() ? ruta : hallado;
 }
