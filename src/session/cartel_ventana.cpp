@@ -23,6 +23,13 @@ QRect rectangulo(int izquierda, int arriba, int ancho, int alto)
     return QRect(px(izquierda), px(arriba), px(ancho), px(alto));
 }
 
+// Frame n (any number, 1 the first) as 0 to 11.
+int cuadroDe(int n)
+{
+    constexpr int f = Lbf_CtrlDisplay::Fotogramas;
+    return ((n - 1) % f + f) % f;
+}
+
 }  // namespace
 
 QString Lbf_CtrlDisplay::TextoAbortado()
@@ -39,7 +46,7 @@ QImage Lbf_CtrlDisplay::ImageList1(int n)
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(16, 16);
-    const int cabeza = ((n - 1) % Fotogramas + Fotogramas) % Fotogramas;
+    const int cabeza = cuadroDe(n);
     for (int i = 0; i < Fotogramas; ++i) {
         const int atras = (cabeza - i + Fotogramas) % Fotogramas;
         const int gris = 60 + atras * 15;   // 60 at the head, 225 at the tail
@@ -127,7 +134,10 @@ void Lbf_CtrlDisplay::Timer1_Timer()
 void Lbf_CtrlDisplay::MuestraFotograma(int n)
 {
     fotograma_ = n;
-    Image1->setPixmap(QPixmap::fromImage(ImageList1(n)));
+    QPixmap& cuadro = cuadros_[cuadroDe(n)];
+    if (cuadro.isNull())
+        cuadro = QPixmap::fromImage(ImageList1(n));
+    Image1->setPixmap(cuadro);
 }
 
 void Lbf_CtrlDisplay::closeEvent(QCloseEvent* evento)

@@ -3,6 +3,7 @@
 // optional cancel button. Reached only through Dll_Display.
 
 #include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,4 +46,6 @@ protected:
 private:
     void MuestraFotograma(int n);
     int fotograma_ = 0;
+    // Each frame drawn once, on its first showing.
+    std::array<QPixmap, Fotogramas> cuadros_;
 };
