@@ -114,6 +114,26 @@ TEST(GuionDeDatos, ClaveDuplicadaSeDeshaceYQuedaEnAuxErr)
     EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Clave FROM TA_MENU")), QStringList{QStringLiteral("A")});
 }
 
+TEST(GuionDeDatos, UnCommitFallidoYAbandonadoTerminaEnRollback)
+{
+    SesionGlobal s;
+    AvisosGrabados avisos;   // the failure is answered Abort
+    // The script closes its own transaction: the closing COMMIT finds none.
+    bool hayError = true;
+    long numero = -1;
+    QString enviado, textoError;
+    gSesionBD->LimpiaBitacora();
+    GActualizarDatoScript({QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('A')"), QStringLiteral("COMMIT TRANSACTION")},
+                          hayError, numero, false, false, enviado, textoError, true);
+    EXPECT_FALSE(hayError);
+    EXPECT_EQ(numero, -1);   // left before the number is handed back
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].botones, 18);
+    ASSERT_FALSE(gSesionBD->Bitacora().isEmpty());
+    EXPECT_EQ(gSesionBD->Bitacora().last(), QStringLiteral("ROLLBACK TRANSACTION"));
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+}
+
 TEST(GuionDeDatos, ConfirmaLasTransaccionesAbiertas)
 {
     SesionGlobal s;
