@@ -13,17 +13,10 @@ QList<ParTotales> gListaTotales;
 
 bool EsVerdadero(const QString& texto, bool verdaderoPorDefecto)
 {
+    static const QStringList falsos{"FALSE", "FALSO", "0", "NO", "N"};
+    static const QStringList verdaderos{"TRUE", "VERDADERO", "1", "SI", "S"};
     const QString t = texto.toUpper();
-    if (verdaderoPorDefecto) {
-        for (const char* f : {"FALSE", "FALSO", "0", "NO", "N"})
-            if (t == QLatin1String(f))
-                return false;
-        return true;
-    }
-    for (const char* v : {"TRUE", "VERDADERO", "1", "SI", "S"})
-        if (t == QLatin1String(v))
-            return true;
-    return false;
+    return verdaderoPorDefecto ? !falsos.contains(t) : verdaderos.contains(t);
 }
 
 QString FormatoFechaHora()
