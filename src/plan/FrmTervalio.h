@@ -192,6 +192,9 @@ private:
     void conectaEventos();
     void conectaEditorGrilla();
     void InicializaGridsDelComprobante();
+    // The plan ends with a blank row to type the next article into: adds it
+    // when the last row is in use and answers it.
+    int FilaEnBlancoFinal();
     // The editor takes the column's field and look-up from the voucher class.
     void PreparaEditor(int columna);
     // Commits the editor's text through the field check; false when refused.

@@ -8,6 +8,7 @@
 #include "platform/numeros.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
+#include "voucher/filas_en_uso.h"
 
 #include <cmath>
 #include <limits>
@@ -40,7 +41,7 @@ void FrmTervalio::ActualizarDatos()
     // Every line goes into the batch as a number: a line that is not one is
     // named to the operator and nothing is saved.
     for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila) {
-        if (MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty())
+        if (!FilaEnUso(MSFlexGrid2, fila))
             continue;
         if (!Numeros::EsNumerico(MSFlexGrid2.TextMatrix(fila, C::Cantidad))) {
             MsgBox(QStringLiteral("La línea %1 (%2) no tiene una cantidad válida: no se grabó el borrador")
@@ -232,8 +233,5 @@ void FrmTervalio::AsignarDatos2()
             break;
     }
     // One blank row after the loaded lines, to type the next article into.
-    p.paso([&] {
-        if (!MSFlexGrid2.TextMatrix(MSFlexGrid2.Rows() - 1, C::Codigo).trimmed().isEmpty())
-            MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
-    });
+    p.paso([&] { FilaEnBlancoFinal(); });
 }

@@ -8,6 +8,7 @@
 #include "platform/numeros.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
+#include "voucher/filas_en_uso.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -40,6 +41,11 @@ bool CantidadValida(const QString& texto, QString& motivo)
         motivo = QStringLiteral("La cantidad ingresada es demasiado grande");
     }
     return motivo.isEmpty();
+}
+
+QString LiteralArticulo(const QString& codigo)
+{
+    return gSesionBD->ValorSQL(gUtilidades->AjustaAncho(codigo, 25), QStringLiteral("'"));
 }
 
 QString TextoMonedaRegional(const Moneda& valor)
@@ -106,10 +112,9 @@ void FrmTervalio::Insertar(const QString& Id)
         return;
     }
     SesionBD& bd = *gSesionBD;
-    const QString comilla = QStringLiteral("'");
     Recordset rs;
     bd.AbreRecordset(QStringLiteral("select * from v_ma_articulos where idarticulo = ") +
-                         bd.ValorSQL(gUtilidades->AjustaAncho(Id, 25), comilla),
+                         LiteralArticulo(Id),
                      rs);
     QString idArticulo, descripcion;
     if (!rs.Eof()) {
@@ -120,16 +125,12 @@ void FrmTervalio::Insertar(const QString& Id)
     const QString cantidad = TextoCantidad(gUtilidades->ValorNoNuloTexto(TxtCantidad->text()));
 
     bd.AbreRecordset(QStringLiteral("SELECT * FROM V_MA_ARTICULOS with(nolock) WHERE IDARTICULO = ") +
-                         bd.ValorSQL(gUtilidades->AjustaAncho(idArticulo, 25), comilla),
+                         LiteralArticulo(idArticulo),
                      rs);
     if (rs.Bof())
         return;
 
-    int fila = MSFlexGrid2.Rows() - 1;
-    if (!MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty()) {
-        MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
-        fila = MSFlexGrid2.Rows() - 1;
-    }
+    const int fila = FilaEnBlancoFinal();
     MSFlexGrid2.setRow(fila);
     const auto campo = [&rs](const char* nombre) { return rs.Valor(QString::fromLatin1(nombre)); };
     txtEdit2->setText(idArticulo);
@@ -145,7 +146,14 @@ void FrmTervalio::Insertar(const QString& Id)
     MSFlexGrid2.setTextMatrix(fila, C::Perecedero, InterruptorPlan(campo("Perecedero")));
     MSFlexGrid2.setTextMatrix(fila, C::PideTalle, InterruptorPlan(campo("UsaTalle")));
     MSFlexGrid2.setTextMatrix(fila, C::InsumosPorPorcentaje, InterruptorPlan(campo("InsumosPorPorcentaje")));
-    MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+    FilaEnBlancoFinal();
+}
+
+int FrmTervalio::FilaEnBlancoFinal()
+{
+    if (FilaEnUso(MSFlexGrid2, MSFlexGrid2.Rows() - 1))
+        MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+    return MSFlexGrid2.Rows() - 1;
 }
 
 bool FrmTervalio::ExisteEnBorrador(const QString&)

@@ -1,5 +1,6 @@
 // The article detail panel and the supplies list of the selected article.
 #include "plan/FrmTervalio.h"
+#include "plan/reglas_plan.h"
 
 #include "platform/controles/vista_lista.h"
 #include "platform/conversor_imagen.h"
@@ -17,7 +18,7 @@ void FrmTervalio::MuestraDetalleArticulo(const QString& codigo)
     SesionBD& bd = *gSesionBD;
     Recordset rs;
     bd.AbreRecordset(QStringLiteral("SELECT * FROM V_MA_ARTICULOS with(nolock) WHERE IDARTICULO = ") +
-                         bd.ValorSQL(gUtilidades->AjustaAncho(codigo.trimmed(), 25), QStringLiteral("'")),
+                         LiteralArticulo(codigo.trimmed()),
                      rs);
     const auto texto = [&rs](const char* campo) {
         const int i = rs.IndiceCampo(QString::fromLatin1(campo));
@@ -62,7 +63,7 @@ void FrmTervalio::MuestraDetalleArticulo(const QString& codigo)
     bd.AbreRecordset(QStringLiteral("SELECT i.IdArticuloInsumo, a.Descripcion, i.IdUnidadInsumo, a.IdUnidad, i.Cantidad "
                                     "FROM V_MA_INSUMOS i with(nolock) LEFT OUTER JOIN V_MA_ARTICULOS a with(nolock) "
                                     "ON a.IDARTICULO = i.IdArticuloInsumo WHERE i.IDARTICULO = ") +
-                         bd.ValorSQL(gUtilidades->AjustaAncho(id, 25), QStringLiteral("'")) +
+                         LiteralArticulo(id) +
                          QStringLiteral(" ORDER BY i.IdArticuloInsumo"),
                      rs);
     for (; !rs.Eof(); rs.MoveNext()) {

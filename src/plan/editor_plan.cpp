@@ -10,6 +10,7 @@
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
+#include "voucher/filas_en_uso.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -118,8 +119,8 @@ bool FrmTervalio::ConfirmaEdicion()
         if (validacionFallida_)
             return false;
         // The plan always ends with a blank row to type the next article into.
-        if (columna == C::Codigo && fila == MSFlexGrid2.Rows() - 1 && !MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed().isEmpty())
-            MSFlexGrid2.setRows(MSFlexGrid2.Rows() + 1);
+        if (columna == C::Codigo)
+            FilaEnBlancoFinal();
     }
     editorGrilla.setVisible(false);
     vistaMSFlexGrid2->setFocus();
@@ -150,7 +151,7 @@ void FrmTervalio::txtEdit2_KeyDown(int& KeyCode, int Shift)
         return;
     }
     Q_UNUSED(Shift);
-    if (eraCodigo && !MSFlexGrid2.TextMatrix(MSFlexGrid2.Row(), C::Codigo).trimmed().isEmpty()) {
+    if (eraCodigo && FilaEnUso(MSFlexGrid2, MSFlexGrid2.Row())) {
         // After the code, the quantity.
         MSFlexGrid2.setCol(C::Cantidad);
         EditaCelda();

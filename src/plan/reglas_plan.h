@@ -11,6 +11,8 @@ QString InterruptorPlan(const QVariant& valor);
 // A quantity the plan can hold: a number, not negative, within the currency
 // range; otherwise false with the reason for the operator.
 bool CantidadValida(const QString& texto, QString& motivo);
+// An article code as an SQL literal: fitted to its 25 characters, quoted.
+QString LiteralArticulo(const QString& codigo);
 // A currency value with the regional decimal sign and no grouping ("2,5").
 QString TextoMonedaRegional(const Moneda& valor);
 // A quantity as the plan keeps it: the currency value of the text, in that form.
