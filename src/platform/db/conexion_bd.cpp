@@ -73,7 +73,7 @@ void ConexionBD::Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<Fi
         registraYLanza(f);
     }
     if (filas && *filas)
-        (*filas)->Indexa(TsqlSqlite::AliasExplicitos(sql));
+        (*filas)->Indexa(sql);
 }
 
 long ConexionBD::EjecutaConParametros(const QString& sql, const QVariantList& valores)

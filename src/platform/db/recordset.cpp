@@ -3,6 +3,7 @@
 #include "platform/db/conexion_bd.h"
 #include "platform/db/tsql_sqlite.h"
 
+#include <QSet>
 #include <QStringList>
 
 namespace {
@@ -31,16 +32,21 @@ QString nombreSql(const QString& n)
 
 }  // namespace
 
-void FilasBD::Indexa(const QSet<QString>& aliasExplicitos)
+void FilasBD::Indexa(QStringView sql)
 {
     indice.clear();
     indice.reserve(columnas);
+    std::optional<QSet<QString>> aliasExplicitos;
     for (int i = 0; i < columnas; ++i) {
         const QString clave = nombres[i].toCaseFolded();
         auto it = indice.find(clave);
-        if (it == indice.end())
+        if (it == indice.end()) {
             indice.insert(clave, i);
-        else if (aliasExplicitos.contains(clave))
+            continue;
+        }
+        if (!aliasExplicitos)
+            aliasExplicitos = TsqlSqlite::AliasExplicitos(sql);
+        if (aliasExplicitos->contains(clave))
             it.value() = i;
     }
 }
@@ -89,6 +95,7 @@ void Recordset::asume(std::shared_ptr<FilasBD> filas, std::weak_ptr<ConexionBD> 
     editando_ = nueva_ = false;
     porNombreExacto_.clear();
     tabla_ = bloqueo > 1 ? TsqlSqlite::TablaPrincipal(sql) : QString();
+    clave_.reset();
 }
 
 void Recordset::Close()
@@ -174,11 +181,16 @@ int Recordset::FieldCount() const
     return filas_->columnas;
 }
 
-QString Recordset::FieldName(int indice) const
+void Recordset::exigeIndice(int indice) const
 {
     exigeAbierto();
     if (indice < 0 || indice >= filas_->columnas)
         throw FallaDeSesion(NoEstaEnLaColeccion, QStringLiteral("No se encuentra el campo %1 en la colección.").arg(indice));
+}
+
+QString Recordset::FieldName(int indice) const
+{
+    exigeIndice(indice);
     return filas_->nombres[indice];
 }
 
@@ -210,7 +222,7 @@ CampoBD Recordset::Fields(const QString& nombre)
 
 CampoBD Recordset::Fields(int indice)
 {
-    FieldName(indice);
+    exigeIndice(indice);
     return CampoBD(this, indice);
 }
 
@@ -221,7 +233,7 @@ QVariant Recordset::Valor(const QString& nombre) const
 
 QVariant Recordset::Valor(int indice) const
 {
-    FieldName(indice);
+    exigeIndice(indice);
     if (editando_)
         return edicion_[static_cast<size_t>(indice)];
     exigeFila();
@@ -295,7 +307,9 @@ void Recordset::Update()
             columnas << nombreSql(filas_->nombres[i]);
             valores << edicion_[static_cast<size_t>(i)];
         }
-    const QStringList clave = conexion->ClavePrimaria(tabla_);
+    if (!clave_)
+        clave_ = conexion->ClavePrimaria(tabla_);
+    const QStringList& clave = *clave_;
     if (nueva_) {
         QString sql = QStringLiteral("INSERT INTO ") + nombreSql(tabla_);
         if (columnas.isEmpty())

@@ -12,11 +12,12 @@
 // EOF is a macro of the C library, so the two marks are Bof() and Eof().
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ConexionBD;
@@ -29,8 +30,9 @@ struct FilasBD {
     QHash<QString, int> indice;     // case-folded name -> column
 
     long Filas() const { return columnas ? static_cast<long>(celdas.size() / static_cast<size_t>(columnas)) : 0; }
-    // Builds the name index once per query.
-    void Indexa(const QSet<QString>& aliasExplicitos);
+    // Builds the name index once per query; the query's text is read for its
+    // AS names only when two columns share a name.
+    void Indexa(QStringView sql);
 };
 
 class Recordset;
@@ -103,12 +105,14 @@ private:
     void asigna(int indice, const QVariant& valor);
     void exigeAbierto() const;
     void exigeFila() const;
+    void exigeIndice(int indice) const;
     int indiceExigido(const QString& nombre) const;
     void guardaSiEdita();
 
     std::shared_ptr<FilasBD> filas_;
     std::weak_ptr<ConexionBD> conexion_;
     QString tabla_;
+    std::optional<QStringList> clave_;   // the table's key, asked for at the first update
     int cursor_ = 0;
     int bloqueo_ = 1;
     long pos_ = 0;
