@@ -154,12 +154,19 @@ TEST(SesionBD, TextoSinDistinguirMayusculasNiBlancosFinales)
         {"Nombre LIKE '%MESA'", 1},
         {"Nombre LIKE '_andú [lm]esa'", 1},
         {"Nombre LIKE 'mesa%'", 0},
+        {"'50%' LIKE '50!%' ESCAPE '!'", 1},
+        {"'500' LIKE '50!%' ESCAPE '!'", 0},
     };
     for (const auto& c : casos)
         EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE ") + QString::fromUtf8(c.condicion)), c.filas)
             << c.condicion;
     // A key that differs only in case or padding is the same key.
     EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('abc ')")); }).Numero, 2627);
+    // A pattern that changes row by row is read anew for each row.
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('M%')"));
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('Z%')"));
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE 'mesa' LIKE Clave")), 1);
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE 'zeta' LIKE Clave")), 1);
 }
 
 TEST(SesionBD, FechasEscritasComoTextoSeComparanYOrdenanComoFechas)

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace ReglasSqlite {
@@ -128,6 +130,104 @@ std::optional<std::int64_t> claveDeFecha(QStringView s)
     return k * 1000 + p->milesimas;
 }
 
+// A LIKE pattern read once into single-character matchers; "%" matches any run.
+class PatronComo {
+public:
+    PatronComo(QStringView patron, QChar escape) : escape_(escape)
+    {
+        const QString p = patron.toString().toCaseFolded();
+        for (qsizetype i = 0; i < p.size(); ++i) {
+            const QChar c = p[i];
+            if (!escape.isNull() && c == escape.toCaseFolded() && i + 1 < p.size()) {
+                e_.push_back({Elemento::Letra, p[++i], {}, false});
+            } else if (c == u'%') {
+                e_.push_back({Elemento::Varios, {}, {}, false});
+            } else if (c == u'_') {
+                e_.push_back({Elemento::Uno, {}, {}, false});
+            } else if (c == u'[' && p.indexOf(u']', i + 1) > i + 1) {
+                const qsizetype fin = p.indexOf(u']', i + 1);
+                Elemento conjunto{Elemento::Conjunto, {}, {}, false};
+                qsizetype k = i + 1;
+                if (p[k] == u'^' && k + 1 < fin) {
+                    conjunto.niega = true;
+                    ++k;
+                }
+                for (; k < fin; ++k) {
+                    if (k + 2 < fin && p[k + 1] == u'-') {
+                        conjunto.rangos += p[k];
+                        conjunto.rangos += p[k + 2];
+                        k += 2;
+                    } else {
+                        conjunto.rangos += p[k];
+                        conjunto.rangos += p[k];
+                    }
+                }
+                e_.push_back(conjunto);
+                i = fin;
+            } else {
+                e_.push_back({Elemento::Letra, c, {}, false});
+            }
+        }
+    }
+
+    QChar Escape() const { return escape_; }
+
+    bool Coincide(QStringView valor) const
+    {
+        const QString v = sinBlancosFinales(valor).toString().toCaseFolded();
+        // Two pointers with the last "%" remembered: linear in practice.
+        size_t pe = 0, estrella = SIZE_MAX;
+        qsizetype pv = 0, marca = 0;
+        while (pv < v.size()) {
+            if (pe < e_.size() && e_[pe].tipo == Elemento::Varios) {
+                estrella = pe++;
+                marca = pv;
+            } else if (pe < e_.size() && e_[pe].acepta(v[pv])) {
+                ++pe;
+                ++pv;
+            } else if (estrella != SIZE_MAX) {
+                pe = estrella + 1;
+                pv = ++marca;
+            } else {
+                return false;
+            }
+        }
+        while (pe < e_.size() && e_[pe].tipo == Elemento::Varios)
+            ++pe;
+        return pe == e_.size();
+    }
+
+private:
+    struct Elemento {
+        enum { Letra, Uno, Varios, Conjunto } tipo;
+        QChar letra;
+        QString rangos;   // Conjunto: first and last character of each range
+        bool niega = false;
+
+        bool acepta(QChar c) const
+        {
+            switch (tipo) {
+            case Letra:
+                return letra == c;
+            case Uno:
+                return true;
+            case Conjunto: {
+                bool dentro = false;
+                for (qsizetype k = 0; k + 1 < rangos.size(); k += 2)
+                    if (c >= rangos[k] && c <= rangos[k + 1])
+                        dentro = true;
+                return dentro != niega;
+            }
+            case Varios:
+                break;
+            }
+            return false;
+        }
+    };
+    QChar escape_;
+    std::vector<Elemento> e_;
+};
+
 // ---- SQLite callbacks --------------------------------------------------------------
 
 // Dates and most codes are ASCII: compare them without building a QString.
@@ -172,9 +272,14 @@ int colacionFecha(void*, int na, const void* pa, int nb, const void* pb)
 {
     auto a = static_cast<const unsigned char*>(pa);
     auto b = static_cast<const unsigned char*>(pb);
-    if (na <= 40 && nb <= 40 && esAscii(a, na) && esAscii(b, nb))
-        return ComparaFechas(QString::fromLatin1(reinterpret_cast<const char*>(a), na),
-                             QString::fromLatin1(reinterpret_cast<const char*>(b), nb));
+    // Dates are short ASCII texts: widened on the stack, nothing allocated per comparison.
+    constexpr int Corto = 64;
+    if (na <= Corto && nb <= Corto && esAscii(a, na) && esAscii(b, nb)) {
+        char16_t anchoA[Corto], anchoB[Corto];
+        std::copy(a, a + na, anchoA);
+        std::copy(b, b + nb, anchoB);
+        return ComparaFechas(QStringView(anchoA, na), QStringView(anchoB, nb));
+    }
     return ComparaFechas(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
                          QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
 }
@@ -200,7 +305,18 @@ void funcionComo(sqlite3_context* ctx, int n, sqlite3_value** args)
         }
         escape = e[0];
     }
-    sqlite3_result_int(ctx, Como(textoDe(args[1]), textoDe(args[0]), escape) ? 1 : 0);
+    const QString valor = textoDe(args[1]);
+    // The pattern is read once per statement, not once per row: SQLite keeps it
+    // while the pattern argument stays the same.
+    if (const auto* guardado = static_cast<const PatronComo*>(sqlite3_get_auxdata(ctx, 0));
+        guardado && guardado->Escape() == escape) {
+        sqlite3_result_int(ctx, guardado->Coincide(valor) ? 1 : 0);
+        return;
+    }
+    auto patron = std::make_unique<PatronComo>(textoDe(args[0]), escape);
+    sqlite3_result_int(ctx, patron->Coincide(valor) ? 1 : 0);
+    // Last: SQLite may drop what it is handed before this returns.
+    sqlite3_set_auxdata(ctx, 0, patron.release(), [](void* p) { delete static_cast<PatronComo*>(p); });
 }
 
 void funcionFecha(sqlite3_context* ctx, int, sqlite3_value** args)
@@ -283,85 +399,7 @@ QString FechaIso(const QDateTime& fecha)
 
 bool Como(QStringView valor, QStringView patron, QChar escape)
 {
-    // The pattern as single-character matchers; "%" matches any run.
-    struct Elemento {
-        enum { Letra, Uno, Varios, Conjunto } tipo;
-        QString letras;   // Letra: one character; Conjunto: the characters, ranges expanded as pairs
-        bool niega = false;
-    };
-    const QString p = patron.toString().toCaseFolded();
-    std::vector<Elemento> e;
-    for (qsizetype i = 0; i < p.size(); ++i) {
-        const QChar c = p[i];
-        if (!escape.isNull() && c == escape.toCaseFolded() && i + 1 < p.size()) {
-            e.push_back({Elemento::Letra, QString(p[++i]), false});
-        } else if (c == u'%') {
-            e.push_back({Elemento::Varios, {}, false});
-        } else if (c == u'_') {
-            e.push_back({Elemento::Uno, {}, false});
-        } else if (c == u'[' && p.indexOf(u']', i + 1) > i + 1) {
-            const qsizetype fin = p.indexOf(u']', i + 1);
-            Elemento conjunto{Elemento::Conjunto, {}, false};
-            qsizetype k = i + 1;
-            if (p[k] == u'^' && k + 1 < fin) {
-                conjunto.niega = true;
-                ++k;
-            }
-            for (; k < fin; ++k) {
-                if (k + 2 < fin && p[k + 1] == u'-') {
-                    conjunto.letras += p[k];
-                    conjunto.letras += p[k + 2];
-                    k += 2;
-                } else {
-                    conjunto.letras += p[k];
-                    conjunto.letras += p[k];
-                }
-            }
-            e.push_back(conjunto);
-            i = fin;
-        } else {
-            e.push_back({Elemento::Letra, QString(c), false});
-        }
-    }
-    const QString v = sinBlancosFinales(valor).toString().toCaseFolded();
-    auto coincide = [&](const Elemento& el, QChar c) {
-        switch (el.tipo) {
-        case Elemento::Letra:
-            return el.letras[0] == c;
-        case Elemento::Uno:
-            return true;
-        case Elemento::Conjunto: {
-            bool dentro = false;
-            for (qsizetype k = 0; k + 1 < el.letras.size(); k += 2)
-                if (c >= el.letras[k] && c <= el.letras[k + 1])
-                    dentro = true;
-            return dentro != el.niega;
-        }
-        case Elemento::Varios:
-            break;
-        }
-        return false;
-    };
-    // Two pointers with the last "%" remembered: linear in practice.
-    size_t pe = 0, estrella = SIZE_MAX;
-    qsizetype pv = 0, marca = 0;
-    while (pv < v.size()) {
-        if (pe < e.size() && e[pe].tipo == Elemento::Varios) {
-            estrella = pe++;
-            marca = pv;
-        } else if (pe < e.size() && coincide(e[pe], v[pv])) {
-            ++pe;
-            ++pv;
-        } else if (estrella != SIZE_MAX) {
-            pe = estrella + 1;
-            pv = ++marca;
-        } else {
-            return false;
-        }
-    }
-    while (pe < e.size() && e[pe].tipo == Elemento::Varios)
-        ++pe;
-    return pe == e.size();
+    return PatronComo(patron, escape).Coincide(valor);
 }
 
 bool Registra(sqlite3* db, const int* nivelTransaccion)
