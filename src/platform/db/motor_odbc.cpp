@@ -96,10 +96,11 @@ public:
             QSqlQuery(db).exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL ") + nivelDeAislamiento(aislamiento_));
         }
         if (opciones.baseDefecto != base_ && !opciones.baseDefecto.trimmed().isEmpty()) {
-            base_ = opciones.baseDefecto;
             QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("USE [") + base_.trimmed().replace(u']', QStringLiteral("]]")) + u']'))
+            if (!q.exec(QStringLiteral("USE [") + opciones.baseDefecto.trimmed().replace(u']', QStringLiteral("]]")) + u']'))
                 throw fallaDe(q.lastError());
+            // Only once it took: a database that failed is tried again by the next text.
+            base_ = opciones.baseDefecto;
         }
         QSqlQuery q(db);
         q.setForwardOnly(true);
