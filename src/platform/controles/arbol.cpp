@@ -56,8 +56,11 @@ const std::vector<Node*>& Node::hermanos() const
 
 int Node::FilaEnPadre() const
 {
+    // Views ask for it on every paint: the place found last is tried first.
     const auto& h = hermanos();
-    return int(std::find(h.begin(), h.end(), this) - h.begin());
+    if (size_t(fila_) >= h.size() || h[size_t(fila_)] != this)
+        fila_ = int(std::find(h.begin(), h.end(), this) - h.begin());
+    return fila_;
 }
 
 Node* Node::Next() const

@@ -56,6 +56,7 @@ private:
     int imagen_ = 0;
     QVariant tag_;
     bool expandido_ = false;
+    mutable int fila_ = 0;   // the place FilaEnPadre found last
 };
 
 class NodosArbol {
