@@ -64,10 +64,8 @@ QString textoDe(const QVariant& v)
 {
     if (!v.isValid() || v.isNull())
         return QString();
-    if (v.metaType().id() == QMetaType::QDateTime)
+    if (v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate)
         return Fechas::TextoRegional(v.toDateTime());
-    if (v.metaType().id() == QMetaType::QDate)
-        return Fechas::TextoRegional(QDateTime(v.toDate(), QTime()));
     return v.toString();
 }
 

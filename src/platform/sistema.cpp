@@ -144,11 +144,8 @@ QString BuscaArchivo(const QString& carpeta, const QString& nombre, bool ejecuta
 
 namespace {
 QString carpetaSistemaFijada;
-}
-
-namespace {
 QString nombreMaquinaFijado;
-}
+}  // namespace
 
 void InfoSistema::FijarNombreMaquina(const QString& nombre)
 {

@@ -12,7 +12,15 @@
 namespace {
 // Announcements of a burst of additions, at most this often.
 constexpr int IntervaloRafagaMs = 150;
+
+int alineacionQt(int alineacion)
+{
+    const Qt::Alignment h = alineacion == lvwColumnRight    ? Qt::AlignRight
+                            : alineacion == lvwColumnCenter ? Qt::AlignHCenter
+                                                            : Qt::AlignLeft;
+    return int(h | Qt::AlignVCenter);
 }
+}  // namespace
 
 ModeloTablaLista::ModeloTablaLista(Lista& lista, QObject* padre)
     : QAbstractTableModel(padre), lista_(lista), anunciadas_(lista.ListItems().Count())
@@ -159,9 +167,7 @@ QVariant ModeloTablaLista::data(const QModelIndex& indice, int rol) const
     const bool propia = columna == 0;   // the item's own text
     switch (rol) {
     case Qt::DisplayRole:
-        if (propia)
-            return e->Text();
-        return columna <= e->CantidadSubItems() ? e->SubItems(columna) : QString();
+        return propia ? e->Text() : e->SubItems(columna);
     case Qt::DecorationRole: {
         const int icono = propia ? e->SmallIcon() : 0;
         if (icono >= 1 && size_t(icono) <= imagenes_.size())
@@ -189,12 +195,8 @@ QVariant ModeloTablaLista::data(const QModelIndex& indice, int rol) const
         const QColor color = ColorDesdeBgr(tinta);
         return color.isValid() ? QVariant(color) : QVariant();
     }
-    case Qt::TextAlignmentRole: {
-        const int a = lista_.ColumnHeaders().Item(columna + 1).Alignment();
-        const Qt::Alignment h = a == lvwColumnRight ? Qt::AlignRight : a == lvwColumnCenter ? Qt::AlignHCenter
-                                                                                              : Qt::AlignLeft;
-        return int(h | Qt::AlignVCenter);
-    }
+    case Qt::TextAlignmentRole:
+        return alineacionQt(lista_.ColumnHeaders().Item(columna + 1).Alignment());
     default:
         return {};
     }
@@ -217,11 +219,8 @@ QVariant ModeloTablaLista::headerData(int seccion, Qt::Orientation orientacion, 
     const ColumnHeader& h = lista_.ColumnHeaders().Item(seccion + 1);
     if (rol == Qt::DisplayRole)
         return h.Text();
-    if (rol == Qt::TextAlignmentRole) {
-        const int a = h.Alignment();
-        return int((a == lvwColumnRight ? Qt::AlignRight : a == lvwColumnCenter ? Qt::AlignHCenter : Qt::AlignLeft)
-                   | Qt::AlignVCenter);
-    }
+    if (rol == Qt::TextAlignmentRole)
+        return alineacionQt(h.Alignment());
     return {};
 }
 
