@@ -97,25 +97,23 @@ double NumeroInicial(QStringView texto)
     qsizetype i = 0;
     while (i < texto.size() && esBlanco(texto[i]))
         ++i;
-    QString t;
+    const qsizetype desde = i;
     if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+'))
-        t.append(texto[i++]);
+        ++i;
     bool punto = false, digito = false;
     for (; i < texto.size(); ++i) {
         const QChar c = texto[i];
-        if (c >= u'0' && c <= u'9') {
+        if (c >= u'0' && c <= u'9')
             digito = true;
-            t.append(c);
-        } else if (c == u'.' && !punto) {
+        else if (c == u'.' && !punto)
             punto = true;
-            t.append(c);
-        } else
+        else
             break;
     }
     if (!digito)
         return 0.0;
     bool ok = false;
-    const double v = t.toDouble(&ok);
+    const double v = texto.sliced(desde, i - desde).toDouble(&ok);
     return ok ? v : 0.0;
 }
 

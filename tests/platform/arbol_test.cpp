@@ -63,8 +63,11 @@ TEST(Arbol, RelacionesHijoSiguienteYUltimo)
     EXPECT_EQ(a.Nodes().Count(), 2);
     EXPECT_EQ(Hijos(&raiz), QStringList{"A02"});
     EXPECT_EQ(a.Nodes()(QStringLiteral("A02")).Index(), 2);
+    EXPECT_EQ(raiz.FilaEnPadre(), 0);
     a.Nodes().Add({}, tvwFirst, QStringLiteral("Z"));
     EXPECT_EQ(a.RaizEn(0)->Key(), QStringLiteral("Z"));
+    EXPECT_EQ(raiz.FilaEnPadre(), 1);   // a place asked before the insertion is not kept stale
+    EXPECT_EQ(raiz.Previous()->Key(), QStringLiteral("Z"));
     a.Nodes().Clear();
     EXPECT_EQ(a.Nodes().Count(), 0);
     EXPECT_EQ(a.CantidadRaices(), 0);

@@ -62,6 +62,9 @@ TEST(TextoANumero, NumeroInicialYNumerico)
     EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"x12"), 0);
     EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u""), 0);
     EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"1 2"), 1);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u"+4kg"), 4);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u" 7.,"), 7);
+    EXPECT_DOUBLE_EQ(Numeros::NumeroInicial(u".5"), 0.5);
     EXPECT_TRUE(Numeros::EsNumerico(u"123"));
     EXPECT_TRUE(Numeros::EsNumerico(u"-0.5"));
     EXPECT_FALSE(Numeros::EsNumerico(u""));
