@@ -30,13 +30,13 @@ bool sinRango(Recordset& rs, const QString& letra)
            Val(rs.Valor(letra + QStringLiteral("_NRO_HASTA"))) == 0;
 }
 
-// " WHERE CODIGO = '..' and Talonario = n" for the book in use, when it was found for this type.
-std::optional<QString> libroEnUso(const QString& tc, const QString& talonario)
+// The condition followed by the number of the book in use, when it was found for this type.
+std::optional<QString> libroEnUso(const QString& tc, const QString& condicion)
 {
     const auto libro = gTalonario.De(tc);
     if (!libro)
         return std::nullopt;
-    return talonario + QString::number(*libro);
+    return condicion + QString::number(*libro);
 }
 
 }  // namespace
@@ -157,7 +157,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
                         Literal(Ceros(Numeros::TextoPlano(Val(Numero) - 1), 8)) + u',' + Literal(letra) +
                         QStringLiteral(")\r\n");
     };
-    // Steps 5.1 and 5.2: only the book of the voucher's branch moves on.
+    // Only the book of the voucher's branch moves on.
     const auto deLaSucursal = [&] {
         if (Letra.trimmed().isEmpty())
             Letra = QStringLiteral("X");
@@ -175,14 +175,19 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
                Numero + QStringLiteral(" WHERE CODIGO = '") + tc4 + condicion + QString::number(gTalonario.Talonario);
     };
 
-    bool enLibros = false;
-    p.paso([&] {
-        if (const auto c = libroEnUso(alias, QStringLiteral("' AND TALONARIO =")))
-            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *c,
-                                 rs, nullptr, 1, 3);
-        enLibros = rs.State() == Recordset::Abierto && !rs.Eof();
-    });
-    if (enLibros) {
+    // The book in use, read from the query and its book condition; false when it is not there.
+    const auto abreLibro = [&](const QString& consulta, const QString& condicion) {
+        bool hay = false;
+        p.paso([&] {
+            if (const auto c = libroEnUso(alias, condicion))
+                sesion.AbreRecordset(consulta + *c, rs, nullptr, 1, 3);
+            hay = rs.State() == Recordset::Abierto && !rs.Eof();
+        });
+        return hay;
+    };
+
+    if (abreLibro(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4,
+                  QStringLiteral("' AND TALONARIO ="))) {
         p.paso([&] {
             if (!deLaSucursal())
                 return;
@@ -199,15 +204,9 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
             }
         });
     } else if (!p.abandonado()) {
-        bool enSegunda = false;
-        p.paso([&] {
-            if (const auto c = libroEnUso(alias, QStringLiteral(" AND TALONARIO = ")))
-                sesion.AbreRecordset(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = '") + tc4 +
-                                         QStringLiteral("' AND SISTEMA = ") + Literal(Sistema.trimmed()) + *c,
-                                     rs, nullptr, 1, 3);
-            enSegunda = rs.State() == Recordset::Abierto && !rs.Eof();
-        });
-        if (enSegunda) {
+        if (abreLibro(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = '") + tc4 +
+                          QStringLiteral("' AND SISTEMA = ") + Literal(Sistema.trimmed()),
+                      QStringLiteral(" AND TALONARIO = "))) {
             p.paso([&] {
                 if (!deLaSucursal())
                     return;
