@@ -39,8 +39,33 @@ QString claveDelNombre(const QString& tabla, const char* prefijo)
 // The columns of the tables the suite knows; nothing for the others.
 std::optional<Columnas> columnasDe(const QString& t)
 {
-    if (es(t, "V_TA_RETENCIONES"))
-        return Columnas{QStringLiteral("Descripcion"), QStringLiteral("IdRetencion"), QString()};
+    // Tables with columns of their own. Whole names exclude each other, so
+    // these go first without changing which rule decides.
+    struct Unica {
+        const char* tabla;
+        const char* descripcion;
+        const char* clave;
+        const char* tercero;
+    };
+    static const Unica unicas[] = {
+        {"V_TA_RETENCIONES", "Descripcion", "IdRetencion", ""},
+        {"P_SINDICATOS", "Descripcion", "IdSindicato", ""},
+        {"P_MA_Clientes", "RAZON_SOCIAL", "IDCLIENTE", ""},
+        {"TA_Cpte", "DESCRIPCION", "CODIGO", "DESCRIPCION"},
+        {"MA_MODELOS", "NOMBRE", "NOMBRE", "NOMBRE"},
+        {"MA_CHOFERES", "APELLIDO", "CODIGO", "NOMBRES"},
+        {"MA_DESTINATARIOS", "NOMBRE", "CODIGO", "NOMBRE"},
+        {"MA_VEHICULOS", "PATENTE", "PATENTE", "MODELO"},
+        {"MV_EJERCICIOS", "DESCRIPCION", "PERIODO", "DESCRIPCION"},
+        {"V_MV_REPARTO", "IDCOMPLEMENTO", "IDREPARTO", "FECHA"},
+        {"TA_USUARIOS", "NOMBRE", "NOMBRE", ""},
+        {"V_MA_PRECIOSCAB", "NOMBRE", "IDLISTA", ""},
+    };
+    for (const Unica& u : unicas)
+        if (es(t, u.tabla))
+            return Columnas{QLatin1String(u.descripcion), QLatin1String(u.clave), QLatin1String(u.tercero)};
+
+    // Keys made from the name.
     if (es(t, "V_TA_Cpte"))
         return Columnas{QStringLiteral("Descripcion"), t, QString()};
     if (esUnaDe(t, {"V_TA_Bancos", "V_TA_MotivoVta", "V_TA_MotivoCpra", "V_TA_Deposito", "V_TA_Tecnicos", "V_TA_Tareas",
@@ -63,41 +88,15 @@ std::optional<Columnas> columnasDe(const QString& t)
         return Columnas{es(t, "P_MA_Empresas") ? QStringLiteral("NombreEmpresa") : QStringLiteral("Descripcion"), clave,
                         QString()};
     }
-    if (es(t, "P_SINDICATOS"))
-        return Columnas{QStringLiteral("Descripcion"), QStringLiteral("IdSindicato"), QString()};
     if (es(t, "P_TA_Funciones"))
         return Columnas{QStringLiteral("DESCRIPCION"), QStringLiteral("ID") + t.mid(5), QString()};
     if (esUnaDe(t, {"TA_Categoria", "TA_Deposito", "TA_MotivoStock", "TA_TipoArticulo", "TA_Rubros"}))
         return Columnas{QStringLiteral("DESCRIPCION"),
                         es(t, "TA_TipoArticulo") ? QStringLiteral("IDTIPO") : claveDelNombre(t, "TA_"), QString()};
-    if (es(t, "P_MA_Clientes"))
-        return Columnas{QStringLiteral("RAZON_SOCIAL"), QStringLiteral("IDCLIENTE"), QString()};
-    if (es(t, "TA_Cpte"))
-        return Columnas{QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"), QStringLiteral("DESCRIPCION")};
     if (es(t, "V_MA_ARTICULOS"))
         return Columnas{QStringLiteral("DESCRIPCION"), claveDelNombre(t, "V_MA_"), QStringLiteral("DESCRIPCION")};
     if (es(t, "MA_ARTICULOS"))
         return Columnas{QStringLiteral("DESCRIPCION"), claveDelNombre(t, "MA_"), QStringLiteral("DESCRIPCION")};
-
-    struct Unica {
-        const char* tabla;
-        const char* descripcion;
-        const char* clave;
-        const char* tercero;
-    };
-    static const Unica unicas[] = {
-        {"MA_MODELOS", "NOMBRE", "NOMBRE", "NOMBRE"},
-        {"MA_CHOFERES", "APELLIDO", "CODIGO", "NOMBRES"},
-        {"MA_DESTINATARIOS", "NOMBRE", "CODIGO", "NOMBRE"},
-        {"MA_VEHICULOS", "PATENTE", "PATENTE", "MODELO"},
-        {"MV_EJERCICIOS", "DESCRIPCION", "PERIODO", "DESCRIPCION"},
-        {"V_MV_REPARTO", "IDCOMPLEMENTO", "IDREPARTO", "FECHA"},
-        {"TA_USUARIOS", "NOMBRE", "NOMBRE", ""},
-        {"V_MA_PRECIOSCAB", "NOMBRE", "IDLISTA", ""},
-    };
-    for (const Unica& u : unicas)
-        if (es(t, u.tabla))
-            return Columnas{QLatin1String(u.descripcion), QLatin1String(u.clave), QLatin1String(u.tercero)};
 
     // By the beginning of the name.
     const QString inicio = t.left(3).toUpper();

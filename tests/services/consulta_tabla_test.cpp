@@ -27,12 +27,12 @@ const char* const TerceraPrevia = "t?";
 TEST(ConsultaTabla, CadaNombreDeLasReglas)
 {
     const Regla reglas[] = {
-        // 1 and 2
+        // single tables
         {"V_TA_RETENCIONES", "Descripcion", "IdRetencion", ""},
         {"v_ta_retenciones", "Descripcion", "IdRetencion", ""},
         {"V_TA_Cpte", "Descripcion", "V_TA_Cpte", ""},
         {"v_ta_CPTE", "Descripcion", "v_ta_CPTE", ""},   // the name itself, as passed
-        // 3: the V_TA group
+        // the V_TA group
         {"V_TA_Bancos", "DESCRIPCION", "IDBanco", ""},
         {"V_TA_MotivoVta", "DESCRIPCION", "IDMotivoVta", ""},
         {"V_TA_MotivoCpra", "DESCRIPCION", "IDMotivoCpra", ""},
@@ -50,7 +50,7 @@ TEST(ConsultaTabla, CadaNombreDeLasReglas)
         {"V_TA_DESTINO", "DESCRIPCION", "IDDESTINO", ""},
         {"V_TA_ORIGEN", "DESCRIPCION", "IDORIGEN", ""},
         {"v_ta_origen", "DESCRIPCION", "IDorigen", ""},   // the key keeps the caller's letter case
-        // 4: the personnel group
+        // the personnel group
         {"P_TA_NIVELESTUDIO", "Descripcion", "IDNIVELESTUDIO", ""},
         {"P_TA_CONOCIMIENTOS", "Descripcion", "IDCONOCIMIENTO", ""},
         {"P_TA_Categorizacion", "Descripcion", "IDCategorizacion", ""},
@@ -68,22 +68,22 @@ TEST(ConsultaTabla, CadaNombreDeLasReglas)
         {"P_TA_ESTADOPOSTULANTE", "Descripcion", "IDESTADOPOSTULANTE", ""},
         {"P_TA_Parentesco", "Descripcion", "IDParentesco", ""},
         {"P_TA_EstadoCivil", "Descripcion", "IDEstadoCivil", ""},
-        // 5 and 6
+        // single tables
         {"P_SINDICATOS", "Descripcion", "IdSindicato", ""},
         {"P_TA_Funciones", "DESCRIPCION", "IDFunciones", ""},   // no S dropped
-        // 7: the TA group
+        // the TA group
         {"TA_Categoria", "DESCRIPCION", "IDCategoria", ""},
         {"TA_Deposito", "DESCRIPCION", "IDDeposito", ""},
         {"TA_MotivoStock", "DESCRIPCION", "IDMotivoStock", ""},
         {"TA_TipoArticulo", "DESCRIPCION", "IDTIPO", ""},
         {"TA_Rubros", "DESCRIPCION", "IDRubro", ""},
-        // 8 to 11
+        // single tables
         {"P_MA_Clientes", "RAZON_SOCIAL", "IDCLIENTE", ""},
         {"TA_Cpte", "DESCRIPCION", "CODIGO", "DESCRIPCION"},
         {"V_MA_ARTICULOS", "DESCRIPCION", "IDARTICULO", "DESCRIPCION"},
         {"v_ma_articulos", "DESCRIPCION", "IDarticulo", "DESCRIPCION"},
         {"MA_ARTICULOS", "DESCRIPCION", "IDARTICULO", "DESCRIPCION"},
-        // 12: single tables
+        // single tables
         {"MA_MODELOS", "NOMBRE", "NOMBRE", "NOMBRE"},
         {"MA_CHOFERES", "APELLIDO", "CODIGO", "NOMBRES"},
         {"MA_DESTINATARIOS", "NOMBRE", "CODIGO", "NOMBRE"},
@@ -93,7 +93,7 @@ TEST(ConsultaTabla, CadaNombreDeLasReglas)
         {"TA_USUARIOS", "NOMBRE", "NOMBRE", ""},
         {"TA_Usuarios", "NOMBRE", "NOMBRE", ""},
         {"V_MA_PRECIOSCAB", "NOMBRE", "IDLISTA", ""},
-        // 13: by the beginning of the name
+        // by the beginning of the name
         {"TA_Monedas", "DESCRIPCION", "CODIGO", "DESCRIPCION"},
         {"ta_paises", "DESCRIPCION", "CODIGO", "DESCRIPCION"},
         {"MA_PROVEEDORES", "Razon_Social", "Codigo", "Razon_Social"},
