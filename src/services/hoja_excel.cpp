@@ -111,11 +111,15 @@ std::optional<double> LeeNumero(QStringView texto)
 
 std::optional<QDateTime> LeeFecha(QStringView texto)
 {
-    // Every date starts with a digit and has "/" or "-" in it: most texts are
-    // turned away here, before any pattern is tried.
+    // Every date starts with a digit, has "/" or "-" in it and holds nothing
+    // but digits, separators and blanks: most texts (codes such as "003-MARCA"
+    // among them) are turned away here, before any pattern is tried.
     const QStringView recortado = texto.trimmed();
     if (recortado.isEmpty() || !esDigito(recortado[0]) || (!recortado.contains(u'/') && !recortado.contains(u'-')))
         return std::nullopt;
+    for (const QChar c : recortado)
+        if (!c.isDigit() && !c.isSpace() && c != u'/' && c != u'-' && c != u':' && c != u'.' && c != u'T')
+            return std::nullopt;
     // Year first with "/" is what the export itself writes for a date; read it
     // as the same date day first.
     static const QRegularExpression anioPrimero(QStringLiteral(R"(^(\d{4})/(\d{1,2})/(\d{1,2})(\s.*)?$)"));
@@ -256,12 +260,18 @@ void HojaExcel::TamanoFuente(double puntos)
     tamanoFuente_ = puntos;
 }
 
-void HojaExcel::Bordes(int fila, int desde, int hasta)
+template <class Cambio>
+void HojaExcel::EnRango(int fila, int desde, int hasta, Cambio cambio)
 {
     ValidaColumna(desde);
     ValidaColumna(hasta);
     for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
-        CeldaPendiente(fila, c).estilo.bordes = true;
+        cambio(CeldaPendiente(fila, c).estilo);
+}
+
+void HojaExcel::Bordes(int fila, int desde, int hasta)
+{
+    EnRango(fila, desde, hasta, [](Estilo& e) { e.bordes = true; });
 }
 
 void HojaExcel::ColorInterior(int fila, int columna, int indice)
@@ -273,18 +283,12 @@ void HojaExcel::ColorInterior(int fila, int columna, int indice)
 
 void HojaExcel::ColorFuente(int fila, int desde, int hasta, std::uint32_t color)
 {
-    ValidaColumna(desde);
-    ValidaColumna(hasta);
-    for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
-        CeldaPendiente(fila, c).estilo.colorFuente = color & 0xFFFFFF;
+    EnRango(fila, desde, hasta, [color](Estilo& e) { e.colorFuente = color & 0xFFFFFF; });
 }
 
 void HojaExcel::Negrita(int fila, int desde, int hasta, bool negrita)
 {
-    ValidaColumna(desde);
-    ValidaColumna(hasta);
-    for (int c = std::min(desde, hasta); c <= std::max(desde, hasta); ++c)
-        CeldaPendiente(fila, c).estilo.negrita = negrita;
+    EnRango(fila, desde, hasta, [negrita](Estilo& e) { e.negrita = negrita; });
 }
 
 void HojaExcel::Asigna(int fila, int columna, const QString& texto)
@@ -380,9 +384,10 @@ void HojaExcel::CierraFila()
         for (const auto& [numero, p] : pendientes_) {
             if (p.valor.tipo == Valor::Tipo::Vacio)
                 continue;
-            Medidas& m = columnas_[numero].medidas;
+            EstadoColumna& e = columnas_[numero];
+            Medidas& m = e.medidas;
             const auto l = largos(p.valor);
-            if (RigePropio(p, columnas_[numero].columna)) {
+            if (RigePropio(p, e.columna)) {
                 for (int f = 0; f < CantidadFormatos; ++f)
                     m.propias[f] = std::max(m.propias[f], l[f]);
                 m.propiasComoEstan = std::max(m.propiasComoEstan, l[static_cast<int>(p.estilo.formato)]);

@@ -179,6 +179,9 @@ private:
     };
 
     Pendiente& CeldaPendiente(int fila, int columna);
+    // Changes the style of each cell of the row between the two columns, in either order.
+    template <class Cambio>
+    void EnRango(int fila, int desde, int hasta, Cambio cambio);
     void IrAFila(int fila);
     static void ValidaColumna(int columna);
     bool RigePropio(const Pendiente& p, const Hoja::Columna& c) const;

@@ -191,6 +191,13 @@ TEST(HojaExcel, LecturaDeLoQueSeEscribe)
     }
     EXPECT_DOUBLE_EQ(marzo15, 45366);
     EXPECT_DOUBLE_EQ(Hoja::LeeValor("15/03/2024 18:00").numero, 45366.75);
+    // Times after the date, in each form a date is read in.
+    for (const char* conHora : {"2024-03-15T18:00:00.000", "2024-03-15 18:00", "2024/03/15 18:00"}) {
+        const Hoja::Valor v = Hoja::LeeValor(QString::fromUtf8(conHora));
+        EXPECT_TRUE(v.esFecha) << conHora;
+        EXPECT_DOUBLE_EQ(v.numero, 45366.75) << conHora;
+    }
+    EXPECT_EQ(Hoja::LeeValor("15/03/2024 hs").tipo, Tipo::Texto);
 }
 
 TEST(HojaExcel, RehusaLoQueLaHojaNoAdmite)
