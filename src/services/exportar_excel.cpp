@@ -278,16 +278,12 @@ Hoja::Plan HojaExportada(const FotoLista& Foto, bool VistaPrevia, bool SoloTilda
     return plan;
 }
 
-void ExportarListViewExcel(const Lista& ListView, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
-                           short ColumnaFecha2, short ColumnaFecha3)
-{
-    if (enCurso)
-        return;
-    ExportarListViewExcel(FotoDe(ListView), VistaPrevia, SoloTildados, ColumnaFecha1, ColumnaFecha2, ColumnaFecha3);
-}
+namespace {
 
-void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
-                           short ColumnaFecha2, short ColumnaFecha3)
+// The export of a snapshot of its own: what the caller's list becomes
+// meanwhile changes nothing that is written.
+void exporta(const FotoLista foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1, short ColumnaFecha2,
+             short ColumnaFecha3)
 {
     // Pending events run while it works: a second click must not start another.
     if (enCurso)
@@ -297,7 +293,6 @@ void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTil
         ~Fin() { enCurso = false; }
     } fin;
 
-    const FotoLista foto = Foto;
     const Recorrido recorrido{foto, VistaPrevia, SoloTildados, {ColumnaFecha1, ColumnaFecha2, ColumnaFecha3}};
 
     // The sheet is written row by row, so its final state (the columns'
@@ -325,6 +320,23 @@ void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTil
                Avisos::Exclamacion, tituloAviso);
     if (pedido.vistaPrevia)
         MuestraVistaPrevia([&](Hoja::Destino& destino) { recorrido.Corre(false, &plan, &destino); });
+}
+
+}  // namespace
+
+void ExportarListViewExcel(const Lista& ListView, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                           short ColumnaFecha2, short ColumnaFecha3)
+{
+    // A busy export takes no snapshot either.
+    if (enCurso)
+        return;
+    exporta(FotoDe(ListView), VistaPrevia, SoloTildados, ColumnaFecha1, ColumnaFecha2, ColumnaFecha3);
+}
+
+void ExportarListViewExcel(const FotoLista& Foto, bool VistaPrevia, bool SoloTildados, short ColumnaFecha1,
+                           short ColumnaFecha2, short ColumnaFecha3)
+{
+    exporta(Foto, VistaPrevia, SoloTildados, ColumnaFecha1, ColumnaFecha2, ColumnaFecha3);
 }
 
 }  // namespace ModExportarExcel
