@@ -7,7 +7,7 @@ AplicacionExcel::AplicacionExcel(NuevaHoja nuevaHoja) : nuevaHoja_(std::move(nue
 void AplicacionExcel::SheetsInNewWorkbook(int hojas)
 {
     if (hojas < 1 || hojas > 255)
-        throw Falla(1004, QStringLiteral("Error definido por la aplicación o el objeto"), QStringLiteral("Excel"));
+        Hoja::Rehusa();
     hojasPorLibro_ = hojas;
 }
 

@@ -178,6 +178,11 @@ double AnchoAjustado(qsizetype caracteres)
     return std::min(255.0, std::round(ancho * 100.0) / 100.0);
 }
 
+void Rehusa()
+{
+    throw Falla(1004, QStringLiteral("Error definido por la aplicación o el objeto"), QStringLiteral("Excel"));
+}
+
 std::uint32_t ColorDePaleta(int indice)
 {
     static constexpr std::uint32_t paleta[56] = {
@@ -200,11 +205,6 @@ using namespace Hoja;
 
 namespace {
 
-[[noreturn]] void rehusa()
-{
-    throw Falla(1004, QStringLiteral("Error definido por la aplicación o el objeto"), QStringLiteral("Excel"));
-}
-
 // Shown lengths of a value under each number format.
 std::array<qsizetype, CantidadFormatos> largos(const Valor& v)
 {
@@ -222,13 +222,13 @@ std::array<qsizetype, CantidadFormatos> largos(const Valor& v)
 void HojaExcel::ValidaColumna(int columna)
 {
     if (columna < 1 || columna > MaximoColumnas)
-        rehusa();
+        Rehusa();
 }
 
 void HojaExcel::IrAFila(int fila)
 {
     if (terminada_ || fila < 1 || fila > MaximoFilas || fila < fila_)
-        rehusa();
+        Rehusa();
     if (fila > fila_) {
         CierraFila();
         fila_ = fila;
@@ -256,7 +256,7 @@ FormatoNumero HojaExcel::FormatoVigente(const Pendiente& p, const Columna& c) co
 void HojaExcel::TamanoFuente(double puntos)
 {
     if (puntos < 1 || puntos > 409)
-        rehusa();
+        Rehusa();
     tamanoFuente_ = puntos;
 }
 
@@ -277,7 +277,7 @@ void HojaExcel::Bordes(int fila, int desde, int hasta)
 void HojaExcel::ColorInterior(int fila, int columna, int indice)
 {
     if (indice < 1 || indice > 56)
-        rehusa();
+        Rehusa();
     CeldaPendiente(fila, columna).estilo.colorInterior = indice;
 }
 
@@ -331,7 +331,7 @@ void HojaExcel::FormatoColumna(int columna, FormatoNumero formato)
 {
     ValidaColumna(columna);
     if (terminada_)
-        rehusa();
+        Rehusa();
     EstadoColumna& e = columnas_[columna];
     e.columna.formato = formato;
     e.columna.ultimoFormato = ++reloj_;
@@ -345,7 +345,7 @@ void HojaExcel::FormatoColumna(int columna, FormatoNumero formato)
 void HojaExcel::AutoAjusta()
 {
     if (terminada_)
-        rehusa();
+        Rehusa();
     if (plan_)
         return;  // the widths are the plan's
     for (auto& [numero, e] : columnas_) {
@@ -363,14 +363,14 @@ void HojaExcel::AnchoColumna(int columna, double ancho)
 {
     ValidaColumna(columna);
     if (terminada_ || !(ancho >= 0 && ancho <= 255))
-        rehusa();
+        Rehusa();
     columnas_[columna].columna.ancho = ancho;
 }
 
 void HojaExcel::Horizontal()
 {
     if (terminada_)
-        rehusa();
+        Rehusa();
     horizontal_ = true;
 }
 

@@ -60,6 +60,9 @@ QString TextoMostrado(const Valor& valor, FormatoNumero formato);
 // The width, in character units, that fits a shown text of that length.
 double AnchoAjustado(qsizetype caracteres);
 
+// The failure of a call the spreadsheet refuses (1004, from "Excel").
+[[noreturn]] void Rehusa();
+
 // 0xRRGGBB of an entry of the spreadsheet's standard colour palette.
 std::uint32_t ColorDePaleta(int indice);
 

@@ -48,6 +48,8 @@ public:
         filasPorPagina_ = std::max(1, static_cast<int>(pagina.height() / (altoFila * ajuste)));
         fuente_ = QFont(QStringLiteral("Calibri"));
         fuente_.setPointSizeF(plan.tamanoFuente * ajuste);
+        negrita_ = fuente_;
+        negrita_.setBold(true);
         pagina_ = 0;
     }
 
@@ -76,9 +78,7 @@ public:
             const QString texto = TextoMostrado(celda.valor, celda.estilo.formato);
             if (texto.isEmpty())
                 continue;
-            QFont fuente = fuente_;
-            fuente.setBold(celda.estilo.negrita);
-            pintor_.setFont(fuente);
+            pintor_.setFont(celda.estilo.negrita ? negrita_ : fuente_);
             pintor_.setPen(celda.estilo.colorFuente ? QColor::fromRgb(*celda.estilo.colorFuente) : QColor(Qt::black));
             const Qt::Alignment lado = celda.valor.tipo == Valor::Tipo::Numero ? Qt::AlignRight : Qt::AlignLeft;
             const double margen = 2 * escala_;
@@ -103,6 +103,7 @@ private:
     int filasPorPagina_ = 1;
     int pagina_ = 0;
     QFont fuente_;
+    QFont negrita_;
 };
 
 }  // namespace
