@@ -2,6 +2,7 @@
 #include "services/ModExportarExcel.h"
 #include "support/avisos_grabados.h"
 #include "support/carpeta_temporal.h"
+#include "support/lector_xlsx.h"
 
 #include "platform/sistema.h"
 #include "session/ModGlobal.h"

@@ -1,5 +1,4 @@
 #pragma once
-#include "support/lector_xlsx.h"
 // Test helpers for the spreadsheet export: a destination that keeps every row
 // it is handed.
 
