@@ -24,9 +24,11 @@ void CalculaCantidadesEquivalentes(Grilla& Grilla)
     const int fila = Grilla.Row();
     const auto celda = [&](int columna) { return Grilla.TextMatrix(fila, columna); };
     const double cantidad = ModGlobal::gUtilidades->TextoAMoneda(celda(Cantidad)).ADoble();
-    // The line's unit goes in as a copy: the conversion may fill it, the cell stays.
+    // The line's unit goes in as a copy: the conversion may fill an empty one
+    // with the article's unit, the cell stays. One copy serves every
+    // conversion of the row, so the article's unit is read once.
+    QString unidadLinea = celda(UnidadLinea);
     const auto convertida = [&](const QString& unidad) {
-        QString unidadLinea = celda(UnidadLinea);
         return Numeros::TextoPlano(ConvierteCantidadUnidad(celda(Articulo), unidadLinea, cantidad, unidad));
     };
     if (celda(PideEquivalencia) != u"-1")

@@ -218,11 +218,14 @@ TEST_F(CantidadesEquivalentes, LlenaMetrosBultosYKilos)
 
 TEST_F(CantidadesEquivalentes, UnidadVaciaYAjusteVacio)
 {
-    // The line's empty unit is the article's for the conversion; the cell stays empty.
+    // The line's empty unit is the article's for the conversion, read once for
+    // the three measures; the cell stays empty.
     Linea("", "24", "", "", "0");
+    ModGlobal::gSesionBD->LimpiaBitacora();
     CalculaCantidadesEquivalentes(grilla);
     EXPECT_EQ(Medidas(), (QStringList{"0.024", "2", "12"}));
     EXPECT_EQ(grilla.TextMatrix(grilla.Row(), 5), QString());
+    EXPECT_EQ(s.Enviado().filter(QStringLiteral("FROM V_MA_ARTICULOS")).size(), 1);
     // An empty setting and an empty equivalent unit count as the same unit.
     ModGlobal::gUnidadM3.clear();
     Linea("UN", "24", "", "7", "0");
