@@ -35,46 +35,13 @@ void ClsCmnCptes::AsignarDatosComprobante(const QString&, const QString&, const 
     noDisponible("AsignarDatosComprobante");
 }
 
-QString ClsCmnCptes::StrSerieLote(const QString&)
-{
-    noDisponible("StrSerieLote");
-}
 
-QString ClsCmnCptes::DescomponeSerieLote(const QString&, QStringList&)
-{
-    noDisponible("DescomponeSerieLote");
-}
 
-QString ClsCmnCptes::DescomponePosicionCantidadLote(const QString&, const QString&, QStringList&, QStringList&,
-                                                    QStringList&)
-{
-    noDisponible("DescomponePosicionCantidadLote");
-}
 
-long ClsCmnCptes::Cuenta_Series_Lotes(const QString&, const QString&, bool)
-{
-    noDisponible("Cuenta_Series_Lotes");
-}
 
-QString ClsCmnCptes::ExtraeSerieLoteConValor(QString&, QString&)
-{
-    noDisponible("ExtraeSerieLoteConValor");
-}
 
-QString ClsCmnCptes::ExtraeSerieLote(const QString&, short)
-{
-    noDisponible("ExtraeSerieLote");
-}
 
-long ClsCmnCptes::Cantidad_Series_Lotes(const QString&)
-{
-    noDisponible("Cantidad_Series_Lotes");
-}
 
-QString ClsCmnCptes::InsertaCHR255(const QString&)
-{
-    noDisponible("InsertaCHR255");
-}
 
 void ClsCmnCptes::PideSerieLote(const QString&, double, const QString&, const QString&, QString&, QString&, bool,
                                 bool, bool)
@@ -115,7 +82,3 @@ double ClsCmnCptes::ObtieneStock(const QString&, QString&, const QString&, const
     noDisponible("ObtieneStock");
 }
 
-long ClsCmnCptes::Busca_Lotes_Series(const QString&, const QString&)
-{
-    noDisponible("Busca_Lotes_Series");
-}

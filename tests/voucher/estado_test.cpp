@@ -64,11 +64,12 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        cpte.StrSerieLote(QStringLiteral("|L1|"));
+        QString respuesta;
+        cpte.ConsultaComprobante(QStringLiteral("FC"), respuesta);
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("StrSerieLote"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ConsultaComprobante"))) << f.Descripcion.toStdString();
     }
 }
 
