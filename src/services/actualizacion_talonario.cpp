@@ -60,25 +60,19 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
         Mensaje.clear();
         return true;
     }
-    const QString tc4 = Codigo4(TC);
-    bool externo = false;
-    // The book that holds the number, among those of the branch.
+    const QString tc4 = Literal(Codigo4(TC));
+    // The book whose range holds the number, among those of the branch (a
+    // later one wins). A book without range or numbered from outside holds no
+    // number of its own: taking it here would move it on, or let it judge the
+    // number, in place of the book that handed the number out.
     const Moneda sucursal = ModGlobal::gUtilidades->TextoAMoneda(Sucursal);
     if (sucursal.Diezmilesimos() % Moneda::Escala == 0) {
         Recordset rs;
-        sesion.AbreRecordset(QStringLiteral("Select * from v_ta_cpte  with(nolock)  where codigo = '") + tc4 +
-                                 QStringLiteral("' and ") + *letra + QStringLiteral("_SUC_DEFAULT = ") +
+        sesion.AbreRecordset(QStringLiteral("Select * from v_ta_cpte  with(nolock)  where codigo = ") + tc4 +
+                                 QStringLiteral(" and ") + *letra + QStringLiteral("_SUC_DEFAULT = ") +
                                  sucursal.Texto(),
                              rs);
         for (; !rs.Eof(); rs.MoveNext()) {
-            const QVariant ext = rs.Valor(QStringLiteral("Externo"));
-            if (!ext.isNull())
-                externo = ModGlobal::EsVerdadero(Texto(ext), true);
-            // A book that takes any number holds this one too.
-            if (externo || sinRango(rs, *letra)) {
-                gTalonario.Fija(TC, static_cast<long>(Val(rs.Valor(QStringLiteral("TALONARIO")))));
-                break;
-            }
             if (Val(rs.Valor(*letra + QStringLiteral("_NRO_DESDE"))) <= n &&
                 Val(rs.Valor(*letra + QStringLiteral("_NRO_HASTA"))) >= n)
                 gTalonario.Fija(TC, static_cast<long>(Val(rs.Valor(QStringLiteral("TALONARIO")))));
@@ -86,14 +80,15 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
         sesion.CierraRecordset(rs);
     }
     Recordset libro;
-    if (const auto condicion = libroEnUso(TC, QStringLiteral("' and Talonario = ")))
+    if (const auto condicion = libroEnUso(TC, QStringLiteral(" and Talonario = ")))
         sesion.AbreRecordset(
-            QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + *condicion, libro);
+            QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = ") + tc4 + *condicion, libro);
     if (libro.State() != Recordset::Abierto || libro.Eof()) {
         Mensaje = QStringLiteral("Debe configurar la numeracióN de Comprobantes");
         return false;
     }
-    if (externo || sinRango(libro, *letra)) {
+    const QVariant externo = libro.Valor(QStringLiteral("Externo"));
+    if ((!externo.isNull() && ModGlobal::EsVerdadero(Texto(externo), true)) || sinRango(libro, *letra)) {
         Mensaje.clear();
         return true;
     }
@@ -131,6 +126,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
     auto& util = *ModGlobal::gUtilidades;
     const QString alias = ObtieneTCNumeracion(TC);
     const QString tc4 = Codigo4(alias);
+    const QString codigo = Literal(tc4);
     bool adelante = true;
     QString letra;
     Recordset rs;
@@ -153,7 +149,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
             !EsTipo(alias, {"OC"}))
             return;
         SentenciaSQL += QStringLiteral("\r\n INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA) VALUES (") +
-                        Literal(tc4) + u',' + Literal(Ceros(Sucursal, 4)) + u',' +
+                        codigo + u',' + Literal(Ceros(Sucursal, 4)) + u',' +
                         Literal(Ceros(Numeros::TextoPlano(Val(Numero) - 1), 8)) + u',' + Literal(letra) +
                         QStringLiteral(")\r\n");
     };
@@ -172,22 +168,28 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
     };
     const auto actualizacion = [&](const QString& tabla, const QString& condicion) {
         return QStringLiteral(" UPDATE ") + tabla + QStringLiteral(" SET ") + letra + QStringLiteral("_ULTIMO_NRO = ") +
-               Numero + QStringLiteral(" WHERE CODIGO = '") + tc4 + condicion + QString::number(gTalonario.Talonario);
+               Numero + QStringLiteral(" WHERE CODIGO = ") + codigo + condicion + QString::number(gTalonario.Talonario);
     };
 
     // The book in use, read from the query and its book condition; false when it is not there.
-    const auto abreLibro = [&](const QString& consulta, const QString& condicion) {
+    // With primeroSinLibro, a type that has no book in use takes the query's first book.
+    const auto abreLibro = [&](const QString& consulta, const QString& condicion, bool primeroSinLibro) {
         bool hay = false;
         p.paso([&] {
-            if (const auto c = libroEnUso(alias, condicion))
+            if (const auto c = libroEnUso(alias, condicion)) {
                 sesion.AbreRecordset(consulta + *c, rs, nullptr, 1, 3);
+            } else if (primeroSinLibro) {
+                sesion.AbreRecordset(consulta + QStringLiteral(" ORDER BY TALONARIO"), rs, nullptr, 1, 3);
+                if (!rs.Eof())
+                    gTalonario.Fija(alias, static_cast<long>(Val(rs.Valor(QStringLiteral("TALONARIO")))));
+            }
             hay = rs.State() == Recordset::Abierto && !rs.Eof();
         });
         return hay;
     };
 
-    if (abreLibro(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4,
-                  QStringLiteral("' AND TALONARIO ="))) {
+    if (abreLibro(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = ") + codigo,
+                  QStringLiteral(" AND TALONARIO ="), false)) {
         p.paso([&] {
             if (!deLaSucursal())
                 return;
@@ -197,23 +199,24 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
                 adelante = false;
             if (GeneraSentencia) {
                 if (adelante && !SinActualizarTalonario)
-                    SentenciaSQL = actualizacion(QStringLiteral("V_TA_CPTE"), QStringLiteral("' AND TALONARIO="));
+                    SentenciaSQL = actualizacion(QStringLiteral("V_TA_CPTE"), QStringLiteral(" AND TALONARIO="));
                 control(rs.Valor(QStringLiteral("Sistema")));
             } else if (adelante) {
                 graba();
             }
         });
     } else if (!p.abandonado()) {
-        if (abreLibro(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = '") + tc4 +
-                          QStringLiteral("' AND SISTEMA = ") + Literal(Sistema.trimmed()),
-                      QStringLiteral(" AND TALONARIO = "))) {
+        // A type numbered only in this table has no book remembered from the choice.
+        if (abreLibro(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = ") + codigo +
+                          QStringLiteral(" AND SISTEMA = ") + Literal(Sistema.trimmed()),
+                      QStringLiteral(" AND TALONARIO = "), true)) {
             p.paso([&] {
                 if (!deLaSucursal())
                     return;
                 if (GeneraSentencia) {
                     // The book of this table moves on, as it does at once.
                     SentenciaSQL = actualizacion(QStringLiteral("TA_Comprobantes"),
-                                                 QStringLiteral("' AND SISTEMA = ") + Literal(Sistema.trimmed()) +
+                                                 QStringLiteral(" AND SISTEMA = ") + Literal(Sistema.trimmed()) +
                                                      QStringLiteral(" AND TALONARIO ="));
                     control(rs.Valor(QStringLiteral("SISTEMA")));
                 } else {
@@ -223,7 +226,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
         } else if (!p.abandonado()) {
             p.paso([&] {
                 sesion.AbreRecordset(
-                    QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + tc4 + u'\'', rs);
+                    QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = ") + codigo, rs);
                 if (rs.Eof())
                     MsgBox(QStringLiteral(
                                "Error en grabación del Comprobante, no se ha encontrado el comprobante configurado"),

@@ -16,7 +16,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
     Procedimiento p(QStringLiteral("Obtener_Nro_Comprobante_Contable"), GestorSesion());
     auto& sesion = *ModGlobal::gSesionBD;
     const QString tc = TC.trimmed();
-    const QString tc4 = Codigo4(TC);
+    const QString codigo = Literal(Codigo4(TC));
     QString filtro;
     bool todosUsados = false;
     bool tomado = false;
@@ -55,26 +55,26 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         filtro = QStringLiteral(" AND A_SUC_DEFAULT = ") + Literal(Sucursal);
         Recordset sonda;
         sesion.AbreRecordset(
-            QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 + QStringLiteral("' ") + filtro, sonda);
+            QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = ") + codigo + QStringLiteral(" ") + filtro, sonda);
         if (sonda.Eof())
             filtro.clear();
     });
     p.paso([&] {
         if (UNegocio.trimmed().isEmpty()) {
-            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE   WHERE CODIGO = '") + tc4 + u'\'' + filtro +
+            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE   WHERE CODIGO = ") + codigo + filtro +
                                      QStringLiteral(" ORDER BY TALONARIO"),
                                  rs);
             return;
         }
-        sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE  CODIGO = '") + tc4 +
-                                 QStringLiteral("' AND (UNEGOCIO = ") +
+        sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE  CODIGO = ") + codigo +
+                                 QStringLiteral(" AND (UNEGOCIO = ") +
                                  Literal(ModGlobal::gUtilidades->AjustaAncho(UNegocio, 4)) +
                                  QStringLiteral(" OR (UNEGOCIO = '' OR UNEGOCIO is null) ) ") + filtro +
                                  QStringLiteral("  ORDER BY TALONARIO"),
                              rs);
         if (rs.Eof())
-            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + tc4 +
-                                     QStringLiteral("' ORDER BY TALONARIO"),
+            sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = ") + codigo +
+                                     QStringLiteral(" ORDER BY TALONARIO"),
                                  rs);
     });
     p.paso([&] {

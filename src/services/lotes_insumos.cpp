@@ -24,12 +24,15 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, st
     bool respuesta = false;
     double tomado = 0;
     Recordset rs;
-    // The depot is a code: quoted like every other depot condition.
+    // The table holds signed movements: a lot's stock is the sum of its rows,
+    // and only lots with stock left are offered. The depot is a code: quoted
+    // like every other depot condition.
     p.paso([&] {
         ModGlobal::gSesionBD->AbreRecordset(
-            QStringLiteral("SELECT * FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ") +
-                Literal(util.AjustaAncho(IdArticulo, 25)) + QStringLiteral(" AND CANTIDAD > 0  AND IDDEPOSITO = ") +
-                Literal(Codigo4(IdDeposito)) + QStringLiteral(" and not nrolote is null ORDER BY NROLOTE"),
+            QStringLiteral("SELECT NroLote, SUM(CANTIDAD) AS Cantidad FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ") +
+                Literal(util.AjustaAncho(IdArticulo, 25)) + QStringLiteral("  AND IDDEPOSITO = ") +
+                Literal(Codigo4(IdDeposito)) +
+                QStringLiteral(" and not nrolote is null GROUP BY NroLote HAVING SUM(CANTIDAD) > 0 ORDER BY NROLOTE"),
             rs);
     });
     p.paso([&] {

@@ -1,4 +1,5 @@
 #include "services/ModExportarExcel.h"
+#include "services/Stock.h"
 #include "support/avisos_grabados.h"
 #include "support/sesion_global.h"
 #include "talonarios_prueba.h"
@@ -235,6 +236,135 @@ TEST(NumeracionComprobante, DosGrabacionesSeguidasTomanDosNumeros)
             s.bd.Sesion().Ejecuta(sentencia);
     }
     EXPECT_EQ(numeros, (QStringList{"00000010", "00000011", "00000012"}));
+}
+
+// A ranged book and a second one of the same type that takes any number: the
+// numbers handed out by the first keep moving it on, and it alone judges them.
+TEST(NumeracionComprobante, SeMueveYJuzgaElLibroCuyoRangoTieneElNumero)
+{
+    const struct {
+        const char* segundo;
+        Libro libro;
+    } segundos[] = {
+        {"sin rango", {.tc = "FCZ", .talonario = 2, .letras = "A", .porLetra = {{"A", 0, 0, 0}}, .modifica = "'SI'"}},
+        {"externo", {.tc = "FCZ", .talonario = 2, .letras = "A", .porLetra = {{"A", 0, 0, 0}}, .externo = "'SI'"}},
+    };
+    for (const auto& segundo : segundos) {
+        for (bool diferido : {true, false}) {
+            SCOPED_TRACE(std::string(segundo.segundo) + (diferido ? " diferido" : " inmediato"));
+            SesionGlobal s;
+            Inserta(s.bd.Sesion(), {{.tc = "FCZ", .talonario = 1, .letras = "A", .porLetra = {{"A", 10, 1, 500}}},
+                                    segundo.libro});
+            AvisosGrabados avisos;
+            QStringList numeros;
+            for (int ronda = 0; ronda < 3; ++ronda) {
+                QString sucursal, numero, letra = QStringLiteral("A");
+                bool modifica = false;
+                ASSERT_TRUE(Obtener_Nro_Comprobante("FCZ", sucursal, numero, letra, modifica, true, QString(), QString()));
+                numeros << numero;
+                QString sentencia;
+                ActualizaUltimoNroComprobante("FCZ", "Ventas", sucursal, QString::number(numero.toInt() + 1), letra,
+                                              diferido, sentencia, false, false);
+                if (diferido)
+                    s.bd.Sesion().Ejecuta(sentencia);
+            }
+            EXPECT_EQ(numeros, (QStringList{"00000010", "00000011", "00000012"}));
+            EXPECT_EQ(s.bd.Filas("SELECT TALONARIO, A_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'FCZ' ORDER BY TALONARIO"),
+                      (QStringList{"1|13", "2|0"}));
+            EXPECT_TRUE(avisos.preguntas.empty());
+
+            // Past the end of the ranged book: refused by that book.
+            QString letra = QStringLiteral("A"), mensaje;
+            EXPECT_FALSE(ValidaNumeracionComprobante("FCZ", "0001", "600", letra, mensaje, QString()));
+            EXPECT_EQ(mensaje, "\rEl Número de comprobante (600) no respeta el parametro NRO HASTA del comprobante "
+                               "(500) , Nro de Control: 1" + verifique);
+        }
+    }
+}
+
+// A stock type whose book is only in the second table has no book remembered
+// from the choice: the update finds it by the type and the system passed.
+TEST(NumeracionComprobante, ElLibroSoloEnLaSegundaTablaSeMueveSinLibroRecordado)
+{
+    for (bool diferido : {true, false}) {
+        SCOPED_TRACE(diferido ? "diferido" : "inmediato");
+        SesionGlobal s;
+        Inserta(s.bd.Sesion(), {
+            {.tc = "PE", .talonario = 1, .letras = "", .porLetra = {{"X", 40, 0, 0}}, .sistema = "Ventas", .tabla = "TA_Comprobantes"},
+            {.tc = "PE", .talonario = 3, .letras = "", .porLetra = {{"X", 1, 0, 0}}, .sistema = "STOCK", .tabla = "TA_Comprobantes"},
+        });
+        AvisosGrabados avisos;
+        gTalonario.Fija(QStringLiteral("FC"), 1);   // a book of another type
+        QString sucursal, letra;
+        ASSERT_EQ(Stock::AsignarNumeroComprobante("PE", sucursal, letra), QStringLiteral("000100000001X"));
+        QString sentencia;
+        ActualizaUltimoNroComprobante("PE", "STOCK", sucursal, "2", letra, diferido, sentencia, false, false);
+        if (diferido) {
+            EXPECT_EQ(sentencia, QStringLiteral(" UPDATE TA_Comprobantes SET X_ULTIMO_NRO = 2 WHERE CODIGO = 'PE  ' AND "
+                                                "SISTEMA = 'STOCK' AND TALONARIO =3"));
+            s.bd.Sesion().Ejecuta(sentencia);
+        }
+        EXPECT_TRUE(avisos.preguntas.empty());
+        EXPECT_EQ(s.bd.Filas("SELECT SISTEMA, X_ULTIMO_NRO FROM TA_Comprobantes ORDER BY TALONARIO"),
+                  (QStringList{"Ventas|40", "STOCK|2"}));
+    }
+}
+
+// A type code with an apostrophe, through its numbering alias: every statement
+// of the choice, the check and the update reads and writes its books.
+TEST(NumeracionComprobante, UnTipoConApostrofoLlegaEscapadoACadaSentencia)
+{
+    SesionGlobal s;
+    Inserta(s.bd.Sesion(), {
+        {.tc = "F'Y", .letras = "A", .porLetra = {{"A", 10, 1, 500}}, .unegocio = "'2'", .sistema = "Contable"},
+        {.tc = "P'E", .talonario = 1, .letras = "", .porLetra = {{"X", 5, 0, 0}}, .sistema = "STOCK", .tabla = "TA_Comprobantes"},
+    });
+    s.bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('NUM_NCY', 'F''Y')"));
+    AvisosGrabados avisos;
+
+    // The choice: plain, for a business unit with and without books, and for a marked branch.
+    const struct {
+        const char* sucursal;
+        const char* unegocio;
+    } elecciones[] = {{"", ""}, {"", "2"}, {"", "9"}, {"*1", ""}, {"*7", ""}};
+    for (const auto& e : elecciones) {
+        SCOPED_TRACE(std::string(e.sucursal) + "/" + e.unegocio);
+        QString sucursal = QString::fromUtf8(e.sucursal), numero, letra = QStringLiteral("A"), hasta;
+        bool modifica = false;
+        EXPECT_TRUE(Obtener_Nro_Comprobante_Contable("F'Y", sucursal, numero, letra, modifica, QString(), e.unegocio, hasta));
+        EXPECT_EQ(numero, QStringLiteral("00000010"));
+        EXPECT_EQ(gTalonario.De(QStringLiteral("F'Y")), 1);
+    }
+    // The check, within the range and past it.
+    QString letra = QStringLiteral("A"), mensaje;
+    EXPECT_TRUE(ValidaNumeracionComprobante("F'Y", "0001", "11", letra, mensaje, QString()));
+    EXPECT_FALSE(ValidaNumeracionComprobante("F'Y", "0001", "501", letra, mensaje, QString()));
+    EXPECT_TRUE(mensaje.contains(QStringLiteral("NRO HASTA del comprobante (500)")));
+
+    // The update for the caller's batch, with the control row of the accounting book.
+    QString sentencia;
+    ActualizaUltimoNroComprobante("NCY", "STOCK", "0001", "11", letra, true, sentencia, false, false);
+    EXPECT_EQ(sentencia, QStringLiteral(" UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 11 WHERE CODIGO = 'F''Y ' AND TALONARIO=1"
+                                        "\r\n INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA) VALUES "
+                                        "('F''Y ','0001','00000010','A')\r\n"));
+    s.bd.Sesion().Ejecuta(sentencia);
+    // At once, then for a book of the second table, then for a type without books.
+    ActualizaUltimoNroComprobante("NCY", "STOCK", "0001", "12", letra, false, sentencia, false, false);
+    letra = QStringLiteral("X");
+    sentencia.clear();
+    ActualizaUltimoNroComprobante("P'E", "STOCK", "0001", "6", letra, true, sentencia, false, false);
+    EXPECT_EQ(sentencia, QStringLiteral(" UPDATE TA_Comprobantes SET X_ULTIMO_NRO = 6 WHERE CODIGO = 'P''E ' AND "
+                                        "SISTEMA = 'STOCK' AND TALONARIO =1"));
+    s.bd.Sesion().Ejecuta(sentencia);
+    EXPECT_EQ(s.bd.Filas("SELECT A_ULTIMO_NRO FROM V_TA_CPTE"), QStringList{"12"});
+    EXPECT_EQ(s.bd.Filas("SELECT TC FROM V_MV_CTROL_CPTE"), QStringList{"F'Y "});
+    EXPECT_EQ(s.bd.Filas("SELECT X_ULTIMO_NRO FROM TA_Comprobantes"), QStringList{"6"});
+    EXPECT_TRUE(avisos.preguntas.empty());
+
+    ActualizaUltimoNroComprobante("Q'Q", "STOCK", "0001", "2", letra, true, sentencia, false, false);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto,
+              QStringLiteral("Error en grabación del Comprobante, no se ha encontrado el comprobante configurado"));
 }
 
 }  // namespace

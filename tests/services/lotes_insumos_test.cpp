@@ -72,6 +72,37 @@ TEST(LotesInsumos, LaCantidadSeRepartePorLote)
     EXPECT_EQ(lotes[0].Unidad, QStringLiteral("    "));
 }
 
+TEST(LotesInsumos, UnLoteEsLaSumaDeSusMovimientos)
+{
+    SesionGlobal s;
+    // L1 came in as 10 and 4 went out; L2 was used up; L3 holds 2 in two entries; L4 stands below 0.
+    s.bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) VALUES "
+        "('BARN', '1', 'L1', 10), ('BARN', '1', 'L1', -4), ('BARN', '1', 'L2', 5), ('BARN', '1', 'L2', -5), "
+        "('BARN', '1', 'L3', 1), ('BARN', '1', 'L3', 1), ('BARN', '1', 'L4', 2), ('BARN', '1', 'L4', -3), "
+        "('BARN', '2', 'L1', 9)"));
+    struct {
+        double cantidad;
+        QStringList lista;
+    } const casos[] = {
+        {5, {"L1||5"}},
+        {7, {"L1||6", "L3||1"}},
+        {10, {"L1||6", "L3||2", "(blanco)", "||2"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.cantidad);
+        std::vector<RegInsumo> lotes;
+        EXPECT_TRUE(ArticuloTieneLotes("BARN", "1", lotes, c.cantidad));
+        EXPECT_EQ(Registros(lotes), c.lista);
+    }
+    // Every lot used up: nothing to offer.
+    s.bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) "
+                                         "VALUES ('BARN', '1', 'L1', -6), ('BARN', '1', 'L3', -2)"));
+    std::vector<RegInsumo> lotes;
+    EXPECT_FALSE(ArticuloTieneLotes("BARN", "1", lotes, 3));
+    EXPECT_EQ(Registros(lotes), (QStringList{"(blanco)", "||3"}));
+}
+
 TEST(LotesInsumos, ElDelGridNoLee)
 {
     SesionGlobal s;

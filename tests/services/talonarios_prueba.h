@@ -36,7 +36,8 @@ struct Libro {
 inline void Inserta(SesionBD& sesion, const Libro& l)
 {
     QStringList columnas{QStringLiteral("CODIGO"), QStringLiteral("TALONARIO"), QStringLiteral("Sistema")};
-    QStringList valores{u'\'' + l.tc + u'\'', QString::number(l.talonario), u'\'' + l.sistema + u'\''};
+    QStringList valores{sesion.ValorSQL(l.tc, QStringLiteral("'")), QString::number(l.talonario),
+                        u'\'' + l.sistema + u'\''};
     const bool libroPrincipal = l.tabla.compare(u"V_TA_CPTE", Qt::CaseInsensitive) == 0;
     if (libroPrincipal) {
         columnas << QStringLiteral("LETRAS") << QStringLiteral("UNEGOCIO") << QStringLiteral("Modificanumeracion")
