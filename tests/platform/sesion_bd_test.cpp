@@ -544,3 +544,53 @@ TEST(SesionBD, UnNombreDeEquipoVaPorOdbc)
     EXPECT_FALSE(s.MotivoDeFalla().isEmpty());
     EXPECT_TRUE(s.Archivo().isEmpty());
 }
+
+TEST(SesionBD, FallaProgramadaDondeFallariaLaSentencia)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const QString lote = QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('A')\rINSERT INTO TA_MENU (Clave) VALUES ('B')"
+                                        "\rINSERT INTO TA_MENU (Clave) VALUES ('C')");
+    auto claves = [&] { return bd.Filas(QStringLiteral("SELECT Clave FROM TA_MENU ORDER BY Clave")); };
+
+    // Unarmed it only counts: one per statement, batches included.
+    s.Conexion.Inyector.PonerACero();
+    s.Ejecuta(lote);
+    EXPECT_EQ(s.Conexion.Inyector.Contadas(), 3);
+    s.Ejecuta(QStringLiteral("DELETE FROM TA_MENU"));
+
+    // The second statement of the batch fails: the first has run, the third does not.
+    s.Conexion.Inyector.FallaLaSentencia(2, 2627, QStringLiteral("Clave duplicada"));
+    const Falla f = fallaDe([&] { s.Ejecuta(lote); });
+    EXPECT_EQ(f.Numero, 2627);
+    EXPECT_EQ(f.Descripcion, QStringLiteral("Clave duplicada"));
+    ASSERT_EQ(s.Conexion.Errors.Count(), 1);
+    EXPECT_EQ(s.Conexion.Errors.Item(0).NativeError, 2627);
+    EXPECT_EQ(claves(), QStringList{QStringLiteral("A")});
+    EXPECT_FALSE(s.Conexion.Inyector.Armado()) << "it fails once";
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('D')"));
+    EXPECT_EQ(s.Conexion.Errors.Count(), 0);
+
+    // By pattern, across texts; a parameterised statement counts too.
+    s.Ejecuta(QStringLiteral("DELETE FROM TA_MENU"));
+    s.Conexion.Inyector.FallaLaQueCoincida(QStringLiteral("values ('c')"), 547, QStringLiteral("Referencia"));
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(lote); }).Numero, 547);
+    s.Conexion.Inyector.FallaLaSentencia(1, 515, QStringLiteral("Nulo"));
+    EXPECT_EQ(fallaDe([&] {
+                  s.Conexion.EjecutaConParametros(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES (?)"),
+                                                  {QStringLiteral("E")});
+              }).Numero,
+              515);
+    EXPECT_FALSE(claves().contains(QStringLiteral("E")));
+
+    // Inside a transaction an ordinary failure leaves it open; a deadlock victim loses it whole.
+    s.Ejecuta(QStringLiteral("DELETE FROM TA_MENU"));
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION\rINSERT INTO TA_MENU (Clave) VALUES ('T1')"));
+    s.Conexion.Inyector.FallaLaSentencia(1, 547, QStringLiteral("Referencia"));
+    fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('T2')")); });
+    EXPECT_EQ(nivel(s), 1);
+    s.Conexion.Inyector.FallaLaSentencia(1, FallaPorInterbloqueo, QStringLiteral("Interbloqueo"));
+    fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('T3')")); });
+    EXPECT_EQ(nivel(s), 0);
+    EXPECT_TRUE(claves().isEmpty());
+}

@@ -20,6 +20,33 @@ const ErrorBD& ErroresBD::Item(long i) const
     return errores_[static_cast<size_t>(i)];
 }
 
+void InyectorFallas::FallaLaSentencia(long n, long numero, const QString& texto)
+{
+    modo_ = n > 0 ? Modo::PorNumero : Modo::Ninguno;
+    restantes_ = n;
+    numero_ = numero;
+    texto_ = texto;
+}
+
+void InyectorFallas::FallaLaQueCoincida(const QString& patron, long numero, const QString& texto)
+{
+    modo_ = Modo::PorPatron;
+    patron_ = patron;
+    numero_ = numero;
+    texto_ = texto;
+}
+
+void InyectorFallas::Consulta(const QString& sentencia)
+{
+    ++contadas_;
+    const bool toca = (modo_ == Modo::PorNumero && --restantes_ == 0) ||
+                      (modo_ == Modo::PorPatron && sentencia.contains(patron_, Qt::CaseInsensitive));
+    if (!toca)
+        return;
+    modo_ = Modo::Ninguno;
+    throw Falla(numero_, texto_, QStringLiteral("SesionBD"));
+}
+
 ConexionBD::ConexionBD() = default;
 
 ConexionBD::~ConexionBD()
@@ -68,7 +95,7 @@ void ConexionBD::Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<Fi
     afectadas = 0;
     MotorBD& m = motor();
     try {
-        m.Ejecuta(sql, OpcionesMotor{CommandTimeout, IsolationLevel, DefaultDatabase}, afectadas, filas);
+        m.Ejecuta(sql, OpcionesMotor{CommandTimeout, IsolationLevel, DefaultDatabase, &Inyector}, afectadas, filas);
     } catch (const Falla& f) {
         registraYLanza(f);
     }
@@ -82,6 +109,7 @@ long ConexionBD::EjecutaConParametros(const QString& sql, const QVariantList& va
     anota(sql);
     MotorBD& m = motor();
     try {
+        Inyector.Consulta(sql);
         return m.EjecutaConParametros(sql, valores);
     } catch (const Falla& f) {
         registraYLanza(f);

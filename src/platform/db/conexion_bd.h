@@ -35,12 +35,44 @@ private:
     std::vector<ErrorBD> errores_;
 };
 
+// For tests: makes the session fail one statement of its choice (the Nth from
+// now, or the next whose text matches a pattern) with a given native number
+// and text, raised where the engine would raise a real failure: earlier
+// statements of the same batch have run, later ones do not. It also counts the
+// statements the engines run, armed or not. Nothing in the program arms it.
+class InyectorFallas {
+public:
+    void FallaLaSentencia(long n, long numero, const QString& texto);
+    void FallaLaQueCoincida(const QString& patron, long numero, const QString& texto);
+    void Desarma() { modo_ = Modo::Ninguno; }
+    bool Armado() const { return modo_ != Modo::Ninguno; }
+    // Statements run since the last PonerACero.
+    long Contadas() const { return contadas_; }
+    void PonerACero() { contadas_ = 0; }
+    // Called by the engines before each statement; raises the programmed
+    // failure once, then disarms.
+    void Consulta(const QString& sentencia);
+
+private:
+    enum class Modo { Ninguno, PorNumero, PorPatron };
+    Modo modo_ = Modo::Ninguno;
+    long restantes_ = 0;
+    QString patron_;
+    long numero_ = 0;
+    QString texto_;
+    long contadas_ = 0;
+};
+
 // What a connection keeps for the engine to apply before it runs a text.
 struct OpcionesMotor {
     long tiempoEspera = 30;   // seconds
     long aislamiento = 4096;  // ADO's levels: 256 read uncommitted, 4096 read committed, ...
     QString baseDefecto;
+    InyectorFallas* inyector = nullptr;
 };
+
+// The native number SQL Server gives a deadlock victim; its transaction is rolled back.
+constexpr long FallaPorInterbloqueo = 1205;
 
 // The engine behind a connection: SQLite (with the T-SQL rewrite) or ODBC.
 class MotorBD {
@@ -85,6 +117,9 @@ public:
     void LimpiaBitacora() { bitacora_.clear(); }
 
     void Instala(std::unique_ptr<MotorBD> motor);
+
+    // Tests only: programmed failures and the count of statements run.
+    InyectorFallas Inyector;
 
 private:
     MotorBD& motor();

@@ -102,6 +102,9 @@ public:
             // Only once it took: a database that failed is tried again by the next text.
             base_ = opciones.baseDefecto;
         }
+        // The server runs the batch as one text: a programmed failure stands for the whole of it.
+        if (opciones.inyector)
+            opciones.inyector->Consulta(texto);
         QSqlQuery q(db);
         q.setForwardOnly(true);
         q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);

@@ -196,6 +196,7 @@ public:
             sqlite3_busy_timeout(db_, static_cast<int>(std::clamp(espera_, 0L, 86400L) * 1000));
         }
         const auto lote = TsqlSqlite::TraduceLote(texto);
+        inyector_ = opciones.inyector;
         for (const auto& s : lote)
             corre(s, afectadas, filas);
     }
@@ -288,6 +289,21 @@ private:
         }
     }
 
+    // A programmed failure raised where the statement would fail; a deadlock
+    // victim loses its whole transaction, as on the server.
+    void programada(const Sentencia& s)
+    {
+        try {
+            inyector_->Consulta(QString::fromUtf8(sqlite3_sql(s.st())));
+        } catch (const Falla& f) {
+            if (f.Numero == FallaPorInterbloqueo && nivel_ > 0) {
+                sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+                nivel_ = 0;
+            }
+            throw;
+        }
+    }
+
     // A failure that ended the transaction on its own leaves nothing to nest.
     void vigilaTransaccion()
     {
@@ -307,6 +323,8 @@ private:
                 p = cola;
                 if (!s.st())
                     continue;
+                if (inyector_)
+                    programada(s);
                 const int columnas = sqlite3_column_count(s.st());
                 if (columnas > 0 && filas && !*filas) {
                     *filas = lee(s, columnas);
@@ -387,6 +405,7 @@ private:
     sqlite3* db_ = nullptr;
     int nivel_ = 0;
     long espera_ = -1;
+    InyectorFallas* inyector_ = nullptr;
 };
 
 }  // namespace
