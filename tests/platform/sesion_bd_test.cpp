@@ -201,7 +201,14 @@ TEST(SesionBD, LecturaDeFechas)
     using ReglasSqlite::LeeFecha;
     EXPECT_EQ(LeeFecha(u"09/12/26 10:00"), QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
     EXPECT_EQ(LeeFecha(u"9/1/1999"), QDateTime(QDate(1999, 1, 9), QTime(0, 0)));
-    EXPECT_EQ(LeeFecha(u"01/01/30"), QDateTime(QDate(1930, 1, 1), QTime(0, 0)));
+    // Two-digit years as SQL Server reads them.
+    const struct {
+        const char16_t* texto;
+        QDate fecha;
+    } anios[] = {{u"01/01/00", {2000, 1, 1}}, {u"01/01/30", {2030, 1, 1}}, {u"01/03/35 08:00", {2035, 3, 1}},
+                 {u"31/12/49", {2049, 12, 31}}, {u"01/01/50", {1950, 1, 1}}, {u"31-12-99", {1999, 12, 31}}};
+    for (const auto& a : anios)
+        EXPECT_EQ(LeeFecha(a.texto)->date(), a.fecha) << QString::fromUtf16(a.texto).toStdString();
     EXPECT_EQ(LeeFecha(u"2027-01-10T08:05:03"), QDateTime(QDate(2027, 1, 10), QTime(8, 5, 3)));
     for (const char16_t* malo : {u"31/02/2026", u"12/13/2026", u"hoy", u"0101", u"10/01/2027 25:00", u"10/01/202"})
         EXPECT_FALSE(LeeFecha(malo)) << QString::fromUtf16(malo).toStdString();

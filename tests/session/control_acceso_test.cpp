@@ -99,6 +99,25 @@ TEST_F(Acceso, ElCierreMarcaSoloLaFilaDeEstaCorrida)
     EXPECT_EQ(bd.Filas(consulta), cerradas);
 }
 
+TEST_F(Acceso, LosAniosDeDosCifrasCaenEnEsteSiglo)
+{
+    // The row's times and the error log's are sent with two-digit years.
+    ahora = QDateTime(QDate(2035, 3, 1), QTime(8, 0));
+    QString proceso;
+    RegistraAccesoModulo(proceso);
+    ahora = ahora.addSecs(60);
+    CierraAcceso();
+    QString sql = QStringLiteral("SELECT 1"), nombre;
+    long numero = 2627;
+    QString descripcion = QStringLiteral("Clave duplicada");
+    RegistraErrorAuxErr(sql, nombre, numero, descripcion);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Ingreso, EGRESO FROM Control_Acceso")),
+              QStringList{QStringLiteral("01/03/2035 08:00|01/03/2035 08:01")});
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT fecha FROM AUX_ERR")), QStringList{QStringLiteral("01/03/2035 08:01")});
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Ingreso > '31/12/2034'")),
+              QStringList{QStringLiteral("1")});
+}
+
 TEST_F(Acceso, UnApostrofoNoRompeNada)
 {
     gSesionBD->Usuario = QStringLiteral("O'Neil");

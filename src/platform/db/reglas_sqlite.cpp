@@ -101,8 +101,9 @@ std::optional<Partes> partesDeFecha(QStringView s)
         const qsizetype desdeAnio = i;
         if (!digitos(s, i, 2, 4, p.anio) || i - desdeAnio == 3)
             return std::nullopt;
+        // Two-digit years as SQL Server reads them: 00-49 are 2000-2049, 50-99 are 1950-1999.
         if (i - desdeAnio == 2)
-            p.anio += p.anio < 30 ? 2000 : 1900;
+            p.anio += p.anio < 50 ? 2000 : 1900;
     } else {
         return std::nullopt;
     }

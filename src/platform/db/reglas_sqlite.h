@@ -33,8 +33,9 @@ int ComparaSinCaso(QStringView a, QStringView b);
 int ComparaFechas(QStringView a, QStringView b);
 bool Como(QStringView valor, QStringView patron, QChar escape = QChar());
 
-// A day-first or ISO date, with or without time; two-digit years 00-29 are
-// 2000-2029 and 30-99 are 1930-1999. Nothing when the text is no valid date.
+// A day-first or ISO date, with or without time; two-digit years 00-49 are
+// 2000-2049 and 50-99 are 1950-1999, as SQL Server reads them. Nothing when
+// the text is no valid date.
 std::optional<QDateTime> LeeFecha(QStringView texto);
 QString FechaIso(const QDateTime& fecha);
 
