@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc libgl-dev
   libsqlite3-dev libxlsxwriter-dev libminizip-dev zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  unixodbc-dev tdsodbc
+  unixodbc-dev tdsodbc unixodbc libsqliteodbc
   xvfb xauth
 )
 missing=()
