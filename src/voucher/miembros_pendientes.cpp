@@ -65,20 +65,3 @@ void ClsCmnCptes::PidePosicionLote(const QString&, const QString&, double, const
 {
     noDisponible("PidePosicionLote");
 }
-
-void ClsCmnCptes::ObtieneStockxEquiv(const QString&, const QString&, const QString&, const QString&, double&,
-                                     double&)
-{
-    noDisponible("ObtieneStockxEquiv");
-}
-
-double ClsCmnCptes::ObtieneStockLOTE(const QString&, const QString&, const QString&)
-{
-    noDisponible("ObtieneStockLOTE");
-}
-
-double ClsCmnCptes::ObtieneStock(const QString&, QString&, const QString&, const QString&, const QString&, QString&)
-{
-    noDisponible("ObtieneStock");
-}
-
