@@ -287,3 +287,36 @@ UPDATE V_MA_ARTICULOS SET cuentacontableC = '1.1.5.02' WHERE IdRubro = 'MUE';
 UPDATE V_MA_ARTICULOS SET cuentacontableC = '1.1.5.01' WHERE IdFamilia = '02';
 
 INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('AJP', 'ST'), ('AJN', 'ST');
+
+-- ---- Lots and serial numbers: a reclining armchair, its motors, the fabric's colours -------------
+-- The armchair is tracked by serial number; its motors come in lots and each has a serial number.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, CodigoArtProveedor, PuntoMaximo, PuntoPedido,
+                            UsaSerie, UsaLote, SUSPENDIDO, cuentacontableC) VALUES
+    ('SILLON01', 'Sillón reclinable eléctrico', 'Tapizado en tela', 'CLA', 'MUE', '01', 'UN', 'UN', 210000, 0, NULL, NULL,
+     4, 1, 1, 0, 0, '1.1.5.02'),
+    ('MOTOR01', 'Motor para sillón reclinable', '24 V con control', 'LIT', 'HER', '02', 'UN', 'UN', 38000, 0, 'P0002',
+     'HL-MR24', 10, 2, 1, 1, 0, '1.1.5.01');
+
+-- The upholstery fabric is kept by colour: each colour is a lot.
+UPDATE V_MA_ARTICULOS SET UsaLote = 1, UsaTalle = 1 WHERE IDARTICULO = 'TELA01';
+
+INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, NroSerie, IdPosicion, CANTIDAD) VALUES
+    ('SILLON01', '1', NULL, 'SR-0001', NULL, 1),
+    ('SILLON01', '1', NULL, 'SR-0002', NULL, 1),
+    ('SILLON01', '1', NULL, 'SR-0003', NULL, 1),
+    ('SILLON01', '2', NULL, 'SR-0004', NULL, 1),
+    ('MOTOR01',  '1', 'M2601', 'MT-1001', NULL, 1),
+    ('MOTOR01',  '1', 'M2601', 'MT-1002', NULL, 1),
+    ('MOTOR01',  '1', 'M2602', 'MT-2001', NULL, 1),
+    ('TELA01',   '1', 'GRIS',  NULL, NULL, 30),
+    ('TELA01',   '1', 'BEIGE', NULL, NULL, 25),
+    ('BARN01',   '1', 'L2601', NULL, NULL, 2),
+    ('BARN01',   '1', 'L2603', NULL, NULL, 1);
+
+-- The plain balances agree with the sums by lot and serial number.
+INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK) VALUES
+    ('SILLON01', 'UN', '1', 3), ('SILLON01', 'UN', '2', 1),
+    ('MOTOR01',  'UN', '1', 3),
+    ('TELA01',   'ML', '1', 55);
+UPDATE STK_SALDOS_UNIDADES SET STOCK = 23 WHERE IDARTICULO = 'BARN01' AND EQUIVALENCIA = 'LT' AND IDDEPOSITO = '1';
