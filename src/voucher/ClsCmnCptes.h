@@ -68,7 +68,9 @@ public:
     // Never fails.
     void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                          bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
-    // 5
+    // 5 The voucher picker for a type or picker mode: the chosen number, and
+    // its complement or supplier; all three outputs are always overwritten
+    // (a null pointer is skipped), empty when nothing was chosen.
     void ConsultaComprobante(const QString& TC, QString& Respuesta, const QVariant& Filtro = QVariant(),
                              QString* IdComplemento = nullptr, QString* Proveedor = nullptr);
     // 6 Open balance of the account's applied charges.

@@ -15,11 +15,6 @@ namespace {
 
 }  // namespace
 
-void ClsCmnCptes::ConsultaComprobante(const QString&, QString&, const QVariant&, QString*, QString*)
-{
-    noDisponible("ConsultaComprobante");
-}
-
 void ClsCmnCptes::ActualizaStock(Grilla&, const QString&, const QString&, const QString&, const QString&, QString&,
                                  QString&, QString&, QString&, QString&, bool, const QString&, bool, QString&, bool&,
                                  const QString&, QString&, const QString&, const QString&, short, bool,

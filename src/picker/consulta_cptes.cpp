@@ -1,0 +1,7 @@
+// The run that fills the picker's list.
+#include "picker/FrmConsComprobantes.h"
+
+void FrmConsComprobantes::ConsultaCptes()
+{
+    Encolumnar();
+}
