@@ -64,12 +64,14 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        QString respuesta;
-        cpte.ConsultaComprobante(QStringLiteral("FC"), respuesta);
+        double base = 0;
+        double equivalente = 0;
+        cpte.ObtieneStockxEquiv(QStringLiteral("1"), QStringLiteral("PERI01"), QStringLiteral("CAJ"),
+                                QStringLiteral("UN"), base, equivalente);
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ConsultaComprobante"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ObtieneStockxEquiv"))) << f.Descripcion.toStdString();
     }
 }
 
