@@ -64,14 +64,15 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        double base = 0;
-        double equivalente = 0;
-        cpte.ObtieneStockxEquiv(QStringLiteral("1"), QStringLiteral("PERI01"), QStringLiteral("CAJ"),
-                                QStringLiteral("UN"), base, equivalente);
+        QString reparto;
+        QString letra;
+        cpte.AsignarDatosComprobante(QStringLiteral("FC"), QStringLiteral("000100000146A"), QStringLiteral("0"),
+                                     nullptr, nullptr, nullptr, true, nullptr, false, QString(), reparto, false,
+                                     QString(), QStringLiteral("FC"), letra);
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ObtieneStockxEquiv"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("AsignarDatosComprobante"))) << f.Descripcion.toStdString();
     }
 }
 
