@@ -10,6 +10,7 @@
 #include "platform/controles/arbol.h"
 #include "platform/controles/barra_estado.h"
 #include "platform/controles/caja_texto.h"
+#include "platform/controles/edicion_en_grilla.h"
 #include "platform/controles/editor_grilla.h"
 #include "platform/controles/grilla.h"
 #include "platform/controles/lista.h"
@@ -197,8 +198,10 @@ private:
     int FilaEnBlancoFinal();
     // The editor takes the column's field and look-up from the voucher class.
     void PreparaEditor(int columna);
-    // Commits the editor's text through the field check; false when refused.
+    // Checks the editor's text and writes the cell; false when refused.
     bool ConfirmaEdicion();
+    // Where the current cell goes after an entry ended by the key.
+    void MueveTrasEdicion(int tecla);
     void AvisoCampo(const QString& mensaje, CajaTexto& caja);
     // Runs an event handler so that no failure escapes it.
     void evento(const QString& nombre, const std::function<void()>& cuerpo);
@@ -210,7 +213,7 @@ private:
     bool cerrando_ = false;
     bool ocupado_ = false;
     QString ultimoNombreValidado_;
-    bool confirmando_ = false;
+    std::unique_ptr<EdicionEnGrilla> edicion_;
     std::unique_ptr<ClsCmnCptes> comprobante_;
     // The last list row added (article list or projection).
     ListItem* ultimoElemento_ = nullptr;

@@ -11,6 +11,12 @@ bool UtilidadesControles::EsTeclaAvance(int codigoTecla)
     return codigoTecla == Teclas::vbKeyReturn;
 }
 
+bool UtilidadesControles::EsTeclaFinEdicion(int codigoTecla)
+{
+    return EsTeclaAvance(codigoTecla) || codigoTecla == Teclas::vbKeyTab || codigoTecla == Teclas::vbKeyUp ||
+           codigoTecla == Teclas::vbKeyDown;
+}
+
 void UtilidadesControles::Avanza(QWidget* desde)
 {
     if (!desde)

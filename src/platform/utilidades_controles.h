@@ -14,6 +14,8 @@ class UtilidadesControles {
 public:
     // Enter moves on to the next field.
     static bool EsTeclaAvance(int codigoTecla);
+    // The keys that end an entry in a grid's editor: Enter, Tab, Up and Down.
+    static bool EsTeclaFinEdicion(int codigoTecla);
     // Moves the focus to the next field of the window.
     static void Avanza(QWidget* desde);
     // A bound box with a length limit takes no more characters; the rest pass.

@@ -218,12 +218,31 @@ const MedidorTexto& VistaGrilla::medidor() const
     return medidor_.para(*this);
 }
 
+QModelIndex VistaGrilla::indiceCelda(int fila, int columna) const
+{
+    if (!modelo_)
+        return {};
+    return modelo_->index(fila - modelo_->filasEnEncabezado(), columna);
+}
+
+QRect VistaGrilla::RectanguloCelda(int fila, int columna) const
+{
+    const QModelIndex indice = indiceCelda(fila, columna);
+    if (!indice.isValid() || isColumnHidden(columna))
+        return {};
+    return visualRect(indice);
+}
+
 QRect VistaGrilla::RectanguloCelda() const
 {
-    const QRect celda = visualRect(currentIndex());
-    if (celda.isEmpty())
-        return {};
-    return celda.translated(viewport()->pos());
+    return grilla_ ? RectanguloCelda(grilla_->Row(), grilla_->Col()) : QRect();
+}
+
+void VistaGrilla::MuestraCelda(int fila, int columna)
+{
+    const QModelIndex indice = indiceCelda(fila, columna);
+    if (indice.isValid())
+        scrollTo(indice);
 }
 
 void VistaGrilla::aplicarEncabezado()

@@ -57,9 +57,14 @@ public:
     void setMedidor(const MedidorTexto* medidor);
     const MedidorTexto& medidor() const;
 
-    // The current cell's rectangle in the view's coordinates, to lay an editor
-    // over it; empty when the cell is hidden or out of sight.
+    // A cell's rectangle (grid numbering, the titles being row 0) in the
+    // viewport's coordinates, where an editor that is a child of the viewport
+    // goes; empty for a title cell or a hidden one.
+    QRect RectanguloCelda(int fila, int columna) const;
+    // The current cell's.
     QRect RectanguloCelda() const;
+    // Scrolls the cell into sight.
+    void MuestraCelda(int fila, int columna);
 
 signals:
     void Click();
@@ -77,6 +82,7 @@ protected:
     void changeEvent(QEvent* evento) override;
 
 private:
+    QModelIndex indiceCelda(int fila, int columna) const;
     void aplicarColumnas();
     void aplicarColumna(int columna);
     void aplicarEncabezado();

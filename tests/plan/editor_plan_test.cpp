@@ -1,0 +1,103 @@
+// The plan grid's in-place editor: what a refused code leaves in the plan,
+// and where the editor is drawn.
+#include "ventana_prueba.h"
+
+#include "platform/controles/vista_grilla.h"
+#include "voucher/columnas_grillas.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace {
+
+namespace C = ColArticulos;
+
+class EditorPlan : public VentanaPrueba {
+protected:
+    QString Celda(int fila, int columna) const { return ventana->MSFlexGrid2.TextMatrix(fila, columna); }
+
+    // The editor covers the cell exactly, on the screen.
+    void SobreLaCelda(int fila, int columna)
+    {
+        FrmTervalio& v = *ventana;
+        ASSERT_TRUE(v.txtEdit2->isVisible());
+        const QModelIndex indice = v.vistaMSFlexGrid2->model()->index(fila - 1, columna);
+        const QRect celda = v.vistaMSFlexGrid2->visualRect(indice);
+        ASSERT_FALSE(celda.isEmpty());
+        EXPECT_EQ(v.txtEdit2->mapToGlobal(QPoint(0, 0)), v.vistaMSFlexGrid2->viewport()->mapToGlobal(celda.topLeft()));
+        EXPECT_EQ(v.txtEdit2->size(), celda.size());
+    }
+};
+
+TEST_F(EditorPlan, UnCodigoRechazadoNoQuedaEnElPlan)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    TecleaEnCelda(1, C::Codigo, QStringLiteral("MESA02"));
+    v.txtEdit2->setText(QStringLiteral("4"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    ASSERT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+
+    // A suspended article and an unknown code over the filled line: the message,
+    // the editor keeps the refused text, the line keeps what it had.
+    for (const QString& codigo : {QStringLiteral("RACK01"), QStringLiteral("NOEXISTE")}) {
+        avisos.preguntas.clear();
+        TecleaEnCelda(1, C::Codigo, codigo);
+        ASSERT_EQ(avisos.preguntas.size(), 1u) << codigo.toStdString();
+        EXPECT_TRUE(v.txtEdit2->isVisible());
+        EXPECT_EQ(v.txtEdit2->text(), codigo);
+        EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+        EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa ratona de roble"));
+        EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("4"));
+        // Esc gives the cell back as it was.
+        QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+        EXPECT_FALSE(v.txtEdit2->isVisible());
+        EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+    }
+
+    // What is saved is the line as it stands.
+    avisos.preguntas.clear();
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_F2);
+    ASSERT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT TRIM(d.IdArticulo), d.Cantidad FROM V_CPTES_MODELO_DET d "
+                                      "JOIN V_CPTES_MODELO_CAB c ON c.IdCpteModelo = d.IdCpteModelo "
+                                      "WHERE c.Nombre = '20/01/2027'")),
+              QStringList{QStringLiteral("MESA02|4")});
+}
+
+TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    v.MSFlexGrid2.setRows(80);
+    const int fila = 40;
+    v.MSFlexGrid2.setRow(fila);
+    v.MSFlexGrid2.setCol(C::Codigo);
+    v.vistaMSFlexGrid2->setFocus();
+    QTest::keyClicks(v.vistaMSFlexGrid2, QStringLiteral("M"));
+    SobreLaCelda(fila, C::Codigo);
+
+    // Scrolled by the wheel or the bar, the editor moves with its cell.
+    QScrollBar* barra = v.vistaMSFlexGrid2->verticalScrollBar();
+    ASSERT_GT(barra->maximum(), 0);
+    barra->setValue(barra->value() + 2);
+    SobreLaCelda(fila, C::Codigo);
+
+    // A wider code column widens the editor; a wider column to its left would move it.
+    v.vistaMSFlexGrid2->horizontalHeader()->resizeSection(C::Codigo, v.vistaMSFlexGrid2->columnWidth(C::Codigo) + 40);
+    SobreLaCelda(fila, C::Codigo);
+    v.MSFlexGrid2.setColWidth(C::Codigo, v.MSFlexGrid2.ColWidth(C::Codigo) * 2);
+    SobreLaCelda(fila, C::Codigo);
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+
+    // The quantity column, further right, after a horizontal scroll.
+    v.MSFlexGrid2.setRow(fila);
+    v.MSFlexGrid2.setCol(C::Cantidad);
+    v.vistaMSFlexGrid2->setFocus();
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_Return);
+    SobreLaCelda(fila, C::Cantidad);
+    v.vistaMSFlexGrid2->horizontalScrollBar()->setValue(v.vistaMSFlexGrid2->horizontalScrollBar()->value() + 30);
+    SobreLaCelda(fila, C::Cantidad);
+}
+
+}  // namespace
