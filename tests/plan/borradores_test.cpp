@@ -5,10 +5,8 @@
 #include "support/lector_xlsx.h"
 #include "voucher/columnas_grillas.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
-#include <sqlite3.h>
 
 namespace {
 
@@ -24,14 +22,7 @@ protected:
         QTest::keyClick(ventana->txtEdit2, Qt::Key_Return);
     }
 
-    // DDL the session's dialect does not take (a trigger), straight on the file.
-    void SqlDirecto(const QString& sql)
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(bd.Archivo()).constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
-    }
+    void SqlDirecto(const QString& sql) { ASSERT_NO_THROW(bd.SqlDirecto(sql)); }
 
     void Graba() { QTest::keyClick(ventana->vistaMSFlexGrid2, Qt::Key_F2); }
 

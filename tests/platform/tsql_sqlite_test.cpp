@@ -280,3 +280,42 @@ TEST(Dialecto, SentenciasDelSistemaContraElEsquema)
     }
     s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
 }
+
+TEST(Dialecto, PuntosDeAlmacenamiento)
+{
+    using C = Sentencia::Clase;
+    struct CasoPunto {
+        const char* texto;
+        std::vector<C> clases;
+        std::vector<const char*> puntos;   // per statement
+        const char* preparado;             // the batch as the session runs it
+    };
+    const std::vector<CasoPunto> casos = {
+        // Before, the name was read as a stray word after a rollback of everything.
+        {"ROLLBACK TRANSACTION Linea", {C::Deshace}, {"Linea"}, "ROLLBACK TO \"Linea\""},
+        {"ROLLBACK TRAN Linea\rCOMMIT TRANSACTION", {C::Deshace, C::Confirma}, {"Linea", ""},
+         "ROLLBACK TO \"Linea\";\nCOMMIT TRANSACTION"},
+        {"SAVE TRANSACTION ActualizaStock", {C::Guarda}, {"ActualizaStock"}, "SAVEPOINT \"ActualizaStock\""},
+        {"BEGIN TRANSACTION\rSAVE TRAN [Linea 1]\rINSERT INTO T (A) VALUES (1)", {C::Inicia, C::Guarda, C::Comun},
+         {"", "Linea 1", ""}, "BEGIN TRANSACTION;\nSAVEPOINT \"Linea 1\";\nINSERT INTO T (A) VALUES (1)"},
+        // Without a name: the whole transaction, and the next statement stays a statement.
+        {"ROLLBACK TRANSACTION\rINSERT INTO T (A) VALUES (1)", {C::Deshace, C::Comun}, {"", ""},
+         "ROLLBACK TRANSACTION;\nINSERT INTO T (A) VALUES (1)"},
+        {"ROLLBACK WORK", {C::Deshace}, {""}, "ROLLBACK TRANSACTION"},
+        {"COMMIT TRANSACTION Linea", {C::Confirma}, {""}, "COMMIT TRANSACTION"},
+    };
+    for (const CasoPunto& c : casos) {
+        const auto lote = TraduceLote(QString::fromUtf8(c.texto));
+        std::vector<C> clases;
+        std::vector<std::string> puntos;
+        for (const auto& s : lote) {
+            clases.push_back(s.clase);
+            puntos.push_back(s.punto.toStdString());
+        }
+        EXPECT_EQ(clases, c.clases) << c.texto;
+        EXPECT_EQ(puntos, std::vector<std::string>(c.puntos.begin(), c.puntos.end())) << c.texto;
+        EXPECT_EQ(TextoDeLote(lote).toStdString(), std::string(c.preparado)) << c.texto;
+    }
+    EXPECT_THROW(TraduceLote(u"SAVE TRANSACTION"), Falla);
+    EXPECT_THROW(TraduceLote(u"SAVE T"), Falla);
+}

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sqlite3.h>
 #include <map>
 
 namespace {
@@ -74,4 +75,16 @@ QStringList BasePrueba::Filas(SesionBD& sesion, const QString& sql)
         r << celdas.join(u'|');
     }
     return r;
+}
+
+void BasePrueba::SqlDirecto(const QString& sql) const
+{
+    sqlite3* db = nullptr;
+    QString error;
+    if (sqlite3_open(QFile::encodeName(archivo_).constData(), &db) != SQLITE_OK ||
+        sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        error = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_close(db);
+    if (!error.isEmpty())
+        throw Falla(1, error, QStringLiteral("SqlDirecto"));
 }

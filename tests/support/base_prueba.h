@@ -38,6 +38,9 @@ public:
     QStringList Filas(const QString& sql);
     // The same through any session (the program's own, a second database).
     static QStringList Filas(SesionBD& sesion, const QString& sql);
+    // DDL the session's dialect does not take (a trigger), straight on the file;
+    // raises Falla with SQLite's message when it fails.
+    void SqlDirecto(const QString& sql) const;
 
 private:
     CarpetaTemporal carpeta_;

@@ -14,6 +14,16 @@ namespace {
 
 constexpr long SinTransaccionParaConfirmar = 3902;
 constexpr long SinTransaccionParaDeshacer = 3903;
+constexpr long GuardaSinTransaccion = 628;
+constexpr long PuntoInexistente = 6401;
+
+// A savepoint statement with the name quoted as an identifier.
+QByteArray puntoSql(const char* verbo, const QString& punto)
+{
+    QString n = punto;
+    n.replace(u'"', QStringLiteral("\"\""));
+    return QByteArray(verbo) + '"' + n.toUtf8() + '"';
+}
 
 // SQLite's failures with the numbers SQL Server gives the same failure.
 Falla fallaDe(sqlite3* db)
@@ -271,8 +281,25 @@ private:
                 throw Falla(SinTransaccionParaDeshacer,
                             QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la correspondiente BEGIN TRANSACTION."),
                             QStringLiteral("SesionBD"));
+            if (!s.punto.isEmpty()) {
+                // Back to the savepoint; the transaction and its count stay, as on the server.
+                if (sqlite3_exec(db_, puntoSql("ROLLBACK TO ", s.punto).constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                    throw Falla(PuntoInexistente,
+                                QStringLiteral("No se puede revertir %1. No se encontró ninguna transacción ni punto de "
+                                               "almacenamiento con ese nombre.")
+                                    .arg(s.punto),
+                                QStringLiteral("SesionBD"));
+                return;
+            }
             nivel_ = 0;
             ejecutaSimple(db_, "ROLLBACK");
+            return;
+        case Clase::Guarda:
+            if (nivel_ == 0)
+                throw Falla(GuardaSinTransaccion,
+                            QStringLiteral("No se puede emitir SAVE TRANSACTION cuando no hay ninguna transacción activa."),
+                            QStringLiteral("SesionBD"));
+            ejecutaSimple(db_, puntoSql("SAVEPOINT ", s.punto).constData());
             return;
         case Clase::Condicional: {
             std::shared_ptr<FilasBD> r;

@@ -498,7 +498,7 @@ QString traduceTokens(Tokens v)
 
 bool iniciaSentencia(const Token& t)
 {
-    return esAlguna(t, {"SELECT", "INSERT", "UPDATE", "DELETE", "BEGIN", "IF", "SET", "DECLARE", "EXEC",
+    return esAlguna(t, {"SELECT", "INSERT", "UPDATE", "DELETE", "BEGIN", "IF", "SET", "DECLARE", "EXEC", "SAVE",
                         "EXECUTE", "PRINT", "RETURN", "COMMIT", "ROLLBACK", "CREATE", "DROP", "ALTER",
                         "TRUNCATE", "WHILE", "RAISERROR", "MERGE"});
 }
@@ -557,12 +557,46 @@ private:
         }
         if (es(tk, "COMMIT"_L1) || es(tk, "ROLLBACK"_L1)) {
             const size_t q = sigIdx(t_, p + 1);
-            i_ = (q < t_.size() && esAlguna(t_[q], {"TRAN", "TRANSACTION", "WORK"})) ? q + 1 : p + 1;
-            r.push_back(control(es(tk, "COMMIT"_L1) ? Sentencia::Clase::Confirma : Sentencia::Clase::Deshace, p));
+            const bool tran = q < t_.size() && esAlguna(t_[q], {"TRAN", "TRANSACTION"});
+            i_ = (tran || (q < t_.size() && es(t_[q], "WORK"_L1))) ? q + 1 : p + 1;
+            // The name after TRAN: a savepoint for ROLLBACK, ignored by COMMIT as the server ignores it.
+            const QString punto = tran ? nombrePunto() : QString();
+            Sentencia s = control(es(tk, "COMMIT"_L1) ? Sentencia::Clase::Confirma : Sentencia::Clase::Deshace, p);
+            if (s.clase == Sentencia::Clase::Deshace)
+                s.punto = punto;
+            r.push_back(std::move(s));
+            return true;
+        }
+        if (es(tk, "SAVE"_L1)) {
+            const size_t q = sigIdx(t_, p + 1);
+            if (q >= t_.size() || !esAlguna(t_[q], {"TRAN", "TRANSACTION"}))
+                throw Falla(ErrorSintaxis, QStringLiteral("Sintaxis incorrecta cerca de 'SAVE'."));
+            i_ = q + 1;
+            const QString punto = nombrePunto();
+            if (punto.isEmpty())
+                throw Falla(ErrorSintaxis, QStringLiteral("Sintaxis incorrecta: SAVE TRANSACTION sin nombre."));
+            Sentencia s = control(Sentencia::Clase::Guarda, p);
+            s.punto = punto;
+            r.push_back(std::move(s));
             return true;
         }
         comun(p, r, enBloque, enRama);
         return true;
+    }
+
+    // A savepoint name after TRAN[SACTION], taken when it is there: an
+    // identifier that does not start the next statement.
+    QString nombrePunto()
+    {
+        const size_t q = sigIdx(t_, i_);
+        if (q >= t_.size() || (t_[q].tipo != TipoToken::Identificador && t_[q].tipo != TipoToken::Citado) ||
+            iniciaSentencia(t_[q]) || es(t_[q], "END"_L1) || es(t_[q], "ELSE"_L1))
+            return QString();
+        i_ = q + 1;
+        QString n = t_[q].texto;
+        if (t_[q].tipo == TipoToken::Citado)
+            n = n.mid(1, n.size() - 2);
+        return n;
     }
 
     Sentencia control(Sentencia::Clase clase, size_t desde)
@@ -700,7 +734,9 @@ QString textoDe(const Sentencia& s)
     case Sentencia::Clase::Confirma:
         return u"COMMIT TRANSACTION"_s;
     case Sentencia::Clase::Deshace:
-        return u"ROLLBACK TRANSACTION"_s;
+        return s.punto.isEmpty() ? u"ROLLBACK TRANSACTION"_s : u"ROLLBACK TO \""_s + s.punto + u'"';
+    case Sentencia::Clase::Guarda:
+        return u"SAVEPOINT \""_s + s.punto + u'"';
     case Sentencia::Clase::Condicional: {
         QString r = u"IF "_s + s.sql + u' ' + textoDeRama(s.entonces);
         if (!s.sino.empty())

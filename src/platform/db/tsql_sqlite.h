@@ -19,6 +19,7 @@
 //   DELETE             DELETE T WHERE ... -> DELETE FROM T WHERE ...
 //   literal collation  LTRIM(RTRIM(c)) ='x' -> LTRIM(RTRIM(c)) ='x' COLLATE SINCASO
 //                      (a column wrapped in a function loses its own collation)
+//   savepoints         SAVE TRAN[SACTION] p -> SAVEPOINT p   ROLLBACK TRAN[SACTION] p -> ROLLBACK TO p
 // The rewrite is idempotent: its own output comes back unchanged.
 
 #include <QSet>
@@ -43,9 +44,12 @@ std::vector<Token> Tokeniza(QStringView sql);
 
 // One statement of a batch, as the session runs it.
 struct Sentencia {
-    enum class Clase { Comun, Inicia, Confirma, Deshace, Condicional };
+    // Guarda is SAVE TRAN[SACTION] name; Deshace with a name goes back to that
+    // savepoint only (ROLLBACK TRAN[SACTION] name), without one it undoes all.
+    enum class Clase { Comun, Inicia, Confirma, Deshace, Guarda, Condicional };
     Clase clase = Clase::Comun;
     QString sql;         // Comun: the SQLite text; Condicional: a SELECT answering 1 or 0
+    QString punto;       // Guarda and Deshace: the savepoint's name (empty: the whole transaction)
     QString original;    // the T-SQL text of the statement, as the caller wrote it
     std::vector<Sentencia> entonces, sino;   // Condicional only
 };
