@@ -320,3 +320,44 @@ INSERT INTO STK_SALDOS_UNIDADES (IDARTICULO, EQUIVALENCIA, IDDEPOSITO, STOCK) VA
     ('MOTOR01',  'UN', '1', 3),
     ('TELA01',   'ML', '1', 55);
 UPDATE STK_SALDOS_UNIDADES SET STOCK = 23 WHERE IDARTICULO = 'BARN01' AND EQUIVALENCIA = 'LT' AND IDDEPOSITO = '1';
+
+-- ---- Stock posting: voucher types, journals, reasons, settings, a kit and a serial-numbered tool ----
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, Descripcion, LETRAS, Externo, Modificanumeracion, Sistema, ES, Signo,
+                       DebeHaber, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT, fechahora_modificacion) VALUES
+    ('RM',  1, 'Remito',                         'X', 'NO', 'NO', 'Ventas',  'S', NULL, 'D', 0, 1, 99999999, 1, '05/01/26 18:30'),
+    ('TR',  1, 'Transferencia entre depósitos',  'X', 'NO', 'SI', 'STOCK',   'S', NULL, 'D', 0, 1, 99999999, 1, '05/01/26 18:30'),
+    ('OP',  1, 'Orden de producción',            'X', 'NO', 'SI', 'STOCK',   'E', NULL, 'D', 0, 1, 99999999, 1, '05/01/26 18:30'),
+    ('FCC', 1, 'Factura de compra',              'A', 'SI', 'SI', 'COMPRAS', 'E', NULL, 'H', 0, 0, 0, NULL, '05/01/26 18:30'),
+    ('RMC', 1, 'Remito de compra',               'X', 'SI', 'SI', 'COMPRAS', 'E', NULL, 'H', 0, 1, 99999999, 1, '05/01/26 18:30'),
+    ('OC',  1, 'Orden de compra',                'X', 'NO', 'SI', 'COMPRAS', NULL, NULL, 'H', 0, 1, 99999999, 1, '05/01/26 18:30'),
+    ('PE',  1, 'Consumo de insumos',             'X', 'NO', 'SI', 'STOCK',   'E', NULL, 'D', 1, 1, 99999999, 1, '05/01/26 18:30');
+
+INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('RM', 'ST'), ('TR', 'ST'), ('OP', 'ST'), ('PE', 'ST');
+
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion) VALUES
+    ('5.1.1.01', 'CMV', 'Costo de mercadería vendida');
+
+INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CUENTACONTABLE) VALUES
+    ('VTA', 'Salida por venta',              '5.1.1.01'),
+    ('TRF', 'Transferencia entre depósitos', '1.1.5.01');
+
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) VALUES
+    ('AsientosXStock',            'SI',  NULL, 'Contable', 0),
+    ('MotivoStockDefault',        'VTA', NULL, 'Stock',    0),
+    ('MotivoStockRemito',         'VTA', NULL, 'Stock',    0),
+    ('MotivoStockTransferencias', 'TRF', NULL, 'Stock',    0);
+
+-- The furniture is made in the workshop; the kit is bought and sold as it comes.
+UPDATE V_MA_ARTICULOS SET PROCEDENCIA = 'PRODUCCION' WHERE IdRubro = 'MUE';
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, CuentaProveedor, CodigoArtProveedor, PuntoMaximo, PuntoPedido,
+                            UsaSerie, SUSPENDIDO, cuentacontableC, PROCEDENCIA) VALUES
+    ('KIT01',   'Kit de herrajes para placard', 'Bolsa',         'LIT', 'HER', '02', 'UN', 'UN', 12000, 0, 'P0002', 'HL-K01',  30, 5, 0, 0, '1.1.5.01', 'REVENTA'),
+    ('ATORN01', 'Atornillador inalámbrico',     '12 V con maletín', 'LIT', 'HER', '02', 'UN', 'UN', 65000, 0, 'P0002', 'HL-AT12', 6, 1, 1, 0, '1.1.5.01', 'REVENTA');
+
+INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad) VALUES
+    ('KIT01', 'BISA01', 'UN',  6),
+    ('KIT01', 'TORN01', 'CAJ', 0.5),
+    ('KIT01', 'BARN01', 'LT',  0.25),
+    ('KIT01', '*Instructivo de armado', 'UN', 1);

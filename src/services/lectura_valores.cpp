@@ -75,6 +75,11 @@ QString Entero(const QString& numero)
     return numero;
 }
 
+QString NumeroONulo(const QString& texto)
+{
+    return Numeros::Canonico(texto.trimmed()).value_or(QStringLiteral("NULL"));
+}
+
 bool MismoCodigo(const QString& a, const QString& b)
 {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;

@@ -34,6 +34,8 @@ QString Literal(const QString& texto);
 // whole number (blanks around allowed); otherwise the failure "No coinciden
 // los tipos", so nothing else can reach the statement.
 QString Entero(const QString& numero);
+// A number that goes into SQL unquoted when the text (trimmed) is one; NULL otherwise.
+QString NumeroONulo(const QString& texto);
 
 // Two codes compared as the suite compares them: trimmed, any case.
 bool MismoCodigo(const QString& a, const QString& b);

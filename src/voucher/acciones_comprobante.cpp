@@ -2,7 +2,6 @@
 #include "voucher/ClsCmnCptes.h"
 
 #include "platform/fechas.h"
-#include "platform/numeros.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 
@@ -28,7 +27,7 @@ void ClsCmnCptes::ActualizaBuchon(const QString& TC, const QString& SucNroLetra,
     par("TC", [&] { return Literal(Codigo4(TC)); });
     par("IdComprobante", [&] { return Literal(SucNroLetra); });
     // A number, unquoted; what is no number is no complement.
-    par("IdComplemento", [&] { return Numeros::Canonico(IdComplemento.trimmed()).value_or(QStringLiteral("NULL")); });
+    par("IdComplemento", [&] { return LecturaValores::NumeroONulo(IdComplemento); });
     par("Tipo_accion", [&] {
         return lEsAlta ? QStringLiteral("'A'") : lEsModificacion ? QStringLiteral("'M'") : QStringLiteral("'B'");
     });

@@ -1,0 +1,101 @@
+#pragma once
+// The working state of one stock posting (ClsCmnCptes::ActualizaStock): its
+// parameters, the prepared codes, the pass, row and item being posted and what
+// outlives a line. The posting fills it; the movement line and the supply
+// consumption read it and leave their marks in it.
+
+#include "platform/moneda.h"
+
+#include <QString>
+
+class ClsCmnCptes;
+class Grilla;
+
+struct PosteoStock {
+    PosteoStock(ClsCmnCptes& clase, Grilla& grilla, QString& idDeposito, QString& idDepositoDestino,
+                QString& idMotivoStock, QString& tcOrigen, QString& comprobanteOrigen)
+        : Clase(clase), Grid(grilla), IdDeposito(idDeposito), IdDepositoDestino(idDepositoDestino),
+          IdMotivoStock(idMotivoStock), TcOrigen(tcOrigen), ComprobanteOrigen(comprobanteOrigen)
+    {
+    }
+
+    ClsCmnCptes& Clase;
+    Grilla& Grid;   // the article grid; the current row is Fila
+
+    // ---- Parameters, as passed ----------------------------------------------------
+    QString TC, SucNroLetra, IdComplemento, fecha;
+    bool EsTransferencia = false;
+    QString Cuenta = QStringLiteral("PorDefault");
+    bool GeneraSentenciaSQL = false;
+    QString IdTecnico = QStringLiteral("Null");
+    QString Aduana, LoteOrigen;
+    short SignoRemota = 0;
+    bool MuestraCartel = false;
+    QString IdVendedor;
+    QString ArtMoneda = QStringLiteral("   1");
+    Moneda ArtCotizacion = Moneda::DesdeEntero(1);
+
+    // ---- In/out parameters: prepared by the posting, rewritten by the lines ----------
+    // Each holds an SQL literal, "NULL" or "ELDELGRID".
+    QString& IdDeposito;
+    QString& IdDepositoDestino;
+    QString& IdMotivoStock;
+    QString& TcOrigen;
+    QString& ComprobanteOrigen;
+
+    // ---- Switches and flags of the call -----------------------------------------------
+    bool CargaInsumosProduccion = false;
+    bool LoteAutomaticoING = false;
+    bool LoteAutomaticoINGOP = false;
+    bool ConfirmaUDEquiv = false;
+    bool IROblig = false;
+    bool EsProduccion = false;   // TC is "OP"
+    bool TieneSPNL = false;
+    bool EsCompras = false;      // the type's SISTEMA is "COMPRAS"
+    // The caller passed "ELDELGRID": each row brings its own.
+    bool DepositoPorFila = false;
+    bool MotivoPorFila = false;
+    bool TcOrigenPorFila = false;
+    bool CpteOrigenPorFila = false;
+    QString CuentaOriginal;      // Cuenta as passed, for the entry kind
+
+    // ---- Passes, rows and items ---------------------------------------------------------
+    short Signo = 1;
+    short Pasada = 1;
+    short CantPasadas = 1;
+    float Secuencia = 0;         // the last line number built
+    int Fila = 1;
+    long Item = 0;               // 1-based index of the current item of the row
+    long CantItems = 0;
+    double CantidadItem = 0;
+    QString LoteActual;
+    QString SerieActual;
+    QString Articulo;            // column 0 of the row, trimmed
+    short TipoMovimiento = 0;    // movement kind of the accounting entry
+
+    // ---- What outlives a line -------------------------------------------------------------
+    QString DepositoFila;        // the depot literal pass 1 last computed
+    bool EnComodato = false;     // some posted row was on loan
+};
+
+namespace LineaStock {
+
+// The INSERT of the current item into V_MV_STOCK. Writes back columns 74, 9,
+// 76 and 8 of the current row, rewrites the reason, the origin and the cash
+// box as it goes, keeps the row depot and the loan flag, and consumes the item
+// quantity. Failures reach the caller; nothing is shown.
+QString Sentencia(PosteoStock& e);
+
+// The depot of the current row as a literal: column 6, else the prepared
+// depot unless it is "ELDELGRID", else the setting DepositoDefault, else NULL.
+QString DepositoDeFila(const PosteoStock& e);
+
+// A prepared code as SQL: NULL when it is blank, the word NULL or an empty
+// literal; a literal that is already well formed stays; anything else is
+// quoted.
+QString CodigoPreparado(const QString& valor);
+
+// A code of the operator's as a literal fitted to 4; blank or NULL is NULL.
+QString CodigoSQL(const QString& codigo);
+
+}  // namespace LineaStock
