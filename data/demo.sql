@@ -361,3 +361,80 @@ INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad
     ('KIT01', 'TORN01', 'CAJ', 0.5),
     ('KIT01', 'BARN01', 'LT',  0.25),
     ('KIT01', '*Instructivo de armado', 'UN', 1);
+
+-- ---- Stored vouchers for the voucher picker ------------------------------------------------------
+-- Sales headers: invoices, delivery notes (pending, finished, complementary, blocked), sales and work
+-- orders, quotations and one voucher of each other sales type.
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IdComplemento, CUENTA, NOMBRE, ID, FECHA, Importe, ANULADA, APROBADO,
+                       COMPLEMENTARIO, FINALIZADA, BLOQUEADA, OBSERVACIONES, COMENTARIOS, FechaPreparacion,
+                       FechaHora_Grabacion) VALUES
+    ('FC',   '000100000146A', 0, 'C0001', 'Mueblería Los Álamos',  1, '05/01/26', 178000,  0, 1, 0, 1, 0, 'Entrega en el local', NULL, NULL, '05/01/26 10:15'),
+    ('FC',   '000100000147A', 0, 'C0002', 'Carpintería El Roble',  2, '06/01/26', 96500.5, 1, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('FC',   '000200000012B', 0, 'C0004', 'D''Angelo Hnos.',       3, '08/01/26', 45200,   0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('RM',   '000100000310X', 0, 'C0001', 'Mueblería Los Álamos',  4, '03/01/26', 178000,  0, 1, 0, 1, 0, 'Camión propio', NULL, NULL, NULL),
+    ('RM',   '000100000311X', 0, 'C0002', 'Carpintería El Roble',  5, '06/01/26', 96500.5, 0, 1, 0, 0, 0, 'Retira el cliente', NULL, NULL, NULL),
+    ('RM',   '000100000311X', 1, 'C0002', 'Carpintería El Roble',  6, '06/01/26', 12000,   0, 1, 1, 0, 0, NULL, NULL, NULL, NULL),
+    ('RM',   '000100000312X', 0, 'C0003', 'Decoraciones Sur',      7, '07/01/26', 15600,   0, 1, 0, 0, 1, NULL, NULL, NULL, NULL),
+    ('RM',   '000100000313X', 0, 'C0004', 'D''Angelo Hnos.',       8, '08/01/26', 45200,   0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('NP',   '000100000051X', 0, 'C0005', 'Hotel Las Cumbres',     9, '09/01/26', 320000,  0, 0, 0, 0, 0, 'Armar en obra', NULL, '10/01/26', NULL),
+    ('NP',   '000100000052X', 0, 'C0001', 'Mueblería Los Álamos', 10, '10/01/26', 54000,   0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('NP',   '000100000053X', 0, 'C0002', 'Carpintería El Roble', 11, '04/01/26', 97000,   0, 1, 0, 1, 0, NULL, NULL, NULL, NULL),
+    ('NP',   '000100000054X', 0, 'C0003', 'Decoraciones Sur',     12, '05/01/26', 21000,   1, 0, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('OT',   '000100000020X', 0, 'C0001', 'Mueblería Los Álamos', 13, '02/01/26', 85000,   0, 1, 0, 1, 0, NULL, NULL, NULL, NULL),
+    ('OT',   '000100000021X', 0, 'C0002', 'Carpintería El Roble', 14, '07/01/26', 61000,   0, 1, 0, 0, 0, NULL, NULL, NULL, '07/01/26 08:40'),
+    ('OT',   '000100000022X', 1, 'C0005', 'Hotel Las Cumbres',    15, '11/01/26', 148000,  0, 0, 0, 0, 0, NULL, NULL, NULL, '11/01/26 17:05'),
+    ('PR',   '000100000070X', 0, 'C0001', 'Mueblería Los Álamos', 16, '20/12/25', 170000,  0, 1, 0, 1, 0, NULL, 'Aceptado y facturado', NULL, NULL),
+    ('PR',   '000100000071X', 0, 'C0005', 'Hotel Las Cumbres',    17, '02/01/26', 640000,  0, 1, 0, 0, 0, NULL, 'Veinte mesas de luz', NULL, NULL),
+    ('PR',   '000100000072X', 0, 'C0003', 'Decoraciones Sur',     18, '04/01/26', 32000,   0, 0, 0, 0, 0, NULL, 'Espera medidas', NULL, NULL),
+    ('PR',   '000100000073X', 0, 'C0004', 'D''Angelo Hnos.',      19, '06/01/26', 97000,   1, 1, 0, 0, 0, NULL, 'Cambió de proveedor', NULL, NULL),
+    ('FP',   '000100000004X', 0, 'C0001', 'Mueblería Los Álamos', 20, '03/01/26', 25000,   0, 1, 0, 1, 0, NULL, NULL, NULL, NULL),
+    ('FP',   '000100000005X', 0, 'C0002', 'Carpintería El Roble', 21, '09/01/26', 18000,   0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('NC',   '000100000009A', 0, 'C0004', 'D''Angelo Hnos.',      22, '09/01/26', 4500,    0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('ND',   '000100000003A', 0, 'C0002', 'Carpintería El Roble', 23, '10/01/26', 1800,    0, 0, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('NCFP', '000100000002X', 0, 'C0001', 'Mueblería Los Álamos', 24, '10/01/26', 2500,    0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('OP',   '000100000015X', 0, 'C0005', 'Hotel Las Cumbres',    25, '12/01/26', 0,       0, 1, 0, 0, 0, NULL, NULL, NULL, NULL),
+    ('GF',   '000100000006X', 0, 'C0003', 'Decoraciones Sur',     26, '12/01/26', 3200,    0, 1, 0, 0, 0, NULL, NULL, NULL, NULL);
+
+-- Purchase headers: one invoice number from two suppliers, an annulled invoice, notes, delivery notes
+-- and purchase orders (one under warranty, one not approved, one annulled, one finished).
+INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, SUCURSAL, NUMERO, LETRA, CUENTA, NOMBRE, ID, FECHA, Importe, ANULADA,
+                       APROBADO, FINALIZADO, COMENTARIOS, GARANTIA) VALUES
+    ('FCC', '000300001234A', '0003', '00001234', 'A', 'P0001', 'Aserradero San Javier S.R.L.', 1, '02/01/26', 285000, 0, 1, 0, NULL, 0),
+    ('FCC', '000300001234A', '0003', '00001234', 'A', 'P0002', 'Herrajes del Litoral S.A.',    2, '03/01/26', 64800,  0, 1, 0, NULL, 0),
+    ('FCC', '000100000877A', '0001', '00000877', 'A', 'P0003', 'Pinturas Paraná S.A.',         3, '04/01/26', 39000,  1, 1, 0, NULL, 0),
+    ('NCC', '000300000077A', '0003', '00000077', 'A', 'P0001', 'Aserradero San Javier S.R.L.', 4, '07/01/26', 12500,  0, 1, 0, NULL, 0),
+    ('NDC', '000300000031A', '0003', '00000031', 'A', 'P0002', 'Herrajes del Litoral S.A.',    5, '08/01/26', 3400,   0, 1, 0, NULL, 0),
+    ('RMC', '000300000455R', '0003', '00000455', 'R', 'P0001', 'Aserradero San Javier S.R.L.', 6, '09/01/26', 142500, 0, 1, 0, NULL, 0),
+    ('RMC', '000300000456R', '0003', '00000456', 'R', 'P0002', 'Herrajes del Litoral S.A.',    7, '10/01/26', 21600,  0, 1, 1, NULL, 0),
+    ('OC',  '000100000030X', '0001', '00000030', 'X', 'P0001', 'Aserradero San Javier S.R.L.', 8, '15/12/25', 95000,  0, 1, 1, 'Recibida completa', 0),
+    ('OC',  '000100000031X', '0001', '00000031', 'X', 'P0001', 'Aserradero San Javier S.R.L.', 9, '05/01/26', 142500, 0, 1, 0, 'Tablas de pino', 0),
+    ('OC',  '000100000032X', '0001', '00000032', 'X', 'P0002', 'Herrajes del Litoral S.A.',   10, '06/01/26', 21600,  0, 1, 0, 'Reposición en garantía', 1),
+    ('OC',  '000100000033X', '0001', '00000033', 'X', 'P0003', 'Pinturas Paraná S.A.',        11, '07/01/26', 48000,  0, 1, 0, 'Barniz y lija', 0),
+    ('OC',  '000100000034X', '0001', '00000034', 'X', 'P0001', 'Aserradero San Javier S.R.L.',12, '08/01/26', 76000,  0, 0, 0, 'A confirmar', 0),
+    ('OC',  '000100000035X', '0001', '00000035', 'X', 'P0002', 'Herrajes del Litoral S.A.',  13, '09/01/26', 9800,   1, 1, 0, 'Duplicada', 1);
+
+-- Delivery notes sent with the trip "TTE" (311X applied to invoice 146A, 310X already checked,
+-- 313X applied to a credit note) and the reception of purchase order 031X.
+INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD, IdComplemento, FECHA,
+                        CUENTAPROVEEDOR, IDVIAJE, Revisado, TC_ORIGEN, IDCOMPROBANTE_ORIGEN) VALUES
+    ('RM', '000100000311X', 1, 'MESA01',  '1', -1, 0, '06/01/26', 'C0002', 'TTE', 0, NULL, NULL),
+    ('RM', '000100000311X', 2, 'SILLA01', '1', -4, 0, '06/01/26', 'C0002', 'TTE', 0, NULL, NULL),
+    ('RM', '000100000310X', 1, 'MESA01',  '1', -2, 0, '03/01/26', 'C0001', 'TTE', 1, NULL, NULL),
+    ('RM', '000100000313X', 1, 'MESA03',  '1', -1, 0, '08/01/26', 'C0004', 'TTE', 0, NULL, NULL),
+    ('IR', '000100000088X', 1, 'TABPIN',  '1', 150, 0, '12/01/26', 'P0001', NULL, 0, 'OC', '000100000031X');
+
+INSERT INTO MV_APLICACION (TC, IDCOMPROBANTE, Tco_Origen, IDComprobante_Origen) VALUES
+    ('FC', '000100000146A', 'RM', '000100000311X'),
+    ('FC', '000100000146A', 'RM', '000100000310X'),
+    ('NC', '000100000009A', 'RM', '000100000313X');
+
+INSERT INTO V_MV_CPTETERCEROS (ID, FECHA, IDCOMPROBANTE, IDCOMPLEMENTO, FECHAENVIADO, FECHARECIBIDO) VALUES
+    (1, '12/01/26', '000100000146A', 0, '12/01/26 09:00', '14/01/26 16:30'),
+    (2, '13/01/26', '000200000012B', 0, '13/01/26 11:00', NULL);
+
+-- Supplier credit and debit notes booked as entries: line 1 on the supplier, line 2 on an account.
+INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Fecha, Detalle, TC, SUCURSAL, NUMERO, LETRA, Importe) VALUES
+    ('P0001',    1, '15/01/26', 'Bonificación por volumen',           'NCPE', '0003', '00000045', 'A', 12500),
+    ('1.1.5.01', 2, '15/01/26', 'Bonificación por volumen',           'NCPE', '0003', '00000045', 'A', 12500),
+    ('P0002',    1, '16/01/26', 'Intereses por pago fuera de término', 'NDPR', '0003', '00000019', 'A', 3400),
+    ('5.1.2.01', 2, '16/01/26', 'Intereses por pago fuera de término', 'NDPR', '0003', '00000019', 'A', 3400);

@@ -417,28 +417,53 @@ CREATE TABLE MV_VIAJES (
 );
 
 -- Sales voucher headers (read only here; kept as a table in the embedded database),
--- with the voucher each was made from (ANULADA 0: in force).
+-- keyed by type, id and complement, with the voucher each was made from
+-- (ANULADA 0: in force). A delivery note is pending while it is neither
+-- finished, complementary nor blocked.
 CREATE TABLE V_MV_CPTE (
-    TC                VARCHAR(4)  COLLATE SINCASO NOT NULL,
-    IDCOMPROBANTE     VARCHAR(13) COLLATE SINCASO NOT NULL,
-    IdComplemento     INTEGER     DEFAULT 0,
-    CUENTA            VARCHAR(20) COLLATE SINCASO,
+    TC                VARCHAR(4)   COLLATE SINCASO NOT NULL,
+    IDCOMPROBANTE     VARCHAR(13)  COLLATE SINCASO NOT NULL,
+    IdComplemento     INTEGER      NOT NULL DEFAULT 0,
+    CUENTA            VARCHAR(20)  COLLATE SINCASO,
     Importe           FLOAT,
-    ANULADA           INTEGER     DEFAULT 0,
-    TCORIGEN          VARCHAR(4)  COLLATE SINCASO,
-    COMPROBANTEORIGEN VARCHAR(13) COLLATE SINCASO,
-    COMPLEMENTOORIGEN VARCHAR(10) COLLATE SINCASO,
-    PRIMARY KEY (TC, IDCOMPROBANTE)
+    ANULADA           INTEGER      DEFAULT 0,
+    TCORIGEN          VARCHAR(4)   COLLATE SINCASO,
+    COMPROBANTEORIGEN VARCHAR(13)  COLLATE SINCASO,
+    COMPLEMENTOORIGEN VARCHAR(10)  COLLATE SINCASO,
+    ID                INTEGER,
+    NOMBRE            VARCHAR(100) COLLATE SINCASO,
+    FECHA             DATETIME     COLLATE FECHA,
+    APROBADO          INTEGER      DEFAULT 0,
+    COMPLEMENTARIO    INTEGER      NOT NULL DEFAULT 0,
+    FINALIZADA        INTEGER      NOT NULL DEFAULT 0,
+    BLOQUEADA         INTEGER      NOT NULL DEFAULT 0,
+    OBSERVACIONES     VARCHAR(255) COLLATE SINCASO,
+    COMENTARIOS       VARCHAR(255) COLLATE SINCASO,
+    FechaPreparacion  DATETIME     COLLATE FECHA,
+    IdPalm            VARCHAR(20)  COLLATE SINCASO,
+    FechaHora_Grabacion    DATETIME COLLATE FECHA,
+    FechaHora_Modificacion DATETIME COLLATE FECHA,
+    PRIMARY KEY (TC, IDCOMPROBANTE, IdComplemento)
 );
 
--- Purchase voucher headers.
+-- Purchase voucher headers, keyed by type, id and supplier account.
 CREATE TABLE C_MV_CPTE (
-    TC            VARCHAR(4)  COLLATE SINCASO NOT NULL,
-    IDCOMPROBANTE VARCHAR(13) COLLATE SINCASO NOT NULL,
-    SUCURSAL      VARCHAR(4)  COLLATE SINCASO,
-    NUMERO        VARCHAR(8)  COLLATE SINCASO,
-    LETRA         VARCHAR(1)  COLLATE SINCASO,
-    PRIMARY KEY (TC, IDCOMPROBANTE)
+    TC            VARCHAR(4)   COLLATE SINCASO NOT NULL,
+    IDCOMPROBANTE VARCHAR(13)  COLLATE SINCASO NOT NULL,
+    SUCURSAL      VARCHAR(4)   COLLATE SINCASO,
+    NUMERO        VARCHAR(8)   COLLATE SINCASO,
+    LETRA         VARCHAR(1)   COLLATE SINCASO,
+    CUENTA        VARCHAR(20)  COLLATE SINCASO NOT NULL DEFAULT '',
+    ID            INTEGER,
+    NOMBRE        VARCHAR(100) COLLATE SINCASO,
+    FECHA         DATETIME     COLLATE FECHA,
+    Importe       FLOAT,
+    ANULADA       INTEGER      DEFAULT 0,
+    APROBADO      INTEGER      DEFAULT 0,
+    FINALIZADO    INTEGER      NOT NULL DEFAULT 0,
+    COMENTARIOS   VARCHAR(255) COLLATE SINCASO,
+    GARANTIA      INTEGER      DEFAULT 0,
+    PRIMARY KEY (TC, IDCOMPROBANTE, CUENTA)
 );
 
 -- ---- Voucher relations, line limits and charges ------------------------------------------
@@ -561,3 +586,47 @@ ALTER TABLE V_MV_STOCK ADD COLUMN CANT_M3            INTEGER;
 ALTER TABLE C_MV_CPTE ADD COLUMN FechaRecepcion DATETIME COLLATE FECHA;
 -- Whether an article is made here ("PRODUCCION") or bought to be sold ("REVENTA").
 ALTER TABLE V_MA_ARTICULOS ADD COLUMN PROCEDENCIA VARCHAR(20) COLLATE SINCASO;
+
+-- ---- Voucher picker: transport trips, applications, third-party vouchers, pending views ----------
+-- Stock lines carry their trip and whether the trip was checked; a reception
+-- ("IR") is found by the order it came from.
+ALTER TABLE V_MV_STOCK ADD COLUMN IDVIAJE VARCHAR(13) COLLATE SINCASO;
+ALTER TABLE V_MV_STOCK ADD COLUMN Revisado INTEGER NOT NULL DEFAULT 0;
+CREATE INDEX IX_V_MV_STOCK_ORIGEN ON V_MV_STOCK (TC_ORIGEN, IDCOMPROBANTE_ORIGEN);
+
+-- Which voucher was applied to which: an invoice made from delivery notes.
+CREATE TABLE MV_APLICACION (
+    Id                   INTEGER PRIMARY KEY AUTOINCREMENT,
+    TC                   VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE        VARCHAR(13) COLLATE SINCASO,
+    Tco_Origen           VARCHAR(4)  COLLATE SINCASO,
+    IDComprobante_Origen VARCHAR(13) COLLATE SINCASO
+);
+
+-- Vouchers sent to third parties ("T3"), with when they went and came back.
+CREATE TABLE V_MV_CPTETERCEROS (
+    ID            INTEGER NOT NULL PRIMARY KEY,
+    FECHA         DATETIME    COLLATE FECHA,
+    IDCOMPROBANTE VARCHAR(13) COLLATE SINCASO,
+    IDCOMPLEMENTO INTEGER     DEFAULT 0,
+    FECHAENVIADO  DATETIME    COLLATE FECHA,
+    FECHARECIBIDO DATETIME    COLLATE FECHA
+);
+
+-- Pending vouchers: not finished; delivery notes also neither complementary nor blocked.
+CREATE VIEW V_RemitosPendientes AS
+    SELECT CUENTA, ANULADA, NOMBRE, APROBADO, TC, IDCOMPROBANTE, ID, FECHA, Importe
+    FROM V_MV_CPTE WHERE FINALIZADA = 0 AND COMPLEMENTARIO = 0 AND BLOQUEADA = 0;
+
+CREATE VIEW C_RemitosPendientes AS
+    SELECT CUENTA, ANULADA, NOMBRE, TC, IDCOMPROBANTE, ID, FECHA, Importe
+    FROM C_MV_CPTE WHERE FINALIZADO = 0;
+
+CREATE VIEW V_OT_Pendientes AS
+    SELECT CUENTA, ANULADA, NOMBRE, APROBADO, TC, IDCOMPROBANTE, ID, FECHA, Importe, IdComplemento,
+           FechaHora_Grabacion, FechaHora_Modificacion
+    FROM V_MV_CPTE WHERE FINALIZADA = 0;
+
+CREATE VIEW V_PR_PENDIENTES AS
+    SELECT CUENTA, ANULADA, NOMBRE, APROBADO, TC, IDCOMPROBANTE, ID, FECHA, Importe, COMENTARIOS
+    FROM V_MV_CPTE WHERE FINALIZADA = 0;

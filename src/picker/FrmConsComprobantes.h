@@ -10,6 +10,7 @@
 // and images, the run that fills the list.
 
 #include "platform/controles/lista.h"
+#include "platform/db/recordset.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class CajaTexto;
@@ -35,6 +37,10 @@ public:
     QString NroComprobante;   // out: the chosen number ("OC": the ticked ones, comma-separated)
     QString IdComplemento;    // out
     QString Proveedor;        // out
+
+    // The flags of the caller's mode, set by each run.
+    std::int16_t SoloPendientes = 0;
+    std::int16_t EsTransporte = 0;
 
     // ---- Controls ----------------------------------------------------------------
     Lista ListView1;
@@ -74,6 +80,9 @@ public:
     // The image of a code (tags compared trimmed, any case); "Generico" when none.
     std::int16_t ObtieneIndiceImagen(const QString& TC);
 
+    // Whether the window's recordset is open (only while a run fills the list).
+    bool RecordsetAbierto() const { return rsCptes_.State() == Recordset::Abierto; }
+
     // The prompts the search boxes start with.
     static QString AvisoNombre();
     static QString AvisoNumero();
@@ -95,6 +104,16 @@ private:
     void evento(const char* nombre, const std::function<void()>& cuerpo);
     void seleccionaRecortado(CajaTexto* caja);
     void cerrar(int resultado);
+    void llenaLista();
 
     bool cargada_ = false;
+    bool cargando_ = false;    // inside the load of the first show
+    bool colocada_ = false;    // placed on screen by the first run
+    bool enCurso_ = false;     // a run is filling the list
+    // Accept or cancel during a run: the result the window closes with once it has left.
+    std::optional<int> cierrePendiente_;
+    // The mode the caller set, decoded again by every run.
+    std::optional<QString> modo_;
+    // Made once, opened and closed by each run.
+    Recordset rsCptes_;
 };

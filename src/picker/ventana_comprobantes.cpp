@@ -140,7 +140,9 @@ void FrmConsComprobantes::showEvent(QShowEvent* e)
     // Loaded at the first show, before the first paint.
     if (!cargada_) {
         cargada_ = true;
+        cargando_ = true;
         evento("Form_Load", [this] { Form_Load(); });
+        cargando_ = false;
     }
     QDialog::showEvent(e);
 }
@@ -182,12 +184,24 @@ void FrmConsComprobantes::CmdCancelar_Click()
 
 void FrmConsComprobantes::Form_Unload(int resultado)
 {
+    // Never inside a run's own loop: the run closes the window once it has left.
+    if (enCurso_) {
+        cierrePendiente_ = resultado;
+        return;
+    }
     ListView1.ListItems().Clear();
     cerrar(resultado);
 }
 
 void FrmConsComprobantes::cerrar(int resultado)
 {
+    // Closed during the first show, the modal show would wait on a hidden
+    // window: the close waits for its event loop.
+    if (cargando_) {
+        QMetaObject::invokeMethod(
+            this, [this, resultado] { QDialog::done(resultado); }, Qt::QueuedConnection);
+        return;
+    }
     QDialog::done(resultado);
 }
 

@@ -3,9 +3,9 @@
 #include "plan/FrmTervalio.h"
 #include "plan/reglas_plan.h"
 
+#include "platform/controles/texto_celda.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/fechas.h"
-#include "platform/numeros.h"
 #include "session/ModGlobal.h"
 
 #include <QRadioButton>
@@ -19,8 +19,8 @@ constexpr ColorBgr Azul = 0xFF0000;
 // A production date as the list's headers show it, the same for header and look-up.
 QString TextoFecha(const QVariant& v)
 {
-    if (v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate)
-        return Fechas::TextoRegional(v.toDateTime());
+    if (Celdas::EsFecha(v))
+        return Celdas::Texto(v);
     const auto f = Fechas::Lee(v.toString());
     return f ? Fechas::TextoRegional(*f) : v.toString().trimmed();
 }
@@ -28,7 +28,7 @@ QString TextoFecha(const QVariant& v)
 // A number read from the database, as text in the regional form.
 QString TextoNumero(const QVariant& v)
 {
-    return v.isNull() ? QString() : Numeros::TextoRegional(v.toDouble());
+    return v.isNull() ? QString() : Celdas::Texto(v.toDouble());
 }
 
 }  // namespace

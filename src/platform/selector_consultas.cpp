@@ -1,13 +1,12 @@
 #include "platform/selector_consultas.h"
 
 #include "platform/avisos.h"
+#include "platform/controles/texto_celda.h"
 #include "platform/db/sesion_bd.h"
 #include "platform/falla.h"
-#include "platform/fechas.h"
 #include "platform/texto_ansi.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
@@ -58,15 +57,6 @@ bool esSelect(const QString& consulta)
 {
     static const QRegularExpression select(QStringLiteral("^\\s*select\\s"), QRegularExpression::CaseInsensitiveOption);
     return select.match(consulta).hasMatch();
-}
-
-QString textoDe(const QVariant& v)
-{
-    if (!v.isValid() || v.isNull())
-        return QString();
-    if (v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate)
-        return Fechas::TextoRegional(v.toDateTime());
-    return v.toString();
 }
 
 }  // namespace
@@ -138,7 +128,7 @@ ModeloSelector::ModeloSelector(QStringList columnas, std::vector<std::vector<QVa
     for (size_t f = 0; f < filas_.size(); ++f) {
         QString t;
         for (const QVariant& v : filas_[f])
-            t += textoDe(v).toCaseFolded() + QChar(0x1F);   // a word never spans two columns
+            t += Celdas::Texto(v).toCaseFolded() + QChar(0x1F);   // a word never spans two columns
         textoDeBusqueda_.push_back(std::move(t));
         visibles_.push_back(static_cast<int>(f));
     }
@@ -176,7 +166,7 @@ QVariant ModeloSelector::data(const QModelIndex& indice, int rol) const
 {
     if (!indice.isValid() || (rol != Qt::DisplayRole && rol != Qt::ToolTipRole))
         return {};
-    return textoDe(Valor(FilaDe(indice.row()), indice.column()));
+    return Celdas::Texto(Valor(FilaDe(indice.row()), indice.column()));
 }
 
 QVariant ModeloSelector::headerData(int seccion, Qt::Orientation orientacion, int rol) const

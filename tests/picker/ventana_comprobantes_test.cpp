@@ -1,10 +1,12 @@
 // The picker window: acceptance per type, ticked orders, column sets, images,
 // the header sort, keys and focus.
+#include "columna_lista.h"
 #include "picker/FrmConsComprobantes.h"
 #include "platform/controles/caja_texto.h"
 #include "platform/controles/medidor_texto.h"
 #include "platform/controles/vista_lista.h"
 #include "support/avisos_grabados.h"
+#include "support/sesion_global.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -15,21 +17,30 @@
 namespace {
 
 // A window whose list has the columns of the type and rows "t<i>" with
-// sub-items "a<i>", "c<i>", "d<i>"... ; nothing is shown and nothing loaded.
+// sub-items "a<i>", "c<i>"; shown (its load lists nothing of an empty
+// database) or not shown at all.
 struct Ventana {
-    explicit Ventana(const char* tc, int filas = 1)
+    explicit Ventana(const char* tc, int filas = 1, bool mostrar = false)
     {
         v.vistaListView1->setMedidor(&medidor);
         v.TC = QString::fromUtf8(tc);
-        v.Encolumnar();
+        if (mostrar) {
+            v.show();
+            v.vistaListView1->setFocus();
+        } else {
+            v.Encolumnar();
+        }
         for (int i = 1; i <= filas; ++i) {
             ListItem& e = v.ListView1.ListItems().Add(0, QString(), QStringLiteral("t%1").arg(i));
             e.setSubItems(1, QStringLiteral("a%1").arg(i));
             e.setSubItems(2, QStringLiteral("c%1").arg(i));
         }
+        v.vistaListView1->Sincronizar();
     }
     ListItem& fila(int i) { return v.ListView1.ListItems().Item(i); }
 
+    SesionGlobal s;
+    AvisosGrabados avisos;
     MedidorFijo medidor;
     FrmConsComprobantes v;
 };
@@ -39,16 +50,6 @@ QStringList Titulos(const Lista& l)
     QStringList t;
     for (int i = 1; i <= l.ColumnHeaders().Count(); ++i)
         t << l.ColumnHeaders().Item(i).Text();
-    return t;
-}
-
-QStringList Columna(const Lista& l, int columna)
-{
-    QStringList t;
-    for (int i = 1; i <= l.ListItems().Count(); ++i) {
-        const ListItem& e = l.ListItems().Item(i);
-        t << (columna == 0 ? e.Text() : e.SubItems(columna));
-    }
     return t;
 }
 
@@ -194,13 +195,13 @@ TEST(VentanaComprobantes, IndiceDeImagen)
 
 TEST(VentanaComprobantes, OrdenPorColumnaCadaClicInvierte)
 {
-    Ventana w("FC", 0);
+    Ventana w("FC", 0, true);
     for (const char* importe : {"178000", "45200", "15600"}) {
         ListItem& e = w.v.ListView1.ListItems().Add(0, QString(), QStringLiteral("05/01/26"));
         e.setSubItems(6 - 1, QString::fromLatin1(importe));
         e.setSubItems(1, QString::fromLatin1(importe).left(3));
     }
-    w.v.show();
+    w.v.vistaListView1->Sincronizar();
     QHeaderView* cabecera = w.v.vistaListView1->header();
     const auto clic = [&](int seccion) {
         QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
@@ -229,10 +230,9 @@ TEST(VentanaComprobantes, OrdenPorColumnaCadaClicInvierte)
 
 TEST(VentanaComprobantes, EnterRecorreLasCajasYBuscar)
 {
-    Ventana w("FC", 0);
+    Ventana w("FC", 0, true);
     int busquedas = 0;
     QObject::connect(w.v.CmdBuscar, &QPushButton::clicked, [&] { ++busquedas; });
-    w.v.show();
     QApplication::setActiveWindow(&w.v);
     w.v.TxtNombre->setFocus();
     QTest::keyClick(w.v.TxtNombre, Qt::Key_Return);
@@ -252,8 +252,7 @@ TEST(VentanaComprobantes, EnterRecorreLasCajasYBuscar)
 
 TEST(VentanaComprobantes, FocoEnUnaCajaSeleccionaSuTextoRecortado)
 {
-    Ventana w("FC", 0);
-    w.v.show();
+    Ventana w("FC", 0, true);
     QApplication::setActiveWindow(&w.v);
     w.v.CmdBuscar->setFocus();
     // By Tab (backwards from Buscar) and by a click.
@@ -275,8 +274,7 @@ TEST(VentanaComprobantes, FocoEnUnaCajaSeleccionaSuTextoRecortado)
 TEST(VentanaComprobantes, EnterDobleClicYF2EnLaLista)
 {
     {
-        Ventana w("FC", 3);
-        w.v.show();
+        Ventana w("FC", 3, true);
         w.v.ListView1.setSelectedItem(&w.fila(2));
         w.v.vistaListView1->setFocus();
         QTest::keyClick(w.v.vistaListView1, Qt::Key_F2);
@@ -286,9 +284,7 @@ TEST(VentanaComprobantes, EnterDobleClicYF2EnLaLista)
         EXPECT_FALSE(w.v.isVisible());
     }
     {
-        Ventana w("FC", 3);
-        w.v.show();
-        w.v.vistaListView1->Sincronizar();
+        Ventana w("FC", 3, true);
         QWidget* vp = w.v.vistaListView1->viewport();
         const QRect r = w.v.vistaListView1->visualRect(w.v.vistaListView1->model()->index(2, 1));
         QTest::mouseDClick(vp, Qt::LeftButton, {}, r.center());
@@ -300,6 +296,7 @@ TEST(VentanaComprobantes, EnterDobleClicYF2EnLaLista)
 
 TEST(VentanaComprobantes, ConstruirlaNoCargaNadaYMostrarlaCargaUnaVez)
 {
+    SesionGlobal s;
     FrmConsComprobantes v;
     v.TC = QStringLiteral("OC");
     EXPECT_EQ(v.ListView1.ColumnHeaders().Count(), 0);
@@ -317,9 +314,8 @@ TEST(VentanaComprobantes, ConstruirlaNoCargaNadaYMostrarlaCargaUnaVez)
 
 TEST(VentanaComprobantes, UnEventoQueFallaPasaAlGestorConSuNombre)
 {
-    AvisosGrabados avisos;
-    Ventana w("FC", 1);
-    w.v.show();
+    Ventana w("FC", 1, true);
+    AvisosGrabados& avisos = w.avisos;
     // A list without columns has no sub-items: accepting fails with 380.
     w.v.ListView1.ColumnHeaders().Clear();
     w.v.ListView1.setSelectedItem(&w.fila(1));

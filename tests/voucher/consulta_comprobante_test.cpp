@@ -2,6 +2,7 @@
 // operator would use it, and what it hands back reaches the caller.
 #include "comprobantes_prueba.h"
 #include "picker/FrmConsComprobantes.h"
+#include "platform/controles/caja_texto.h"
 #include "platform/controles/vista_lista.h"
 #include "support/avisos_grabados.h"
 #include "voucher/ClsCmnCptes.h"
@@ -43,6 +44,8 @@ std::function<int(QDialog&)> Operador(std::function<void(FrmConsComprobantes&)> 
 
 class ConsultaComprobante : public ::testing::Test {
 protected:
+    explicit ConsultaComprobante(BasePrueba::Datos datos = BasePrueba::SoloEsquema) : s(datos) {}
+
     Resultado Consulta(const char* tc, const QVariant& filtro = QVariant())
     {
         Resultado r;
@@ -98,7 +101,7 @@ TEST_F(ConsultaComprobante, CancelarEscYCierreNoDevuelvenNada)
 TEST_F(ConsultaComprobante, CadaLlamadaEmpiezaConUnaVentanaNueva)
 {
     avisos.ResponderDialogo(Operador([](FrmConsComprobantes& v) {
-        EXPECT_EQ(v.TC, QStringLiteral("rm/pendientes"));
+        EXPECT_EQ(v.TC, QStringLiteral("RM")) << "the mode decoded by the load";
         EXPECT_EQ(v.Filtro, QStringLiteral("CUENTA = 'C0001'"));
         v.Proveedor = QStringLiteral("queda en esta ventana");
         QTest::keyClick(v.vistaListView1, Qt::Key_Return);
@@ -138,6 +141,75 @@ TEST_F(ConsultaComprobante, UnaFallaDentroVaAlGestorYCincoSigue)
     EXPECT_EQ(r.respuesta, QString());
     EXPECT_EQ(r.complemento, QString());
     EXPECT_EQ(r.proveedor, QString());
+}
+
+// On the demo data, as the operator finds and chooses a voucher.
+class ConsultaComprobanteDemo : public ConsultaComprobante {
+protected:
+    ConsultaComprobanteDemo() : ConsultaComprobante(BasePrueba::ConDemo) {}
+
+    // The window as loaded by the modal show, then the operator's action.
+    static std::function<int(QDialog&)> Ventana(std::function<void(FrmConsComprobantes&)> accion)
+    {
+        return [accion](QDialog& d) {
+            auto& v = dynamic_cast<FrmConsComprobantes&>(d);
+            v.show();
+            v.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&v));
+            v.vistaListView1->Sincronizar();
+            accion(v);
+            return v.isVisible() ? QDialog::Rejected : v.result();
+        };
+    }
+};
+
+TEST_F(ConsultaComprobanteDemo, BuscarPorNombreYElegir)
+{
+    avisos.ResponderDialogo(Ventana([](FrmConsComprobantes& v) {
+        EXPECT_EQ(v.ListView1.ListItems().Count(), 3);
+        v.TxtNombre->setFocus();
+        QTest::keyClicks(v.TxtNombre, QStringLiteral("angelo"));
+        QTest::keyClick(v.TxtNombre, Qt::Key_Return);
+        QTest::keyClick(v.TxtNumero, Qt::Key_Return);
+        QTest::keyClick(v.CmdBuscar, Qt::Key_Return);
+        ASSERT_EQ(v.ListView1.ListItems().Count(), 1);
+        v.vistaListView1->Sincronizar();
+        const QRect r = v.vistaListView1->visualRect(v.vistaListView1->model()->index(0, 1));
+        QTest::mouseDClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, r.center());
+    }));
+    const Resultado r = Consulta("FC");
+    EXPECT_EQ(r.respuesta, QStringLiteral("000200000012B"));
+    EXPECT_EQ(r.complemento, QStringLiteral("0"));
+    EXPECT_EQ(r.proveedor, QString());
+}
+
+TEST_F(ConsultaComprobanteDemo, OrdenesDeCompraMarcadasTransporteYNotasDeProveedor)
+{
+    avisos.ResponderDialogo(Ventana([](FrmConsComprobantes& v) {
+        ASSERT_EQ(v.ListView1.ListItems().Count(), 3);
+        v.ListView1.ListItems().Item(1).setChecked(true);
+        v.ListView1.ListItems().Item(3).setChecked(true);
+        QTest::mouseClick(v.CmdAceptar, Qt::LeftButton);
+    }));
+    avisos.ResponderDialogo(Ventana([](FrmConsComprobantes& v) {
+        v.vistaListView1->setFocus();
+        QTest::keyClick(v.vistaListView1, Qt::Key_Return);
+    }));
+    avisos.ResponderDialogo(Ventana([](FrmConsComprobantes& v) {
+        v.vistaListView1->setFocus();
+        QTest::keyClick(v.vistaListView1, Qt::Key_Return);
+    }));
+    const Resultado oc = Consulta("OC");
+    EXPECT_EQ(oc.respuesta, QStringLiteral("000100000033X,000100000031X"));
+    EXPECT_EQ(oc.complemento, QStringLiteral("0"));
+    const Resultado viaje = Consulta("RM/TRANSPORTE");
+    EXPECT_EQ(viaje.respuesta, QStringLiteral("000100000311X"));
+    EXPECT_EQ(viaje.complemento, QStringLiteral("0"));
+    const Resultado nota = Consulta("NCPE");
+    EXPECT_EQ(nota.respuesta, QStringLiteral("000300000045A"));
+    EXPECT_EQ(nota.proveedor, QStringLiteral("P0001"));
+    EXPECT_EQ(nota.complemento, QString());
+    EXPECT_TRUE(avisos.preguntas.empty());
 }
 
 }  // namespace
