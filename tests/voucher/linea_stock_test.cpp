@@ -454,10 +454,11 @@ TEST_F(LineaStock_, TextosHostilesSeGuardanComoSeEscribieron)
     SesionBD& bd = s.bd.Sesion();
     bd.Ejecuta(sentencia);
     EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK")).value(0).toInt(), antes.toInt() + 1);
+    // The demo's delivery notes on a trip are not the line written here.
     const QStringList fila = s.bd.Filas(QStringLiteral(
         "SELECT IdComplemento,IdVendedor,CuentaProveedor,IdTecnico,ControladoPor,ARTMONEDA,NroLote,NroSerie,"
         "TRIM(IdArticulo),Descripcion,IdPosicion,TRIM(IdUnidad),TRIM(Ud_Pr),TRIM(IdDeposito),IdComprobante_Origen,"
-        "TRIM(IdUnidadBase),TRIM(IdOrigen) FROM V_MV_STOCK WHERE TC = 'RM'"));
+        "TRIM(IdUnidadBase),TRIM(IdOrigen) FROM V_MV_STOCK WHERE TC = 'RM' AND IDVIAJE IS NULL"));
     ASSERT_EQ(fila.size(), 1);
     EXPECT_EQ(fila[0], QStringLiteral("NULL|V'1|P'1|T'1 |Ana'); DELETE V_MV_STOCK --|U'S |L'1|S'1|MESA'01|Mesa A|A1|U'N|U'N|1'|"
                                       "0001'0000003X|K'G|A'R"));
