@@ -438,3 +438,132 @@ INSERT INTO MV_ASIENTOS (Cuenta, Secuencia, Fecha, Detalle, TC, SUCURSAL, NUMERO
     ('1.1.5.01', 2, '15/01/26', 'Bonificación por volumen',           'NCPE', '0003', '00000045', 'A', 12500),
     ('P0002',    1, '16/01/26', 'Intereses por pago fuera de término', 'NDPR', '0003', '00000019', 'A', 3400),
     ('5.1.2.01', 2, '16/01/26', 'Intereses por pago fuera de término', 'NDPR', '0003', '00000019', 'A', 3400);
+
+-- ---- Stored vouchers to load into new ones: orders, a delivery note, purchase orders ----------
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) VALUES
+    ('CONDIVA',              '1',  NULL, 'Impuestos', 0),
+    ('PIVA',                 '21', NULL, 'Impuestos', 0),
+    ('PreciosFinales',       'NO', NULL, 'Ventas',    0),
+    ('EntregaParcialRemito', 'SI', NULL, 'Ventas',    0),
+    ('DescargaStockRemitos', 'NO', NULL, 'Stock',     0),
+    ('FacturaNPPreparadas',  'NO', NULL, 'Ventas',    0),
+    ('OrdenaPorCodigo',      'NO', NULL, 'Ventas',    0);
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, Descripcion, LETRAS, Externo, Modificanumeracion, Sistema, ES, Signo,
+                       DebeHaber, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT, fechahora_modificacion) VALUES
+    ('NP', 1, 'Nota de pedido', 'X', 'NO', 'NO', 'Ventas', 'S', -1, 'D', 16, 1, 99999999, 1, '05/01/26 18:30');
+
+-- A heading of the chart: its word names no account to book on.
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion, Titulo) VALUES
+    ('5.1', 'GASTOS', 'Gastos de comercialización', 1);
+
+-- Headers: the order of Mueblería Río Sur (C0001, registered VAT payer), delivered
+-- by rounds (IdReparto -1), its first delivery note, the order of Hotel Los
+-- Aromos (C0002, final consumer: letter B), the order of Carpintería Los Sauces
+-- (C0003) in timber measures.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, NOMBRE, FECHA, Importe, ANULADA, APROBADO,
+                       TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN, IdReparto, Cotizacion, CondicionIva,
+                       EnComodato) VALUES
+    (101, 'NP', '000100000012X', 0, 'C0001', 'Mueblería Río Sur',      '12/01/27', 1870660, 0, 1, NULL, NULL, NULL, -1, 1, '1', 0),
+    (102, 'RM', '000100000031R', 0, 'C0001', 'Mueblería Río Sur',      '14/01/27',  459800, 0, 1, 'NP', '000100000012X', '0', 0, 1, '1', 0),
+    (103, 'NP', '000100000015X', 0, 'C0002', 'Hotel Los Aromos',       '13/01/27', 0,       0, 1, NULL, NULL, NULL, 0, 1, '4', 0),
+    (104, 'NP', '000100000016X', 0, 'C0003', 'Carpintería Los Sauces', '13/01/27', 0,       0, 1, NULL, NULL, NULL, 0, 1, '1', 0);
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdArticulo, Descripcion, IdUnidadBase, IdUnidad, Equiv_UDBase,
+                              Cantidad, CantidadUd, Importe, Importe_S_IVA, Total, TotalFinal, IdDeposito, Secuencia,
+                              PALLETS) VALUES
+    (101, 'NP', '000100000012X', 'MESA01',  'Mesa de comedor de pino', 'UN', 'UN', 1, 4,  4,  215380, 178000, 712000, 861520, '1', 1, 1),
+    (102, 'NP', '000100000012X', 'SILLA01', 'Silla de pino tapizada',  'UN', 'UN', 1, 16, 16, 53240,  44000,  704000, 851840, '1', 2, 1),
+    (103, 'NP', '000100000012X', 'MESA03',  'Mesa de luz de pino',     'UN', 'UN', 1, 2,  2,  78650,  65000,  130000, 157300, '1', 3, 2),
+    (201, 'RM', '000100000031R', 'MESA01',  'Mesa de comedor de pino', 'UN', 'UN', 1, 1,  1,  215380, 178000, 178000, 215380, '1', 1, 1),
+    (202, 'RM', '000100000031R', 'SILLA01', 'Silla de pino tapizada',  'UN', 'UN', 1, 6,  6,  53240,  44000,  264000, 319440, '1', 2, 1),
+    (203, 'RM', '000100000031R', 'BARN01',  'Barniz poliuretánico',    'LT', 'LT', 1, 3,  3,  11495,  9500,   28500,  34485,  '1', 3, 2),
+    (301, 'NP', '000100000015X', 'MESA01', 'Mesa de comedor de pino', 'UN', 'UN', 1, 1, 1, 215380, 178000, 178000, 215380, '1', 1, 1),
+    (302, 'NP', '000100000015X', 'SILLA01', 'Silla de pino tapizada', 'UN', 'UN', 1, 3, 3, 53240, 44000, 132000, 159720, '1', 2, 2),
+    (303, 'NP', '000100000015X', 'MESA02', 'Mesa ratona de roble', 'UN', 'UN', 1, 5, 5, 111320, 92000, 460000, 556600, '1', 3, 3),
+    (304, 'NP', '000100000015X', 'MESA03', 'Mesa de luz de pino', 'UN', 'UN', 1, 2, 2, 78650, 65000, 130000, 157300, '1', 4, 4),
+    (305, 'NP', '000100000015X', 'BANCO01', 'Banqueta alta de roble', 'UN', 'UN', 1, 4, 4, 58080, 48000, 192000, 232320, '1', 5, 5),
+    (306, 'NP', '000100000015X', 'CAMA01', 'Cama de pino', 'UN', 'UN', 1, 1, 1, 235950, 195000, 195000, 235950, '1', 6, 6),
+    (307, 'NP', '000100000015X', 'CAJON01', 'Cajonera de pino', 'UN', 'UN', 1, 3, 3, 130680, 108000, 324000, 392040, '1', 7, 7),
+    (308, 'NP', '000100000015X', 'ESCR01', 'Escritorio de roble', 'UN', 'UN', 1, 5, 5, 176660, 146000, 730000, 883300, '1', 8, 8),
+    (309, 'NP', '000100000015X', 'BIBLI01', 'Biblioteca de MDF', 'UN', 'UN', 1, 2, 2, 147620, 122000, 244000, 295240, '1', 9, 9),
+    (310, 'NP', '000100000015X', 'PLAC01', 'Placard de MDF', 'UN', 'UN', 1, 4, 4, 358160, 296000, 1184000, 1432640, '1', 10, 10),
+    (311, 'NP', '000100000015X', 'SILLA02', 'Silla nórdica de roble', 'UN', 'UN', 1, 1, 1, 70180, 58000, 58000, 70180, '1', 11, 11),
+    (312, 'NP', '000100000015X', 'RACK01', 'Rack para TV de roble', 'UN', 'UN', 1, 3, 3, 140360, 116000, 348000, 421080, '1', 12, 12),
+    (313, 'NP', '000100000015X', 'MESA01', 'Mesa de comedor de pino', 'UN', 'UN', 1, 5, 5, 215380, 178000, 890000, 1076900, '1', 13, 13),
+    (314, 'NP', '000100000015X', 'SILLA01', 'Silla de pino tapizada', 'UN', 'UN', 1, 2, 2, 53240, 44000, 88000, 106480, '1', 14, 14),
+    (315, 'NP', '000100000015X', 'MESA02', 'Mesa ratona de roble', 'UN', 'UN', 1, 4, 4, 111320, 92000, 368000, 445280, '1', 15, 15),
+    (316, 'NP', '000100000015X', 'MESA03', 'Mesa de luz de pino', 'UN', 'UN', 1, 1, 1, 78650, 65000, 65000, 78650, '1', 16, 16),
+    (317, 'NP', '000100000015X', 'BANCO01', 'Banqueta alta de roble', 'UN', 'UN', 1, 3, 3, 58080, 48000, 144000, 174240, '1', 17, 17),
+    (318, 'NP', '000100000015X', 'CAMA01', 'Cama de pino', 'UN', 'UN', 1, 5, 5, 235950, 195000, 975000, 1179750, '1', 18, 18),
+    (319, 'NP', '000100000015X', 'CAJON01', 'Cajonera de pino', 'UN', 'UN', 1, 2, 2, 130680, 108000, 216000, 261360, '1', 19, 19),
+    (320, 'NP', '000100000015X', 'ESCR01', 'Escritorio de roble', 'UN', 'UN', 1, 4, 4, 176660, 146000, 584000, 706640, '1', 20, 20),
+    (321, 'NP', '000100000015X', 'BIBLI01', 'Biblioteca de MDF', 'UN', 'UN', 1, 1, 1, 147620, 122000, 122000, 147620, '1', 21, 21),
+    (322, 'NP', '000100000015X', 'PLAC01', 'Placard de MDF', 'UN', 'UN', 1, 3, 3, 358160, 296000, 888000, 1074480, '1', 22, 22),
+    (323, 'NP', '000100000015X', 'SILLA02', 'Silla nórdica de roble', 'UN', 'UN', 1, 5, 5, 70180, 58000, 290000, 350900, '1', 23, 23),
+    (324, 'NP', '000100000015X', 'RACK01', 'Rack para TV de roble', 'UN', 'UN', 1, 2, 2, 140360, 116000, 232000, 280720, '1', 24, 24),
+    (401, 'NP', '000100000016X', 'TABPIN', 'Tabla de pino cepillada',  'ML', 'ML', 3.05, 40, 40, 1452, 1200, 48000, 58080, '1', 1, 1),
+    (402, 'NP', '000100000016X', 'TABPIN', 'Tabla de pino cepillada',  'ML', 'ML', 3.66, 25, 25, 1452, 1200, 30000, 36300, '1', 2, 1),
+    (403, 'NP', '000100000016X', 'TABROB', 'Tabla de roble cepillada', 'ML', 'ML', 2.44, 18, 18, 3630, 3000, 54000, 65340, '1', 3, 2);
+
+-- What every sales line above shares: 21 % VAT, no discount, no internal taxes,
+-- taxed, the article's cost; the lists and lots of single lines follow.
+UPDATE V_MV_CPTEINSUMOS SET IdComplemento = 0, CUENTA = (SELECT c.CUENTA FROM V_MV_CPTE c WHERE c.TC = V_MV_CPTEINSUMOS.TC
+                                                         AND c.IDCOMPROBANTE = V_MV_CPTEINSUMOS.IDCOMPROBANTE),
+       CANT_KG = 0, CANT_M3 = 0, Cant_BL = 0, CANTIDADAFACTURAR = 0, AlicIVA = 21, PorcDto = 0, Impuestos = 0, iTC = 0,
+       Exento = 0, Recepcion = 0, Precio_Lista = Importe_S_IVA,
+       Costo = (SELECT a.Costo FROM V_MA_ARTICULOS a WHERE a.IDARTICULO = V_MV_CPTEINSUMOS.IdArticulo);
+UPDATE V_MV_CPTEINSUMOS SET IdLista = '1' WHERE IDCOMPROBANTE IN ('000100000012X', '000100000031R')
+                                           AND IdArticulo IN ('MESA01', 'SILLA01');
+UPDATE V_MV_CPTEINSUMOS SET Nro_Lote = '|L2601|L2602|', Nro_Serie = '|2|1|' WHERE ID = 203;
+-- The boards: thickness and width in inches, priced by the board foot.
+UPDATE V_MV_CPTEINSUMOS SET Espesor = 1, Ancho = 6, Ud_Pr = 'P2', Importe_Ud = 600 WHERE ID IN (401, 402);
+UPDATE V_MV_CPTEINSUMOS SET Espesor = 1, Ancho = 4, Ud_Pr = 'P2', Importe_Ud = 2250 WHERE ID = 403;
+
+-- The order's assembly at the customer's, 90 minutes, and its other concepts.
+INSERT INTO V_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, IDTAREA, Descripcion, Horas, ValorHora,
+                             valorHora_S_Iva, Total, descripcionadicional, FechaEstInicio, FechaEstFin, IdTecnico,
+                             FechaREALInicio, FechaREALFin, Prioridad, Usuario, FHPRESENTACION, FHEMISION, NROEXP,
+                             FhEntrega) VALUES
+    (1, 'NP', '000100000012X', 0, 'C0001', 'ARM', 'Armado en domicilio', 90, 12100, 10000, 18150,
+     'Armar en planta alta', '20/01/27 09:00', '20/01/27 10:30', 'T01', NULL, NULL, '2', 'ANA',
+     '12/01/27', '12/01/27', 'EXP-0012', 'A convenir');
+
+INSERT INTO V_MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, TIPO_OBS, Observacion, Importe,
+                              Importe_S_IVA, NroViaje) VALUES
+    (1, 'NP', '000100000012X', 0, 'C0001', 'OC', 'FLETES Flete a Río Sur',      18150,  15000, NULL),
+    (2, 'NP', '000100000012X', 0, 'C0001', 'OC', 'Descuento por pago contado', -12100, -10000, NULL),
+    (3, 'NP', '000100000012X', 0, 'C0001', 'OB', 'Entregar por la tarde',       NULL,   NULL,  NULL);
+
+-- The order is partly delivered: one table and six chairs went with the delivery
+-- note, four of its chairs are already invoiced.
+INSERT INTO VT_V_MV_CPTEINSUMOS_CONS2 (TC, IDCOMPROBANTE, IDARTICULO, Cantidad) VALUES
+    ('NP', '000100000012X', 'MESA01', 4), ('NP', '000100000012X', 'SILLA01', 16), ('NP', '000100000012X', 'MESA03', 2);
+INSERT INTO VT_V_MV_Stock_Cons (TC, IDCOMPROBANTE, IDARTICULO, CANTIDAD) VALUES
+    ('NP', '000100000012X', 'MESA01', 1), ('NP', '000100000012X', 'SILLA01', 6);
+INSERT INTO VT_V_MV_INSUMOS_APLICACION (TCO_ORIGEN, IDCOMPROBANTEORIGEN, IDARTICULO, CantidadAplicada) VALUES
+    ('RM', '000100000031R', 'SILLA01', 4);
+
+-- Two purchase orders with the same number: the sawmill's (boards by the metre,
+-- MDF boards of 4.758 m2) and the hardware supplier's.
+INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, NOMBRE, FECHA, SUCURSAL, NUMERO, LETRA, ID, APROBADO, IdReparto,
+                       Cotizacion, CondicionIva, EnComodato) VALUES
+    ('OC', '000100000007X', 'P0001', 'Aserradero San Javier S.R.L.', '04/01/27', '0001', '00000007', 'X', 101, 1, 0, 1, '1', 0),
+    ('OC', '000100000007X', 'P0002', 'Herrajes del Litoral S.A.',    '04/01/27', '0001', '00000007', 'X', 102, 1, 0, 1, '1', 0);
+
+INSERT INTO C_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, IdArticulo, Descripcion, IdUnidadBase,
+                              IdUnidad, Equiv_UDBase, Cantidad, CantidadUd, CANT_KG, CANT_M3, Cant_BL, AlicIVA,
+                              PorcDto, Importe, Importe_S_IVA, Impuestos, iTC, Total, TotalFinal, Costo, Precio_Lista,
+                              Exento, IdDeposito, Secuencia, Recepcion, CodigoArtProveedor) VALUES
+    (1, 'OC', '000100000007X', 0, 'P0001', 'TABPIN', 'Tabla de pino cepillada', 'ML', 'ML', 1, 300, 300, 0, 0, 0, 21,
+     0, 1149.5, 950, 0, 0, 285000, 344850, 950, 950, 0, '1', 1, 0, 'AS-P16'),
+    (2, 'OC', '000100000007X', 0, 'P0001', 'PLAMDF', 'Placa de MDF 18 mm', 'M2', 'PLA', 4.758, 10, 47.58, 0, 0, 0, 21,
+     5, 43890, 36100, 0, 0, 361000, 436810, 36100, 38000, 0, '1', 2, 0, 'AS-MDF18'),
+    (3, 'OC', '000100000007X', 0, 'P0002', 'BISA01', 'Bisagra cazoleta 35 mm', 'UN', 'UN', 1, 200, 200, 0, 0, 0, 21,
+     0, 1028.5, 850, 0, 0, 170000, 205700, 700, 850, 0, '1', 1, 0, 'HL-B35'),
+    (4, 'OC', '000100000007X', 0, 'P0002', 'CORR01', 'Corredera telescópica 45 cm', 'PAR', 'PAR', 1, 40, 40, 0, 0, 0, 21,
+     0, 8349, 6900, 0, 0, 276000, 333960, 6900, 6900, 0, '1', 2, 0, 'HL-C45');
+
+-- ---- Article data of loaded voucher lines: sales account, unit equivalence asked -------------------
+UPDATE V_MA_ARTICULOS SET CuentaContable = '4.1.1.01' WHERE IdRubro = 'MUE';
+UPDATE V_MA_ARTICULOS SET PIDEEQUIVALENCIA = 1 WHERE IDARTICULO IN ('SILLA01', 'PERI01');

@@ -630,3 +630,208 @@ CREATE VIEW V_OT_Pendientes AS
 CREATE VIEW V_PR_PENDIENTES AS
     SELECT CUENTA, ANULADA, NOMBRE, APROBADO, TC, IDCOMPROBANTE, ID, FECHA, Importe, COMENTARIOS
     FROM V_MV_CPTE WHERE FINALIZADA = 0;
+
+-- ---- Stored vouchers loaded into a new voucher: headers, article lines, tasks, other concepts ----
+-- The header's round of delivery (-1: delivered by rounds), exchange rate,
+-- customer VAT condition and loan flag, on sales and purchase headers alike.
+ALTER TABLE V_MV_CPTE ADD COLUMN IdReparto    INTEGER;
+ALTER TABLE V_MV_CPTE ADD COLUMN Cotizacion   FLOAT;
+ALTER TABLE V_MV_CPTE ADD COLUMN CondicionIva VARCHAR(2) COLLATE SINCASO;
+ALTER TABLE V_MV_CPTE ADD COLUMN EnComodato   INTEGER;
+ALTER TABLE C_MV_CPTE ADD COLUMN IdReparto    INTEGER;
+ALTER TABLE C_MV_CPTE ADD COLUMN Cotizacion   FLOAT;
+ALTER TABLE C_MV_CPTE ADD COLUMN CondicionIva VARCHAR(2) COLLATE SINCASO;
+ALTER TABLE C_MV_CPTE ADD COLUMN EnComodato   INTEGER;
+
+-- Article lines of stored vouchers, sales (V_) and purchases (C_) alike.
+CREATE TABLE V_MV_CPTEINSUMOS (
+    ID                 INTEGER PRIMARY KEY,
+    TC                 VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE      VARCHAR(13) COLLATE SINCASO,
+    IdComplemento      INTEGER DEFAULT 0,
+    CUENTA             VARCHAR(20) COLLATE SINCASO,
+    IdArticulo         VARCHAR(25) COLLATE SINCASO,
+    Descripcion        VARCHAR(100) COLLATE SINCASO,
+    IdUnidadBase       VARCHAR(4)  COLLATE SINCASO,
+    IdUnidad           VARCHAR(4)  COLLATE SINCASO,
+    Ud_Pr              VARCHAR(4)  COLLATE SINCASO,
+    Equiv_UDBase       FLOAT,
+    Cantidad           FLOAT,
+    CantidadUd         FLOAT,
+    CANT_KG            FLOAT,
+    CANT_M3            FLOAT,
+    Cant_BL            FLOAT,
+    Cantidadpreparada  FLOAT,
+    CANTIDADAFACTURAR  FLOAT,
+    Espesor            FLOAT,
+    Ancho              FLOAT,
+    AlicIVA            FLOAT,
+    PorcDto            FLOAT,
+    Importe            DECIMAL(18,4),
+    Importe_S_IVA      DECIMAL(18,4),
+    Impuestos          DECIMAL(18,4),
+    iTC                DECIMAL(18,4),
+    Total              DECIMAL(18,4),
+    TotalFinal         DECIMAL(18,4),
+    Costo              DECIMAL(18,4),
+    Precio_Lista       DECIMAL(18,4),
+    Importe_Ud         DECIMAL(18,4),
+    Exento             BIT,
+    IdLista            VARCHAR(4)  COLLATE SINCASO,
+    IdDeposito         VARCHAR(4)  COLLATE SINCASO,
+    Secuencia          INTEGER,
+    Recepcion          INTEGER,
+    PALLETS            INTEGER,
+    Presentacion       VARCHAR(50) COLLATE SINCASO,
+    ControladoPor      VARCHAR(25) COLLATE SINCASO,
+    IdOrigen           VARCHAR(25) COLLATE SINCASO,
+    CodigoArtProveedor VARCHAR(25) COLLATE SINCASO,
+    Nro_Lote           TEXT        COLLATE SINCASO,
+    Nro_Serie          TEXT        COLLATE SINCASO
+);
+CREATE INDEX IX_V_MV_CPTEINSUMOS ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE);
+
+CREATE TABLE C_MV_CPTEINSUMOS (
+    ID                 INTEGER PRIMARY KEY,
+    TC                 VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTE      VARCHAR(13) COLLATE SINCASO,
+    IdComplemento      INTEGER DEFAULT 0,
+    CUENTA             VARCHAR(20) COLLATE SINCASO,
+    IdArticulo         VARCHAR(25) COLLATE SINCASO,
+    Descripcion        VARCHAR(100) COLLATE SINCASO,
+    IdUnidadBase       VARCHAR(4)  COLLATE SINCASO,
+    IdUnidad           VARCHAR(4)  COLLATE SINCASO,
+    Ud_Pr              VARCHAR(4)  COLLATE SINCASO,
+    Equiv_UDBase       FLOAT,
+    Cantidad           FLOAT,
+    CantidadUd         FLOAT,
+    CANT_KG            FLOAT,
+    CANT_M3            FLOAT,
+    Cant_BL            FLOAT,
+    Cantidadpreparada  FLOAT,
+    CANTIDADAFACTURAR  FLOAT,
+    Espesor            FLOAT,
+    Ancho              FLOAT,
+    AlicIVA            FLOAT,
+    PorcDto            FLOAT,
+    Importe            DECIMAL(18,4),
+    Importe_S_IVA      DECIMAL(18,4),
+    Impuestos          DECIMAL(18,4),
+    iTC                DECIMAL(18,4),
+    Total              DECIMAL(18,4),
+    TotalFinal         DECIMAL(18,4),
+    Costo              DECIMAL(18,4),
+    Precio_Lista       DECIMAL(18,4),
+    Importe_Ud         DECIMAL(18,4),
+    Exento             BIT,
+    IdLista            VARCHAR(4)  COLLATE SINCASO,
+    IdDeposito         VARCHAR(4)  COLLATE SINCASO,
+    Secuencia          INTEGER,
+    Recepcion          INTEGER,
+    PALLETS            INTEGER,
+    Presentacion       VARCHAR(50) COLLATE SINCASO,
+    ControladoPor      VARCHAR(25) COLLATE SINCASO,
+    IdOrigen           VARCHAR(25) COLLATE SINCASO,
+    CodigoArtProveedor VARCHAR(25) COLLATE SINCASO,
+    Nro_Lote           TEXT        COLLATE SINCASO,
+    Nro_Serie          TEXT        COLLATE SINCASO
+);
+CREATE INDEX IX_C_MV_CPTEINSUMOS ON C_MV_CPTEINSUMOS (TC, IDCOMPROBANTE);
+
+-- Task lines: Horas in minutes.
+CREATE TABLE V_MV_CPTETAREAS (
+    ID                   INTEGER PRIMARY KEY,
+    TC                   VARCHAR(4)   COLLATE SINCASO,
+    IDCOMPROBANTE        VARCHAR(13)  COLLATE SINCASO,
+    IdComplemento        INTEGER DEFAULT 0,
+    CUENTA               VARCHAR(20)  COLLATE SINCASO,
+    IDTAREA              VARCHAR(20)  COLLATE SINCASO,
+    Descripcion          VARCHAR(100) COLLATE SINCASO,
+    Horas                INTEGER,
+    ValorHora            DECIMAL(18,4),
+    valorHora_S_Iva      DECIMAL(18,4),
+    Total                DECIMAL(18,4),
+    descripcionadicional VARCHAR(255) COLLATE SINCASO,
+    FechaEstInicio       DATETIME     COLLATE FECHA,
+    FechaEstFin          DATETIME     COLLATE FECHA,
+    IdTecnico            VARCHAR(20)  COLLATE SINCASO,
+    FechaREALInicio      DATETIME     COLLATE FECHA,
+    FechaREALFin         DATETIME     COLLATE FECHA,
+    Prioridad            VARCHAR(10)  COLLATE SINCASO,
+    Usuario              VARCHAR(50)  COLLATE SINCASO,
+    FHPRESENTACION       DATETIME     COLLATE FECHA,
+    FHEMISION            DATETIME     COLLATE FECHA,
+    NROEXP               VARCHAR(20)  COLLATE SINCASO,
+    FhEntrega            VARCHAR(20)  COLLATE SINCASO
+);
+
+CREATE TABLE C_MV_CPTETAREAS (
+    ID                   INTEGER PRIMARY KEY,
+    TC                   VARCHAR(4)   COLLATE SINCASO,
+    IDCOMPROBANTE        VARCHAR(13)  COLLATE SINCASO,
+    IdComplemento        INTEGER DEFAULT 0,
+    CUENTA               VARCHAR(20)  COLLATE SINCASO,
+    IDTAREA              VARCHAR(20)  COLLATE SINCASO,
+    Descripcion          VARCHAR(100) COLLATE SINCASO,
+    Horas                INTEGER,
+    ValorHora            DECIMAL(18,4),
+    valorHora_S_Iva      DECIMAL(18,4),
+    Total                DECIMAL(18,4),
+    descripcionadicional VARCHAR(255) COLLATE SINCASO,
+    FechaEstInicio       DATETIME     COLLATE FECHA,
+    FechaEstFin          DATETIME     COLLATE FECHA,
+    IdTecnico            VARCHAR(20)  COLLATE SINCASO,
+    FechaREALInicio      DATETIME     COLLATE FECHA,
+    FechaREALFin         DATETIME     COLLATE FECHA,
+    Prioridad            VARCHAR(10)  COLLATE SINCASO,
+    Usuario              VARCHAR(50)  COLLATE SINCASO,
+    FHPRESENTACION       DATETIME     COLLATE FECHA,
+    FHEMISION            DATETIME     COLLATE FECHA,
+    NROEXP               VARCHAR(20)  COLLATE SINCASO,
+    FhEntrega            VARCHAR(20)  COLLATE SINCASO
+);
+
+-- Free-text lines of a voucher; TIPO_OBS 'OC' are the other concepts, with an amount.
+CREATE TABLE V_MV_CPTE_Observ (
+    ID            INTEGER PRIMARY KEY,
+    TC            VARCHAR(4)   COLLATE SINCASO,
+    IDCOMPROBANTE VARCHAR(13)  COLLATE SINCASO,
+    IdComplemento INTEGER DEFAULT 0,
+    CUENTA        VARCHAR(20)  COLLATE SINCASO,
+    TIPO_OBS      VARCHAR(4)   COLLATE SINCASO,
+    Observacion   VARCHAR(200) COLLATE SINCASO,
+    Importe       DECIMAL(18,4),
+    Importe_S_IVA DECIMAL(18,4),
+    NroViaje      VARCHAR(20)  COLLATE SINCASO
+);
+
+CREATE TABLE C_MV_CPTE_Observ (
+    ID            INTEGER PRIMARY KEY,
+    TC            VARCHAR(4)   COLLATE SINCASO,
+    IDCOMPROBANTE VARCHAR(13)  COLLATE SINCASO,
+    IdComplemento INTEGER DEFAULT 0,
+    CUENTA        VARCHAR(20)  COLLATE SINCASO,
+    TIPO_OBS      VARCHAR(4)   COLLATE SINCASO,
+    Observacion   VARCHAR(200) COLLATE SINCASO,
+    Importe       DECIMAL(18,4),
+    Importe_S_IVA DECIMAL(18,4),
+    NroViaje      VARCHAR(20)  COLLATE SINCASO
+);
+
+-- The suite's consolidated view of the quantities already invoiced from a
+-- delivery note or an order, per article.
+CREATE TABLE VT_V_MV_INSUMOS_APLICACION (
+    TCO_ORIGEN          VARCHAR(4)  COLLATE SINCASO,
+    IDCOMPROBANTEORIGEN VARCHAR(13) COLLATE SINCASO,
+    IDARTICULO          VARCHAR(25) COLLATE SINCASO,
+    CantidadAplicada    FLOAT
+);
+
+-- A heading groups accounts and takes no entries.
+ALTER TABLE MA_CUENTAS ADD COLUMN Titulo BIT DEFAULT 0;
+
+-- ---- Article data a loaded voucher line takes from the article ----------------------------------
+-- PIDEEQUIVALENCIA has no default: Null (never set) is a state of its own.
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN PIDEEQUIVALENCIA BIT;
+-- The sales account of the article.
+ALTER TABLE V_MA_ARTICULOS ADD COLUMN CuentaContable VARCHAR(20) COLLATE SINCASO;

@@ -27,7 +27,7 @@ double Val(const QVariant& valor)
     return Numeros::NumeroInicial(Texto(valor));
 }
 
-double Numero(const QVariant& valor)
+bool EsNumero(const QVariant& valor)
 {
     switch (valor.metaType().id()) {
     case QMetaType::Double:
@@ -36,10 +36,15 @@ double Numero(const QVariant& valor)
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-        return valor.toDouble();
+        return true;
     default:
-        return ModGlobal::gUtilidades->TextoADoble(Texto(valor));
+        return false;
     }
+}
+
+double Numero(const QVariant& valor)
+{
+    return EsNumero(valor) ? valor.toDouble() : ModGlobal::gUtilidades->TextoADoble(Texto(valor));
 }
 
 QString Ceros(const QVariant& valor, int digitos)

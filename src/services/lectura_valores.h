@@ -20,6 +20,8 @@ GestorError GestorSesion();
 QString Texto(const QVariant& valor);
 // The number at the start of a field's text (Basic's Val): Null and "" are 0.
 double Val(const QVariant& valor);
+// The value is held as a number (not as a text that reads as one).
+bool EsNumero(const QVariant& valor);
 // A numeric field as a double: numbers as they are, texts read as amounts
 // (UtilidadesComunes.TextoADoble), Null as 0.
 double Numero(const QVariant& valor);

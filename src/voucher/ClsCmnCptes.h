@@ -103,10 +103,14 @@ public:
     // the quantity already moved.
     double CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo,
                            double& Aplicado);
-    // 15
-    void AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+    // 15 Appends a stored voucher's tasks, article lines and other concepts to
+    // the three grids of a voucher being made from it (IdRepartoRM -98 loads
+    // a return); false when the operator's answer to a failure left the load.
+    // LrcsCpte, when given, receives the open header; IdRepartoRM the header's
+    // round of delivery; LetraDestino "A" when it was empty for an invoice.
+    bool AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
                                  Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, bool Inicializar,
-                                 Recordset* LrcsCpte, bool Compras, const QString& Proveedor, QString& IdRepartoRM,
+                                 Recordset* LrcsCpte, bool Compras, const QString& Proveedor, short& IdRepartoRM,
                                  bool ConvertirMoneda, const QString& WhrTareas, const QString& CpteDestino,
                                  QString& LetraDestino);
     // 16 to 31: lots, serial numbers and positions

@@ -23,21 +23,6 @@ void ClsCmnCptes::ActualizaStock(Grilla&, const QString&, const QString&, const 
     noDisponible("ActualizaStock");
 }
 
-void ClsCmnCptes::AsignarDatosComprobante(const QString&, const QString&, const QString&, Grilla*, Grilla*, Grilla*,
-                                          bool, Recordset*, bool, const QString&, QString&, bool, const QString&,
-                                          const QString&, QString&)
-{
-    noDisponible("AsignarDatosComprobante");
-}
-
-
-
-
-
-
-
-
-
 void ClsCmnCptes::PideSerieLote(const QString&, double, const QString&, const QString&, QString&, QString&, bool,
                                 bool, bool)
 {

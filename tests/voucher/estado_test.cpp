@@ -64,15 +64,14 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        QString reparto;
-        QString letra;
-        cpte.AsignarDatosComprobante(QStringLiteral("FC"), QStringLiteral("000100000146A"), QStringLiteral("0"),
-                                     nullptr, nullptr, nullptr, true, nullptr, false, QString(), reparto, false,
-                                     QString(), QStringLiteral("FC"), letra);
+        QString posicion;
+        QString lote;
+        cpte.PidePosicionLote(QStringLiteral("BARN01"), QStringLiteral("LT"), 1, QStringLiteral("1"), QString(),
+                              QString(), posicion, lote, true, true);
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("AsignarDatosComprobante"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("PidePosicionLote"))) << f.Descripcion.toStdString();
     }
 }
 

@@ -1,0 +1,718 @@
+// The voucher loader: a stored voucher's tasks, article lines and other
+// concepts appended to the grids of a voucher being made from it.
+#include "voucher/carga_comprobante.h"
+
+#include "platform/avisos.h"
+#include "platform/eventos.h"
+#include "platform/fechas.h"
+#include "platform/numeros.h"
+#include "platform/sistema.h"
+#include "services/lectura_valores.h"
+#include "session/Def_QConsulta.h"
+#include "session/ModGlobal.h"
+#include "voucher/ClsCmnCptes.h"
+#include "voucher/columnas_grillas.h"
+
+using namespace ModGlobal;
+using LecturaValores::EsTipo;
+using LecturaValores::Literal;
+using LecturaValores::Texto;
+
+namespace {
+
+Grilla& Exigida(Grilla* grilla)
+{
+    if (!grilla)
+        throw Falla(Falla::ObjetoNoEstablecido, QStringLiteral("Variable de objeto o bloque With no establecido"),
+                    OrigenPrograma());
+    return *grilla;
+}
+
+bool Iguales(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A field as a cell shows it: numbers in the plain form, dates in the
+// regional one, texts as stored; Null is empty.
+QString TextoCampo(const QVariant& v)
+{
+    if (v.isNull() || !v.isValid())
+        return QString();
+    if (LecturaValores::EsNumero(v))
+        return Numeros::TextoPlano(v.toDouble());
+    switch (v.metaType().id()) {
+    case QMetaType::QDateTime:
+    case QMetaType::QDate:
+        return Fechas::TextoRegional(v.toDateTime());
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
+    default:
+        return v.toString();
+    }
+}
+
+// A BIT field that holds false (Null is no value, so not false).
+bool EsFalso(const QVariant& v)
+{
+    return !v.isNull() && v.isValid() && !v.toBool();
+}
+
+}  // namespace
+
+bool ClsCmnCptes::AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                                          Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, bool,
+                                          Recordset* LrcsCpte, bool Compras, const QString& Proveedor,
+                                          short& IdRepartoRM, bool ConvertirMoneda, const QString& WhrTareas,
+                                          const QString& CpteDestino, QString& LetraDestino)
+{
+    CargaComprobante carga(*this, TC, SucNroLetra, IdComplemento, MSFlexGrid1, MSFlexGrid2, MSFlexGrid3, LrcsCpte,
+                           Compras, Proveedor, IdRepartoRM, ConvertirMoneda, WhrTareas, CpteDestino, LetraDestino);
+    return carga.Ejecuta();
+}
+
+CargaComprobante::CargaComprobante(ClsCmnCptes& clase, const QString& TC, const QString& SucNroLetra,
+                                   const QString& IdComplemento, Grilla* MSFlexGrid1, Grilla* MSFlexGrid2,
+                                   Grilla* MSFlexGrid3, Recordset* LrcsCpte, bool Compras, const QString& Proveedor,
+                                   short& IdRepartoRM, bool ConvertirMoneda, const QString& WhrTareas,
+                                   const QString& CpteDestino, QString& LetraDestino)
+    : clase_(clase), TC(TC), SucNroLetra(SucNroLetra), IdComplemento(IdComplemento), MSFlexGrid1(MSFlexGrid1),
+      MSFlexGrid2(MSFlexGrid2), MSFlexGrid3(MSFlexGrid3), LrcsCpte(LrcsCpte), Compras(Compras), Proveedor(Proveedor),
+      IdRepartoRM(IdRepartoRM), ConvertirMoneda(ConvertirMoneda), WhrTareas(WhrTareas), CpteDestino(CpteDestino),
+      LetraDestino(LetraDestino), p_(QStringLiteral("AsignarDatosComprobante"), GestorUtilidades())
+{
+}
+
+bool CargaComprobante::Paso(const std::function<void()>& cuerpo)
+{
+    bool hecho = false;
+    p_.paso([&] {
+        cuerpo();
+        hecho = true;
+    });
+    return hecho;
+}
+
+void CargaComprobante::Abre(const QString& sql, Recordset& rs)
+{
+    gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
+}
+
+QString CargaComprobante::ConsultaLineas(const QString& orden) const
+{
+    return QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTEINSUMOS  ") + ClaveCpte + orden;
+}
+
+bool CargaComprobante::Ejecuta()
+{
+    const bool esNP = EsTipo(TC, {"NP"});
+
+    p_.paso([&] {
+        PreciosFinales = CfgIgualSi(QStringLiteral("PreciosFinales"));
+        DescargaStockRemitos = CfgIgualSi(QStringLiteral("DescargaStockRemitos"));
+    });
+    p_.paso([&] { EsDevolucion = IdRepartoRM == -98; });
+    p_.paso([&] {
+        Recordset rs;
+        Abre(QStringLiteral("SELECT CANTLINEAS FROM TA_CONFIG_IMP_CPTE WHERE TC=") + Literal(CpteDestino) +
+                 QStringLiteral(" AND LETRA=") + Literal(LetraDestino) + QStringLiteral(" ORDER BY ID"),
+             rs);
+        if (rs.Eof())
+            CantLineasHoja = 9999;
+        else
+            CantLineasHoja =
+                Entero16(gUtilidades->TextoAMoneda(Texto(rs.Valor(QStringLiteral("CantLineas")))).ADoble());
+        gSesionBD->CierraRecordset(rs);
+    });
+    p_.paso([&] { EntregaParcialRemito = EsVerdadero(Cfg(QStringLiteral("EntregaParcialRemito")), true); });
+    // Without its key every query below would read all stored vouchers: a
+    // failed key leaves, whatever the answer but a retry.
+    const bool conClave = Paso([&] {
+        Prefijo = Compras ? QStringLiteral("C_") : QStringLiteral("V_");
+        ClaveCpte = QStringLiteral(" WHERE TC = ") + Literal(LecturaValores::Codigo4(TC)) +
+                    QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(SucNroLetra.trimmed());
+        if (Compras)
+            ClaveCpte += QStringLiteral(" AND CUENTA = ") + Literal(Proveedor);
+        else
+            ClaveCpte += QStringLiteral(" AND IdComplemento = ") + LecturaValores::Entero(IdComplemento);
+        OrdenCpte = QStringLiteral(" ORDER BY ID ");
+    });
+    if (!conClave)
+        return false;
+
+    // Purchase vouchers are never re-priced: the updates would go to sales lines.
+    if (!Compras && esNP && SucNroLetra.left(4) == QLatin1String("9999"))
+        Reprecio();
+
+    p_.paso([&] {
+        EsSistemaCompras = Iguales(Texto(gSesionBD->ObtieneValor(QStringLiteral("V_TA_CPTE"), TC,
+                                                                  QStringLiteral("SISTEMA"), QStringLiteral("Codigo"),
+                                                                  8, QString())),
+                                   QStringLiteral("COMPRAS"));
+    });
+    p_.paso([&] { Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTE  ") + ClaveCpte + OrdenCpte,
+                       RsCabecera); });
+    p_.paso([&] {
+        Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTETAREAS  ") + ClaveCpte + WhrTareas +
+                 OrdenCpte,
+             RsTareas);
+    });
+    p_.paso([&] {
+        if (CfgIgualSi(QStringLiteral("FacturaNPPreparadas")))
+            Abre(ConsultaLineas(esNP ? QStringLiteral(" ORDER BY  PALLETS ") : OrdenCpte), RsLineas);
+        else if (CfgIgualSi(QStringLiteral("OrdenaPorCodigo")))
+            Abre(ConsultaLineas(QStringLiteral(" ORDER BY IDARTICULO ")), RsLineas);
+        else
+            Abre(ConsultaLineas(OrdenCpte), RsLineas);
+    });
+    p_.paso([&] {
+        if (!(EsTipo(CpteDestino, {"FC"}) || (EsTipo(CpteDestino, {"FP"}) && esNP)))
+            return;
+        if (LetraDestino.isEmpty())
+            LetraDestino = QStringLiteral("A");
+        if (CfgIgualSi(QStringLiteral("FacturaNPPreparadas")))
+            Abre(ConsultaLineas(esNP ? QStringLiteral(" AND ((Cantidad >= Cantidadpreparada AND CANTIDADAFACTURAR  > 0 )) "
+                                                      "ORDER BY PALLETS ")
+                                     : OrdenCpte),
+                 RsLineas);
+        else if (CfgIgualSi(QStringLiteral("OrdenaPorCodigo")))
+            Abre(ConsultaLineas(QStringLiteral(" ORDER BY IDARTICULO")), RsLineas);
+        else
+            Abre(ConsultaLineas(esNP ? QStringLiteral(" ORDER BY ID") : OrdenCpte), RsLineas);
+    });
+    p_.paso([&] {
+        Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTE_Observ  ") + ClaveCpte +
+                 QStringLiteral(" AND TIPO_OBS ='OC' ") + OrdenCpte,
+             RsOtrosConceptos);
+    });
+    p_.paso([&] {
+        if (!EsSistemaCompras)
+            IdRepartoRM = Entero16(LecturaValores::Val(RsCabecera.Valor(QStringLiteral("IdReparto"))));
+    });
+
+    CargaTareas();
+    CargaArticulos();
+    CargaOtrosConceptos();
+
+    p_.paso([&] {
+        if (LrcsCpte)
+            *LrcsCpte = std::move(RsCabecera);
+    });
+    p_.paso([&] { gSesionBD->CierraRecordset(RsTareas); });
+    p_.paso([&] { gSesionBD->CierraRecordset(RsLineas); });
+    p_.paso([&] { gSesionBD->CierraRecordset(RsOtrosConceptos); });
+    return !p_.abandonado();
+}
+
+void CargaComprobante::Reprecio()
+{
+    QString condicionIva;
+    p_.paso([&] {
+        Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTE  ") + ClaveCpte + OrdenCpte,
+             RsCabecera);
+        condicionIva = Texto(RsCabecera.Valor(QStringLiteral("CondicionIva")));
+    });
+    p_.paso([&] { Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTEINSUMOS  ") + ClaveCpte,
+                       RsLineas); });
+
+    // Runs one correction; a statement the database refused is shown and the pass goes on.
+    const auto envia = [&](const QString& sql) {
+        EjecutaRegistrando(*gSesionBD, sql);
+        const ErroresBD& errores = gSesionBD->Conexion.Errors;
+        if (errores.Count() > 0)
+            MsgBox(errores.Item(0).Description, 0);
+    };
+
+    while (!p_.abandonado()) {
+        bool fin = true;
+        p_.paso([&] { fin = RsLineas.Eof(); });
+        if (fin)
+            break;
+        QString id;
+        QVariant impuestosLinea, exento;
+        double importeSinIva = 0, alicuota = 0, cantidad = 0;
+        bool mismoImporte = false;
+        p_.paso([&] {
+            id = Texto(RsLineas.Valor(QStringLiteral("Id")));
+            impuestosLinea = RsLineas.Valor(QStringLiteral("Impuestos"));
+            exento = RsLineas.Valor(QStringLiteral("Exento"));
+            importeSinIva = LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Importe_S_IVA")));
+            alicuota = LecturaValores::Numero(RsLineas.Valor(QStringLiteral("AlicIVA")));
+            cantidad = LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Cantidad")));
+            mismoImporte = Moneda::DesdeDoble(importeSinIva) ==
+                           Moneda::DesdeDoble(LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Importe"))));
+        });
+        p_.paso([&] {
+            QString codigo = gUtilidades->AjustaAncho(Texto(RsLineas.Valor(QStringLiteral("IdArticulo"))).trimmed(), 25);
+            bool porCodigoBarra = false;
+            QString descripcion, udBase, lote;
+            double cantidadArt = 0;
+            Moneda importe;
+            short unidadNegocio = 0;
+            if (!BuscaArticulo(codigo, RsArticulo, true, porCodigoBarra, descripcion, QString(), udBase, QString(),
+                               cantidadArt, importe, lote, QString(), unidadNegocio))
+                return;
+            const double impuestosArticulo = LecturaValores::Numero(RsArticulo.Valor(QStringLiteral("Impuestos")));
+            if (impuestosArticulo > 0 && LecturaValores::Numero(impuestosLinea) == 0)
+                envia(QStringLiteral("update v_mv_cpteinsumos set impuestos = ") +
+                      gSesionBD->ValorSQL(impuestosArticulo, QStringLiteral("@")) + QStringLiteral(" where id = ") + id);
+        });
+        p_.paso([&] {
+            if (!PreciosFinales || !EsFalso(exento))
+                return;
+            QString condicionEmpresa = Cfg(QStringLiteral("CONDIVA"));
+            if (Def_QConsulta::LetraComprobante(condicionEmpresa, condicionIva) != QLatin1String("A") || !mismoImporte)
+                return;
+            const double conIva = importeSinIva * (alicuota / 100 + 1);
+            envia(QStringLiteral("update v_mv_cpteinsumos set IMPORTE = ") +
+                  gSesionBD->ValorSQL(conIva, QStringLiteral("@")) + QStringLiteral(", TOTAL = ") +
+                  gSesionBD->ValorSQL(conIva * cantidad, QStringLiteral("@")) + QStringLiteral(" where id = ") + id);
+        });
+        p_.paso([&] { RsLineas.MoveNext(); });
+    }
+}
+
+void CargaComprobante::AgregaFilas(Grilla* grilla, Recordset& origen, void (CargaComprobante::*fila)())
+{
+    bool vacio = true;
+    p_.paso([&] { vacio = origen.Eof(); });
+    if (vacio)
+        return;
+    bool primera = true;
+    while (!p_.abandonado()) {
+        bool fin = true;
+        p_.paso([&] { fin = origen.Eof(); });
+        if (fin)
+            break;
+        if (!primera)
+            p_.paso([&] { Exigida(grilla).setRows(grilla->Rows() + 1); });
+        primera = false;
+        (this->*fila)();
+        p_.paso([&] { origen.MoveNext(); });
+    }
+    p_.paso([&] { Exigida(grilla).setRows(grilla->Rows() + 1); });
+}
+
+void CargaComprobante::Celda(Grilla* grilla, int columna, const std::function<QString()>& texto)
+{
+    p_.paso([&] {
+        Grilla& g = Exigida(grilla);
+        g.setTextMatrix(g.Rows() - 1, columna, texto());
+    });
+}
+
+QString CargaComprobante::TextoImporte(const QVariant& campo)
+{
+    Moneda importe = gUtilidades->TextoAMoneda(TextoCampo(campo));
+    if (ConvertirMoneda)
+        importe = importe * gUtilidades->TextoAMoneda(TextoCampo(RsCabecera.Valor(QStringLiteral("Cotizacion"))));
+    return FmtMoneda(importe.Texto().trimmed(), -1, false);
+}
+
+void CargaComprobante::CargaTareas()
+{
+    AgregaFilas(MSFlexGrid1, RsTareas, &CargaComprobante::FilaTarea);
+}
+
+void CargaComprobante::FilaTarea()
+{
+    Recordset& rs = RsTareas;
+    Grilla* g = MSFlexGrid1;
+    const auto campo = [&](const char* nombre) { return TextoCampo(rs.Valor(QString::fromLatin1(nombre))); };
+    const auto recortado = [&](int columna, const char* nombre) {
+        Celda(g, columna, [&] { return campo(nombre).trimmed(); });
+    };
+    const auto importe = [&](int columna, const char* nombre) {
+        Celda(g, columna, [&] { return TextoImporte(rs.Valor(QString::fromLatin1(nombre))); });
+    };
+    const auto numero = [&](int columna, const char* nombre) {
+        Celda(g, columna, [&] { return Numeros::TextoPlano(LecturaValores::Val(campo(nombre))); });
+    };
+    const auto talCual = [&](int columna, const char* nombre) { Celda(g, columna, [&] { return campo(nombre); }); };
+
+    recortado(ColTareas::Codigo, "IDTAREA");
+    recortado(ColTareas::CodigoOriginal, "IDTAREA");
+    recortado(ColTareas::Descripcion, "Descripcion");
+    Celda(g, ColTareas::Horas, [&] {
+        long horas = 0, minutos = 0;
+        return FormatoHoras(LecturaValores::Val(campo("Horas").trimmed()), horas, minutos, false);
+    });
+    importe(ColTareas::ValorHora, "ValorHora");
+    importe(ColTareas::ImporteSinIVA, "valorHora_S_Iva");
+    importe(ColTareas::Total, "Total");
+    if (Compras)
+        return;
+    recortado(ColTareas::ObservAdic, "descripcionadicional");
+    recortado(ColTareas::FechaInicio, "FechaEstInicio");
+    recortado(ColTareas::FechaFin, "FechaEstFin");
+    recortado(ColTareas::IdTecnico, "IdTecnico");
+    recortado(ColTareas::FechaRealInicio, "FechaREALInicio");
+    recortado(ColTareas::FechaRealFin, "FechaREALFin");
+    numero(ColTareas::Prioridad, "Prioridad");
+    numero(ColTareas::Usuario, "Usuario");
+    talCual(ColTareas::FhPresentacion, "FHPRESENTACION");
+    talCual(ColTareas::FhEmision, "FHEMISION");
+    talCual(ColTareas::NroExp, "NROEXP");
+    talCual(ColTareas::FhEntrega, "FhEntrega");
+}
+
+void CargaComprobante::CargaArticulos()
+{
+    int contador = 0;
+    p_.paso([&] {
+        clase_.NPP_Cliente.clear();
+        clase_.NPP_IDCpte.clear();
+    });
+    bool vacio = true;
+    p_.paso([&] { vacio = RsLineas.Bof(); });
+    if (vacio)
+        return;
+    bool primeraFila = true;
+    p_.paso([&] {
+        const long lineas = RsLineas.RecordCount();
+        if (!(EsTipo(TC, {"NP"}) && EsTipo(CpteDestino, {"FC", "FP"}) && lineas > CantLineasHoja &&
+              CantLineasHoja != 9999 && CantLineasHoja != 0))
+            return;
+        clase_.NPP_Cliente = Texto(RsCabecera.Valor(QStringLiteral("Cuenta")));
+        clase_.NPP_IDCpte = Texto(RsCabecera.Valor(QStringLiteral("IdComprobante")));
+        const long hojas = lineas / CantLineasHoja + (lineas % CantLineasHoja > 0 ? 1 : 0);
+        MsgBox(QStringLiteral("Recuerde que para facturar este pedido completo necesita %1 Hojas (El sistema tiene "
+                              "configurado %2 por hoja)")
+                   .arg(hojas)
+                   .arg(CantLineasHoja),
+               Avisos::Informacion, QStringLiteral("Aviso al operador"));
+    });
+    short senal = 0;
+    QString cargados;
+    while (!p_.abandonado()) {
+        bool fin = true;
+        p_.paso([&] { fin = RsLineas.Eof(); });
+        if (fin)
+            break;
+        if (!LineaArticulo(contador, primeraFila, senal, cargados))
+            break;
+        p_.paso([&] { RsLineas.MoveNext(); });
+    }
+    p_.paso([&] { Exigida(MSFlexGrid2).setRows(MSFlexGrid2->Rows() + 1); });
+}
+
+bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& senal, QString& cargados)
+{
+    Grilla* g = MSFlexGrid2;
+    const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
+    const QString ejecutable = Sistema::NombreEjecutable();
+    const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
+    const bool tarnivel = Iguales(ejecutable, QStringLiteral("Tarnivel"));
+
+    bool saltea = false;
+    p_.paso([&] {
+        saltea = LecturaValores::Val(linea("Recepcion")) == -999 && !clase_.NPP_Cliente.isEmpty();
+    });
+    if (saltea)
+        return true;
+    if (senal == 2)
+        primeraFila = true;
+    // Whether this line added the row it is written into.
+    bool agregoFila = false;
+    if (primeraFila) {
+        primeraFila = false;
+    } else {
+        p_.paso([&] { saltea = osmarin && clase_.ExisteEnGrid(Exigida(g), Texto(linea("IdArticulo"))); });
+        if (saltea)
+            return true;
+        p_.paso([&] {
+            Exigida(g).setRows(g->Rows() + 1);
+            agregoFila = true;
+        });
+    }
+    ++contador;
+    if (contador > CantLineasHoja && CantLineasHoja > 0)
+        return false;
+
+    // B: the row of the line, and articles already loaded from a voucher delivered by rounds.
+    p_.paso([&] { PideDeposito = CfgIgualSi(QStringLiteral("PideDepositoEnCptes")); });
+    bool repetido = false;
+    p_.paso([&] {
+        if (tarnivel || Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))).trimmed() != QLatin1String("-1"))
+            return;
+        const QString codigo = Texto(linea("IdArticulo")).trimmed();
+        for (const QString& item : cargados.split(u','))
+            if (Iguales(item.trimmed(), codigo))
+                repetido = true;
+        if (!repetido)
+            cargados += u',' + codigo;
+    });
+    if (repetido) {
+        // Only a row this line added goes; a row it took from the grid stays for the next line.
+        if (agregoFila)
+            p_.paso([&] { Exigida(g).setRows(g->Rows() - 1); });
+        else
+            primeraFila = true;
+        return true;
+    }
+    p_.paso([&] {
+        Grilla& grilla = Exigida(g);
+        if (!grilla.TextMatrix(grilla.Rows() - 1, ColArticulos::Codigo).trimmed().isEmpty())
+            grilla.setRows(grilla.Rows() + 1);
+    });
+    Pendiente = 0;
+    Aplicado = 0;
+    Cantidades();
+
+    // E: an article of another business unit is dropped from an invoice; its row is reused.
+    ArticuloEncontrado = false;
+    p_.paso([&] {
+        senal = 1;
+        QString codigo = gUtilidades->AjustaAncho(Texto(linea("IdArticulo")).trimmed(), 25);
+        bool porCodigoBarra = false;
+        QString descripcion, udBase, lote;
+        double cantidad = 0;
+        Moneda importe;
+        ArticuloEncontrado = BuscaArticulo(codigo, RsArticulo, true, porCodigoBarra, descripcion, QString(), udBase,
+                                           QString(), cantidad, importe, lote, QString(), senal);
+    });
+    if (ArticuloEncontrado && !EsTipo(CpteDestino, {"FP", "NCFP"}) && senal == 2) {
+        if (contador != 0)
+            --contador;
+        return true;
+    }
+    DatosArticulo();
+    return true;
+}
+
+double CargaComprobante::CantidadAplicada()
+{
+    Recordset rs;
+    Abre(QStringLiteral("SELECT CantidadAplicada FROM VT_V_MV_INSUMOS_APLICACION WHERE (TCO_ORIGEN = 'RM' or "
+                        "TCO_ORIGEN = 'NP') AND IDCOMPROBANTEORIGEN = ") +
+             Literal(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
+             Literal(gUtilidades->AjustaAncho(Texto(RsLineas.Valor(QStringLiteral("IdArticulo"))).trimmed(), 25)),
+         rs);
+    // A line not yet invoiced has no row: nothing applied.
+    double aplicado = 0;
+    if (!rs.Eof())
+        aplicado = gUtilidades->TextoAMoneda(Texto(rs.Valor(QStringLiteral("CantidadAplicada")))).ADoble();
+    gSesionBD->CierraRecordset(rs);
+    Eventos::Pendientes();
+    return aplicado;
+}
+
+void CargaComprobante::Cantidades()
+{
+    const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
+    const QString ejecutable = Sistema::NombreEjecutable();
+    const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
+    p_.paso([&] {
+        const QString reparto = Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))).trimmed();
+        const bool porRepartos = reparto == QLatin1String("-1");
+        const QString articulo = Texto(linea("IdArticulo"));
+        const double cantidad = LecturaValores::Numero(linea("Cantidad"));
+        const auto tope = [&](double v) { return v > cantidad ? cantidad : v; };
+        double movido = 0;
+        if (EsTipo(TC, {"RM", "NP"}) && EntregaParcialRemito && !Compras && !DescargaStockRemitos) {
+            if (porRepartos) {
+                Pendiente = clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido);
+                if (EsTipo(TC, {"RM"}) && cantidad < 0 && Pendiente == 0) {
+                    Aplicado = 0;
+                    Pendiente = cantidad;
+                } else if (!osmarin) {
+                    Pendiente = tope(Pendiente);
+                    Aplicado = cantidad - Pendiente;
+                } else {
+                    Aplicado = movido;
+                }
+            } else {
+                Aplicado = CantidadAplicada();
+            }
+        } else if (!Compras && EsTipo(TC, {"FP", "FC"})) {
+            Pendiente = cantidad;
+            if (porRepartos) {
+                Pendiente = tope(clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido));
+                Aplicado = cantidad - Pendiente;
+            }
+        } else if (!Compras) {
+            const QVariant preparada = linea("Cantidadpreparada");
+            const double cantPreparada = LecturaValores::Numero(preparada);
+            if (porRepartos && !DescargaStockRemitos) {
+                Pendiente = clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido);
+                Aplicado = cantidad - Pendiente;
+            } else if (porRepartos && EsTipo(TC, {"PR"})) {
+                if (!preparada.isNull()) {
+                    Pendiente = tope(cantidad - cantPreparada);
+                    Aplicado = cantPreparada;
+                } else {
+                    Pendiente = cantidad;
+                }
+            } else if (reparto == QLatin1String("0")) {
+                const double aFacturar =
+                    gUtilidades->TextoAMoneda(TextoCampo(linea("CANTIDADAFACTURAR"))).ADoble();
+                if (preparada.isNull()) {
+                    Pendiente = cantidad;
+                    Aplicado = 0;
+                } else if (aFacturar > 0) {
+                    Aplicado = cantidad - aFacturar;
+                    Pendiente = cantidad - cantPreparada;
+                } else {
+                    Pendiente = tope(cantidad - cantPreparada);
+                    Aplicado = cantPreparada;
+                }
+            }
+        }
+    });
+    p_.paso([&] {
+        if (Iguales(ejecutable, QStringLiteral("Tarnivel")) && EsTipo(TC, {"RM"}) && EsTipo(CpteDestino, {"FC"}))
+            Aplicado = CantidadAplicada();
+    });
+}
+
+void CargaComprobante::DatosArticulo()
+{
+    Grilla* g = MSFlexGrid2;
+    const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
+    const auto cabecera = [&](const char* campo) { return RsCabecera.Valor(QString::fromLatin1(campo)); };
+    const auto articulo = [&](const char* campo) { return RsArticulo.Valor(QString::fromLatin1(campo)); };
+    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    const QString ejecutable = Sistema::NombreEjecutable();
+    const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
+    using namespace ColArticulos;
+
+    bool lineaKg = false;
+    p_.paso([&] {
+        const QString kg = gUnidadKG.trimmed();
+        lineaKg = Iguales(texto("TC"), QStringLiteral("NP")) && Iguales(texto("IdUnidadBase"), kg) &&
+                  !Iguales(texto("IdUnidad"), kg);
+    });
+    Celda(g, Codigo, [&] { return texto("IdArticulo"); });
+    Celda(g, Descripcion, [&] { return texto("Descripcion"); });
+    Celda(g, Unidad, [&] { return lineaKg ? texto("IdUnidadBase") : texto("IdUnidad"); });
+    Celda(g, UnidadArticulo, [&] { return texto("IdUnidad"); });
+    Celda(g, SecuenciaOrigen, [&] { return texto("Secuencia"); });
+    p_.paso([&] {
+        if (EsTipo(TC, {"RM"}) && EsTipo(CpteDestino, {"NC", "NCFP"}))
+            EsDevolucion = true;
+    });
+    Celda(g, Cantidad, [&] {
+        const double cantidad = LecturaValores::Numero(linea("Cantidad"));
+        if (EsDevolucion) {
+            Aplicado = -Aplicado;
+            return Numeros::TextoPlano(-cantidad - Aplicado);
+        }
+        QString valor;
+        if (osmarin)
+            valor = Numeros::TextoPlano(Pendiente);
+        else if (lineaKg)
+            valor = texto("CANT_KG");
+        else
+            valor = Numeros::TextoPlano(cantidad - Aplicado);
+        if (gUtilidades->TextoAMoneda(valor) < ::Moneda() && !(EsTipo(TC, {"RM"}) && cantidad < 0 && Aplicado == 0))
+            valor = QStringLiteral("0");
+        return valor;
+    });
+    Celda(g, UnidadEquiv, [&] { return texto("IdUnidadBase"); });
+    Celda(g, CantidadEquiv, [&] {
+        if (osmarin)
+            return Numeros::TextoPlano(Pendiente);
+        if (Iguales(ejecutable, QStringLiteral("Tarnivel"))) {
+            Grilla& grilla = Exigida(g);
+            return grilla.TextMatrix(grilla.Rows() - 1, Cantidad);
+        }
+        return texto("CantidadUd");
+    });
+    const auto importe = [&](const char* campo) { return gUtilidades->TextoAMoneda(TextoCampo(linea(campo))); };
+    const auto cotizacion = [&] { return gUtilidades->TextoAMoneda(TextoCampo(cabecera("Cotizacion"))); };
+    Celda(g, Importe, [&] {
+        if (ConvertirMoneda)
+            return (importe("Importe") * cotizacion()).Texto();
+        if (TextoCampo(cabecera("CondicionIva")).trimmed() == QLatin1String("1") &&
+            importe("Importe") > importe("Importe_S_IVA") && !PreciosFinales)
+            return texto("Importe_S_IVA");
+        return texto("Importe");
+    });
+    p_.paso([&] {
+        if (!EsFalso(linea("Exento")))
+            return;
+        QString empresa = Cfg(QStringLiteral("CONDIVA"));
+        QString cliente = TextoCampo(cabecera("CondicionIva"));
+        if (Def_QConsulta::LetraComprobante(empresa, cliente) != QLatin1String("B"))
+            return;
+        Celda(g, PrecioConIVA, [&] {
+            if (ConvertirMoneda)
+                return (importe("Importe") * cotizacion()).Texto();
+            if (PreciosFinales)
+                return (importe("Importe") - importe("Impuestos")).Texto();
+            return texto("Importe");
+        });
+    });
+    if (!EsSistemaCompras) {
+        Celda(g, PorcDto, [&] { return texto("PorcDto"); });
+        Celda(g, ListaPrecio, [&] { return texto("IdLista"); });
+        Celda(g, EnComodato, [&] {
+            return TextoCampo(cabecera("EnComodato")).trimmed() == QLatin1String("1") ? QStringLiteral("1")
+                                                                                       : QStringLiteral("0");
+        });
+        if (PideDeposito)
+            Celda(g, Deposito, [&] { return texto("IdDeposito"); });
+    }
+    // The first look-up of the line already holds the article's row.
+    if (!ArticuloEncontrado)
+        return;
+    const auto marca = [&](const char* campo) {
+        const QVariant v = articulo(campo);
+        const bool activa = v.metaType().id() == QMetaType::Bool ? v.toBool() : LecturaValores::Val(v) != 0;
+        return activa ? QStringLiteral("-1") : QStringLiteral("0");
+    };
+    QString tipo;
+    Celda(g, IdTipo, [&] {
+        tipo = Texto(gSesionBD->ObtieneValor(QStringLiteral("V_TA_TipoArticulo"), articulo("idTipo"),
+                                             QStringLiteral("Descripcion"), QStringLiteral("IdTipo"), 8, QString()));
+        return tipo;
+    });
+    Celda(g, Presentacion, [&] { return TextoCampo(articulo("Presentacion")).trimmed(); });
+    Celda(g, EsExento, [&] { return marca("Exento"); });
+    Celda(g, PideSerie, [&] { return marca("UsaSerie"); });
+    Celda(g, PideLote, [&] { return marca("UsaLote"); });
+    if (gAsignacionAutomaticaDeLoteING || gAsignacionAutomaticaDeLoteINGOP)
+        Celda(g, PideLote, [] { return QStringLiteral("-1"); });
+    Celda(g, Perecedero, [&] { return marca("Perecedero"); });
+    Celda(g, Coeficiente, [] { return QStringLiteral("1"); });
+    Celda(g, TipoCoeficiente, [] { return QStringLiteral("*"); });
+    Celda(g, PideTalle, [&] { return marca("UsaTalle"); });
+    Celda(g, PideEquivalencia, [&] { return marca("PIDEEQUIVALENCIA"); });
+    Celda(g, Pesable, [&] { return marca("pesable"); });
+    Celda(g, CodigoBarra, [&] { return TextoCampo(articulo("CodigoBarra")).trimmed(); });
+    Celda(g, CuentaContable, [&] { return TextoCampo(articulo("CuentaContable")).trimmed(); });
+    Celda(g, CodProveedor, [&] { return TextoCampo(articulo("CodigoArtProveedor")).trimmed(); });
+}
+
+void CargaComprobante::CargaOtrosConceptos()
+{
+    AgregaFilas(MSFlexGrid3, RsOtrosConceptos, &CargaComprobante::FilaOtroConcepto);
+}
+
+void CargaComprobante::FilaOtroConcepto()
+{
+    Recordset& rs = RsOtrosConceptos;
+    Grilla* g = MSFlexGrid3;
+    bool saltea = false;
+    p_.paso([&] {
+        saltea = Iguales(Sistema::NombreEjecutable(), QStringLiteral("Tarnivel")) && EsTipo(TC, {"RM"}) &&
+                 Iguales(Texto(rs.Valor(QStringLiteral("NroViaje"))).trimmed(), QStringLiteral("TROPA"));
+    });
+    if (saltea)
+        return;
+    Celda(g, ColOtrosConceptos::Detalle, [&] { return Texto(rs.Valor(QStringLiteral("Observacion"))).trimmed(); });
+    Celda(g, ColOtrosConceptos::Importe, [&] { return TextoImporte(rs.Valor(QStringLiteral("Importe"))); });
+    Celda(g, ColOtrosConceptos::ImporteSinIva, [&] { return TextoImporte(rs.Valor(QStringLiteral("Importe_S_IVA"))); });
+    // The first word, with the blank after it, may be the code of an account.
+    p_.paso([&] {
+        Grilla& grilla = Exigida(g);
+        const QString detalle = grilla.TextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Detalle).trimmed();
+        const qsizetype blanco = detalle.indexOf(u' ');
+        if (blanco < 1)
+            return;
+        QString cuenta = detalle.left(blanco + 1);
+        bool porCodigoOpcional = false;
+        if (BuscaCuenta(cuenta, RsCuenta, true, porCodigoOpcional) && EsFalso(RsCuenta.Valor(QStringLiteral("Titulo"))))
+            grilla.setTextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Cuenta, cuenta.trimmed());
+    });
+}

@@ -1,0 +1,97 @@
+#pragma once
+// One load of a stored voucher into the three grids of a voucher being built
+// from it (ClsCmnCptes::AsignarDatosComprobante): the working values of the
+// call, its queries and the subroutines that fill the grids. Every statement,
+// re-pricing update and cell write is one step of the procedure
+// "AsignarDatosComprobante": the error manager's 4 runs it again, 5 goes on
+// with the next one, anything else leaves the load with what was written.
+
+#include "platform/db/recordset.h"
+#include "platform/pasos.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class ClsCmnCptes;
+class Grilla;
+
+class CargaComprobante {
+public:
+    CargaComprobante(ClsCmnCptes& clase, const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                     Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* MSFlexGrid3, Recordset* LrcsCpte, bool Compras,
+                     const QString& Proveedor, short& IdRepartoRM, bool ConvertirMoneda, const QString& WhrTareas,
+                     const QString& CpteDestino, QString& LetraDestino);
+
+    // False when an answer of the error manager left the load.
+    bool Ejecuta();
+
+private:
+    void Reprecio();
+    void CargaTareas();
+    void FilaTarea();
+    void CargaArticulos();
+    // One stored line into the article grid; false when the sheet is full.
+    bool LineaArticulo(int& contador, bool& primeraFila, short& senal, QString& cargados);
+    void Cantidades();
+    // The quantity already invoiced from the line's article (0 when none).
+    double CantidadAplicada();
+    void DatosArticulo();
+    void CargaOtrosConceptos();
+    void FilaOtroConcepto();
+
+    // The rows of a source appended to a grid, one row function per source row.
+    void AgregaFilas(Grilla* grilla, Recordset& origen, void (CargaComprobante::*fila)());
+    // A cell of the grid's last row, its text worked out and written as one step.
+    void Celda(Grilla* grilla, int columna, const std::function<QString()>& texto);
+    // An amount of a line as its cell shows it: in the header's currency when
+    // converting, with the configured decimals.
+    QString TextoImporte(const QVariant& campo);
+    QString ConsultaLineas(const QString& orden) const;
+    void Abre(const QString& sql, Recordset& rs);
+    // The step as one of the procedure's; true when it ran to its end.
+    bool Paso(const std::function<void()>& cuerpo);
+
+    ClsCmnCptes& clase_;
+    const QString& TC;
+    const QString& SucNroLetra;
+    const QString& IdComplemento;
+    Grilla* MSFlexGrid1;
+    Grilla* MSFlexGrid2;
+    Grilla* MSFlexGrid3;
+    Recordset* LrcsCpte;
+    bool Compras;
+    const QString& Proveedor;
+    short& IdRepartoRM;
+    bool ConvertirMoneda;
+    const QString& WhrTareas;
+    const QString& CpteDestino;
+    QString& LetraDestino;
+
+    Procedimiento p_;
+
+    // Working values of the call.
+    short CantLineasHoja = 0;
+    bool PreciosFinales = false;
+    bool DescargaStockRemitos = false;
+    bool EntregaParcialRemito = false;
+    bool EsDevolucion = false;
+    QString Prefijo;
+    QString ClaveCpte;
+    QString OrdenCpte;
+    bool EsSistemaCompras = false;
+    Recordset RsCabecera;
+    Recordset RsTareas;
+    Recordset RsLineas;
+    Recordset RsOtrosConceptos;
+    Recordset RsArticulo;
+    Recordset RsCuenta;
+
+    // The line being loaded: its pending and applied quantities, whether the
+    // article was found, and the depot switch read for it.
+    double Pendiente = 0;
+    double Aplicado = 0;
+    bool ArticuloEncontrado = false;
+    bool PideDeposito = false;
+};
