@@ -89,7 +89,7 @@ TEST_F(ConsultaCptes, ConsultaDeCadaTipoOModoYSusFilas)
         "dbo.V_MV_Stock.TC,dbo.V_MV_Stock.IDCOMPROBANTE,dbo.V_MV_Stock.IDCOMPLEMENTO,dbo.V_MV_Stock.FECHA,"
         "dbo.V_MV_Stock.CUENTAPROVEEDOR ORDER BY dbo.V_MV_Stock.FECHA DESC,dbo.V_MV_Stock.IDCOMPROBANTE,"
         "dbo.V_MV_Stock.IDCOMPLEMENTO");
-    const QStringList pendientesRM{"000100000313X", "000100000311X"};
+    const QStringList pendientesRM{"000100000313X", "000100000311X", "000100000031R"};
     const std::vector<Caso> casos = {
         {"RM/PENDIENTES_COMPRAS", "", nullptr, nullptr,
          " SELECT CUENTA , ANULADA, Nombre, TC,IDCOMPROBANTE, ID,FECHA, Importe FROM C_RemitosPendientes "
@@ -148,12 +148,12 @@ TEST_F(ConsultaCptes, ConsultaDeCadaTipoOModoYSusFilas)
          "FechaPreparacion, fechahora_grabacion,IdPalm,Observaciones,Fechahora_grabacion,fechahora_modificacion FROM "
          "V_MV_CPTE  with(nolock)  WHERE TC = 'NP  ' AND ANULADA = 0 AND FINALIZADA = 0 and anulada = 0 ORDER BY "
          "IDCOMPROBANTE DESC",
-         {"000100000052X", "000100000051X"}},
+         {"000100000052X", "000100000051X", "000100000016X", "000100000015X", "000100000012X"}},
         {"NP/PENDIENTES", "", nullptr, nullptr,
          " SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE,IDCOMPLEMENTO, ID,FECHA, "
          "Importe,FechaPreparacion,fechahora_grabacion,IdPalm,Observaciones,Fechahora_grabacion,fechahora_modificacion "
          "FROM V_MV_CPTE with(nolock) WHERE TC = 'NP  ' AND FINALIZADA = 0 and anulada = 0 ORDER BY IDCOMPROBANTE DESC",
-         {"000100000052X", "000100000051X"}},
+         {"000100000052X", "000100000051X", "000100000016X", "000100000015X", "000100000012X"}},
         {"PR/PENDIENTES", "CUENTA <> 'X'", nullptr, nullptr,
          " SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, ID,FECHA, Importe, "
          "comentarios,Fechahora_grabacion,fechahora_modificacion FROM V_MV_CPTE with(nolock) WHERE TC = 'PR  ' AND "
@@ -167,12 +167,12 @@ TEST_F(ConsultaCptes, ConsultaDeCadaTipoOModoYSusFilas)
          " SELECT FECHA, CUENTA , NOMBRE, ANULADA, APROBADO, TC,IDCOMPROBANTE, ID,Importe, comentarios, Garantia FROM "
          "C_MV_CPTE  with(nolock) WHERE TC = 'OC  ' AND (APROBADO = 1) AND (FINALIZADO = 0) AND (ANULADA = 0) ORDER BY "
          "IDCOMPROBANTE DESC",
-         {"000100000033X", "000100000032X", "000100000031X"}},
+         {"000100000033X", "000100000032X", "000100000031X", "000100000007X", "000100000007X"}},
         {"OC", " where CUENTA = 'P0001'", nullptr, nullptr,
          " SELECT FECHA, CUENTA , NOMBRE, ANULADA, APROBADO, TC,IDCOMPROBANTE, ID,Importe, comentarios, Garantia FROM "
          "C_MV_CPTE  with(nolock) WHERE TC = 'OC  ' AND (APROBADO = 1) AND (FINALIZADO = 0) AND (ANULADA = 0) AND   "
          "CUENTA = 'P0001' ORDER BY IDCOMPROBANTE DESC",
-         {"000100000031X"}},
+         {"000100000031X", "000100000007X"}},
         {"FP/PENDIENTES", "", nullptr, nullptr,
          " SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, ID,FECHA, "
          "Importe,Fechahora_grabacion,fechahora_modificacion FROM V_MV_CPTE with(nolock) WHERE TC = 'FP  '    AND "
@@ -187,7 +187,7 @@ TEST_F(ConsultaCptes, ConsultaDeCadaTipoOModoYSusFilas)
         {"RM", "CUENTA <> 'X'", nullptr, nullptr,
          "SELECT * FROM V_MV_CPTE  with(nolock)  WHERE COMPLEMENTARIO = 0 AND TC = 'RM  ' AND CUENTA <> 'X' ORDER BY  "
          "IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ",
-         {"000100000313X", "000100000312X", "000100000311X", "000100000310X"}},
+         {"000100000313X", "000100000312X", "000100000311X", "000100000310X", "000100000031R"}},
         {"FC/ANTICIPOS", "CUENTA <> 'X'", nullptr, nullptr,
          "SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TC = 'FC  ' AND CUENTA <> 'X' ORDER BY  IDCOMPROBANTE DESC, "
          "IDCOMPLEMENTO ASC  ",
@@ -195,10 +195,11 @@ TEST_F(ConsultaCptes, ConsultaDeCadaTipoOModoYSusFilas)
         {"RM", "", nullptr, nullptr,
          "SELECT * FROM V_MV_CPTE  with(nolock)  WHERE COMPLEMENTARIO = 0 AND BLOQUEADA = 0 AND TC = 'RM  ' ORDER BY "
          "IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC",
-         {"000100000313X", "000100000311X", "000100000310X"}},
+         {"000100000313X", "000100000311X", "000100000310X", "000100000031R"}},
         {"NP", "", nullptr, nullptr,
          "SELECT * FROM V_MV_CPTE  with(nolock)  WHERE   TC = 'NP  ' ORDER BY IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC",
-         {"000100000054X", "000100000053X", "000100000052X", "000100000051X"}},
+         {"000100000054X", "000100000053X", "000100000052X", "000100000051X", "000100000016X", "000100000015X",
+          "000100000012X"}},
     };
     for (const Caso& c : casos) {
         Ajuste(s, "UsaRemitoContado", c.usaRemitoContado);
@@ -357,7 +358,7 @@ TEST_F(ConsultaCptes, ColumnasQueLaConsultaNoTraeSeLeenVacias)
     // 2c brings neither the date-time saved nor the remarks; 7b no date-time.
     Ajuste(s, "UsaRemitoContado", "SI");
     Corre("RM/PENDIENTES");
-    ASSERT_EQ(v->ListView1.ListItems().Count(), 2);
+    ASSERT_EQ(v->ListView1.ListItems().Count(), 3);
     const ListItem& rm = v->ListView1.ListItems().Item(1);
     EXPECT_EQ(rm.Text(), QStringLiteral("08/01/26"));
     EXPECT_EQ(rm.SubItems(4), QString());

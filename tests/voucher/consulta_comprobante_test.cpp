@@ -186,7 +186,7 @@ TEST_F(ConsultaComprobanteDemo, BuscarPorNombreYElegir)
 TEST_F(ConsultaComprobanteDemo, OrdenesDeCompraMarcadasTransporteYNotasDeProveedor)
 {
     avisos.ResponderDialogo(Ventana([](FrmConsComprobantes& v) {
-        ASSERT_EQ(v.ListView1.ListItems().Count(), 3);
+        ASSERT_EQ(v.ListView1.ListItems().Count(), 5);
         v.ListView1.ListItems().Item(1).setChecked(true);
         v.ListView1.ListItems().Item(3).setChecked(true);
         QTest::mouseClick(v.CmdAceptar, Qt::LeftButton);
