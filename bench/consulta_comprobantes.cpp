@@ -3,64 +3,34 @@
 // of the same rows through SesionBD (the floor); a run for "OC" with its
 // reception look-up per row; a name search; a header sort; accepting "OC"
 // with every row ticked. Each prints rows per second.
+#include "datos_grandes.h"
 #include "picker/FrmConsComprobantes.h"
 #include "platform/avisos.h"
 #include "platform/controles/caja_texto.h"
 #include "platform/db/motores.h"
-#include "platform/db/reglas_sqlite.h"
 #include "platform/falla.h"
 #include "session/ModGlobal.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <memory>
-#include <sqlite3.h>
 
 namespace {
 
 constexpr int Facturas = 100000;
 constexpr int Ordenes = 100000;
 
-// No benchmark waits on a box; one that came up marks the figure as an error.
-class AvisosContados : public Avisos::Servicio {
-public:
-    int Mensaje(const QString& texto, int, const QString& titulo) override
-    {
-        if (++mostrados <= 3)
-            std::fprintf(stderr, "aviso: %s: %s\n", qUtf8Printable(titulo), qUtf8Printable(texto));
-        return Avisos::Abortar;
-    }
-    int Dialogo(QDialog&) override { return QDialog::Rejected; }
-    int mostrados = 0;
-};
 AvisosContados avisos;
-
-void Ejecuta(sqlite3* db, const char* sql)
-{
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString texto = QString::fromUtf8(error);
-        sqlite3_free(error);
-        throw Falla(3704, texto, QStringLiteral("bench"));
-    }
-}
 
 // The demo plus the generated vouchers, in one transaction.
 void CreaBase(const QString& archivo)
 {
     CreaBaseSqlite(archivo, true);
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        throw Falla(3706, QStringLiteral("No se pudo abrir %1.").arg(archivo), QStringLiteral("bench"));
-    const auto cierra = qScopeGuard([db] { sqlite3_close(db); });
-    if (!ReglasSqlite::Registra(db, nullptr))
-        throw Falla(3704, QStringLiteral("collations"), QStringLiteral("bench"));
-    Ejecuta(db, "BEGIN");
-    const QByteArray sql = QStringLiteral(
+    BaseDirecta db(archivo);
+    db.Ejecuta(QStringLiteral("BEGIN"));
+    const QString sql = QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
         "INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IdComplemento, CUENTA, NOMBRE, ID, FECHA, Importe, ANULADA, "
         "APROBADO, FINALIZADA, OBSERVACIONES, FechaHora_Grabacion) "
@@ -79,10 +49,9 @@ void CreaBase(const QString& archivo)
         "IDCOMPROBANTE_ORIGEN) "
         "SELECT 'IR', printf('0005%08dR', i), 1, 'TABPIN', '1', 10, '12/01/26', 'OC', printf('0005%08dX', i) FROM n;")
                                  .arg(Facturas)
-                                 .arg(Ordenes)
-                                 .toUtf8();
-    Ejecuta(db, sql.constData());
-    Ejecuta(db, "COMMIT");
+                                 .arg(Ordenes);
+    db.Ejecuta(sql);
+    db.Ejecuta(QStringLiteral("COMMIT"));
 }
 
 // The database, made once per run, with the program's session on it.
@@ -101,16 +70,7 @@ private:
         Avisos::Instalar(&avisos);
         const QString archivo = carpeta_.filePath(QStringLiteral("comprobantes.sqlite"));
         CreaBase(archivo);
-        SesionBD& bd = *ModGlobal::gSesionBD;
-        bd.Servidor = archivo;
-        bool sinServidor = false;
-        long modo = 0;
-        QString cadena;
-        bool a = false;
-        bool b = false;
-        bd.Conectar(sinServidor, modo, cadena, a, b);
-        if (!bd.Conectado())
-            throw Falla(3706, bd.MotivoDeFalla(), QStringLiteral("bench"));
+        ConectaArchivo(*ModGlobal::gSesionBD, archivo);
     }
     QTemporaryDir carpeta_;
 };

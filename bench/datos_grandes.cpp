@@ -1,6 +1,7 @@
 #include "datos_grandes.h"
 
 #include "platform/db/motores.h"
+#include "platform/db/sesion_bd.h"
 #include "platform/db/reglas_sqlite.h"
 #include "platform/falla.h"
 
@@ -241,4 +242,56 @@ ResumenDatos CreaDatosGrandes(const QString& archivo, const DatosGrandes& datos)
     sqlite3_close(db);
     r.segundos = reloj.nsecsElapsed() / 1e9;
     return r;
+}
+
+int AvisosContados::Mensaje(const QString& texto, int, const QString& titulo)
+{
+    if (++mostrados <= 3)
+        std::fprintf(stderr, "aviso: %s: %s\n", qUtf8Printable(titulo), qUtf8Printable(texto));
+    return Avisos::Abortar;
+}
+
+int AvisosContados::Dialogo(QDialog&)
+{
+    return 0;   // QDialog::Rejected
+}
+
+BaseDirecta::BaseDirecta(const QString& archivo)
+{
+    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db_);
+        throw Falla(3706, QStringLiteral("No se pudo abrir %1.").arg(archivo), QStringLiteral("bench"));
+    }
+    if (!ReglasSqlite::Registra(db_, nullptr)) {
+        sqlite3_close(db_);
+        throw Falla(3704, QStringLiteral("collations"), QStringLiteral("bench"));
+    }
+}
+
+BaseDirecta::~BaseDirecta()
+{
+    sqlite3_close(db_);
+}
+
+void BaseDirecta::Ejecuta(const QString& sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString texto = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw Falla(3704, texto, QStringLiteral("bench"));
+    }
+}
+
+void ConectaArchivo(SesionBD& bd, const QString& archivo)
+{
+    bd.Servidor = archivo;
+    bool sinServidor = false;
+    long modo = 0;
+    QString cadena;
+    bool a = false;
+    bool b = false;
+    bd.Conectar(sinServidor, modo, cadena, a, b);
+    if (!bd.Conectado())
+        throw Falla(3706, bd.MotivoDeFalla(), QStringLiteral("bench"));
 }

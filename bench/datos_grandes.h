@@ -46,3 +46,37 @@ struct ResumenDatos {
 
 // Makes the file (replacing one that exists) and fills it. Raises Falla.
 ResumenDatos CreaDatosGrandes(const QString& archivo, const DatosGrandes& datos);
+
+// ---- Shared by the benchmarks that fill the demo file with SQL of their own ----
+
+#include "platform/avisos.h"
+
+struct sqlite3;
+
+// No benchmark waits on a box: each one is counted (the first three printed)
+// and answered with Abort; a dialog is rejected.
+class AvisosContados : public Avisos::Servicio {
+public:
+    int Mensaje(const QString& texto, int botones, const QString& titulo) override;
+    int Dialogo(QDialog& dialogo) override;
+    int mostrados = 0;
+};
+
+// A file made by CreaBaseSqlite opened directly, with the suite's collations;
+// closed with the object. Ejecuta raises Falla with the engine's message.
+class BaseDirecta {
+public:
+    explicit BaseDirecta(const QString& archivo);
+    ~BaseDirecta();
+    BaseDirecta(const BaseDirecta&) = delete;
+    BaseDirecta& operator=(const BaseDirecta&) = delete;
+    void Ejecuta(const QString& sql);
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+class SesionBD;
+
+// Connects the session to the file; raises Falla with the reason when it cannot.
+void ConectaArchivo(SesionBD& bd, const QString& archivo);

@@ -554,3 +554,386 @@ TEST_F(Demo, LasCantidadesDeLaDemoSonLoQueFaltaEntregarOFacturar)
 }
 
 }  // namespace
+
+namespace {
+
+// Vouchers of one line or a few, on the demo's articles, loaded into "FC"
+// unless said; each test writes its own stored voucher.
+struct Lineas : ::testing::Test {
+    SesionGlobal s{BasePrueba::ConDemo};
+    AvisosGrabados avisos;
+    int id = 500;
+    void SetUp() override
+    {
+        gCantidadDecimales = QStringLiteral("2");
+        gRazonSocialPorUneg = false;
+        gAsignacionAutomaticaDeLoteING = false;
+        gAsignacionAutomaticaDeLoteINGOP = false;
+        Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
+        Ajuste(s, QStringLiteral("PideDepositoEnCptes"), QStringLiteral("NO"));
+        Ejecuta(s, QStringLiteral("DELETE FROM V_TA_CPTE WHERE CODIGO = 'PR'"));
+        TipoComprobante(s, QStringLiteral("PR"), QStringLiteral("Ventas"));
+    }
+    void TearDown() override
+    {
+        Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
+        gRazonSocialPorUneg = false;
+    }
+    // A header of type tc, number "000200000001X", with its round (NULL for none).
+    void Cabecera(const QString& tc, const QString& reparto, bool compras = false, const QString& extra = QString())
+    {
+        Ejecuta(s, QStringLiteral("INSERT INTO %1_MV_CPTE (ID, TC, IDCOMPROBANTE, CUENTA, IdReparto, Cotizacion, "
+                                  "CondicionIva, EnComodato) VALUES (900, '%2', '000200000001X', %3, %4, 1, '1', 0)")
+                       .arg(compras ? "C" : "V", tc, compras ? QStringLiteral("'P1'") : QStringLiteral("'C0009'"),
+                            reparto));
+        if (!extra.isEmpty())
+            Ejecuta(s, QStringLiteral("UPDATE %1_MV_CPTE SET %2 WHERE ID = 900").arg(compras ? "C" : "V", extra));
+    }
+    // A line of the article; extra sets further columns ("Cantidadpreparada = 4").
+    void Linea(const QString& tc, const QString& articulo, double cantidad, const QString& extra = QString(),
+               bool compras = false)
+    {
+        ++id;
+        const char* p = compras ? "C" : "V";
+        Ejecuta(s, QStringLiteral("INSERT INTO %1_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, "
+                                  "IdArticulo, Descripcion, IdUnidad, IdUnidadBase, Cantidad, CantidadUd, Importe, "
+                                  "Importe_S_IVA, Exento, Secuencia, IdLista, IdDeposito, PorcDto) VALUES (%2, '%3', "
+                                  "'000200000001X', 0, %4, '%5', 'Línea de %5', 'UN', 'UN', %6, %6, 121, 121, 0, %2, "
+                                  "'1', '2', 5)")
+                       .arg(QLatin1String(p))
+                       .arg(id)
+                       .arg(tc, compras ? QStringLiteral("'P1'") : QStringLiteral("'C0009'"), articulo)
+                       .arg(cantidad));
+        if (!extra.isEmpty())
+            Ejecuta(s, QStringLiteral("UPDATE %1_MV_CPTEINSUMOS SET %2 WHERE ID = %3").arg(QLatin1String(p), extra).arg(id));
+    }
+    void Consolidado(const QString& tc, const QString& articulo, double enComprobante, double movido)
+    {
+        Ejecuta(s, QStringLiteral("INSERT INTO VT_V_MV_CPTEINSUMOS_CONS2 VALUES ('%1', '000200000001X', '%2', %3)")
+                       .arg(tc, articulo)
+                       .arg(enComprobante));
+        if (movido != 0)
+            Ejecuta(s, QStringLiteral("INSERT INTO VT_V_MV_Stock_Cons VALUES ('%1', '000200000001X', '%2', %3)")
+                           .arg(tc, articulo)
+                           .arg(movido));
+    }
+    void Aplicado(const QString& articulo, double cantidad)
+    {
+        Ejecuta(s, QStringLiteral("INSERT INTO VT_V_MV_INSUMOS_APLICACION VALUES ('RM', '000200000001X', '%1', %2)")
+                       .arg(articulo)
+                       .arg(cantidad));
+    }
+    static void Comprobante(Carga& c, const QString& tc)
+    {
+        c.TC = tc;
+        c.SucNroLetra = QStringLiteral("000200000001X");
+        c.LetraDestino = QStringLiteral("A");
+    }
+};
+
+TEST_F(Lineas, CantidadCargadaSegunPendienteYAplicado)
+{
+    struct Caso {
+        const char* nombre;
+        const char* tc;
+        const char* reparto;
+        double cantidad;
+        std::function<void(Lineas&)> datos;
+        const char* ejecutable;
+        const char* ajuste;      // "Clave=VALOR"
+        const char* destino;
+        short idRepartoRM;
+        bool compras;
+        const char* col7;
+        const char* col10;
+    };
+    const auto nada = [](Lineas&) {};
+    const Caso casos[] = {
+        {"NP consolidado 10 movido 4", "NP", "-1", 10, [](Lineas& t) { t.Consolidado("NP", "MESA01", 10, 4); },
+         "V_Pelmaro", "", "FC", 0, false, "6", "10"},
+        {"NP consolidado 12", "NP", "-1", 10, [](Lineas& t) { t.Consolidado("NP", "MESA01", 12, 0); }, "V_Pelmaro",
+         "", "FC", 0, false, "10", "10"},
+        {"NP Osmarin", "NP", "-1", 10, [](Lineas& t) { t.Consolidado("NP", "MESA01", 12, 0); }, "Osmarin", "", "FC",
+         0, false, "12", "12"},
+        {"RM devuelto", "RM", "-1", -3, [](Lineas& t) { t.Consolidado("RM", "MESA01", -3, 0); }, "V_Pelmaro", "",
+         "FC", 0, false, "-3", "-3"},
+        {"NP aplicado 3", "NP", "0", 10, [](Lineas& t) { t.Aplicado("MESA01", 3); }, "V_Pelmaro", "", "FC", 0, false,
+         "7", "10"},
+        {"NP aplicado 12", "NP", "0", 10, [](Lineas& t) { t.Aplicado("MESA01", 12); }, "V_Pelmaro", "", "FC", 0,
+         false, "0", "10"},
+        {"NP sin aplicado", "NP", "0", 10, nada, "V_Pelmaro", "", "FC", 0, false, "10", "10"},
+        {"RM Tarnivel", "RM", "-1", 10,
+         [](Lineas& t) {
+             t.Consolidado("RM", "MESA01", 10, 4);
+             t.Aplicado("MESA01", 2);
+         },
+         "Tarnivel", "", "FC", 0, false, "8", "8"},
+        {"RM", "RM", "-1", 10,
+         [](Lineas& t) {
+             t.Consolidado("RM", "MESA01", 10, 4);
+             t.Aplicado("MESA01", 2);
+         },
+         "V_Pelmaro", "", "FC", 0, false, "6", "10"},
+        {"FC 0", "FC", "0", 10, nada, "V_Pelmaro", "", "FC", 0, false, "10", "10"},
+        {"FC consolidado 12", "FC", "-1", 10, [](Lineas& t) { t.Consolidado("FC", "MESA01", 12, 0); }, "V_Pelmaro",
+         "", "FC", 0, false, "10", "10"},
+        {"NP preparado, a facturar 3", "NP", "0", 10,
+         [](Lineas& t) { Ejecuta(t.s, "UPDATE V_MV_CPTEINSUMOS SET Cantidadpreparada = 4, CANTIDADAFACTURAR = 3"); },
+         "V_Pelmaro", "EntregaParcialRemito=NO", "FC", 0, false, "3", "10"},
+        {"NP preparado", "NP", "0", 10,
+         [](Lineas& t) { Ejecuta(t.s, "UPDATE V_MV_CPTEINSUMOS SET Cantidadpreparada = 4, CANTIDADAFACTURAR = 0"); },
+         "V_Pelmaro", "EntregaParcialRemito=NO", "FC", 0, false, "6", "10"},
+        {"PR consolidado 12", "PR", "-1", 10, [](Lineas& t) { t.Consolidado("PR", "MESA01", 12, 0); }, "V_Pelmaro",
+         "", "FC", 0, false, "12", "10"},
+        {"PR preparado 4", "PR", "-1", 10,
+         [](Lineas& t) { Ejecuta(t.s, "UPDATE V_MV_CPTEINSUMOS SET Cantidadpreparada = 4"); }, "V_Pelmaro",
+         "DescargaStockRemitos=SI", "FC", 0, false, "6", "10"},
+        {"PR sin preparar", "PR", "-1", 10, nada, "V_Pelmaro", "DescargaStockRemitos=SI", "FC", 0, false, "10", "10"},
+        {"PR reparto 5", "PR", "5", 10, nada, "V_Pelmaro", "", "FC", 0, false, "10", "10"},
+        {"NP de compras", "NP", "0", 10, nada, "V_Pelmaro", "", "FC", 0, true, "10", "10"},
+        {"RM a NC", "RM", "0", 5, [](Lineas& t) { t.Aplicado("MESA01", 2); }, "V_Pelmaro", "", "NC", 0, false, "-3",
+         "5"},
+        {"FC devuelta", "FC", "0", 5, nada, "V_Pelmaro", "", "NC", -98, false, "-5", "5"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        for (const char* tabla : {"V_MV_CPTE", "C_MV_CPTE", "V_MV_CPTEINSUMOS", "C_MV_CPTEINSUMOS",
+                                  "VT_V_MV_CPTEINSUMOS_CONS2", "VT_V_MV_Stock_Cons", "VT_V_MV_INSUMOS_APLICACION"})
+            Ejecuta(s, QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabla)) +
+                           (QByteArray(tabla).startsWith("VT_") ? QString()
+                                                                : QStringLiteral(" WHERE IDCOMPROBANTE = '000200000001X'")));
+        Ajuste(s, QStringLiteral("EntregaParcialRemito"), QStringLiteral("SI"));
+        Ajuste(s, QStringLiteral("DescargaStockRemitos"), QStringLiteral("NO"));
+        if (*caso.ajuste) {
+            const QStringList kv = QString::fromLatin1(caso.ajuste).split(u'=');
+            Ajuste(s, kv[0], kv[1]);
+        }
+        Sistema::FijarNombreEjecutable(QString::fromLatin1(caso.ejecutable));
+        Cabecera(QString::fromLatin1(caso.tc), QString::fromLatin1(caso.reparto), caso.compras);
+        Linea(QString::fromLatin1(caso.tc), QStringLiteral("MESA01"), caso.cantidad, QString(), caso.compras);
+        caso.datos(*this);
+        Carga c;
+        Comprobante(c, QString::fromLatin1(caso.tc));
+        c.Compras = caso.compras;
+        c.Proveedor = QStringLiteral("P1");
+        c.CpteDestino = QString::fromLatin1(caso.destino);
+        c.IdRepartoRM = caso.idRepartoRM;
+        EXPECT_TRUE(c());
+        EXPECT_EQ(c.articulos.Rows(), 3);
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Cantidad), QString::fromLatin1(caso.col7));
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::CantidadEquiv), QString::fromLatin1(caso.col10));
+    }
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+TEST_F(Lineas, LimiteDeHojaConAvisoYLineasSalteadas)
+{
+    Ejecuta(s, QStringLiteral("UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 10 WHERE TC = 'FC' AND LETRA = 'A'"));
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"), false, QStringLiteral("CUENTA = 'C0001'"));
+    for (int i = 1; i <= 25; ++i)
+        Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), i, i == 3 || i == 5 ? QStringLiteral("Recepcion = -999")
+                                                                                   : QString());
+    Carga c;
+    Comprobante(c, QStringLiteral("NP"));
+    ClsCmnCptes cpte;
+    EXPECT_TRUE(cpte.AsignarDatosComprobante(c.TC, c.SucNroLetra, c.IdComplemento, &c.tareas, &c.articulos, &c.otros,
+                                             false, nullptr, false, QString(), c.IdRepartoRM, false, QString(),
+                                             c.CpteDestino, c.LetraDestino));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Recuerde que para facturar este pedido completo necesita 3 "
+                                                        "Hojas (El sistema tiene configurado 10 por hoja)"));
+    EXPECT_EQ(cpte.NPP_Cliente, QStringLiteral("C0001"));
+    EXPECT_EQ(cpte.NPP_IDCpte, QStringLiteral("000200000001X"));
+    EXPECT_EQ(Columna(c.articulos, ColArticulos::Cantidad),
+              (QStringList{"1", "2", "4", "6", "7", "8", "9", "10", "11", "12", "", ""}));
+
+    // Room for all: no notice, both cleared; then a voucher without lines clears them too.
+    avisos.preguntas.clear();
+    Ejecuta(s, QStringLiteral("UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 25 WHERE TC = 'FC' AND LETRA = 'A'"));
+    Carga todas;
+    Comprobante(todas, QStringLiteral("NP"));
+    cpte.AsignarDatosComprobante(todas.TC, todas.SucNroLetra, todas.IdComplemento, &todas.tareas, &todas.articulos,
+                                 &todas.otros, false, nullptr, false, QString(), todas.IdRepartoRM, false, QString(),
+                                 todas.CpteDestino, todas.LetraDestino);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_EQ(cpte.NPP_Cliente, QString());
+    EXPECT_EQ(todas.articulos.Rows(), 27);
+    cpte.NPP_Cliente = QStringLiteral("viejo");
+    Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE IDCOMPROBANTE = '000200000001X'"));
+    Carga vacia;
+    Comprobante(vacia, QStringLiteral("NP"));
+    cpte.AsignarDatosComprobante(vacia.TC, vacia.SucNroLetra, vacia.IdComplemento, &vacia.tareas, &vacia.articulos,
+                                 &vacia.otros, false, nullptr, false, QString(), vacia.IdRepartoRM, false, QString(),
+                                 vacia.CpteDestino, vacia.LetraDestino);
+    EXPECT_EQ(cpte.NPP_Cliente, QString());
+    EXPECT_EQ(vacia.articulos.Rows(), 2);
+}
+
+TEST_F(Lineas, RepetidosPorRepartoOsmarinYUnidadDeNegocio)
+{
+    Cabecera(QStringLiteral("PR"), QStringLiteral("-1"));
+    for (const char* a : {"MESA01", "SILLA01", "MESA01", "MESA03"})
+        Linea(QStringLiteral("PR"), QString::fromLatin1(a), 1);
+    {
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"MESA01", "SILLA01", "MESA03", ""}));
+    }
+    {
+        Ejecuta(s, QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS) VALUES ('FC', 'C', 3)"));
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        c.LetraDestino = QStringLiteral("C");
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"MESA01", "SILLA01", "", ""}));
+    }
+    {
+        // A first line without code matches the empty item of the loaded codes: the caller's row stays.
+        Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdArticulo = '' WHERE ID = 501"));
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        c.articulos.setTextMatrix(1, 0, QStringLiteral("X"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"X", "SILLA01", "MESA01", "MESA03", ""}));
+        Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdArticulo = 'MESA01' WHERE ID = 501"));
+    }
+    Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTE SET IdReparto = 0 WHERE ID = 900"));
+    Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE ID = 504"));
+    for (auto [ejecutable, esperadas] : {std::pair{"Osmarin", QStringList{"MESA01", "SILLA01", ""}},
+                                         std::pair{"V_Pelmaro", QStringList{"MESA01", "SILLA01", "MESA01", ""}}}) {
+        Sistema::FijarNombreEjecutable(QString::fromLatin1(ejecutable));
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), esperadas) << ejecutable;
+    }
+    {
+        Sistema::FijarNombreEjecutable(QStringLiteral("Osmarin"));
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        c.articulos.setTextMatrix(1, 0, QStringLiteral("MESA01"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"MESA01", "MESA01", "SILLA01", ""}));
+    }
+
+    // An article of another business unit is dropped from an invoice, its row reused.
+    Sistema::FijarNombreEjecutable(QStringLiteral("Brisola"));
+    gRazonSocialPorUneg = true;
+    gUnegocio = QStringLiteral("CLA");
+    Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS"));
+    Linea(QStringLiteral("PR"), QStringLiteral("MESA02"), 1);
+    Linea(QStringLiteral("PR"), QStringLiteral("MESA01"), 1);
+    Ejecuta(s, QStringLiteral("UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 1 WHERE TC = 'FC' AND LETRA = 'A'"));
+    for (auto [destino, esperadas] : {std::pair{"FC", QStringList{"MESA01", ""}},
+                                      std::pair{"FP", QStringList{"MESA02", "MESA01", ""}}}) {
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        c.CpteDestino = QString::fromLatin1(destino);
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), esperadas) << destino;
+    }
+    gUnegocio.clear();
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+TEST_F(Lineas, DatosDelArticuloYPrecios)
+{
+    Ajuste(s, QStringLiteral("PideDepositoEnCptes"), QStringLiteral("SI"));
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"), false, QStringLiteral("EnComodato = 1"));
+    Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 1, QStringLiteral("Importe_S_IVA = 100"));
+    Linea(QStringLiteral("NP"), QStringLiteral("BARN01"), 1);
+    Linea(QStringLiteral("NP"), QStringLiteral("SILLA01"), 1);
+    Linea(QStringLiteral("NP"), QStringLiteral("NOEXISTE"), 1);
+    Linea(QStringLiteral("NP"), QStringLiteral("PERI01"), 1,
+          QStringLiteral("IdUnidad = 'CAJ', IdUnidadBase = 'KG', CANT_KG = 7.2"));
+    gUnidadKG = QStringLiteral("KG");
+    Carga c;
+    Comprobante(c, QStringLiteral("NP"));
+    EXPECT_TRUE(c());
+    const Grilla& g = c.articulos;
+    using namespace ColArticulos;
+    const auto celdas = [&](int fila, std::initializer_list<int> columnas) {
+        QStringList r;
+        for (int col : columnas)
+            r << g.TextMatrix(fila, col);
+        return r;
+    };
+    EXPECT_EQ(celdas(1, {Codigo, Descripcion, Unidad, UnidadArticulo, SecuenciaOrigen, Importe, ListaPrecio, Deposito,
+                         PorcDto, EnComodato}),
+              (QStringList{"MESA01", "Línea de MESA01", "UN", "UN", "501", "100", "1", "2", "5", "1"}));
+    EXPECT_EQ(celdas(1, {IdTipo, Presentacion, EsExento, PideSerie, PideLote, Perecedero, PideTalle, Pesable,
+                         PideEquivalencia, Coeficiente, TipoCoeficiente, CuentaContable}),
+              (QStringList{"Línea Clásica", "160 x 90 cm", "0", "0", "0", "0", "0", "0", "0", "1", "*", "4.1.1.01"}));
+    EXPECT_EQ(celdas(2, {PideLote, Perecedero, CodProveedor}), (QStringList{"-1", "-1", "PP-BP1"}));
+    EXPECT_EQ(celdas(3, {PideEquivalencia, CodigoBarra}), (QStringList{"-1", "7791234000017"}));
+    EXPECT_EQ(celdas(4, {Codigo, Cantidad, Importe, PideSerie, PideLote, CuentaContable, IdTipo, Presentacion,
+                         Coeficiente}),
+              (QStringList{"NOEXISTE", "1", "121", "", "", "", "", "", ""}));
+    EXPECT_EQ(celdas(5, {Unidad, UnidadArticulo, UnidadEquiv, Cantidad}), (QStringList{"KG", "CAJ", "KG", "7.2"}));
+    gUnidadKG.clear();
+
+    // Automatic lots mark every article; a purchase voucher leaves list, depot, discount and loan empty.
+    gAsignacionAutomaticaDeLoteING = true;
+    Carga lotes;
+    Comprobante(lotes, QStringLiteral("NP"));
+    EXPECT_TRUE(lotes());
+    EXPECT_EQ(Columna(lotes.articulos, PideLote), (QStringList{"-1", "-1", "-1", "", "-1", ""}));
+    gAsignacionAutomaticaDeLoteING = false;
+
+    Cabecera(QStringLiteral("OC"), QStringLiteral("0"), true);
+    Linea(QStringLiteral("OC"), QStringLiteral("BISA01"), 1, QString(), true);
+    Carga compra;
+    Comprobante(compra, QStringLiteral("OC"));
+    compra.Compras = true;
+    compra.Proveedor = QStringLiteral("P1");
+    EXPECT_TRUE(compra());
+    EXPECT_EQ(celdas(1, {}), QStringList());
+    QStringList vacias;
+    for (int col : {ListaPrecio, Deposito, PorcDto, EnComodato})
+        vacias << compra.articulos.TextMatrix(1, col);
+    EXPECT_EQ(vacias, QStringList(4, QString()));
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+TEST_F(Lineas, PrecioUnitarioYPrecioConIva)
+{
+    struct Caso {
+        const char* nombre;
+        const char* condicion;
+        const char* linea;
+        bool preciosFinales;
+        bool convertir;
+        const char* col14;
+        const char* col27;
+    };
+    const Caso casos[] = {
+        {"responsable inscripto", "1", "Importe = 121, Importe_S_IVA = 100", false, false, "100", ""},
+        {"precios finales", "1", "Importe = 121, Importe_S_IVA = 100", true, false, "121", ""},
+        {"convertida", "1", "Importe = 121, Importe_S_IVA = 100", false, true, "242", ""},
+        {"consumidor final", "4", "Importe = 121, Importe_S_IVA = 100", false, false, "121", "121"},
+        {"consumidor final, precios finales", "4", "Importe = 121, Importe_S_IVA = 100, Impuestos = 5", true, false,
+         "121", "116"},
+        {"exento sin valor", "4", "Importe = 121, Importe_S_IVA = 100, Exento = NULL", false, false, "121", ""},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTE WHERE ID = 900"));
+        Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE IDCOMPROBANTE = '000200000001X'"));
+        Ajuste(s, QStringLiteral("PreciosFinales"), caso.preciosFinales ? QStringLiteral("SI") : QStringLiteral("NO"));
+        Cabecera(QStringLiteral("FC"), QStringLiteral("0"), false,
+                 QStringLiteral("Cotizacion = 2, CondicionIva = '%1'").arg(QLatin1String(caso.condicion)));
+        Linea(QStringLiteral("FC"), QStringLiteral("MESA01"), 1, QString::fromLatin1(caso.linea));
+        Carga c;
+        Comprobante(c, QStringLiteral("FC"));
+        c.ConvertirMoneda = caso.convertir;
+        EXPECT_TRUE(c());
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Importe), QString::fromLatin1(caso.col14));
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::PrecioConIVA), QString::fromLatin1(caso.col27));
+    }
+}
+
+}  // namespace
