@@ -116,7 +116,8 @@ QString DescomponeSerieLote(const QString& Serie_Lote, QStringList& arreglo)
 }
 
 QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QString& PIPELotes,
-                                       QStringList& ArrPosiciones, QStringList& ArrCantidades, QStringList& ArrLote)
+                                       QStringList& ArrPosiciones, QStringList& ArrCantidades, QStringList& ArrLote,
+                                       bool Informa)
 {
     ArrPosiciones = QStringList{QString()};
     ArrCantidades = QStringList{QString()};
@@ -148,7 +149,7 @@ QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QStri
         ArrPosiciones = std::move(posiciones);
         ArrCantidades = std::move(cantidades);
     });
-    if (malformada)
+    if (malformada && Informa)
         InformaMalformada("DescomponePosicionCantidadLote");
     Atrapado("DescomponePosicionCantidadLote", [&] { ArrLote = Items(PIPELotes); });
     return QString();

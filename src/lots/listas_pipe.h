@@ -34,9 +34,11 @@ QString DescomponeSerieLote(const QString& Serie_Lote, QStringList& arreglo);
 // Splits the position items at their first "*" into positions and quantities
 // and the lots list as DescomponeSerieLote does. A position text without "|"
 // leaves both arrays at their spare element. An unclosed last item or an item
-// without "*" is malformed: reported once, the items before it kept. Returns "".
+// without "*" is malformed: reported once (unless Informa is false, as the
+// positions dialog asks), the items before it kept. Returns "".
 QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QString& PIPELotes,
-                                       QStringList& ArrPosiciones, QStringList& ArrCantidades, QStringList& ArrLote);
+                                       QStringList& ArrPosiciones, QStringList& ArrCantidades, QStringList& ArrLote,
+                                       bool Informa = true);
 // With SinConsolidar, the number of items of the serial list, or of the lots
 // list when the serial list is blank. Otherwise the number of distinct
 // non-blank keys "serial|lot" over the items; the lots take no part when the

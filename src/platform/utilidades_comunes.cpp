@@ -188,3 +188,18 @@ int UtilidadesComunes::GestionaError(const Falla& falla, const QString& procedim
         titulo += QStringLiteral(" - ") + procedimiento;
     return MsgBox(TextoDeFalla(falla), Avisos::AbortarReintentarIgnorar | Avisos::Critico, titulo);
 }
+
+QString NombrePropio(const QString& texto)
+{
+    QString r = texto.toLower();
+    bool inicio = true;
+    for (qsizetype i = 0; i < r.size(); ++i) {
+        if (r[i].isSpace()) {
+            inicio = true;
+        } else if (inicio) {
+            r[i] = r[i].toUpper();
+            inicio = false;
+        }
+    }
+    return r;
+}

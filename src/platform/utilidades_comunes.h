@@ -55,5 +55,8 @@ public:
     int GestionaError(const Falla& falla, const QString& procedimiento) const;
 };
 
+// First letter of every word in upper case, the rest in lower case.
+QString NombrePropio(const QString& texto);
+
 // The error text every manager shows: "Ha ocurrido el Siguiente Error (n) desc".
 QString TextoDeFalla(const Falla& falla);

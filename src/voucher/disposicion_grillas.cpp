@@ -32,22 +32,6 @@ bool Es(const QString& texto, QLatin1String valor)
     return texto.compare(valor, Qt::CaseInsensitive) == 0;
 }
 
-// First letter of every word in upper case, the rest in lower case.
-QString NombrePropio(const QString& texto)
-{
-    QString r = texto.toLower();
-    bool inicio = true;
-    for (qsizetype i = 0; i < r.size(); ++i) {
-        if (r[i].isSpace()) {
-            inicio = true;
-        } else if (inicio) {
-            r[i] = r[i].toUpper();
-            inicio = false;
-        }
-    }
-    return r;
-}
-
 // A type the table lacks lays out as a system of no particular kind.
 QString LeeSistema(const QString& tc)
 {
