@@ -9,8 +9,10 @@
 // end replaced; a figure taken while a message box came up is marked as an
 // error, since it measured a failure.
 #include "datos_grandes.h"
+#include "piso_xlsx.h"
 
 #include "plan/FrmTervalio.h"
+#include "services/ModExportarExcel.h"
 #include "platform/avisos.h"
 #include "platform/db/sesion_bd.h"
 #include "platform/sistema.h"
@@ -160,6 +162,28 @@ private:
     int antes_;
 };
 
+// A figure beside its floor, measured in the same run: wall and processor
+// time, the floor's, and how many times the floor each one is.
+void ContraPiso(benchmark::State& estado, Tiempos figura, Tiempos piso)
+{
+    estado.counters["ms"] = figura.pared;
+    estado.counters["cpu_ms"] = figura.cpu;
+    estado.counters["piso_ms"] = piso.pared;
+    estado.counters["piso_cpu_ms"] = piso.cpu;
+    estado.counters["veces_piso"] = figura.pared / piso.pared;
+    estado.counters["veces_piso_cpu"] = figura.cpu / piso.cpu;
+}
+
+// A figure against a fixed target in milliseconds (per iteration).
+void ContraObjetivo(benchmark::State& estado, Tiempos total, double objetivo)
+{
+    const double n = double(estado.iterations());
+    estado.counters["ms"] = total.pared / n;
+    estado.counters["cpu_ms"] = total.cpu / n;
+    estado.counters["objetivo_ms"] = objetivo;
+    estado.counters["veces_objetivo"] = total.pared / n / objetivo;
+}
+
 // A data set of its own, the same size as the window's: the file from the
 // schema and the demo, then the rows.
 void BM_GeneraDatos(benchmark::State& estado)
@@ -178,8 +202,10 @@ void BM_Arranque(benchmark::State& estado)
     Banco& b = Banco::Uno();
     b.Ventana();
     SinAvisos control(estado);
+    Tiempos t;
     for (auto _ : estado)
-        b.Arranca();
+        t = Mide([&] { b.Arranca(); });
+    ContraObjetivo(estado, t, 400);
     estado.counters["articulos"] = b.datos.articulos;
     estado.counters["nodos_rubros"] = b.Ventana().TreeView1.Nodes().Count();
     estado.counters["nodos_familias"] = b.Ventana().TreeView2.Nodes().Count();
@@ -189,8 +215,10 @@ void BM_CargarRubros(benchmark::State& estado)
 {
     FrmTervalio& v = Banco::Uno().Ventana();
     SinAvisos control(estado);
+    Tiempos t;
     for (auto _ : estado)
-        v.CargarRubros();
+        t += Mide([&] { v.CargarRubros(); });
+    ContraObjetivo(estado, t, 100);
     estado.counters["nodos"] = v.TreeView1.Nodes().Count();
     estado.counters["filas_leidas/s"] =
         benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);
@@ -200,8 +228,10 @@ void BM_CargarFamilias(benchmark::State& estado)
 {
     FrmTervalio& v = Banco::Uno().Ventana();
     SinAvisos control(estado);
+    Tiempos t;
     for (auto _ : estado)
-        v.CargarFamilias();
+        t += Mide([&] { v.CargarFamilias(); });
+    ContraObjetivo(estado, t, 100);
     estado.counters["nodos"] = v.TreeView2.Nodes().Count();
     estado.counters["familias"] = Banco::Uno().resumen.familias;
     estado.counters["filas_leidas/s"] =
@@ -236,11 +266,35 @@ void BM_CargarArticulos(benchmark::State& estado)
 {
     FrmTervalio& v = Banco::Uno().Ventana();
     const QString antes = ModGlobal::gTopDefault;
+    SesionBD& bd = *ModGlobal::gSesionBD;
     SinAvisos control(estado);
-    for (auto _ : estado)
-        cargaTodos(v, long(estado.range(0)));
+    Tiempos t;
+    QString consulta;
+    for (auto _ : estado) {
+        bd.LimpiaBitacora();
+        t = Mide([&] { cargaTodos(v, long(estado.range(0))); });
+        for (const QString& s : bd.Bitacora())
+            if (s.contains(QLatin1String("VT_INS_ARTICULOS")))
+                consulta = s;
+    }
     ModGlobal::gTopDefault = antes;
+    // The floor: the statement the list sent, every field of every row read bare.
+    long leidas = 0;
+    const Tiempos piso = Mide([&] {
+        Recordset rs;
+        bd.AbreRecordset(consulta, rs);
+        const int campos = rs.FieldCount();
+        for (; !rs.Eof(); rs.MoveNext()) {
+            for (int c = 0; c < campos; ++c)
+                benchmark::DoNotOptimize(rs.Valor(c));
+            ++leidas;
+        }
+        bd.CierraRecordset(rs);
+    });
+    ContraPiso(estado, t, piso);
     const int filas = v.ListView1.ListItems().Count();
+    if (leidas != filas)
+        estado.SkipWithError("the floor did not read the rows the list shows");
     if (filas != std::min<long>(estado.range(0), Banco::Uno().datos.articulos))
         estado.SkipWithError("the list does not hold the rows asked for");
     estado.counters["filas"] = filas;
@@ -280,8 +334,10 @@ void BM_Proyeccion(benchmark::State& estado)
     FrmTervalio& v = Banco::Uno().Ventana();
     const bool porInsumo = estado.range(0) != 0;
     SinAvisos control(estado);
+    Tiempos t;
     for (auto _ : estado)
-        proyecta(v, porInsumo);
+        t += Mide([&] { proyecta(v, porInsumo); });
+    ContraObjetivo(estado, t, porInsumo ? 150 : 50);
     const DatosGrandes& d = Banco::Uno().datos;
     if (v.ListView3.ListItems().Count() < 2 || v.ListView3.ColumnHeaders().Count() != 3 + 2 * d.fechas)
         estado.SkipWithError("the projection came out empty or without its date columns");
@@ -309,8 +365,19 @@ void BM_ExportarLista(benchmark::State& estado)
     }
     const int abiertos = b.abiertos;
     SinAvisos control(estado);
+    Tiempos t;
     for (auto _ : estado)
-        v.CmdExpExcel->click();
+        t = Mide([&] { v.CmdExpExcel->click(); });
+    // The floor: the same cells with the same formats, written by libxlsxwriter alone.
+    const PisoXlsx piso = PisoXlsx::De(ModExportarExcel::FotoDe(*lista), true, false, -1, -1, -1);
+    QTemporaryDir carpeta;
+    const std::string libro = QFile::encodeName(carpeta.filePath(QStringLiteral("piso.xlsx"))).toStdString();
+    bool escrito = false;
+    const Tiempos tPiso = Mide([&] { escrito = piso.Escribe(libro); });
+    if (!escrito)
+        estado.SkipWithError("libxlsxwriter alone could not write the floor");
+    ContraPiso(estado, t, tPiso);
+    estado.counters["celdas_piso"] = double(piso.Celdas());
     if (b.abiertos - abiertos != int(estado.iterations()))
         estado.SkipWithError("no workbook was handed to the operator");
     estado.counters["filas"] = lista->ListItems().Count();
