@@ -567,3 +567,17 @@ INSERT INTO C_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, IdAr
 -- ---- Article data of loaded voucher lines: sales account, unit equivalence asked -------------------
 UPDATE V_MA_ARTICULOS SET CuentaContable = '4.1.1.01' WHERE IdRubro = 'MUE';
 UPDATE V_MA_ARTICULOS SET PIDEEQUIVALENCIA = 1 WHERE IDARTICULO IN ('SILLA01', 'PERI01');
+
+-- ---- Balances by storage position: the positions-and-lots dialog --------------------------------
+-- The varnish of depot 1 also held without position, by lot; screws by the box on two shelves,
+-- B-02-02 filled before B-02-01, and two boxes without position.
+INSERT INTO ma_posiciones (iddeposito, idposicion, ordeningreso) VALUES
+    ('1', 'B-02-02', 3),
+    ('1', 'B-02-01', 4);
+
+INSERT INTO AC_SALDOSLAYOUT (iddeposito, idposicion, nrolote, idarticulo, idunidadbase, saldo) VALUES
+    ('1', NULL,      'L2601', 'BARN01', 'LT',  2),
+    ('1', NULL,      'L2603', 'BARN01', 'LT',  1),
+    ('1', 'B-02-01', NULL,    'TORN01', 'CAJ', 8),
+    ('1', 'B-02-02', NULL,    'TORN01', 'CAJ', 12),
+    ('1', NULL,      NULL,    'TORN01', 'CAJ', 2);

@@ -184,7 +184,10 @@ void EdicionEnGrilla::alPerderFoco()
 {
     // Leaving the box by the mouse goes through the same check as Enter; a
     // dialog the check or a look-up opens is no leaving.
-    if (!abierta_ || confirmando_ || QApplication::activeModalWidget())
+    if (!abierta_ || confirmando_)
+        return;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != caja_.window())
         return;
     reglas_.trampa("Validate", [this] {
         if (!Confirma())
