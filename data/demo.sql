@@ -581,3 +581,16 @@ INSERT INTO AC_SALDOSLAYOUT (iddeposito, idposicion, nrolote, idarticulo, idunid
     ('1', 'B-02-01', NULL,    'TORN01', 'CAJ', 8),
     ('1', 'B-02-02', NULL,    'TORN01', 'CAJ', 12),
     ('1', NULL,      NULL,    'TORN01', 'CAJ', 2);
+
+-- ---- Prices, rates and measures of loaded voucher lines -------------------------------------------
+-- The counter list's prices include VAT; the boards are sold by measure.
+UPDATE V_MA_ARTICULOS SET TasaIVA = 21;
+UPDATE V_MA_PRECIOSCAB SET CONIVA = 1 WHERE IDLISTA = '1';
+UPDATE V_MA_ARTICULOS SET PIDEMEDIDAS = 1 WHERE IDARTICULO IN ('TABPIN', 'TABROB');
+
+-- A down payment invoiced pro forma, and a printed catalogue exempt by law.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRubro, IdFamilia, IdUnidad, UD_STOCK,
+                            Costo, Impuestos, PuntoMaximo, PuntoPedido, SUSPENDIDO, TasaIVA, Descripabrev,
+                            PROCEDENCIA) VALUES
+    ('SENA01',  'Seña a cuenta de pedido', NULL,          'CLA', 'MUE', '01', 'UN', 'UN', 0,    0, 0, 0, 0, 21, 'PROFORMA', NULL),
+    ('CATAL01', 'Catálogo impreso',        'Edición 2027', 'CLA', 'MUE', '01', 'UN', 'UN', 1500, 0, 0, 0, 0, 0,  NULL,       'EXENTO LEY');

@@ -7,11 +7,14 @@
 #include "platform/fechas.h"
 #include "platform/numeros.h"
 #include "platform/sistema.h"
+#include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/Def_QConsulta.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
+
+#include <cmath>
 
 using namespace ModGlobal;
 using LecturaValores::EsTipo;
@@ -477,6 +480,8 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
         return true;
     }
     DatosArticulo();
+    const bool fusionada = PreciosYMedidas();
+    MarcasYEquivalentes(fusionada, FilaFusion);
     return true;
 }
 
@@ -682,6 +687,276 @@ void CargaComprobante::DatosArticulo()
     Celda(g, CodigoBarra, [&] { return TextoCampo(articulo("CodigoBarra")).trimmed(); });
     Celda(g, CuentaContable, [&] { return TextoCampo(articulo("CuentaContable")).trimmed(); });
     Celda(g, CodProveedor, [&] { return TextoCampo(articulo("CodigoArtProveedor")).trimmed(); });
+}
+
+bool CargaComprobante::PreciosYMedidas()
+{
+    Grilla* g = MSFlexGrid2;
+    const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
+    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    const auto nulo = [&](const char* campo) { return linea(campo).isNull(); };
+    const auto moneda = [&](const QString& t) { return gUtilidades->TextoAMoneda(t); };
+    const auto importe = [&](const char* campo) { return moneda(TextoCampo(linea(campo))); };
+    const auto cotizacion = [&] { return moneda(TextoCampo(RsCabecera.Valor(QStringLiteral("Cotizacion")))); };
+    const auto celda = [&](int columna) {
+        Grilla& grilla = Exigida(g);
+        return grilla.TextMatrix(grilla.Rows() - 1, columna);
+    };
+    const auto blanca = [&](int columna) {
+        p_.paso([&] {
+            Grilla& grilla = Exigida(g);
+            grilla.setCol(columna);
+            grilla.setRow(grilla.Rows() - 1);
+            grilla.setCellForeColor(ColorBgr(16777215));
+        });
+    };
+    const QString ejecutable = Sistema::NombreEjecutable();
+    using namespace ColArticulos;
+
+    if (ArticuloEncontrado) {
+        Celda(g, TasaIVA, [&] {
+            // No rate (Null or empty) counts as 0: the standard rate.
+            const QString tasa = TextoCampo(RsArticulo.Valor(QStringLiteral("TasaIVA")));
+            return moneda(tasa) == ::Moneda() ? Numeros::TextoPlano(clase_.PIVA()) : tasa;
+        });
+        Celda(g, CopiaPrecioSinIVA, [&] { return texto("Importe_S_IVA"); });
+    }
+    p_.paso([&] {
+        const char* factor = EsSistemaCompras ? "Equiv_UDBase" : "CantidadUd";
+        if (nulo(factor))
+            Celda(g, Coeficiente, [] { return QStringLiteral("1"); });
+        else if (!nulo("IdUnidadBase") && !nulo("IdUnidad") &&
+                 !LecturaValores::MismoCodigo(texto("IdUnidadBase"), texto("IdUnidad")))
+            Celda(g, Coeficiente, [&] { return texto(factor); });
+    });
+    Celda(g, UnidadBase, [&] { return nulo("IdUnidadBase") ? celda(Unidad) : texto("IdUnidadBase"); });
+    if (!nulo("Presentacion"))
+        Celda(g, Presentacion, [&] { return texto("Presentacion"); });
+    if (ConvertirMoneda) {
+        Celda(g, Costo, [&] { return (importe("Costo") * cotizacion()).Texto(); });
+        Celda(g, PrecioSinIVA, [&] { return (importe("Importe_S_IVA") * cotizacion()).Texto(); });
+        Celda(g, Impuestos, [&] { return (importe("Impuestos") * cotizacion()).Texto(); });
+        Celda(g, ITC, [&] { return (importe("iTC") * cotizacion()).Texto(); });
+        Celda(g, Total, [&] { return (importe("Total") * cotizacion()).Texto(); });
+    } else {
+        Celda(g, Costo, [&] {
+            if (!EsSistemaCompras)
+                return texto("Costo");
+            return TextoCampo(gSesionBD->ObtieneValor(QStringLiteral("V_MA_ARTICULOS"), linea("IdArticulo"),
+                                                      QStringLiteral("Costo"), QStringLiteral("IdArticulo"), 8,
+                                                      QString()));
+        });
+        Celda(g, PrecioSinIVA, [&] { return texto("Importe_S_IVA"); });
+        Celda(g, Impuestos, [&] { return texto("Impuestos"); });
+        Celda(g, ITC, [&] { return texto("iTC"); });
+        Celda(g, Total, [&] { return texto("Total"); });
+    }
+    if (!ConvertirMoneda && !EsSistemaCompras) {
+        const double cantidad = LecturaValores::Numero(linea("Cantidad"));
+        // A quotient of the line as the unit price shows it; a quantity of 0 leaves the price as it was.
+        const auto precioDe = [&](const char* campo) {
+            Celda(g, Importe, [&] {
+                if (cantidad == 0)
+                    return celda(Importe);
+                return FmtMoneda(Numeros::TextoPlano(LecturaValores::Numero(linea(campo)) / cantidad), -1, false);
+            });
+        };
+        if (!nulo("IdLista")) {
+            Celda(g, ListaConIVA, [&] {
+                Recordset rs;
+                Abre(QStringLiteral("SELECT CONIVA FROM  VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = ") +
+                         Literal(Texto(linea("IdArticulo"))) + QStringLiteral(" AND IDLISTA = ") +
+                         Literal(gUtilidades->AjustaAncho(Texto(linea("IdLista")), 4)) +
+                         QStringLiteral(" AND TIPOLISTA = 'V'"),
+                     rs);
+                const bool conIva = !rs.Eof() && rs.Valor(QStringLiteral("coniva")).toBool();
+                gSesionBD->CierraRecordset(rs);
+                return conIva ? QStringLiteral("-1") : QStringLiteral("0");
+            });
+            bool precioFinal = false;
+            p_.paso([&] {
+                precioFinal = !(EsTipo(CpteDestino, {"NC"}) && EsTipo(TC, {"FC"})) && PreciosFinales &&
+                              importe("Importe_S_IVA") == importe("Importe") && !nulo("TotalFinal") &&
+                              !nulo("Total") &&
+                              std::abs(LecturaValores::Numero(linea("TotalFinal"))) >
+                                  std::abs(LecturaValores::Numero(linea("Total")));
+            });
+            if (precioFinal) {
+                Celda(g, Total, [&] { return texto("TotalFinal"); });
+                precioDe("TotalFinal");
+            }
+        } else if (PreciosFinales && !nulo("TotalFinal")) {
+            // Without a final total there is nothing to take: price and total stay.
+            Celda(g, Total, [&] { return texto("TotalFinal"); });
+            const double total = LecturaValores::Numero(linea("Total"));
+            if (total <= 0)
+                precioDe("TotalFinal");
+            else if (!(LecturaValores::Val(texto("PorcDto")) > 0))
+                precioDe("Total");
+        }
+    }
+    if (!EsTipo(TC, {"NP"})) {
+        Celda(g, NroLote, [&] { return texto("Nro_Lote"); });
+        Celda(g, NroSerie, [&] { return texto("Nro_Serie"); });
+        Celda(g, LoteAduana, [&] { return texto("ControladoPor"); });
+        Celda(g, LoteOrigen, [&] { return texto("IdOrigen"); });
+    }
+    Celda(g, EsExento, [&] {
+        const QVariant exento = linea("Exento");
+        return !exento.isNull() && exento.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
+    });
+    // T + I x Q + C x Q: the total with the line's taxes on the loaded quantity.
+    const auto totalConImpuestos = [&] {
+        const ::Moneda q = moneda(celda(Cantidad));
+        const ::Moneda parcial = moneda(celda(Total)) + moneda(celda(Impuestos)) * q;
+        return (moneda(parcial.Texto()) + moneda(celda(ITC)) * q).Texto();
+    };
+    if (!EsSistemaCompras) {
+        p_.paso([&] {
+            if (moneda(texto("AlicIVA")) != ::Moneda())
+                Celda(g, TasaIVA, [&] { return texto("AlicIVA"); });
+        });
+        Celda(g, TotalConImpuestos, [&] {
+            return PreciosFinales ? moneda(celda(Total)).Texto() : totalConImpuestos();
+        });
+    } else {
+        if (!nulo("Precio_Lista"))
+            Celda(g, PrecioLista, [&] {
+                return ConvertirMoneda ? (importe("Precio_Lista") * cotizacion()).Texto()
+                                       : TextoCampo(linea("Precio_Lista"));
+            });
+        Celda(g, TotalConImpuestos, totalConImpuestos);
+        Celda(g, CodigoArtProveedor, [&] { return TextoCampo(linea("CodigoArtProveedor")); });
+    }
+    Celda(g, RestoPorAplicar, [&] {
+        if (Iguales(ejecutable, QStringLiteral("Osmarin")))
+            return Numeros::TextoPlano(Pendiente);
+        return Numeros::TextoPlano(LecturaValores::Numero(linea("Cantidad")) - Aplicado);
+    });
+    Celda(g, IdCpteCargado, [&] { return SucNroLetra.trimmed(); });
+    if (!gMaderera || EsSistemaCompras)
+        return false;
+
+    bool medido = false;
+    p_.paso([&] {
+        // Null reads as the empty value: not measured.
+        QString pide = TextoCampo(gSesionBD->ObtieneValor(QStringLiteral("V_MA_ARTICULOS"), linea("IdArticulo"),
+                                                          QStringLiteral("PIDEMEDIDAS"), QStringLiteral("IDARTICULO"),
+                                                          8, QString()))
+                           .trimmed();
+        if (pide.isEmpty())
+            pide = QStringLiteral("FALSO");
+        medido = EsVerdadero(pide, true);
+    });
+    Celda(g, PideMedidas, [&] { return medido ? QStringLiteral("1") : QStringLiteral("0"); });
+    if (medido) {
+        Celda(g, Espesor, [&] { return texto("Espesor"); });
+        Celda(g, Ancho, [&] { return texto("Ancho"); });
+        Celda(g, UnidadArticulo, [&] { return texto("IdUnidad"); });
+        bool tiras = false;
+        p_.paso([&] { tiras = LecturaValores::MismoCodigo(celda(Unidad), gMadTiras); });
+        if (tiras)
+            Celda(g, Largo, [&] { return texto("Equiv_UDBase"); });
+        else
+            blanca(Largo);
+    } else {
+        blanca(Espesor);
+        blanca(Ancho);
+        blanca(Largo);
+    }
+    Celda(g, UnidadPrecio, [&] { return texto("Ud_Pr"); });
+    Celda(g, ImportePorUnidad, [&] {
+        return ConvertirMoneda ? (importe("Importe_Ud") * cotizacion()).Texto() : texto("Importe_Ud");
+    });
+    FilaFusion = 0;
+    p_.paso([&] { FilaFusion = Fusiona(); });
+    return FilaFusion != 0;
+}
+
+int CargaComprobante::Fusiona()
+{
+    using namespace ColArticulos;
+    Grilla& g = Exigida(MSFlexGrid2);
+    const int r = g.Rows() - 1;
+    const auto mismo = [&](int fila, int columna) {
+        return LecturaValores::MismoCodigo(g.TextMatrix(fila, columna), g.TextMatrix(r, columna));
+    };
+    if (g.TextMatrix(r, Codigo).trimmed() == QLatin1String("*"))
+        return 0;
+    int i = 1;
+    while (i <= r - 1 && !(mismo(i, Codigo) && mismo(i, Unidad) && mismo(i, Espesor) && mismo(i, Ancho) &&
+                           mismo(i, ImportePorUnidad)))
+        ++i;
+    if (i > r - 1)
+        return 0;
+    const auto moneda = [&](int fila, int columna) { return gUtilidades->TextoAMoneda(g.TextMatrix(fila, columna)); };
+    const auto doble = [&](int fila, int columna) { return gUtilidades->TextoADoble(g.TextMatrix(fila, columna)); };
+    const ::Moneda qi = moneda(i, Cantidad);
+    const ::Moneda qr = moneda(r, Cantidad);
+    const ::Moneda suma = qi + qr;
+    // Quantities that cancel out have no average: the line keeps its own row.
+    if (suma == ::Moneda())
+        return 0;
+    const double largo = (doble(i, Largo) * qi.ADoble() + doble(r, Largo) * qr.ADoble()) / suma.ADoble();
+    g.setTextMatrix(i, Largo, Numeros::TextoPlano(largo));
+    g.setTextMatrix(i, LargoAnterior, moneda(i, Largo).Texto());
+    g.setTextMatrix(i, CantidadEquiv, (moneda(r, CantidadEquiv) + moneda(i, CantidadEquiv)).Texto());
+    const ::Moneda promedio = (moneda(i, Importe) * qi + moneda(r, Importe) * qr) / suma;
+    g.setTextMatrix(i, Cantidad, suma.Texto());
+    g.setTextMatrix(i, Importe, promedio.Texto());
+    g.setTextMatrix(i, Total, (moneda(r, Total) + moneda(i, Total)).Texto());
+    for (int columna : {Costo, Impuestos, ITC})
+        g.setTextMatrix(i, columna,
+                        Numeros::TextoPlano((moneda(i, columna) * qi + moneda(r, columna) * qr).ADoble() /
+                                            suma.ADoble()));
+    g.setTextMatrix(i, TotalConImpuestos, (moneda(r, TotalConImpuestos) + moneda(i, TotalConImpuestos)).Texto());
+    g.setTextMatrix(i, PrecioSinIVA, promedio.Texto());
+    g.setRows(r);
+    return i;
+}
+
+void CargaComprobante::MarcasYEquivalentes(bool fusionada, int filaFusion)
+{
+    Grilla* g = MSFlexGrid2;
+    const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
+    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    using namespace ColArticulos;
+    // After a merge this line has no row of its own: its quantities and marks would land on another line.
+    if (!fusionada) {
+        Celda(g, Bultos, [&] {
+            const bool kg = Iguales(texto("TC"), QStringLiteral("NP")) &&
+                            Iguales(texto("IdUnidadBase"), gUnidadKG.trimmed());
+            return TextoCampo(linea(kg ? "Equiv_UDBase" : "Cant_BL"));
+        });
+        Celda(g, CantKG, [&] { return TextoCampo(linea("CANT_KG")); });
+        Celda(g, CantM3, [&] { return TextoCampo(linea("CANT_M3")); });
+        // Without the article's row there is nothing to mark.
+        if (ArticuloEncontrado) {
+            p_.paso([&] {
+                if (!EsTipo(CpteDestino, {"FP", "NCFP"}))
+                    return;
+                const QString corta = Texto(RsArticulo.Valor(QStringLiteral("Descripabrev"))).trimmed();
+                const QString proforma = QStringLiteral("PROFORMA");
+                if (Iguales(corta, proforma))
+                    Celda(g, EsExento, [] { return QStringLiteral("1"); });
+                else if (corta.size() > proforma.size() && Iguales(corta.left(proforma.size()), proforma))
+                    Celda(g, TasaIVA, [&] { return corta.mid(proforma.size()); });
+            });
+            p_.paso([&] {
+                if (Texto(RsCabecera.Valor(QStringLiteral("CondicionIva"))).trimmed() == QLatin1String("3") &&
+                    Iguales(Texto(RsArticulo.Valor(QStringLiteral("procedencia"))).trimmed(),
+                            QStringLiteral("EXENTO LEY")))
+                    Celda(g, EsExento, [] { return QStringLiteral("1"); });
+            });
+            p_.paso([&] { gSesionBD->CierraRecordset(RsArticulo); });
+        }
+    }
+    p_.paso([&] {
+        Grilla& grilla = Exigida(g);
+        grilla.setRow(fusionada ? filaFusion : grilla.Rows() - 1);
+        Stock::CalculaCantidadesEquivalentes(grilla);
+        grilla.setRow(grilla.Rows() - 1);
+    });
 }
 
 void CargaComprobante::CargaOtrosConceptos()

@@ -70,7 +70,7 @@ TEST(Esquema, LosDatosDeDemostracionLlenanLaVentanaDeInicio)
         {"SELECT DISTINCT VT_INS_ARTICULOS.IDRUBRO FROM  dbo.VT_INS_ARTICULOS INNER JOIN dbo.VT_RubroTipoDescripciones ON "
          "dbo.VT_INS_ARTICULOS.IDRUBRO = dbo.VT_RubroTipoDescripciones.IDRUBRO ORDER BY 1",
          "HER", 4},
-        {"SELECT TOP 500 IdArticulo FROM VT_INS_ARTICULOS  where  suspendido = 0 ", nullptr, 25},
+        {"SELECT TOP 500 IdArticulo FROM VT_INS_ARTICULOS  where  suspendido = 0 ", nullptr, 27},
         {"SELECT IdArticulo FROM VT_INS_ARTICULOS WHERE suspendido <> 0", "RACK01", 1},
         {"SELECT IdArticuloInsumo FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO = 'MESA01' ORDER BY 1", "BARN01", 4},
         {"SELECT SUM(STOCK) AS STOCK  FROM STK_SALDOS_UNIDADES with(nolock) WHERE IDARTICULO = 'MESA01' AND EQUIVALENCIA = 'UN  ' ",

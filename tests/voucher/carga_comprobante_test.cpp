@@ -937,3 +937,325 @@ TEST_F(Lineas, PrecioUnitarioYPrecioConIva)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace ColArticulos;
+
+// One stored line loaded into "FC" (or the destination given): its row's cells.
+struct Fila1 : Lineas {
+    Carga c;
+    QStringList Celdas(int fila, std::initializer_list<int> columnas) const
+    {
+        QStringList r;
+        for (int col : columnas)
+            r << c.articulos.TextMatrix(fila, col);
+        return r;
+    }
+    void Limpia()
+    {
+        for (const char* tabla : {"V_MV_CPTE", "C_MV_CPTE", "V_MV_CPTEINSUMOS", "C_MV_CPTEINSUMOS"})
+            Ejecuta(s, QStringLiteral("DELETE FROM %1 WHERE IDCOMPROBANTE = '000200000001X'").arg(QLatin1String(tabla)));
+        Ejecuta(s, QStringLiteral("DELETE FROM VT_V_MV_CPTEINSUMOS_CONS2"));
+        Ejecuta(s, QStringLiteral("DELETE FROM VT_V_MV_Stock_Cons"));
+        Ejecuta(s, QStringLiteral("DELETE FROM VT_V_MV_INSUMOS_APLICACION"));
+    }
+    // Loads the line(s) written after a fresh header into a fresh grid.
+    void Carga1(const QString& tc, const QString& destino = QStringLiteral("FC"), bool compras = false)
+    {
+        c.articulos.setRows(2);
+        for (int col = 0; col < c.articulos.Cols(); ++col)
+            c.articulos.setTextMatrix(1, col, QString());
+        Comprobante(c, tc);
+        c.CpteDestino = destino;
+        c.Compras = compras;
+        c.Proveedor = QStringLiteral("P1");
+        EXPECT_TRUE(c());
+    }
+};
+
+TEST_F(Fila1, CoeficienteYUnidadBase)
+{
+    Cabecera(QStringLiteral("OC"), QStringLiteral("0"), true);
+    Linea(QStringLiteral("OC"), QStringLiteral("PLAMDF"), 10,
+          QStringLiteral("IdUnidad = 'PLA', IdUnidadBase = 'M2', Equiv_UDBase = 4.758"), true);
+    Linea(QStringLiteral("OC"), QStringLiteral("CORR01"), 1,
+          QStringLiteral("IdUnidad = 'PAR', IdUnidadBase = 'par', Equiv_UDBase = 2"), true);
+    Linea(QStringLiteral("OC"), QStringLiteral("BISA01"), 1,
+          QStringLiteral("IdUnidad = 'CAJ', IdUnidadBase = 'UN', Equiv_UDBase = NULL"), true);
+    Linea(QStringLiteral("OC"), QStringLiteral("TORN01"), 1, QStringLiteral("IdUnidadBase = NULL"), true);
+    Carga1(QStringLiteral("OC"), QStringLiteral("FC"), true);
+    EXPECT_EQ(Columna(c.articulos, Coeficiente), (QStringList{"4.758", "1", "1", "1", ""}));
+    EXPECT_EQ(Celdas(1, {UnidadBase}), QStringList{"M2"});
+    EXPECT_EQ(Celdas(4, {Unidad, UnidadBase}), (QStringList{"UN", "UN"}));
+
+    Limpia();
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"));
+    Linea(QStringLiteral("NP"), QStringLiteral("PERI01"), 5, QStringLiteral("IdUnidad = 'CAJ', CantidadUd = 60"));
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(1, {Coeficiente}), QStringList{"60"});
+}
+
+TEST_F(Fila1, ImportesConvertidosYPreciosFinales)
+{
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"), false, QStringLiteral("Cotizacion = 2"));
+    Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 10,
+          QStringLiteral("Costo = 5, Importe_S_IVA = 10, Impuestos = 1, iTC = 0.5, Total = 100, Importe = 12"));
+    c.ConvertirMoneda = true;
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(1, {Costo, PrecioSinIVA, Impuestos, ITC, Total, Importe, ListaConIVA, TotalConImpuestos}),
+              (QStringList{"10", "20", "2", "1", "200", "24", "", "230"}));
+    c.ConvertirMoneda = false;
+
+    Ajuste(s, QStringLiteral("PreciosFinales"), QStringLiteral("SI"));
+    struct Caso {
+        const char* nombre;
+        const char* tc;
+        const char* destino;
+        const char* linea;
+        QStringList esperadas;   // 26, 15, 14, 18
+    };
+    const char* base = "Importe = 10, Importe_S_IVA = 10, Total = 100, TotalFinal = 121";
+    const Caso casos[] = {
+        {"lista con IVA", "NP", "FC", "", {"-1", "121", "12,10", "121"}},
+        {"total final menor", "NP", "FC", "TotalFinal = 90", {"-1", "100", "10", "100"}},
+        {"factura a nota de crédito", "FC", "NC", "", {"-1", "100", "10", "100"}},
+        {"sin lista, descuento", "NP", "FC", "IdLista = NULL, PorcDto = 5", {"", "121", "10", "121"}},
+        {"sin lista, sin descuento", "NP", "FC", "IdLista = NULL, PorcDto = 0", {"", "121", "10,00", "121"}},
+        {"sin lista, total 0", "NP", "FC", "IdLista = NULL, Total = 0", {"", "121", "12,10", "121"}},
+        {"sin lista, total 0, a nota de crédito", "FC", "NC", "IdLista = NULL, Total = 0", {"", "121", "12,10", "121"}},
+        {"sin lista, cantidad 0", "NP", "FC", "IdLista = NULL, PorcDto = 0, Cantidad = 0", {"", "121", "10", "121"}},
+        {"sin lista, sin total final", "NP", "FC", "IdLista = NULL, TotalFinal = NULL", {"", "100", "10", "100"}},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Limpia();
+        Cabecera(QString::fromLatin1(caso.tc), QStringLiteral("0"));
+        Linea(QString::fromLatin1(caso.tc), QStringLiteral("MESA01"), 10,
+              QString::fromLatin1(base) + (*caso.linea ? QStringLiteral(", ") + caso.linea : QString()));
+        gSesionBD->LimpiaBitacora();
+        Carga1(QString::fromLatin1(caso.tc), QString::fromLatin1(caso.destino));
+        EXPECT_EQ(Celdas(1, {ListaConIVA, Total, Importe, TotalConImpuestos}), caso.esperadas);
+    }
+    Limpia();
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"));
+    Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 10, QString::fromLatin1(base));
+    gSesionBD->LimpiaBitacora();
+    Carga1(QStringLiteral("NP"));
+    EXPECT_TRUE(s.Enviado().contains(QStringLiteral("SELECT CONIVA FROM  VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = "
+                                                    "'MESA01' AND IDLISTA = '1   ' AND TIPOLISTA = 'V'")));
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+TEST_F(Fila1, TasaTotalConImpuestosRestoYLotes)
+{
+    Cabecera(QStringLiteral("NP"), QStringLiteral("-1"));
+    Linea(QStringLiteral("NP"), QStringLiteral("CATAL01"), 10, QStringLiteral("AlicIVA = 0"));
+    Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 10, QStringLiteral("AlicIVA = 10.5"));
+    Linea(QStringLiteral("NP"), QStringLiteral("SILLA01"), 3,
+          QStringLiteral("Total = 100, Impuestos = 2, iTC = 1, Nro_Lote = '|L1|'"));
+    Consolidado(QStringLiteral("NP"), QStringLiteral("MESA01"), 10, 4);
+    Consolidado(QStringLiteral("NP"), QStringLiteral("CATAL01"), 10, 0);
+    Consolidado(QStringLiteral("NP"), QStringLiteral("SILLA01"), 3, 0);
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Columna(c.articulos, TasaIVA), (QStringList{"21", "10.5", "21", ""}));
+    EXPECT_EQ(Celdas(3, {TotalConImpuestos, NroLote}), (QStringList{"109", ""}));
+    EXPECT_EQ(Celdas(2, {Cantidad, RestoPorAplicar, IdCpteCargado}), (QStringList{"6", "6", "000200000001X"}));
+    Sistema::FijarNombreEjecutable(QStringLiteral("Osmarin"));
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(2, {RestoPorAplicar}), QStringList{"6"});
+    Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
+    Ajuste(s, QStringLiteral("PreciosFinales"), QStringLiteral("SI"));
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(3, {TotalConImpuestos}), QStringList{"100"});
+    Ajuste(s, QStringLiteral("PreciosFinales"), QStringLiteral("NO"));
+
+    Limpia();
+    Cabecera(QStringLiteral("RM"), QStringLiteral("0"));
+    Linea(QStringLiteral("RM"), QStringLiteral("BARN01"), 5,
+          QStringLiteral("Nro_Lote = '|L2601|L2602|', Nro_Serie = '|2|1|', ControladoPor = 'A1', IdOrigen = 'AR'"));
+    Aplicado(QStringLiteral("BARN01"), 2);
+    Carga1(QStringLiteral("RM"), QStringLiteral("NC"));
+    EXPECT_EQ(Celdas(1, {Cantidad, RestoPorAplicar, NroLote, NroSerie, LoteAduana, LoteOrigen}),
+              (QStringList{"-3", "7", "|L2601|L2602|", "|2|1|", "A1", "AR"}));
+    Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTE SET TC = 'NP' WHERE ID = 900"));
+    Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET TC = 'NP' WHERE IDCOMPROBANTE = '000200000001X'"));
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(1, {NroLote, NroSerie, LoteAduana, LoteOrigen}), QStringList(4, QString()));
+}
+
+TEST_F(Fila1, OrdenDeCompra)
+{
+    Ejecuta(s, QStringLiteral("UPDATE V_MA_ARTICULOS SET Costo = 900 WHERE IDARTICULO = 'BISA01'"));
+    Carga1(QStringLiteral("OC"));   // nothing stored yet: a failure answered by leaving
+    avisos.preguntas.clear();
+    c.SucNroLetra = QStringLiteral("000100000007X");
+    c.TC = QStringLiteral("OC");
+    c.Compras = true;
+    c.Proveedor = QStringLiteral("P0002");
+    c.articulos.setRows(2);
+    EXPECT_TRUE(c());
+    EXPECT_EQ(Celdas(1, {Codigo, Costo, PrecioLista, CodigoArtProveedor, TotalConImpuestos}),
+              (QStringList{"BISA01", "900", "850", "HL-B35", "170000"}));
+    EXPECT_EQ(Celdas(1, {ListaPrecio, Deposito, PorcDto, ListaConIVA, EnComodato}), QStringList(5, QString()));
+
+    c.ConvertirMoneda = true;
+    Ejecuta(s, QStringLiteral("UPDATE C_MV_CPTE SET Cotizacion = 2"));
+    c.articulos.setRows(1);
+    c.articulos.setRows(2);
+    EXPECT_TRUE(c());
+    EXPECT_EQ(Celdas(1, {Costo, PrecioLista}), (QStringList{"1400", "1700"}));
+}
+
+struct Madera : Fila1 {
+    void SetUp() override
+    {
+        Fila1::SetUp();
+        gMaderera = true;
+        gMadTiras = QStringLiteral("TIR");
+        Cabecera(QStringLiteral("NP"), QStringLiteral("0"));
+    }
+    void TearDown() override
+    {
+        gMaderera = false;
+        gMadTiras.clear();
+        Fila1::TearDown();
+    }
+    void Tabla(const char* articulo, double cantidad, double largo, double precio, const char* extra = "")
+    {
+        Linea(QStringLiteral("NP"), QString::fromLatin1(articulo), cantidad,
+              QStringLiteral("IdUnidad = 'TIR', IdUnidadBase = 'ML', Espesor = 1, Ancho = 6, Importe_Ud = 2.5, "
+                             "Equiv_UDBase = %1, Importe = %2, Importe_S_IVA = %2, Total = %3, Costo = %4, "
+                             "CantidadUd = %5, IdLista = NULL%6")
+                  .arg(largo)
+                  .arg(precio)
+                  .arg(precio * cantidad)
+                  .arg(precio / 2)
+                  .arg(largo * cantidad)
+                  .arg(QString::fromLatin1(extra)));
+    }
+};
+
+TEST_F(Madera, DosTablasIgualesSeFusionan)
+{
+    Tabla("TABPIN", 2, 4, 10);
+    Tabla("tabpin ", 3, 6, 20);
+    Carga1(QStringLiteral("NP"));
+    ASSERT_EQ(c.articulos.Rows(), 3);
+    EXPECT_EQ(Celdas(1, {Cantidad, Largo, LargoAnterior, Importe, PrecioSinIVA, Total, TotalConImpuestos, Costo,
+                         CantidadEquiv, PideMedidas}),
+              (QStringList{"5", "5.2", "5.2", "16", "16", "80", "80", "8", "26", "1"}));
+    EXPECT_EQ(c.articulos.Row(), 1);   // the last row when the line was done
+
+    // A third board of another width keeps its row; a fourth like the first two joins row 1.
+    Tabla("TABPIN", 1, 4, 10, ", Ancho = 4");
+    Tabla("TABPIN", 5, 4, 10);
+    Carga1(QStringLiteral("NP"));
+    ASSERT_EQ(c.articulos.Rows(), 4);
+    EXPECT_EQ(Celdas(1, {Cantidad}), QStringList{"10"});
+    EXPECT_EQ(Celdas(2, {Cantidad, Ancho, Bultos, CantKG, CantM3}), (QStringList{"1", "4", "0", "0", "0"}));
+}
+
+TEST_F(Madera, LoQueNoSeFusiona)
+{
+    struct Caso {
+        const char* nombre;
+        std::function<void(Madera&)> datos;
+        const char* tc;
+    };
+    const Caso casos[] = {
+        {"anchos distintos", [](Madera& t) { t.Tabla("TABPIN", 2, 4, 10); t.Tabla("TABPIN", 3, 6, 20, ", Ancho = 4"); },
+         "NP"},
+        {"código *", [](Madera& t) { t.Tabla("*", 2, 4, 10); t.Tabla("*", 3, 6, 20); }, "NP"},
+        {"cantidades que se anulan en un remito",
+         [](Madera& t) {
+             t.Tabla("TABPIN", 2, 4, 10);
+             t.Tabla("TABPIN", -2, 6, 20);
+             Ejecuta(t.s, QStringLiteral("UPDATE V_MV_CPTE SET TC = 'RM' WHERE ID = 900"));
+             Ejecuta(t.s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET TC = 'RM' WHERE IDCOMPROBANTE = '000200000001X'"));
+         },
+         "RM"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE IDCOMPROBANTE = '000200000001X'"));
+        caso.datos(*this);
+        Carga1(QString::fromLatin1(caso.tc));
+        EXPECT_EQ(c.articulos.Rows(), 4);
+    }
+    // Outside timber mode two equal boards stay apart.
+    Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTE SET TC = 'NP' WHERE ID = 900"));
+    Ejecuta(s, QStringLiteral("DELETE FROM V_MV_CPTEINSUMOS WHERE IDCOMPROBANTE = '000200000001X'"));
+    Tabla("TABPIN", 2, 4, 10);
+    Tabla("TABPIN", 3, 6, 20);
+    gMaderera = false;
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(c.articulos.Rows(), 4);
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+TEST_F(Madera, SinMedidasLasCeldasQuedanEnBlanco)
+{
+    Linea(QStringLiteral("NP"), QStringLiteral("TORN01"), 1, QStringLiteral("Ud_Pr = 'CAJ', Importe_Ud = 3"));
+    Tabla("TABROB", 1, 3, 10, ", IdUnidad = 'ML'");
+    Carga1(QStringLiteral("NP"));
+    const ColorBgr blanco(16777215);
+    EXPECT_EQ(Celdas(1, {PideMedidas, UnidadPrecio, ImportePorUnidad}), (QStringList{"0", "CAJ", "3"}));
+    EXPECT_EQ(c.articulos.ColorTinta(1, Espesor), blanco);
+    EXPECT_EQ(c.articulos.ColorTinta(1, Ancho), blanco);
+    EXPECT_EQ(c.articulos.ColorTinta(1, Largo), blanco);
+    EXPECT_EQ(Celdas(2, {PideMedidas, Espesor, Ancho}), (QStringList{"1", "1", "6"}));
+    EXPECT_NE(c.articulos.ColorTinta(2, Espesor), blanco);
+    EXPECT_EQ(c.articulos.ColorTinta(2, Largo), blanco);
+}
+
+TEST_F(Fila1, CantidadesEquivalentesYMarcasDeImpuesto)
+{
+    Ajuste(s, QStringLiteral("UNIDADDEMEDIDA_BL"), QStringLiteral("CAJ"));
+    gUnidadKG = QStringLiteral("KG");
+    Cabecera(QStringLiteral("NP"), QStringLiteral("0"));
+    Linea(QStringLiteral("NP"), QStringLiteral("PERI01"), 5, QStringLiteral("IdUnidad = 'CAJ', Cant_BL = 7"));
+    Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 5, QStringLiteral("Cant_BL = 7"));
+    Linea(QStringLiteral("NP"), QStringLiteral("PERI01"), 5,
+          QStringLiteral("IdUnidad = 'KG', IdUnidadBase = 'KG', Equiv_UDBase = 9, Cant_BL = 7"));
+    Carga1(QStringLiteral("NP"));
+    EXPECT_EQ(Celdas(1, {PideEquivalencia, Bultos, CantKG, CantM3}), (QStringList{"-1", "7", "3", "0"}));
+    EXPECT_EQ(Celdas(2, {PideEquivalencia, Bultos}), (QStringList{"0", "0"}));
+    EXPECT_EQ(Celdas(3, {Bultos}), QStringList{"9"});
+    gUnidadKG.clear();
+
+    struct Caso {
+        const char* nombre;
+        const char* articulo;
+        const char* destino;
+        const char* condicion;
+        const char* exento;
+        const char* tasa;
+    };
+    Ejecuta(s, QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, idTipo, TasaIVA, Descripabrev) "
+                              "VALUES ('SENA21', 'Seña 21', 'CLA', 10.5, 'proforma21')"));
+    const Caso casos[] = {
+        {"seña a proforma", "SENA01", "FP", "1", "1", "21"},
+        {"seña con tasa a proforma", "SENA21", "NCFP", "1", "0", "21"},
+        {"seña a factura", "SENA01", "FC", "1", "0", "21"},
+        {"exento por ley", "CATAL01", "FC", "3", "1", "21"},
+        {"exento por ley, inscripto", "CATAL01", "FC", "1", "0", "21"},
+        {"artículo desconocido", "NOEXISTE", "FP", "3", "0", ""},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Limpia();
+        Cabecera(QStringLiteral("NP"), QStringLiteral("0"), false,
+                 QStringLiteral("CondicionIva = '%1'").arg(QLatin1String(caso.condicion)));
+        Linea(QStringLiteral("NP"), QString::fromLatin1(caso.articulo), 1);
+        Carga1(QStringLiteral("NP"), QString::fromLatin1(caso.destino));
+        EXPECT_EQ(Celdas(1, {EsExento, TasaIVA}),
+                  (QStringList{caso.exento, caso.tasa}));
+    }
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+}  // namespace
