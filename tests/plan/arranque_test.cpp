@@ -56,7 +56,7 @@ TEST_F(Arranque, ClicEnRubroYFamiliaCargaLaLista)
     EXPECT_TRUE(Enviado().contains(
         QStringLiteral("SELECT TOP 500 * FROM VT_INS_ARTICULOS  WHERE IdRubro = 'MUE ' and  suspendido = 0 ")));
     const QStringList filas = Filas(v.ListView1, 8);
-    EXPECT_EQ(filas.size(), 12);   // the suspended rack is not listed
+    EXPECT_EQ(filas.size(), 14);   // the suspended rack is not listed
     EXPECT_FALSE(filas.join(u'\n').contains(QStringLiteral("RACK01")));
     EXPECT_TRUE(filas.contains(QStringLiteral(
         "MESA01|Mesa de comedor de pino (160 x 90 cm)|UN|  85000,00|CLA-Línea Clásica|MUE-Muebles|0101-Mesas|-")))
@@ -73,7 +73,7 @@ TEST_F(Arranque, ClicEnRubroYFamiliaCargaLaLista)
     Foco();
     v.vistaTreeView2->setFocus();
     v.TreeView2_NodeClick(&v.TreeView2.Nodes().Item(QStringLiteral("A01")));
-    EXPECT_EQ(v.ListView1.ListItems().Count(), 12);
+    EXPECT_EQ(v.ListView1.ListItems().Count(), 14);
     EXPECT_EQ(Foco(), v.vistaTreeView2);   // a family click leaves the focus on the tree
     v.TreeView2_NodeClick(&v.TreeView2.Nodes().Item(QStringLiteral("A0102")));
     EXPECT_EQ(Filas(v.ListView1, 1), (QStringList{QStringLiteral("SILLA02"), QStringLiteral("BANCO01"), QStringLiteral("SILLA01")}));
