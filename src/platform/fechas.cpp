@@ -71,7 +71,7 @@ std::optional<QTime> leeHora(const QString& h, const QString& m, const QString& 
 
 }  // namespace
 
-std::optional<QDateTime> Lee(const QString& texto)
+std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona)
 {
     static const QRegularExpression diaPrimero(QStringLiteral(
         R"(^\s*(\d{1,2})[/-](\d{1,2})[/-](\d{2}|\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
@@ -80,15 +80,15 @@ std::optional<QDateTime> Lee(const QString& texto)
     static const QRegularExpression soloHora(QStringLiteral(R"(^\s*(\d{1,2}):(\d{2})(?::(\d{2}))?\s*$)"));
 
     // Captures 4 to 6 hold the optional time in both date forms.
-    const auto conHora = [](const QRegularExpressionMatch& m, const QDate& d) -> std::optional<QDateTime> {
+    const auto conHora = [zona](const QRegularExpressionMatch& m, const QDate& d) -> std::optional<QDateTime> {
         if (!d.isValid())
             return std::nullopt;
         if (!m.capturedLength(4))
-            return QDateTime(d, QTime(0, 0));
+            return QDateTime(d, QTime(0, 0), zona);
         const auto h = leeHora(m.captured(4), m.captured(5), m.captured(6));
         if (!h)
             return std::nullopt;
-        return QDateTime(d, *h);
+        return QDateTime(d, *h, zona);
     };
     auto m = iso.match(texto);
     if (m.hasMatch())
@@ -106,7 +106,7 @@ std::optional<QDateTime> Lee(const QString& texto)
         if (!h)
             return std::nullopt;
         // A time alone is a time on the Basic zero date.
-        return QDateTime(QDate(1899, 12, 30), *h);
+        return QDateTime(QDate(1899, 12, 30), *h, zona);
     }
     return std::nullopt;
 }

@@ -15,7 +15,9 @@ QString Formatea(const QDateTime& fecha, const QString& patron);
 // A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted) with an optional
 // time ("h:mm" or "h:mm:ss"), an ISO date-time, or a time alone. Two-digit
 // years fall in 1930-2029. Nothing for any other text or an impossible date.
-std::optional<QDateTime> Lee(const QString& texto);
+// In UTC the reading skips the time-zone data (what a caller that wants only
+// the date and the time on the clock asks for: it costs a file look-up a call).
+std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona = Qt::LocalTime);
 
 // A date (with or without time) only, as the date test of the suite: a time
 // alone is not a date.

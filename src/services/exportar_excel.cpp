@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <array>
@@ -64,6 +65,23 @@ int anchoEntero(double ancho)
     return static_cast<int>(r);
 }
 
+// Pending events run at most every few milliseconds: a click or a repaint
+// waits no longer than that, and a row of cells does not pay a trip through
+// the event loop each.
+class Eventos {
+public:
+    void Corre()
+    {
+        if (ultima_.isValid() && ultima_.elapsed() < 5)
+            return;
+        QCoreApplication::processEvents();
+        ultima_.start();
+    }
+
+private:
+    QElapsedTimer ultima_;
+};
+
 struct Pedido {
     bool visible = false;
     bool vistaPrevia = false;
@@ -112,17 +130,18 @@ struct Recorrido {
         if (avisos)
             p.paso([&] { ModGlobal::gCartel->CartelInicio(tituloCartel, false); });
 
+        Eventos eventos;
         int fila = 1;
         for (const FilaLista& item : lista.ListItems) {
             if (soloTildados && !item.Checked)
                 continue;
             ++fila;
             if (avisos)
-                QCoreApplication::processEvents();
+                eventos.Corre();
             for (size_t c = 1; c <= encabezados.size(); ++c) {
                 const EncabezadoLista& e = encabezados[c - 1];
                 if (avisos) {
-                    QCoreApplication::processEvents();
+                    eventos.Corre();
                     // A missing sub-item leaves the notice as it was.
                     if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
                         p.paso([&] {

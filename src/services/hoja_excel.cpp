@@ -126,7 +126,8 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
     QString t = recortado.toString();
     if (const auto m = anioPrimero.match(t); m.hasMatch())
         t = m.captured(3) + u'/' + m.captured(2) + u'/' + m.captured(1) + m.captured(4);
-    return Fechas::Lee(t);  // a time alone never gets this far
+    // Only the date and the time on the clock count: no time zone is consulted.
+    return Fechas::Lee(t, Qt::UTC);  // a time alone never gets this far
 }
 
 double NumeroDeSerie(const QDateTime& fecha)
