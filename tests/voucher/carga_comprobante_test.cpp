@@ -1259,3 +1259,66 @@ TEST_F(Fila1, CantidadesEquivalentesYMarcasDeImpuesto)
 }
 
 }  // namespace
+
+namespace {
+
+QStringList Escritas(const Grilla& g, int fila)
+{
+    QStringList r;
+    for (int col = 0; col < g.Cols(); ++col)
+        if (!g.TextMatrix(fila, col).isEmpty())
+            r << QString::number(col) + u'=' + g.TextMatrix(fila, col);
+    return r;
+}
+
+TEST_F(Demo, PedidoDeCarpinteriaYOrdenDeCompraCeldaPorCelda)
+{
+    AvisosGrabados avisos;
+    Ajuste(s, QStringLiteral("MADERERA"), QStringLiteral("SI"));
+    gMaderera = true;
+    Carga tablas;
+    tablas.SucNroLetra = QStringLiteral("000100000016X");
+    EXPECT_TRUE(tablas());
+    gMaderera = false;
+    // The two pine boards of one measure in one row, its length the weighted one; the
+    // boards are measured but not in strips, so their length cell is white.
+    ASSERT_EQ(tablas.articulos.Rows(), 4);
+    EXPECT_EQ(Escritas(tablas.articulos, 1).join(u' '),
+              QStringLiteral(
+                  "0=TABPIN 1=Tabla de pino cepillada 3=1 4=6 5=ML 6=1 7=65 8=1 9=ML 10=65 11=0 12=P2 "
+                  "13=600 14=1200 15=78000 16=0 17=1200 18=78000 19=0 20=0 23=40 30=* 33=21 38=950 40=0 "
+                  "41=ML 46=0 59=Aserradero San Javier 60=1 x 6 pulgadas 61=0 62=0 63=0 64=0 67=ML "
+                  "69=000100000016X 76=0 78=1200 83=1 84=1 88=0 93=0 94=0 95=1 97=AS-P16"));
+    EXPECT_EQ(Escritas(tablas.articulos, 2).join(u' '),
+              QStringLiteral(
+                  "0=TABROB 1=Tabla de roble cepillada 3=1 4=4 5=ML 6=1 7=18 8=1 9=ML 10=18 11=0 12=P2 "
+                  "13=2250 14=3000 15=54000 16=0 17=3000 18=54000 19=0 20=0 23=18 30=* 33=21 38=2400 40=0 "
+                  "41=ML 46=0 59=Aserradero San Javier 60=1 x 4 pulgadas 61=0 62=0 63=0 64=0 67=ML "
+                  "69=000100000016X 76=0 78=3000 83=1 88=0 93=0 94=0 95=3 97=AS-R14"));
+    EXPECT_EQ(tablas.articulos.ColorTinta(1, Largo), ColorBgr(16777215));
+
+    Carga compra;
+    compra.TC = QStringLiteral("OC");
+    compra.SucNroLetra = QStringLiteral("000100000007X");
+    compra.Compras = true;
+    compra.Proveedor = QStringLiteral("P0001");
+    compra.CpteDestino = QStringLiteral("FCC");
+    EXPECT_TRUE(compra());
+    ASSERT_EQ(compra.articulos.Rows(), 4);
+    EXPECT_EQ(Escritas(compra.articulos, 1).join(u' '),
+              QStringLiteral(
+                  "0=TABPIN 1=Tabla de pino cepillada 5=ML 7=300 8=1 9=ML 10=300 14=950 15=285000 16=0 "
+                  "17=950 18=285000 19=0 20=0 23=300 30=* 33=21 38=950 40=0 41=ML 46=0 59=Aserradero San "
+                  "Javier 60=1 x 6 pulgadas 61=0 62=0 63=0 64=0 67=ML 69=000100000007X 75=AS-P16 76=0 "
+                  "78=950 79=950 93=0 94=0 95=1 97=AS-P16"));
+    EXPECT_EQ(Escritas(compra.articulos, 2).join(u' '),
+              QStringLiteral(
+                  "0=PLAMDF 1=Placa de MDF 18 mm 5=PLA 7=10 8=4.758 9=M2 10=47.58 14=36100 15=361000 16=0 "
+                  "17=36100 18=361000 19=0 20=0 23=10 30=* 33=21 38=38000 40=0 41=M2 46=0 59=Aserradero San "
+                  "Javier 60=1,83 x 2,60 m 61=0 62=0 63=0 64=0 67=PLA 69=000100000007X 75=AS-MDF18 76=0 "
+                  "78=36100 79=38000 93=0 94=0 95=2 97=AS-MDF18"));
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+}  // namespace
