@@ -1322,3 +1322,21 @@ TEST_F(Demo, PedidoDeCarpinteriaYOrdenDeCompraCeldaPorCelda)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Demo, UnaGrillaQueFaltaFallaAlUsarse)
+{
+    AvisosGrabados avisos;
+    avisos.Responder({Avisos::Abortar});
+    Carga c;
+    ClsCmnCptes cpte;
+    EXPECT_FALSE(cpte.AsignarDatosComprobante(c.TC, c.SucNroLetra, c.IdComplemento, nullptr, &c.articulos, &c.otros,
+                                              false, nullptr, false, QString(), c.IdRepartoRM, false, QString(),
+                                              c.CpteDestino, c.LetraDestino));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("(91)"))) << avisos.preguntas[0].texto.toStdString();
+    EXPECT_EQ(c.articulos.Rows(), 2);   // left before the articles
+}
+
+}  // namespace
