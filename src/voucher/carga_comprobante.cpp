@@ -480,8 +480,7 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
         return true;
     }
     DatosArticulo();
-    const bool fusionada = PreciosYMedidas();
-    MarcasYEquivalentes(fusionada, FilaFusion);
+    MarcasYEquivalentes(PreciosYMedidas());
     return true;
 }
 
@@ -689,7 +688,7 @@ void CargaComprobante::DatosArticulo()
     Celda(g, CodProveedor, [&] { return TextoCampo(articulo("CodigoArtProveedor")).trimmed(); });
 }
 
-bool CargaComprobante::PreciosYMedidas()
+int CargaComprobante::PreciosYMedidas()
 {
     Grilla* g = MSFlexGrid2;
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
@@ -835,7 +834,7 @@ bool CargaComprobante::PreciosYMedidas()
     });
     Celda(g, IdCpteCargado, [&] { return SucNroLetra.trimmed(); });
     if (!gMaderera || EsSistemaCompras)
-        return false;
+        return 0;
 
     bool medido = false;
     p_.paso([&] {
@@ -868,9 +867,9 @@ bool CargaComprobante::PreciosYMedidas()
     Celda(g, ImportePorUnidad, [&] {
         return ConvertirMoneda ? (importe("Importe_Ud") * cotizacion()).Texto() : texto("Importe_Ud");
     });
-    FilaFusion = 0;
-    p_.paso([&] { FilaFusion = Fusiona(); });
-    return FilaFusion != 0;
+    int filaFusion = 0;
+    p_.paso([&] { filaFusion = Fusiona(); });
+    return filaFusion;
 }
 
 int CargaComprobante::Fusiona()
@@ -915,14 +914,14 @@ int CargaComprobante::Fusiona()
     return i;
 }
 
-void CargaComprobante::MarcasYEquivalentes(bool fusionada, int filaFusion)
+void CargaComprobante::MarcasYEquivalentes(int filaFusion)
 {
     Grilla* g = MSFlexGrid2;
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
     const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
     using namespace ColArticulos;
     // After a merge this line has no row of its own: its quantities and marks would land on another line.
-    if (!fusionada) {
+    if (filaFusion == 0) {
         Celda(g, Bultos, [&] {
             const bool kg = Iguales(texto("TC"), QStringLiteral("NP")) &&
                             Iguales(texto("IdUnidadBase"), gUnidadKG.trimmed());
@@ -953,7 +952,7 @@ void CargaComprobante::MarcasYEquivalentes(bool fusionada, int filaFusion)
     }
     p_.paso([&] {
         Grilla& grilla = Exigida(g);
-        grilla.setRow(fusionada ? filaFusion : grilla.Rows() - 1);
+        grilla.setRow(filaFusion != 0 ? filaFusion : grilla.Rows() - 1);
         Stock::CalculaCantidadesEquivalentes(grilla);
         grilla.setRow(grilla.Rows() - 1);
     });

@@ -38,14 +38,14 @@ private:
     // The quantity already invoiced from the line's article (0 when none).
     double CantidadAplicada();
     void DatosArticulo();
-    // Prices, amounts, lots and measures of the row; true when a timber
-    // line was folded into an earlier row (its own row is gone).
-    bool PreciosYMedidas();
+    // Prices, amounts, lots and measures of the row; the earlier row a timber
+    // line was folded into (its own row is gone), 0 when none.
+    int PreciosYMedidas();
     // The timber merge: the row's line folded into the first earlier row of
     // the same article, unit, measures and amount per pricing unit; the row
     // it went into, 0 when none.
     int Fusiona();
-    void MarcasYEquivalentes(bool fusionada, int filaFusion);
+    void MarcasYEquivalentes(int filaFusion);
     void CargaOtrosConceptos();
     void FilaOtroConcepto();
 
@@ -102,5 +102,4 @@ private:
     double Aplicado = 0;
     bool ArticuloEncontrado = false;
     bool PideDeposito = false;
-    int FilaFusion = 0;
 };
