@@ -168,7 +168,9 @@ void IniciaSesion(bool& LeerIni, QString& Parametros, QString& CadenaConexion, l
             sesion.Usuario = leidos.usuario;
             sesion.BaseDeDatos = leidos.base;
             sesion.Password = leidos.password;
-            sesion.Servidor = ExtraeNombreServidor(leidos.servidor);
+            // A file path is used as it was written; only a host name goes through the extraction.
+            sesion.Servidor =
+                NombraArchivoSqlite(leidos.servidor) ? leidos.servidor : ExtraeNombreServidor(leidos.servidor);
         });
         p.paso([&] {
             bool sinServidor = leidos.servidor.trimmed().isEmpty() || leidos.usuario.trimmed().isEmpty();

@@ -449,11 +449,8 @@ TEST(SesionBD, EleccionDelMotor)
         {{}, QStringLiteral("QS_ESTADISTICAS"), {}, M::Sqlite, carpeta + QStringLiteral("/QS_ESTADISTICAS.sqlite"),
          QStringLiteral("QS_ESTADISTICAS"), false},
         {archivo, {}, {}, M::Sqlite, archivo, QStringLiteral("taller"), true},
-        // The start-up's host extraction drops the leading "/" of a path.
-        {archivo.mid(1), QStringLiteral("EMPRESA"), {}, M::Sqlite, archivo, QStringLiteral("EMPRESA"), true},
-        // Also when its folder is still to be made.
-        {t.Archivo(QStringLiteral("nueva/taller.sqlite")).mid(1), {}, {}, M::Sqlite,
-         t.Archivo(QStringLiteral("nueva/taller.sqlite")), QStringLiteral("taller"), true},
+        {archivo, QStringLiteral("EMPRESA"), {}, M::Sqlite, archivo, QStringLiteral("EMPRESA"), true},
+        {carpeta, {}, {}, M::Sqlite, carpeta + QStringLiteral("/DEMO.sqlite"), QStringLiteral("DEMO"), true},
         {archivo, QStringLiteral("QS_ESTADISTICAS"), {}, M::Sqlite, carpeta + QStringLiteral("/QS_ESTADISTICAS.sqlite"),
          QStringLiteral("QS_ESTADISTICAS"), false},
         {QStringLiteral("SRV-CONTABLE"), QStringLiteral("EMPRESA"), {}, M::Odbc, {}, QStringLiteral("EMPRESA"), true},
@@ -467,7 +464,18 @@ TEST(SesionBD, EleccionDelMotor)
             EXPECT_EQ(QDir::cleanPath(d.archivo), QDir::cleanPath(c.archivo)) << c.servidor.toStdString();
             EXPECT_EQ(d.base, c.base2);
             EXPECT_EQ(d.conDemo, c.demo);
+            EXPECT_EQ(d.servidor, c.servidor.isEmpty() ? QString() : c.servidor);
+            EXPECT_EQ(d.falla, QString());
         }
+    }
+    // A path is read as it was written: relative to the current folder, never
+    // taken for an absolute one; a file whose folder is not there is refused.
+    const QString relativo = QDir::current().relativeFilePath(t.Archivo(QStringLiteral("nueva/taller.sqlite")));
+    for (const QString& ruta : {t.Archivo(QStringLiteral("nueva/taller.sqlite")), relativo, archivo.mid(1)}) {
+        const DestinoConexion d = EligeDestino(ruta, {}, QStringLiteral("sa"), {}, {}, carpeta);
+        EXPECT_EQ(d.motor, M::Sqlite);
+        EXPECT_EQ(QDir::cleanPath(d.archivo), QDir::cleanPath(QDir::current().absoluteFilePath(ruta)));
+        EXPECT_EQ(d.falla, QStringLiteral("No existe la base de datos %1 y su carpeta no se puede escribir.").arg(d.archivo));
     }
     const QString odbc = EligeDestino(QStringLiteral("SRV-CONTABLE"), QStringLiteral("EMPRESA"), QStringLiteral("sa"),
                                       QStringLiteral("cla;ve"), QString(), carpeta)

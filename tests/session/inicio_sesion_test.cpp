@@ -2,6 +2,7 @@
 
 #include "session/Def_QConsulta.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -58,7 +59,7 @@ TEST_F(Arranque, DesdeLaCadenaDeParametrosHastaElCierre)
            QStringLiteral("; @dbname=PRUEBA; @usuario= ana ; @PASSWORD= x=y ; @UsuarioLogeado = ana; @Caja=3;"));
     SesionBD& sesion = *gSesionBD;
     ASSERT_TRUE(sesion.Conectado());
-    EXPECT_EQ(sesion.Servidor, ExtraeNombreServidor(bd.Archivo()));
+    EXPECT_EQ(sesion.Servidor, bd.Archivo());   // a file path as it was written
     EXPECT_EQ(sesion.BaseDeDatos, QStringLiteral("PRUEBA"));
     EXPECT_EQ(sesion.Usuario, QStringLiteral("ana"));
     EXPECT_EQ(sesion.Password, QStringLiteral("xy"));
@@ -202,6 +203,81 @@ TEST_F(Arranque, UnaConexionFallidaTerminaSinMensajeNiAcceso)
     EXPECT_FALSE(gSesionBD->Bitacora().join(u'\n').contains(QLatin1String("Control_Acceso")));
     EXPECT_FALSE(QFileInfo::exists(app.Archivo(QStringLiteral("consultas.qsl"))));
     EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+// The folder a run is started in, for one test.
+class CarpetaDeInicio {
+public:
+    explicit CarpetaDeInicio(const QString& carpeta) : anterior_(QDir::currentPath()) { QDir::setCurrent(carpeta); }
+    ~CarpetaDeInicio() { QDir::setCurrent(anterior_); }
+    CarpetaDeInicio(const CarpetaDeInicio&) = delete;
+    CarpetaDeInicio& operator=(const CarpetaDeInicio&) = delete;
+
+private:
+    QString anterior_;
+};
+
+TEST_F(Arranque, UnServidorQueNombraUnArchivoSeUsaComoSeEscribio)
+{
+    QDir(temporal.Ruta()).mkpath(QStringLiteral("F/db"));
+    QDir(temporal.Ruta()).mkpath(QStringLiteral("G"));
+    const QString f = temporal.Archivo(QStringLiteral("F"));
+    const QString x = f + QStringLiteral("/db/x.sqlite");
+    const struct {
+        QString servidor;         // as the operator wrote it, the run started in F
+        QString archivo;          // the file opened; empty: the start-up ends
+        QString servidorSesion;   // what the session and its siblings carry
+    } casos[] = {
+        {QStringLiteral("db/x.sqlite"), x, x},
+        {bd.Archivo(), bd.Archivo(), bd.Archivo()},
+        // A folder that is not there: no new database anywhere.
+        {QStringLiteral("nueva/x.sqlite"), {}, QStringLiteral("nueva/x.sqlite")},
+        {temporal.Archivo(QStringLiteral("otra/x.sqlite")), {}, temporal.Archivo(QStringLiteral("otra/x.sqlite"))},
+        // Host names keep the extraction.
+        {QStringLiteral("tcp/taller.invalid:1433"), {}, QStringLiteral("taller.invalid")},
+        {QStringLiteral("taller.invalid\\TALLER"), {}, QStringLiteral("taller.invalid\\TALLER")},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.servidor.toStdString());
+        gSesionBD.Liberar();
+        gSesionEstadisticas.Liberar();
+        CarpetaDeInicio enF(f);
+        bool termino = false;
+        try {
+            Inicia(QStringLiteral("@server=") + c.servidor + QStringLiteral("; @usuario=ana;"));
+        } catch (const ProgramaTerminado& t) {
+            termino = t.codigo == 1;
+        }
+        EXPECT_EQ(termino, c.archivo.isEmpty());
+        EXPECT_EQ(gSesionBD->Servidor, c.servidorSesion);
+        EXPECT_EQ(gSesionBD->Archivo(), c.archivo);
+        if (!termino) {
+            EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT NombreUsuario FROM Control_Acceso WHERE Id = ") +
+                                                        QString::number(gIdAcceso)),
+                      QStringList{QStringLiteral("ana")});
+        }
+    }
+    // Nothing was made where the run started, nor in the folders that were not there.
+    EXPECT_EQ(QDir(f).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(f + QStringLiteral("/nueva")));
+    EXPECT_FALSE(QFileInfo::exists(temporal.Archivo(QStringLiteral("otra"))));
+
+    // The string handed to a sibling, read by a run started in another folder, opens the same file.
+    gSesionBD.Liberar();
+    gSesionEstadisticas.Liberar();
+    {
+        CarpetaDeInicio enF(f);
+        Inicia(QStringLiteral("@server=db/x.sqlite; @usuario=ana;"));
+    }
+    const QString cadena = ParametrosParaModulo(QString());
+    EXPECT_TRUE(cadena.startsWith(QStringLiteral(" ; @server=") + x + u';')) << cadena.toStdString();
+    gSesionBD.Liberar();
+    gSesionEstadisticas.Liberar();
+    CarpetaDeInicio enG(temporal.Archivo(QStringLiteral("G")));
+    Inicia(cadena);
+    EXPECT_EQ(gSesionBD->Archivo(), x);
+    EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")), QStringList{"3"});
+    EXPECT_EQ(QDir(temporal.Archivo(QStringLiteral("G"))).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(Arranque, UnaSegundaLlamadaConectadaRepiteElFinal)

@@ -41,24 +41,10 @@ bool terminaEnBase(const QString& s)
     return false;
 }
 
-// The session's server text passes through the start-up's host extraction,
-// which drops everything up to the first "/": an absolute path arrives without
-// its leading "/", and it is taken back, so a new file never lands under the
-// working folder.
+// A path as the operator wrote it: relative to the folder the program was started in, or absolute.
 QString resuelveRuta(const QString& s)
 {
-    const QFileInfo fi(s);
-    if (fi.isAbsolute() || fi.exists() || !s.contains(u'/'))
-        return fi.absoluteFilePath();
-    return QFileInfo(u'/' + s).absoluteFilePath();
-}
-
-bool nombraArchivo(const QString& s)
-{
-    if (terminaEnBase(s))
-        return true;
-    const QFileInfo fi(resuelveRuta(s));
-    return s.contains(u'/') ? fi.exists() : fi.isFile();
+    return QFileInfo(s).absoluteFilePath();
 }
 
 // Strips a leading WHERE or AND from a caller's filter.
@@ -86,6 +72,15 @@ QString textoDeValor(const QVariant& v)
 
 }  // namespace
 
+bool NombraArchivoSqlite(const QString& servidor)
+{
+    const QString s = servidor.trimmed();
+    if (terminaEnBase(s))
+        return true;
+    const QFileInfo fi(s);
+    return s.contains(u'/') ? fi.exists() : fi.isFile();
+}
+
 DestinoConexion EligeDestino(const QString& servidor, const QString& baseDeDatos, const QString& usuario,
                              const QString& password, const QString& cadenaConexion, const QString& carpetaDatos)
 {
@@ -109,9 +104,10 @@ DestinoConexion EligeDestino(const QString& servidor, const QString& baseDeDatos
     d.conDemo = !estadisticas;
     if (s.isEmpty()) {
         d.archivo = QDir(carpetaDatos).filePath(nombreDeArchivo(d.base));
-    } else if (nombraArchivo(s)) {
+    } else if (NombraArchivoSqlite(s)) {
         const QString ruta = resuelveRuta(s);
         const QFileInfo fi(ruta);
+        d.servidor = ruta;
         if (estadisticas)
             d.archivo = QDir(fi.isDir() ? ruta : fi.absolutePath()).filePath(nombreDeArchivo(d.base));
         else if (fi.isDir())
@@ -120,6 +116,10 @@ DestinoConexion EligeDestino(const QString& servidor, const QString& baseDeDatos
             d.archivo = ruta;
             if (base.isEmpty())
                 d.base = fi.completeBaseName();
+            // A mistyped path must not end in a new database somewhere else.
+            const QFileInfo carpeta(fi.absolutePath());
+            if (!fi.exists() && !(carpeta.isDir() && carpeta.isWritable()))
+                d.falla = QStringLiteral("No existe la base de datos %1 y su carpeta no se puede escribir.").arg(ruta);
         }
     } else {
         d.motor = DestinoConexion::Motor::Odbc;
@@ -160,8 +160,14 @@ void SesionBD::Conectar(bool&, long&, QString& cadenaConexion, bool&, bool&)
             throw Falla(3706, QStringLiteral("El proveedor de Oracle no está disponible en esta versión del programa."),
                         QStringLiteral("SesionBD"));
         case DestinoConexion::Motor::Sqlite:
+            if (!d.falla.isEmpty())
+                throw Falla(75, d.falla, QStringLiteral("SesionBD"));
             Conexion.Instala(AbreMotorSqlite(d.archivo, d.conDemo));
             archivo_ = d.archivo;
+            // The full path: the statistics session and the modules started from
+            // this one, in folders of their own, reach the same file.
+            if (!d.servidor.isEmpty())
+                Servidor = d.servidor;
             if (BaseDeDatos.trimmed().isEmpty())
                 BaseDeDatos = d.base;
             if (Usuario.trimmed().isEmpty())

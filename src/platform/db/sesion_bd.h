@@ -6,7 +6,9 @@
 //    data folder ("DEMO.sqlite" when no database is named), created from the
 //    schema and the demo data when missing;
 //  - a server text naming a file (ending .db, .sqlite or .sqlite3, or an
-//    existing path): that file, created the same way when missing;
+//    existing path): that file, relative to the folder the program was started
+//    in or absolute, created the same way when missing (but never in a folder
+//    that is not there or cannot be written); Servidor then becomes its full path;
 //  - any other server text: SQL Server on that host through Qt's ODBC driver and
 //    FreeTDS; the T-SQL goes as written but for the "@ADMIN_" prefix;
 //  - a connection text for Oracle: not built; the connection fails.
@@ -31,9 +33,14 @@ struct DestinoConexion {
     QString archivo;      // Sqlite: the file
     QString base;         // Sqlite: the database name the file stands for
     bool conDemo = true;  // Sqlite: a new file gets the demo data
+    QString servidor;     // Sqlite: the full path the server text names, when it names one
+    QString falla;        // Sqlite: why the file named cannot be opened or made
     QString cadena;       // Odbc: the connection text
     QString proveedor;
 };
+
+// Whether a server text names an SQLite file (or the folder of one) rather than a host.
+bool NombraArchivoSqlite(const QString& servidor);
 
 DestinoConexion EligeDestino(const QString& servidor, const QString& baseDeDatos, const QString& usuario,
                              const QString& password, const QString& cadenaConexion, const QString& carpetaDatos);
