@@ -594,3 +594,7 @@ INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, idTipo, IdRub
                             PROCEDENCIA) VALUES
     ('SENA01',  'Seña a cuenta de pedido', NULL,          'CLA', 'MUE', '01', 'UN', 'UN', 0,    0, 0, 0, 0, 21, 'PROFORMA', NULL),
     ('CATAL01', 'Catálogo impreso',        'Edición 2027', 'CLA', 'MUE', '01', 'UN', 'UN', 1500, 0, 0, 0, 0, 0,  NULL,       'EXENTO LEY');
+
+-- ---- The lots-and-serials dialog: serial numbers typed without a quantity ------------------------
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, Grupo, PoliticaNegocio) VALUES
+    ('ART_FORMATOSERIEASTERISCO', 'NO', NULL, 'Stock', 0);

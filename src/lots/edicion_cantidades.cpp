@@ -1,10 +1,12 @@
 #include "lots/edicion_cantidades.h"
 
+#include "platform/controles/grilla.h"
 #include "platform/pasos.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QToolBar>
+#include <algorithm>
 
 QString EdicionCantidades::TextoBoton(int indice)
 {
@@ -17,11 +19,17 @@ QString EdicionCantidades::TextoBoton(int indice)
 }
 
 EdicionCantidades::EdicionCantidades(GrillaCantidades& cantidades, VistaGrilla& vista, CajaTexto& editor,
-                                     QToolBar& barra, QObject* padre)
+                                     QToolBar& barra, QObject* padre, int botones)
     : QObject(padre), cantidades_(cantidades), editor_(editor)
 {
+    // The separators are dropped before the editor sees the key, also the
+    // key that would open it.
+    Grilla& grilla = cantidades_.grilla();
+    connect(&vista, &VistaGrilla::KeyPress, this, [this, &grilla](int& k) { cantidades_.FiltraTecla(grilla.Col(), k); });
+    connect(&editor, &CajaTexto::KeyPress, this, [this, &grilla](int& k) { cantidades_.FiltraTecla(grilla.Col(), k); });
+
     EdicionEnGrilla::Reglas reglas;
-    reglas.editable = [this](int, int columna) { return columna == cantidades_.ColumnaCantidad(); };
+    reglas.editable = [this](int, int columna) { return cantidades_.Editable(columna); };
     reglas.prepara = [this](int columna) { cantidades_.Text_Propiedades(editor_, columna); };
     reglas.confirma = [this] {
         cantidades_.CampoValida(editor_);
@@ -35,7 +43,7 @@ EdicionCantidades::EdicionCantidades(GrillaCantidades& cantidades, VistaGrilla& 
 
     // ImageList1: the buttons' images travel inside the program.
     static const char* const imagenes[] = {":/lotes/llenar.png", ":/lotes/blanquear.png", ":/lotes/proponer.png"};
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= std::min(botones, 3); ++i) {
         QAction* accion = barra.addAction(QIcon(QString::fromLatin1(imagenes[i - 1])), TextoBoton(i));
         accion->setToolTip(TextoBoton(i));
         accion->setData(i);

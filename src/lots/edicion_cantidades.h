@@ -17,10 +17,10 @@ public:
     // The buttons' texts, by index from 1, shown as their tooltips.
     static QString TextoBoton(int indice);
 
-    // Adds the three buttons to the toolbar; the editor goes over the view's
-    // quantity cells.
+    // Adds the first `botones` buttons to the toolbar; the editor goes over
+    // the view's quantity cells and the grid's text columns.
     EdicionCantidades(GrillaCantidades& cantidades, VistaGrilla& vista, CajaTexto& editor, QToolBar& barra,
-                      QObject* padre = nullptr);
+                      QObject* padre = nullptr, int botones = 3);
     ~EdicionCantidades() override;
 
     EdicionEnGrilla& Edicion() { return *edicion_; }

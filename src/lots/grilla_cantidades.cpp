@@ -13,6 +13,12 @@ namespace {
 
 const QString TituloCelda = QStringLiteral("Aviso al Operador");
 
+// The characters that close an item of a pipe list and join a lot to its serial.
+bool EsSeparador(QChar c)
+{
+    return c == u'|' || c == QChar(0xFF);
+}
+
 }  // namespace
 
 bool GrillaCantidades::Iguales(double a, double b)
@@ -23,6 +29,17 @@ bool GrillaCantidades::Iguales(double a, double b)
 GrillaCantidades::GrillaCantidades(Grilla& grilla, int columnaCantidad, int columnaDisponible, double& pedido)
     : grilla_(grilla), cantidad_(columnaCantidad), disponible_(columnaDisponible), pedido_(pedido)
 {
+}
+
+bool GrillaCantidades::EsTexto(int columna) const
+{
+    return std::find(textos_.begin(), textos_.end(), columna) != textos_.end();
+}
+
+void GrillaCantidades::FiltraTecla(int columna, int& KeyAscii) const
+{
+    if (EsTexto(columna) && KeyAscii > 0 && KeyAscii <= 0xFFFF && EsSeparador(QChar(KeyAscii)))
+        KeyAscii = 0;
 }
 
 double GrillaCantidades::Valor(int fila, int columna) const
@@ -36,11 +53,13 @@ void GrillaCantidades::Toolbar1_ButtonClick(int indice)
     switch (indice) {
     case 1:
     case 2: {
-        if (g.Col() != cantidad_)
+        const int columna = g.Col();
+        if (!Editable(columna))
             return;
-        const QString valor = indice == 1 ? g.Text().trimmed() : QStringLiteral("0");
+        // A blanked text cell is empty; a blanked quantity is 0.
+        const QString valor = indice == 1 ? g.Text().trimmed() : EsTexto(columna) ? QString() : QStringLiteral("0");
         for (int fila = g.Row() + 1; fila < g.Rows(); ++fila)
-            g.setTextMatrix(fila, cantidad_, valor);
+            g.setTextMatrix(fila, columna, valor);
         return;
     }
     case 3:
@@ -104,7 +123,7 @@ void GrillaCantidades::ValidaCantidadCantidadPedida(bool& Valida) const
     });
 }
 
-QString GrillaCantidades::MotivoRechazo(const QString& texto, double& valor)
+QString GrillaCantidades::MotivoRechazo(const QString& texto, double& valor) const
 {
     valor = 0;
     const QString limpio = texto.trimmed();
@@ -116,6 +135,8 @@ QString GrillaCantidades::MotivoRechazo(const QString& texto, double& valor)
     valor = canonico->toDouble();
     if (valor < 0)
         return QStringLiteral("La Cantidad no puede ser Menor a Cero");
+    if (soloEnteros_ && valor != std::floor(valor))
+        return QStringLiteral("No Puede Informase Cantidades que no Sean Enteras");
     return QString();
 }
 
@@ -129,6 +150,10 @@ void GrillaCantidades::CampoValida(CajaTexto& Texto)
 {
     rechazado_ = false;
     Procedimiento(QStringLiteral("CampoValida"), LecturaValores::GestorSesion()).paso([&] {
+        if (EsTexto(grilla_.Col())) {
+            ValidaTexto(Texto);
+            return;
+        }
         const int fila = grilla_.Row();
         double valor = 0;
         const QString motivo = MotivoRechazo(Texto.text(), valor);
@@ -137,12 +162,23 @@ void GrillaCantidades::CampoValida(CajaTexto& Texto)
             return;
         }
         if (valor > Valor(fila, disponible_) + Tolerancia) {
-            Rechaza(QStringLiteral("No hay disponible para esa posicion"));
+            Rechaza(sinDisponible_);
             return;
         }
         // The regional "2,5" goes in as "2.5": the cells are read by their leading number.
         grilla_.setTextMatrix(fila, cantidad_, Numeros::TextoPlano(valor));
     });
+}
+
+void GrillaCantidades::ValidaTexto(CajaTexto& Texto)
+{
+    // A pasted separator would split the item and shift every later one of the parallel list.
+    const QString texto = Texto.text();
+    if (std::any_of(texto.begin(), texto.end(), EsSeparador)) {
+        Rechaza(QStringLiteral("No puede informar los caracteres | ni ÿ"));
+        return;
+    }
+    grilla_.setTextMatrix(grilla_.Row(), grilla_.Col(), texto);
 }
 
 bool GrillaCantidades::CantidadesValidas()

@@ -8,6 +8,7 @@
 // they agree to 6 decimals.
 
 #include <QString>
+#include <vector>
 
 class CajaTexto;
 class Grilla;
@@ -22,6 +23,20 @@ public:
     Grilla& grilla() const { return grilla_; }
     int ColumnaCantidad() const { return cantidad_; }
     int ColumnaDisponible() const { return disponible_; }
+
+    // Columns of free text (lots, serial numbers) edited like the quantity:
+    // the buttons copy or blank them, and CampoValida refuses only the list
+    // separators "|" and Chr255 in them. A text column is never a quantity.
+    void setColumnasTexto(std::vector<int> columnas) { textos_ = std::move(columnas); }
+    bool EsTexto(int columna) const;
+    bool Editable(int columna) const { return columna == cantidad_ || EsTexto(columna); }
+    // The operator's key into a text column: the separators never go in (the
+    // code becomes 0).
+    void FiltraTecla(int columna, int& KeyAscii) const;
+    // Serial numbers come by the unit: a quantity that is not whole is refused.
+    void setSoloEnteros(bool solo) { soloEnteros_ = solo; }
+    // The refusal of a quantity above the row's balance.
+    void setMensajeSinDisponible(const QString& mensaje) { sinDisponible_ = mensaje; }
 
     // The toolbar's buttons by index: 1 fills the rows below the current one
     // with the current value, 2 puts "0" in them (both only on the quantity
@@ -54,7 +69,8 @@ public:
 
 private:
     // The reason to refuse a typed quantity, the balance check aside; empty when it may go in.
-    static QString MotivoRechazo(const QString& texto, double& valor);
+    QString MotivoRechazo(const QString& texto, double& valor) const;
+    void ValidaTexto(CajaTexto& Texto);
     void Rechaza(const QString& mensaje);
 
     Grilla& grilla_;
@@ -62,4 +78,7 @@ private:
     int disponible_;
     double& pedido_;
     bool rechazado_ = false;
+    bool soloEnteros_ = false;
+    std::vector<int> textos_;
+    QString sinDisponible_ = QStringLiteral("No hay disponible para esa posicion");
 };

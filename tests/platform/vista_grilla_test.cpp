@@ -88,4 +88,37 @@ TEST(VistaGrilla, ElOperadorMueveLaCeldaActualYSusTeclasLleganAlDueno)
     EXPECT_EQ(g.Row(), 2);
 }
 
+TEST(VistaGrilla, LaCeldaActualNoCaeEnColumnasFijas)
+{
+    Grilla g;
+    g.setCols(4);
+    g.setRows(4);
+    g.setFixedCols(2);
+    g.setRow(1);
+    g.setCol(2);
+    VistaGrilla v;
+    v.setGrilla(&g);
+    v.resize(400, 200);
+    v.show();
+    v.setFocus();
+
+    // Left and Home stop at the first free column.
+    QTest::keyClick(&v, Qt::Key_Left);
+    EXPECT_EQ(g.Col(), 2);
+    QTest::keyClick(&v, Qt::Key_Right);
+    EXPECT_EQ(g.Col(), 3);
+    QTest::keyClick(&v, Qt::Key_Home);
+    EXPECT_EQ(g.Col(), 2);
+    // A click on a fixed cell chooses its row and keeps the column.
+    QTest::keyClick(&v, Qt::Key_Right);
+    const QRect celda = v.visualRect(v.model()->index(2, 0));
+    QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, celda.center());
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.Col(), 3);
+    // A hidden free column is skipped.
+    g.setColWidth(2, 0);
+    QTest::keyClick(&v, Qt::Key_Home);
+    EXPECT_EQ(g.Col(), 3);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 Qt::Alignment AlineacionFlexQt(int codigo, const QString& texto)
 {
@@ -307,6 +308,51 @@ void VistaGrilla::keyPressEvent(QKeyEvent* evento)
         evento->accept();
     else
         QTableView::keyPressEvent(evento);
+}
+
+int VistaGrilla::primeraColumnaLibre() const
+{
+    if (!grilla_)
+        return -1;
+    for (int c = grilla_->FixedCols(); c < grilla_->Cols(); ++c)
+        if (!isColumnHidden(c))
+            return c;
+    return -1;
+}
+
+QModelIndex VistaGrilla::fueraDeFijas(const QModelIndex& indice, bool conservaColumna) const
+{
+    if (!grilla_ || !indice.isValid() || indice.column() >= grilla_->FixedCols())
+        return indice;
+    const int libre = primeraColumnaLibre();
+    if (libre < 0)
+        return indice;
+    const QModelIndex actual = currentIndex();
+    const int columna =
+        conservaColumna && actual.isValid() && actual.column() >= grilla_->FixedCols() ? actual.column() : libre;
+    return indice.sibling(indice.row(), columna);
+}
+
+QModelIndex VistaGrilla::moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores)
+{
+    // Stepping left into the fixed columns stays where it was; Home goes to the first free one.
+    const bool paso = accion == MoveLeft || accion == MovePrevious;
+    return fueraDeFijas(QTableView::moveCursor(accion, modificadores), paso);
+}
+
+void VistaGrilla::mousePressEvent(QMouseEvent* evento)
+{
+    const QModelIndex indice = indexAt(evento->position().toPoint());
+    const QModelIndex destino = fueraDeFijas(indice, true);
+    if (destino == indice) {
+        QTableView::mousePressEvent(evento);
+        return;
+    }
+    // A click on a fixed cell chooses its row and keeps the current column.
+    setFocus(Qt::MouseFocusReason);
+    setCurrentIndex(destino);
+    evento->accept();
+    emit Click();
 }
 
 void VistaGrilla::changeEvent(QEvent* evento)

@@ -4,6 +4,8 @@
 // width 0, sizes the others from their twips, and applies the alignment codes
 // and the cell colours. The view keeps the grid's current cell and its own in
 // step, and reports the operator's clicks and keys as the grid control did.
+// The operator's keys and clicks never put the current cell on a fixed
+// column: a click there chooses the row.
 
 #include "platform/controles/grilla.h"
 #include "platform/controles/medidor_texto.h"
@@ -78,11 +80,18 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    QModelIndex moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) override;
+    void mousePressEvent(QMouseEvent* evento) override;
     void currentChanged(const QModelIndex& actual, const QModelIndex& anterior) override;
     void changeEvent(QEvent* evento) override;
 
 private:
     QModelIndex indiceCelda(int fila, int columna) const;
+    // The first visible column that is not fixed; -1 when there is none.
+    int primeraColumnaLibre() const;
+    // The index moved off a fixed column onto the current column (when asked
+    // and it is free) or the row's first free one.
+    QModelIndex fueraDeFijas(const QModelIndex& indice, bool conservaColumna) const;
     void aplicarColumnas();
     void aplicarColumna(int columna);
     void aplicarEncabezado();

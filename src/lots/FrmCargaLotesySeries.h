@@ -1,0 +1,130 @@
+#pragma once
+// The lots-and-serials dialog of one voucher line. Entry mode: one row per
+// unit where the operator types lots (or sizes) and serial numbers; it hands
+// back their pipe lists. Issue mode (EsConsultaDeSerieLote): the article's
+// stock by lot and serial in one depot, over which the operator spreads the
+// requested quantity; it hands back the keys lot & Chr255 & serial in Lotes,
+// the parallel quantities in Series, and may change Cantidad.
+// The caller sets the public variables, calls CargaDatos, writes lblArticulo,
+// then shows it modally through the dialog service or, with MostrarForm
+// False, runs CmdAceptar_Click without showing it; it reads Lotes, Series and
+// Cantidad and destroys it.
+
+#include "lots/edicion_cantidades.h"
+#include "lots/grilla_cantidades.h"
+#include "platform/controles/caja_texto.h"
+#include "platform/controles/grilla.h"
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class MedidorTexto;
+class QLabel;
+class QPushButton;
+class QToolBar;
+class VistaGrilla;
+
+class FrmCargaLotesySeries : public QDialog {
+    Q_OBJECT
+public:
+    // Issue mode's columns; only the quantity is edited.
+    enum Columna { ColLote = 0, ColSerie = 1, ColStock = 2, ColCantidad = 3 };
+    // Entry mode's: the row number, then the lot (or the serial when the
+    // article has serials only) and, for lot and serial, the serial.
+    enum ColumnaCarga { ColItem = 1, ColValor = 2, ColSerieCarga = 3 };
+    // Above this many units no row per unit is made.
+    static constexpr double MaximoUnidades = 100000;
+
+    explicit FrmCargaLotesySeries(QWidget* padre = nullptr);
+    ~FrmCargaLotesySeries() override;
+
+    // ---- Public variables, in the order the callers know them ----------------
+    QString Deposito;
+    bool MostrarForm = false;
+    bool EsConsultaDeSerieLote = false;
+    bool EsSerie = false;
+    bool EsLote = false;
+    bool EsSerieYLote = false;
+    bool EsTalle = false;
+    double Cantidad = 0;
+    QString IdDeposito;
+    QString Articulo;
+    QString ArticuloDescripcion;
+    QString SeriesAnteriores;
+    QString LotesAnteriores;
+    QString Series;
+    QString Lotes;
+    QString SeriesExistentes;
+    QString LotesExistentes;
+
+    // ---- Controls ----------------------------------------------------------------
+    QLabel* lblArticulo;
+    QPushButton* CmdAceptar;
+    QPushButton* CmdCancelar;
+    Grilla MSFlexGrid1;
+    VistaGrilla* vistaMSFlexGrid1;
+    QToolBar* Toolbar1;
+    CajaTexto* TxtEdit;
+
+    // ---- Members -------------------------------------------------------------------
+    void CmdAceptar_Click();
+    void CmdCancelar_Click();
+    void Form_Load();
+    void CargaDatos();
+    void InicializaGrid();
+    // Issue mode: the stock rows, the previous keys and quantities put back
+    // (or a first proposal); entry mode: the previous lists, one item a row.
+    void VerificaAnteriores();
+    // Issue mode: what other lines of the article took comes off each row's
+    // stock; without a previous choice the request is spread afresh.
+    void VerificaExistenciasEnGrilla();
+    // The request over the rows in order, each up to its stock; a row without
+    // stock takes the whole rest.
+    void CompletaCantidades();
+    // Entry mode: a blank lot cell takes the nearest lot above it.
+    void CompletaTodoIgual();
+    void Text_Propiedades(CajaTexto& Texto, int Col);
+    // Moves the current cell after an entry ended by the key.
+    void EditKeyCode(int KeyCode, int Shift);
+    // Opens the editor over the current cell, started by the typed character.
+    void MsflexGridEdt(int KeyAscii);
+    void CampoValida(CajaTexto& Texto);
+    void SumaFilas(int MenosCual, double& Suma);
+    void ValidaCantidadCantidadPedida(bool& Valida);
+    void Toolbar1_ButtonClick(int indice);
+
+    bool UsaFormatoSerieAsterisco() const { return FormatoSerieAsterisco; }
+    // The widths' measurer (the window's font by default).
+    void setMedidor(const MedidorTexto* medidor);
+    EdicionCantidades& Edicion() { return *edicion_; }
+
+public slots:
+    void reject() override;
+
+private:
+    void AjustaAnchoColumnas();
+    void DistribuyeCantidad();
+    void VerificaAnterioresConsulta();
+    void VerificaAnterioresCarga();
+    void AceptaConsulta();
+    void AceptaCarga();
+    // The entry grid's columns: where the lot (or size) and the serial go;
+    // -1 when the mode has none.
+    int ColumnaLotes() const;
+    int ColumnaSeries() const;
+    // The key of a data row: Trim(lot) & Chr255 & Trim(serial).
+    QString ClaveFila(int fila) const;
+    // "|" and every data row's trimmed cell ("-" when empty) closed by "|";
+    // "" for a grid without data rows.
+    QString ListaColumna(int columna) const;
+    int TextWidth(const QString& texto) const;
+
+    GrillaCantidades cantidades_;
+    std::unique_ptr<EdicionCantidades> edicion_;
+    // Serial numbers typed as "NRODESERIE * CANTIDAD", as the configuration asks.
+    bool FormatoSerieAsterisco = false;
+    // Widths InicializaGrid set to 0: no text brings them back.
+    std::vector<bool> ocultas_;
+};
