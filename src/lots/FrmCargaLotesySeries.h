@@ -10,23 +10,12 @@
 // False, runs CmdAceptar_Click without showing it; it reads Lotes, Series and
 // Cantidad and destroys it.
 
-#include "lots/edicion_cantidades.h"
-#include "lots/grilla_cantidades.h"
-#include "platform/controles/caja_texto.h"
-#include "platform/controles/grilla.h"
+#include "lots/dialogo_lotes.h"
 
-#include <QDialog>
 #include <QString>
-#include <memory>
 #include <vector>
 
-class MedidorTexto;
-class QLabel;
-class QPushButton;
-class QToolBar;
-class VistaGrilla;
-
-class FrmCargaLotesySeries : public QDialog {
+class FrmCargaLotesySeries : public DialogoLotes {
     Q_OBJECT
 public:
     // Issue mode's columns; only the quantity is edited.
@@ -59,18 +48,8 @@ public:
     QString SeriesExistentes;
     QString LotesExistentes;
 
-    // ---- Controls ----------------------------------------------------------------
-    QLabel* lblArticulo;
-    QPushButton* CmdAceptar;
-    QPushButton* CmdCancelar;
-    Grilla MSFlexGrid1;
-    VistaGrilla* vistaMSFlexGrid1;
-    QToolBar* Toolbar1;
-    CajaTexto* TxtEdit;
-
     // ---- Members -------------------------------------------------------------------
-    void CmdAceptar_Click();
-    void CmdCancelar_Click();
+    void CmdAceptar_Click() override;
     void Form_Load();
     void CargaDatos();
     void InicializaGrid();
@@ -85,23 +64,8 @@ public:
     void CompletaCantidades();
     // Entry mode: a blank lot cell takes the nearest lot above it.
     void CompletaTodoIgual();
-    void Text_Propiedades(CajaTexto& Texto, int Col);
-    // Moves the current cell after an entry ended by the key.
-    void EditKeyCode(int KeyCode, int Shift);
-    // Opens the editor over the current cell, started by the typed character.
-    void MsflexGridEdt(int KeyAscii);
-    void CampoValida(CajaTexto& Texto);
-    void SumaFilas(int MenosCual, double& Suma);
-    void ValidaCantidadCantidadPedida(bool& Valida);
-    void Toolbar1_ButtonClick(int indice);
 
     bool UsaFormatoSerieAsterisco() const { return FormatoSerieAsterisco; }
-    // The widths' measurer (the window's font by default).
-    void setMedidor(const MedidorTexto* medidor);
-    EdicionCantidades& Edicion() { return *edicion_; }
-
-public slots:
-    void reject() override;
 
 private:
     void AjustaAnchoColumnas();
@@ -119,10 +83,6 @@ private:
     // "|" and every data row's trimmed cell ("-" when empty) closed by "|";
     // "" for a grid without data rows.
     QString ListaColumna(int columna) const;
-    int TextWidth(const QString& texto) const;
-
-    GrillaCantidades cantidades_;
-    std::unique_ptr<EdicionCantidades> edicion_;
     // Serial numbers typed as "NRODESERIE * CANTIDAD", as the configuration asks.
     bool FormatoSerieAsterisco = false;
     // Widths InicializaGrid set to 0: no text brings them back.

@@ -10,22 +10,10 @@
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShortcut>
-#include <QToolBar>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
-
-template <class T>
-T* nombrado(T* control, const char* nombre)
-{
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
-}
 
 const QString TituloAviso = QStringLiteral("Aviso al Operador!!!");
 
@@ -38,48 +26,10 @@ QString FinDeLista(const QString& lista)
 }  // namespace
 
 FrmCargaLotesySeries::FrmCargaLotesySeries(QWidget* padre)
-    : QDialog(padre), cantidades_(MSFlexGrid1, ColCantidad, ColStock, Cantidad)
+    : DialogoLotes("FrmCargaLotesySeries", QStringLiteral("Numeros de Serie"), QStringLiteral("F2 &Aceptar"), ColCantidad,
+                   ColStock, Cantidad, 2, padre)   // fill and blank; no proposal here
 {
-    setObjectName(QStringLiteral("FrmCargaLotesySeries"));
-    setWindowTitle(QStringLiteral("Numeros de Serie"));
     cantidades_.setMensajeSinDisponible(QStringLiteral("La Cantidad supera a la cantidad disponible en Stock"));
-    lblArticulo = nombrado(new QLabel(QStringLiteral("Artículo-Descripción")), "lblArticulo");
-    CmdAceptar = nombrado(new QPushButton(QStringLiteral("F2 &Aceptar")), "CmdAceptar");
-    CmdCancelar = nombrado(new QPushButton(QStringLiteral("&Cancelar")), "CmdCancelar");
-    // Enter belongs to the grid: no button answers it.
-    for (QPushButton* boton : {CmdAceptar, CmdCancelar}) {
-        boton->setAutoDefault(false);
-        boton->setDefault(false);
-    }
-    Toolbar1 = nombrado(new QToolBar, "Toolbar1");
-    vistaMSFlexGrid1 = nombrado(new VistaGrilla, "MSFlexGrid1");
-    // As designed: two rows and two columns, one of each fixed.
-    MSFlexGrid1.setCols(2);
-    MSFlexGrid1.setRows(2);
-    vistaMSFlexGrid1->setGrilla(&MSFlexGrid1);
-    TxtEdit = nombrado(new CajaTexto, "TxtEdit");
-    // Fill and blank; no proposal here.
-    edicion_ = std::make_unique<EdicionCantidades>(cantidades_, *vistaMSFlexGrid1, *TxtEdit, *Toolbar1, this, 2);
-
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(CmdAceptar);
-    botones->addWidget(CmdCancelar);
-    auto* v = new QVBoxLayout(this);
-    v->addWidget(lblArticulo);
-    v->addWidget(Toolbar1);
-    v->addWidget(vistaMSFlexGrid1, 1);
-    v->addLayout(botones);
-    resize(640, 360);
-
-    const auto trampa = [](const char* nombre, auto manejador) {
-        return [nombre, manejador] { Procedimiento::Silencioso(QString::fromLatin1(nombre)).paso(manejador); };
-    };
-    connect(CmdAceptar, &QPushButton::clicked, this, trampa("CmdAceptar_Click", [this] { CmdAceptar_Click(); }));
-    connect(CmdCancelar, &QPushButton::clicked, this, trampa("CmdCancelar_Click", [this] { CmdCancelar_Click(); }));
-    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(f2, &QShortcut::activated, this, trampa("Form_KeyDown", [this] { CmdAceptar_Click(); }));
-
     Form_Load();
 }
 
@@ -93,16 +43,6 @@ void FrmCargaLotesySeries::Form_Load()
         FormatoSerieAsterisco =
             ModGlobal::Cfg(QStringLiteral("ART_FormatoSerieAsterisco")).trimmed().compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     });
-}
-
-void FrmCargaLotesySeries::setMedidor(const MedidorTexto* medidor)
-{
-    vistaMSFlexGrid1->setMedidor(medidor);
-}
-
-int FrmCargaLotesySeries::TextWidth(const QString& texto) const
-{
-    return vistaMSFlexGrid1->medidor().TextWidth(texto);
 }
 
 void FrmCargaLotesySeries::CargaDatos()
@@ -198,16 +138,7 @@ void FrmCargaLotesySeries::InicializaGrid()
 
 void FrmCargaLotesySeries::AjustaAnchoColumnas()
 {
-    Grilla& g = MSFlexGrid1;
-    for (int c = 0; c < g.Cols(); ++c) {
-        if (size_t(c) < ocultas_.size() && ocultas_[size_t(c)])
-            continue;
-        qsizetype largo = 0;
-        for (int f = 0; f < g.Rows(); ++f)
-            largo = std::max(largo, g.TextMatrix(f, c).size());
-        if (largo > 0)
-            g.setColWidth(c, TextWidth(QString(largo, u'X')));
-    }
+    AjustaAnchos(ocultas_);
 }
 
 int FrmCargaLotesySeries::ColumnaLotes() const
@@ -241,16 +172,6 @@ QString FrmCargaLotesySeries::ListaColumna(int columna) const
     return FinDeLista(lista);
 }
 
-void FrmCargaLotesySeries::SumaFilas(int MenosCual, double& Suma)
-{
-    cantidades_.SumaFilas(MenosCual, Suma);
-}
-
-void FrmCargaLotesySeries::ValidaCantidadCantidadPedida(bool& Valida)
-{
-    cantidades_.ValidaCantidadCantidadPedida(Valida);
-}
-
 void FrmCargaLotesySeries::DistribuyeCantidad()
 {
     cantidades_.DistribuyeCantidad();
@@ -272,33 +193,6 @@ void FrmCargaLotesySeries::CompletaTodoIgual()
         else if (!anterior.isEmpty())
             g.setTextMatrix(f, columna, anterior);
     }
-}
-
-void FrmCargaLotesySeries::Toolbar1_ButtonClick(int indice)
-{
-    edicion_->Pulsa(indice);
-}
-
-void FrmCargaLotesySeries::Text_Propiedades(CajaTexto& Texto, int Col)
-{
-    cantidades_.Text_Propiedades(Texto, Col);
-}
-
-void FrmCargaLotesySeries::EditKeyCode(int KeyCode, int Shift)
-{
-    Q_UNUSED(Shift);
-    EdicionEnGrilla::MueveTrasTecla(MSFlexGrid1, KeyCode);
-    vistaMSFlexGrid1->setFocus();
-}
-
-void FrmCargaLotesySeries::MsflexGridEdt(int KeyAscii)
-{
-    edicion_->Edicion().Abre(KeyAscii >= 32 ? QString(QChar(KeyAscii)) : QString());
-}
-
-void FrmCargaLotesySeries::CampoValida(CajaTexto& Texto)
-{
-    cantidades_.CampoValida(Texto);
 }
 
 void FrmCargaLotesySeries::CmdAceptar_Click()
@@ -374,14 +268,3 @@ void FrmCargaLotesySeries::AceptaCarga()
     QDialog::accept();
 }
 
-void FrmCargaLotesySeries::CmdCancelar_Click()
-{
-    edicion_->Edicion().Cancela();
-    QDialog::reject();
-}
-
-void FrmCargaLotesySeries::reject()
-{
-    // Esc outside the editor and the window's close box cancel.
-    Procedimiento::Silencioso(QStringLiteral("CmdCancelar_Click")).paso([this] { CmdCancelar_Click(); });
-}

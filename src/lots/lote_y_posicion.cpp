@@ -8,12 +8,7 @@
 #include "platform/utilidades_comunes.h"
 #include "session/ModGlobal.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShortcut>
-#include <QToolBar>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
@@ -25,53 +20,12 @@ QString TextoConSigno(double valor)
     return valor < 0 ? t : QStringLiteral(" ") + t;
 }
 
-template <class T>
-T* nombrado(T* control, const char* nombre)
-{
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
-}
-
 }  // namespace
 
 FrmLoteyPosicion::FrmLoteyPosicion(QWidget* padre)
-    : QDialog(padre), cantidades_(MSFlexGrid1, ColCantidad, ColDisponible, Cantidad1)
+    : DialogoLotes("FrmLoteyPosicion", QStringLiteral("Posiciones"), QStringLiteral("&Aceptar"), ColCantidad, ColDisponible,
+                   Cantidad1, 3, padre)
 {
-    setObjectName(QStringLiteral("FrmLoteyPosicion"));
-    setWindowTitle(QStringLiteral("Posiciones"));
-    lblArticulo = nombrado(new QLabel(QStringLiteral("Artículo-Descripción")), "lblArticulo");
-    CmdAceptar = nombrado(new QPushButton(QStringLiteral("&Aceptar")), "CmdAceptar");
-    CmdCancelar = nombrado(new QPushButton(QStringLiteral("&Cancelar")), "CmdCancelar");
-    // Enter belongs to the grid: no button answers it.
-    for (QPushButton* boton : {CmdAceptar, CmdCancelar}) {
-        boton->setAutoDefault(false);
-        boton->setDefault(false);
-    }
-    Toolbar1 = nombrado(new QToolBar, "Toolbar1");
-    vistaMSFlexGrid1 = nombrado(new VistaGrilla, "MSFlexGrid1");
-    vistaMSFlexGrid1->setGrilla(&MSFlexGrid1);
-    TxtEdit = nombrado(new CajaTexto, "TxtEdit");
-    edicion_ = std::make_unique<EdicionCantidades>(cantidades_, *vistaMSFlexGrid1, *TxtEdit, *Toolbar1, this);
-
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(CmdAceptar);
-    botones->addWidget(CmdCancelar);
-    auto* v = new QVBoxLayout(this);
-    v->addWidget(lblArticulo);
-    v->addWidget(Toolbar1);
-    v->addWidget(vistaMSFlexGrid1, 1);
-    v->addLayout(botones);
-    resize(640, 360);
-
-    const auto trampa = [](const char* nombre, auto manejador) {
-        return [nombre, manejador] { Procedimiento::Silencioso(QString::fromLatin1(nombre)).paso(manejador); };
-    };
-    connect(CmdAceptar, &QPushButton::clicked, this, trampa("CmdAceptar_Click", [this] { CmdAceptar_Click(); }));
-    connect(CmdCancelar, &QPushButton::clicked, this, trampa("CmdCancelar_Click", [this] { CmdCancelar_Click(); }));
-    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(f2, &QShortcut::activated, this, trampa("Form_KeyDown", [this] { CmdAceptar_Click(); }));
-
     Form_Load();
 }
 
@@ -81,16 +35,6 @@ void FrmLoteyPosicion::Form_Load()
 {
     ModGlobal::gUtilidades->InicializaFormulario(this, 0);
     ModGlobal::AplicaIconoFormulario(*this);
-}
-
-void FrmLoteyPosicion::setMedidor(const MedidorTexto* medidor)
-{
-    vistaMSFlexGrid1->setMedidor(medidor);
-}
-
-int FrmLoteyPosicion::TextWidth(const QString& texto) const
-{
-    return vistaMSFlexGrid1->medidor().TextWidth(texto);
 }
 
 void FrmLoteyPosicion::CargaDatos()
@@ -139,24 +83,7 @@ void FrmLoteyPosicion::InicializaGrid()
 
 void FrmLoteyPosicion::AjustaAnchoColumnas()
 {
-    Grilla& g = MSFlexGrid1;
-    for (int c = 0; c < g.Cols(); ++c) {
-        qsizetype largo = 0;
-        for (int f = 0; f < g.Rows(); ++f)
-            largo = std::max(largo, g.TextMatrix(f, c).size());
-        if (largo > 0)
-            g.setColWidth(c, TextWidth(QString(largo, u'X')));
-    }
-}
-
-void FrmLoteyPosicion::SumaFilas(int MenosCual, double& Suma)
-{
-    cantidades_.SumaFilas(MenosCual, Suma);
-}
-
-void FrmLoteyPosicion::ValidaCantidadCantidadPedida(bool& Valida)
-{
-    cantidades_.ValidaCantidadCantidadPedida(Valida);
+    AjustaAnchos();
 }
 
 void FrmLoteyPosicion::DistribuyeCantidad()
@@ -167,33 +94,6 @@ void FrmLoteyPosicion::DistribuyeCantidad()
 void FrmLoteyPosicion::CompletaTodoIgual()
 {
     cantidades_.Toolbar1_ButtonClick(1);
-}
-
-void FrmLoteyPosicion::Toolbar1_ButtonClick(int indice)
-{
-    edicion_->Pulsa(indice);
-}
-
-void FrmLoteyPosicion::Text_Propiedades(CajaTexto& Texto, int Col)
-{
-    cantidades_.Text_Propiedades(Texto, Col);
-}
-
-void FrmLoteyPosicion::EditKeyCode(int KeyCode, int Shift)
-{
-    Q_UNUSED(Shift);
-    EdicionEnGrilla::MueveTrasTecla(MSFlexGrid1, KeyCode);
-    vistaMSFlexGrid1->setFocus();
-}
-
-void FrmLoteyPosicion::MsflexGridEdt(int KeyAscii)
-{
-    edicion_->Edicion().Abre(KeyAscii >= 32 ? QString(QChar(KeyAscii)) : QString());
-}
-
-void FrmLoteyPosicion::CampoValida(CajaTexto& Texto)
-{
-    cantidades_.CampoValida(Texto);
 }
 
 QString FrmLoteyPosicion::Lista(int columna, bool conCantidad) const
@@ -254,14 +154,3 @@ void FrmLoteyPosicion::CmdAceptar_Click()
     QDialog::accept();
 }
 
-void FrmLoteyPosicion::CmdCancelar_Click()
-{
-    edicion_->Edicion().Cancela();
-    QDialog::reject();
-}
-
-void FrmLoteyPosicion::reject()
-{
-    // Esc outside the editor and the window's close box cancel.
-    Procedimiento::Silencioso(QStringLiteral("CmdCancelar_Click")).paso([this] { CmdCancelar_Click(); });
-}
