@@ -174,6 +174,34 @@ void ContraPiso(benchmark::State& estado, Tiempos figura, Tiempos piso)
     estado.counters["veces_piso_cpu"] = figura.cpu / piso.cpu;
 }
 
+// The statement sent last that names the text (from the session's log).
+QString UltimaConsulta(const QString& contiene)
+{
+    QString consulta;
+    for (const QString& s : ModGlobal::gSesionBD->Bitacora())
+        if (s.contains(contiene))
+            consulta = s;
+    return consulta;
+}
+
+// A statement's rows read bare through the session, every field of every row.
+Tiempos LecturaDesnuda(const QString& consulta, long& filas)
+{
+    SesionBD& bd = *ModGlobal::gSesionBD;
+    filas = 0;
+    return Mide([&] {
+        Recordset rs;
+        bd.AbreRecordset(consulta, rs);
+        const int campos = rs.FieldCount();
+        for (; !rs.Eof(); rs.MoveNext()) {
+            for (int c = 0; c < campos; ++c)
+                benchmark::DoNotOptimize(rs.Valor(c));
+            ++filas;
+        }
+        bd.CierraRecordset(rs);
+    });
+}
+
 // A figure against a fixed target in milliseconds (per iteration).
 void ContraObjetivo(benchmark::State& estado, Tiempos total, double objetivo)
 {
@@ -216,9 +244,16 @@ void BM_CargarRubros(benchmark::State& estado)
     FrmTervalio& v = Banco::Uno().Ventana();
     SinAvisos control(estado);
     Tiempos t;
-    for (auto _ : estado)
+    for (auto _ : estado) {
+        ModGlobal::gSesionBD->LimpiaBitacora();
         t += Mide([&] { v.CargarRubros(); });
+    }
     ContraObjetivo(estado, t, 100);
+    // Beside it, the bare read of the statement the tree sends.
+    long leidas = 0;
+    const Tiempos piso = LecturaDesnuda(UltimaConsulta(QStringLiteral("VT_RubroTipoDescripciones")), leidas);
+    estado.counters["piso_ms"] = piso.pared;
+    estado.counters["piso_cpu_ms"] = piso.cpu;
     estado.counters["nodos"] = v.TreeView1.Nodes().Count();
     estado.counters["filas_leidas/s"] =
         benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);
@@ -273,25 +308,12 @@ void BM_CargarArticulos(benchmark::State& estado)
     for (auto _ : estado) {
         bd.LimpiaBitacora();
         t = Mide([&] { cargaTodos(v, long(estado.range(0))); });
-        for (const QString& s : bd.Bitacora())
-            if (s.contains(QLatin1String("VT_INS_ARTICULOS")))
-                consulta = s;
+        consulta = UltimaConsulta(QStringLiteral("VT_INS_ARTICULOS"));
     }
     ModGlobal::gTopDefault = antes;
     // The floor: the statement the list sent, every field of every row read bare.
     long leidas = 0;
-    const Tiempos piso = Mide([&] {
-        Recordset rs;
-        bd.AbreRecordset(consulta, rs);
-        const int campos = rs.FieldCount();
-        for (; !rs.Eof(); rs.MoveNext()) {
-            for (int c = 0; c < campos; ++c)
-                benchmark::DoNotOptimize(rs.Valor(c));
-            ++leidas;
-        }
-        bd.CierraRecordset(rs);
-    });
-    ContraPiso(estado, t, piso);
+    ContraPiso(estado, t, LecturaDesnuda(consulta, leidas));
     const int filas = v.ListView1.ListItems().Count();
     if (leidas != filas)
         estado.SkipWithError("the floor did not read the rows the list shows");
@@ -335,9 +357,16 @@ void BM_Proyeccion(benchmark::State& estado)
     const bool porInsumo = estado.range(0) != 0;
     SinAvisos control(estado);
     Tiempos t;
-    for (auto _ : estado)
+    for (auto _ : estado) {
+        ModGlobal::gSesionBD->LimpiaBitacora();
         t += Mide([&] { proyecta(v, porInsumo); });
+    }
     ContraObjetivo(estado, t, porInsumo ? 150 : 50);
+    // Beside it, the bare read of the statement that sums the plan.
+    long leidas = 0;
+    const Tiempos piso = LecturaDesnuda(UltimaConsulta(QStringLiteral("SUM(")), leidas);
+    estado.counters["piso_ms"] = piso.pared;
+    estado.counters["piso_cpu_ms"] = piso.cpu;
     const DatosGrandes& d = Banco::Uno().datos;
     if (v.ListView3.ListItems().Count() < 2 || v.ListView3.ColumnHeaders().Count() != 3 + 2 * d.fechas)
         estado.SkipWithError("the projection came out empty or without its date columns");

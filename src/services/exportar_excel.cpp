@@ -175,8 +175,11 @@ struct Recorrido {
             }
         }
 
-        if (avisos)
+        if (avisos) {
+            // What is pending runs once more before the notice goes: its last lines count as shown.
+            QCoreApplication::processEvents();
             p.paso([&] { ModGlobal::gCartel->CartelCerrar(); });
+        }
         p.paso([&] { aplicacion().Visible = true; });
         if (vistaPrevia) {
             p.paso([&] { hojaActiva().Horizontal(); });

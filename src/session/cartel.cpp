@@ -45,6 +45,7 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     v.setWindowTitle(Titulo);
     v.CmdDisplayCancelar->setVisible(PermiteCancelar);
     v.show();
+    eventos_.invalidate();
 }
 
 void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, const LineaCartel& Linea2,
@@ -65,8 +66,15 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
         pintado_.restart();
     }
     Cancelado = v.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::TextoAbortado();
-    // A click waiting now is seen by the next call.
-    QCoreApplication::processEvents();
+    // A click waiting now is seen by the next call. What the program posted
+    // itself is delivered at every call; a trip through the window system's
+    // queue (a poll each) at most every 5 ms, which a hand cannot tell apart.
+    if (!eventos_.isValid() || eventos_.elapsed() >= 5) {
+        QCoreApplication::processEvents();
+        eventos_.start();
+    } else {
+        QCoreApplication::sendPostedEvents();
+    }
 }
 
 void Dll_Display::CartelCerrar()

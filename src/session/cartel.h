@@ -42,4 +42,5 @@ private:
     QPointer<QWidget> anterior_;
     QPointer<QWidget> anteriorFoco_;
     QElapsedTimer pintado_;
+    QElapsedTimer eventos_;  // since pending events last ran in full
 };

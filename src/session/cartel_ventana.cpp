@@ -86,6 +86,9 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay()
         // A little taller than drawn: the fonts here are taller than the
         // bitmap font the layout was made for, and the gap allows it.
         etiqueta->setGeometry(rectangulo(0, arribas[i], 7815, 255 + 45));
+        // Of fixed size, a new text asks the window for no new layout (the
+        // lines change at every row of a long load).
+        etiqueta->setFixedSize(etiqueta->size());
         etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         etiqueta->setFont(fuente);
         etiqueta->setAutoFillBackground(true);
