@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <functional>
@@ -541,6 +542,38 @@ TEST(SesionBD, UnaConexionQueNoSeLograGuardaElMotivo)
     EXPECT_FALSE(s.Conectado());
     EXPECT_TRUE(s.Proveedor().contains(QStringLiteral("oracle"), Qt::CaseInsensitive));
     EXPECT_FALSE(s.MotivoDeFalla().isEmpty());
+}
+
+TEST(SesionBD, UnArchivoVacioNoEsUnaBase)
+{
+    bool sinServidor = false, a = true, b = true;
+    long modo = 3;
+    QString cadena;
+    {
+        // Named by the server text: refused, and left as it was.
+        CarpetaTemporal t;
+        t.Escribe(QStringLiteral("vacio.sqlite"), QByteArray());
+        SesionBD s;
+        s.Servidor = t.Archivo(QStringLiteral("vacio.sqlite"));
+        s.Conectar(sinServidor, modo, cadena, a, b);
+        EXPECT_FALSE(s.Conectado());
+        EXPECT_TRUE(s.MotivoDeFalla().contains(QStringLiteral("vacío"))) << s.MotivoDeFalla().toStdString();
+        EXPECT_EQ(QFileInfo(s.Servidor).size(), 0);
+    }
+    {
+        // The program's own file, its creation cut short: made again.
+        BasePrueba bd;
+        QFile demo(bd.Carpeta() + QStringLiteral("/DEMO.sqlite"));
+        ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
+        demo.close();
+        SesionBD s;
+        sinServidor = true;
+        s.Conectar(sinServidor, modo, cadena, a, b);
+        ASSERT_TRUE(s.Conectado()) << s.MotivoDeFalla().toStdString();
+        Recordset rs;
+        s.AbreRecordset(QStringLiteral("SELECT COUNT(*) FROM VT_INS_ARTICULOS"), rs);
+        EXPECT_GT(rs.Valor(0).toInt(), 10);
+    }
 }
 
 TEST(SesionBD, UnNombreDeEquipoVaPorOdbc)

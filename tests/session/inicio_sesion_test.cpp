@@ -280,6 +280,20 @@ TEST_F(Arranque, UnServidorQueNombraUnArchivoSeUsaComoSeEscribio)
     EXPECT_EQ(QDir(temporal.Archivo(QStringLiteral("G"))).entryList(QDir::Files), QStringList());
 }
 
+TEST_F(Arranque, UnArchivoVacioTerminaComoUnaConexionFallida)
+{
+    temporal.Escribe(QStringLiteral("vacio.sqlite"), QByteArray());
+    try {
+        Inicia(QStringLiteral("@server=") + temporal.Archivo(QStringLiteral("vacio.sqlite")) + QStringLiteral("; @usuario=ana;"));
+        FAIL() << "the program should have ended";
+    } catch (const ProgramaTerminado& t) {
+        EXPECT_EQ(t.codigo, 1);
+    }
+    EXPECT_FALSE(gSesionBD->Conectado());
+    EXPECT_EQ(gIdAcceso, 0);
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(Arranque, UnaSegundaLlamadaConectadaRepiteElFinal)
 {
     Inicia(Parametros());

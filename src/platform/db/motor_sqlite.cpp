@@ -184,8 +184,14 @@ public:
             if (!ReglasSqlite::Registra(db_, &nivel_))
                 throw fallaDe(db_);
             ejecutaSimple(db_, "PRAGMA foreign_keys = ON; PRAGMA recursive_triggers = OFF");
-            // A file that is no database fails here, not at the first query.
-            ejecutaSimple(db_, "SELECT count(*) FROM sqlite_master");
+            // A file that is no database fails here, not at the first query; an
+            // empty one (SQLite takes it for a new database) holds none of the
+            // program's tables and fails too.
+            static const char tablas[] = "SELECT count(*) FROM sqlite_master WHERE type = 'table'";
+            Sentencia s(db_, tablas, tablas + sizeof tablas - 1, nullptr);
+            if (!s.paso() || sqlite3_column_int(s.st(), 0) == 0)
+                throw Falla(3706, QStringLiteral("el archivo está vacío, no es una base de datos del programa"),
+                            QStringLiteral("SesionBD"));
         } catch (const Falla& f) {
             sqlite3_close(db_);
             db_ = nullptr;
@@ -470,9 +476,10 @@ void CreaBaseSqlite(const QString& archivo, bool conDemo)
     }
 }
 
-std::unique_ptr<MotorBD> AbreMotorSqlite(const QString& archivo, bool conDemo)
+std::unique_ptr<MotorBD> AbreMotorSqlite(const QString& archivo, bool conDemo, bool rehaceVacio)
 {
-    if (!QFileInfo::exists(archivo))
+    const QFileInfo info(archivo);
+    if (!info.exists() || (rehaceVacio && info.isFile() && info.size() == 0))
         CreaBaseSqlite(archivo, conDemo);
     return std::make_unique<MotorSqlite>(archivo);
 }

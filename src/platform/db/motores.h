@@ -8,8 +8,10 @@
 
 // An SQLite file (the system's libsqlite3), with SQL Server's comparison rules and the
 // T-SQL rewrite; BEGIN/COMMIT/ROLLBACK TRANSACTION nest as on the server. A
-// missing file is created from the schema (and the demo data when asked).
-std::unique_ptr<MotorBD> AbreMotorSqlite(const QString& archivo, bool conDemo);
+// missing file is created from the schema (and the demo data when asked); so
+// is an empty one with rehaceVacio (the program's own file, whose creation
+// was cut short). A file without tables is refused.
+std::unique_ptr<MotorBD> AbreMotorSqlite(const QString& archivo, bool conDemo, bool rehaceVacio = false);
 
 // Creates an SQLite database from the schema (and the demo data); the file
 // appears only once it is complete. Raises Falla.

@@ -104,6 +104,7 @@ DestinoConexion EligeDestino(const QString& servidor, const QString& baseDeDatos
     d.conDemo = !estadisticas;
     if (s.isEmpty()) {
         d.archivo = QDir(carpetaDatos).filePath(nombreDeArchivo(d.base));
+        d.propio = true;
     } else if (NombraArchivoSqlite(s)) {
         const QString ruta = resuelveRuta(s);
         const QFileInfo fi(ruta);
@@ -162,7 +163,7 @@ void SesionBD::Conectar(bool&, long&, QString& cadenaConexion, bool&, bool&)
         case DestinoConexion::Motor::Sqlite:
             if (!d.falla.isEmpty())
                 throw Falla(75, d.falla, QStringLiteral("SesionBD"));
-            Conexion.Instala(AbreMotorSqlite(d.archivo, d.conDemo));
+            Conexion.Instala(AbreMotorSqlite(d.archivo, d.conDemo, d.propio));
             archivo_ = d.archivo;
             // The full path: the statistics session and the modules started from
             // this one, in folders of their own, reach the same file.

@@ -35,6 +35,7 @@ struct DestinoConexion {
     bool conDemo = true;  // Sqlite: a new file gets the demo data
     QString servidor;     // Sqlite: the full path the server text names, when it names one
     QString falla;        // Sqlite: why the file named cannot be opened or made
+    bool propio = false;  // Sqlite: the program's own file in its data folder, made again when empty
     QString cadena;       // Odbc: the connection text
     QString proveedor;
 };
