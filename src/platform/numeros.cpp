@@ -123,13 +123,11 @@ QString TextoPlano(double valor)
         return QStringLiteral("0");
     if (valor == 0.0)
         return QStringLiteral("0");
-    // Fifteen significant digits: what a double holds exactly, as Basic printed it.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", valor);
-    QString s = QString::fromLatin1(buf);
+    // Fifteen significant digits: what a double holds exactly, as Basic printed
+    // it. Qt's formatting, not the C library's: a decimal point in any locale.
+    QString s = QString::asprintf("%.15g", valor);
     if (s.contains(u'e') || s.contains(u'E')) {
-        std::snprintf(buf, sizeof buf, "%.10f", valor);
-        s = QString::fromLatin1(buf);
+        s = QString::asprintf("%.10f", valor);
         if (s.contains(u'.')) {
             while (s.endsWith(u'0'))
                 s.chop(1);

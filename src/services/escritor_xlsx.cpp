@@ -1,6 +1,8 @@
 #include "services/escritor_xlsx.h"
 
 #include <QFile>
+#include <clocale>
+#include <locale.h>
 #include <xlsxwriter.h>
 
 using namespace Hoja;
@@ -13,6 +15,26 @@ QString textoDeError(lxw_error e)
 {
     return QString::fromUtf8(lxw_strerror(e));
 }
+
+// The library writes the workbook's numbers (widths, margins, values) with
+// the C library's printf, which follows the numeric locale: a Spanish one
+// gives "0,7" and a file no reader takes. Its calls run in the "C" locale on
+// this thread, whatever the process's.
+class EnLocaleC {
+public:
+    EnLocaleC() : anterior_(uselocale(localeC())) {}
+    ~EnLocaleC() { uselocale(anterior_); }
+    EnLocaleC(const EnLocaleC&) = delete;
+    EnLocaleC& operator=(const EnLocaleC&) = delete;
+
+private:
+    static locale_t localeC()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t anterior_;
+};
 
 }  // namespace
 
@@ -36,6 +58,7 @@ void EscritorXlsx::Libro(int hojas, const Plan& plan)
         Anota(QStringLiteral("el libro ya estaba creado"));
         return;
     }
+    const EnLocaleC enLocaleC;
     lxw_workbook_options opciones{};
     opciones.constant_memory = LXW_TRUE;
     const QByteArray nombre = QFile::encodeName(ruta_);
@@ -105,6 +128,7 @@ void EscritorXlsx::Escribe(const Fila& fila)
 {
     if (!hoja_)
         return;
+    const EnLocaleC enLocaleC;
     const auto r = static_cast<lxw_row_t>(fila.numero - 1);
     for (const Celda& celda : fila.celdas) {
         const auto c = static_cast<lxw_col_t>(celda.columna - 1);
@@ -136,6 +160,7 @@ QString EscritorXlsx::Cierra()
         Anota(QStringLiteral("no se creó el libro"));
         return falla_;
     }
+    const EnLocaleC enLocaleC;
     const lxw_error e = workbook_close(libro_);
     libro_ = nullptr;
     hoja_ = nullptr;

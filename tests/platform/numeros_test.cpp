@@ -1,6 +1,7 @@
 #include "platform/moneda.h"
 #include "platform/numeros.h"
 #include "platform/utilidades_comunes.h"
+#include "support/locale_regional.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,18 @@ TEST(TextoANumero, FormaPlanaSeLeeIgual)
     }
     EXPECT_EQ(Numeros::TextoPlano(2.5), QStringLiteral("2.5"));
     EXPECT_EQ(Numeros::TextoPlano(3), QStringLiteral("3"));
+}
+
+TEST(TextoANumero, LaFormaPlanaNoDependeDelLocaleDelProceso)
+{
+    // SQL literals and currency values go through it: a decimal comma would change them.
+    for (const char* nombre : {"es_AR.UTF-8", "es_ES.UTF-8"}) {
+        LocaleRegional locale(nombre);
+        ASSERT_TRUE(locale.Puesto()) << nombre << " is not available (scripts/install-deps.sh makes it)";
+        EXPECT_EQ(Numeros::TextoPlano(2.225), QStringLiteral("2.225")) << nombre;
+        EXPECT_EQ(Numeros::TextoPlano(-1234567.125), QStringLiteral("-1234567.125")) << nombre;
+        EXPECT_EQ(Moneda::DesdeDoble(2.5).Texto(), QStringLiteral("2.5")) << nombre;
+    }
 }
 
 TEST(Moneda, AritmeticaYRedondeoPar)

@@ -3,6 +3,7 @@
 #include "support/avisos_grabados.h"
 #include "support/carpeta_temporal.h"
 #include "support/lector_xlsx.h"
+#include "support/locale_regional.h"
 
 #include "platform/sistema.h"
 #include "session/ModGlobal.h"
@@ -147,6 +148,29 @@ TEST_F(Exportacion, ElLibroEscritoSeLeeConSusCeldasFormatosYPagina)
     // Widths: list width / 90 (16.67 characters, stored with the cell margins); the hidden unit.
     EXPECT_TRUE(hoja.contains(QRegularExpression("<col min=\"1\" max=\"1\" width=\"17.4\\d*\"")));
     EXPECT_TRUE(hoja.contains(QRegularExpression("<col min=\"3\" max=\"3\" width=\"0\" hidden=\"1\"")));
+}
+
+TEST_F(Exportacion, LosNumerosDelLibroLlevanPuntoEnUnLocaleEspanol)
+{
+    // The C library writes "2,225" in these locales: a sheet with it is corrupt.
+    for (const char* nombre : {"es_AR.UTF-8", "es_ES.UTF-8"}) {
+        LocaleRegional locale(nombre);
+        ASSERT_TRUE(locale.Puesto()) << nombre << " is not available (scripts/install-deps.sh makes it)";
+        FotoLista l = lista();
+        l.ListItems.push_back({"A004", {"Tornillo", "UN", "2,225"}, false});
+        abiertos.clear();
+        ExportarListViewExcel(l, false, false, -1, -1, -1);
+        ASSERT_EQ(abiertos.size(), 1u) << nombre;
+        const QString hoja = QString::fromUtf8(ParteDelLibro(abiertos.front(), "xl/worksheets/sheet1.xml"));
+        EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"D3\" s=\"\\d+\"><v>1234.5</v></c>"))) << nombre;
+        EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"D6\" s=\"\\d+\"><v>2.225</v></c>"))) << nombre;
+        EXPECT_TRUE(hoja.contains(QRegularExpression("<col min=\"1\" max=\"1\" width=\"17.4\\d*\""))) << nombre;
+        EXPECT_TRUE(hoja.contains("<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\"")) << nombre;
+        // No number of the sheet, its attributes or its styles carries a comma.
+        const QRegularExpression coma(QStringLiteral("(<v>|=\")[-0-9.]*,[0-9]"));
+        EXPECT_FALSE(hoja.contains(coma)) << nombre << ": " << hoja.toStdString();
+        EXPECT_FALSE(QString::fromUtf8(ParteDelLibro(abiertos.front(), "xl/styles.xml")).contains(coma)) << nombre;
+    }
 }
 
 TEST_F(Exportacion, LasFechasSeEscribenComoFechas)
