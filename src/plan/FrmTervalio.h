@@ -203,6 +203,14 @@ private:
     // Where the current cell goes after an entry ended by the key.
     void MueveTrasEdicion(int tecla);
     void AvisoCampo(const QString& mensaje, CajaTexto& caja);
+    // The box's text counts as checked: leaving the box does not check it again.
+    static void MarcaComprobado(CajaTexto& caja);
+    // The plan's detail and lines as the operator sees them; what they were
+    // when last loaded, saved or emptied, to tell whether a change of date
+    // would throw work away.
+    QStringList PlanEnPantalla() const;
+    void MarcaPlanGrabado();
+    bool HayCambiosSinGrabar() const;
     // Runs an event handler so that no failure escapes it.
     void evento(const QString& nombre, const std::function<void()>& cuerpo);
     // A button's click runs the handler through evento under its name.
@@ -213,6 +221,7 @@ private:
     bool cerrando_ = false;
     bool ocupado_ = false;
     QString ultimoNombreValidado_;
+    QStringList planGrabado_{QString()};
     std::unique_ptr<EdicionEnGrilla> edicion_;
     std::unique_ptr<ClsCmnCptes> comprobante_;
     // The last list row added (article list or projection).

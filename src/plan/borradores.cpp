@@ -19,6 +19,51 @@ namespace {
 namespace C = ColArticulos;
 }
 
+QString NombreDeBorrador(const QString& fecha)
+{
+    if (!Fechas::EsFecha(fecha))
+        return QString();
+    const auto f = Fechas::Lee(fecha.trimmed());
+    return f ? Fechas::Formatea(*f, QStringLiteral("dd/mm/yyyy")) : QString();
+}
+
+QString BuscaBorrador(const QString& fecha, Recordset& cabecera, bool& encontrado)
+{
+    SesionBD& bd = *gSesionBD;
+    const QString escrito = fecha.trimmed();
+    const QString nombre = NombreDeBorrador(escrito);
+    const auto busca = [&](const QString& n) {
+        encontrado = false;
+        bd.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), n, QStringLiteral("Nombre"), cabecera, 8, QString(), true,
+                        encontrado);
+        return encontrado;
+    };
+    if (busca(nombre) || escrito == nombre)
+        return nombre;
+    return busca(escrito) ? escrito : nombre;
+}
+
+QStringList FrmTervalio::PlanEnPantalla() const
+{
+    QStringList plan{TxtFields[10]->text().trimmed()};
+    for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila)
+        if (FilaEnUso(MSFlexGrid2, fila))
+            plan << MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed() + u'|' +
+                        MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed() + u'|' +
+                        MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed();
+    return plan;
+}
+
+void FrmTervalio::MarcaPlanGrabado()
+{
+    planGrabado_ = PlanEnPantalla();
+}
+
+bool FrmTervalio::HayCambiosSinGrabar() const
+{
+    return PlanEnPantalla() != planGrabado_;
+}
+
 void FrmTervalio::ActualizarDatos()
 {
     // Every save starts clean: an earlier failure must not fail this one.
@@ -28,13 +73,17 @@ void FrmTervalio::ActualizarDatos()
         return gUtilidades->GestionaError(f, nombre);
     });
     SesionBD& bd = *gSesionBD;
-    const QString nombre = TxtFields[9]->text().trimmed();
+    const QString escrito = TxtFields[9]->text().trimmed();
     const QString aviso = QStringLiteral("Aviso al operador");
-    if (nombre.isEmpty()) {
+    // A message box takes the focus: the name field it leaves must not tell
+    // the same mistake a second time.
+    if (!Fechas::EsFecha(escrito))
+        MarcaComprobado(*TxtFields[9]);
+    if (escrito.isEmpty()) {
         MsgBox(QStringLiteral("Debe asignarle una fecha para poder grabar"), Avisos::Informacion, aviso);
         return;
     }
-    if (!Fechas::EsFecha(nombre)) {
+    if (!Fechas::EsFecha(escrito)) {
         MsgBox(QStringLiteral("Debe asignarle una fecha valida para poder grabar"), Avisos::Informacion, aviso);
         return;
     }
@@ -55,11 +104,12 @@ void FrmTervalio::ActualizarDatos()
     QStringList sentencias{QString()};
     long id = 0;
     bool existente = false;
+    // However the date was typed, the plan of that day.
+    QString nombre;
     p.paso([&] {
         Recordset rs;
         bool encontrado = false;
-        bd.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), nombre, QStringLiteral("Nombre"), rs, 8, QString(), true,
-                        encontrado);
+        nombre = BuscaBorrador(escrito, rs, encontrado);
         if (encontrado) {
             id = rs.Valor(QStringLiteral("IdCpteModelo")).toLongLong();
             existente = true;
@@ -190,10 +240,7 @@ void FrmTervalio::AsignarDatos2()
     Recordset cabecera;
     bool encontrado = false;
     long id = 0;
-    p.paso([&] {
-        bd.AbreRegistro(QStringLiteral("v_cpteS_modelo_cab"), nombre, QStringLiteral("Nombre"), cabecera, 8, QString(), true,
-                        encontrado);
-    });
+    p.paso([&] { BuscaBorrador(nombre, cabecera, encontrado); });
     if (p.abandonado() || !encontrado)
         return;
     p.paso([&] { UtilidadesControles::CargaRecordset(TxtFields, cabecera); });
@@ -234,4 +281,5 @@ void FrmTervalio::AsignarDatos2()
     }
     // One blank row after the loaded lines, to type the next article into.
     p.paso([&] { FilaEnBlancoFinal(); });
+    MarcaPlanGrabado();
 }

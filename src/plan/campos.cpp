@@ -23,6 +23,11 @@ void Colorea(QWidget& caja, long fondo, long letra)
 
 }  // namespace
 
+void FrmTervalio::MarcaComprobado(CajaTexto& caja)
+{
+    caja.setProperty(TextoValidado, caja.text());
+}
+
 void FrmTervalio::TxtFields_GotFocus(int Index)
 {
     CajaTexto& caja = *TxtFields.at(size_t(Index));
@@ -46,9 +51,9 @@ void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)
     campoActual_ = &caja;
     // Marked before the check: its message box takes the focus, and the box
     // leaving must not check the same text a second time.
-    caja.setProperty(TextoValidado, caja.text());
+    MarcaComprobado(caja);
     CampoValida(caja);
-    caja.setProperty(TextoValidado, caja.text());
+    MarcaComprobado(caja);
     if (!validacionFallida_)
         UtilidadesControles::Avanza(&caja);
 }
@@ -60,9 +65,9 @@ void FrmTervalio::TxtFields_Validate(int Index)
     if (caja.property(TextoValidado).toString() == caja.text() && caja.property(TextoValidado).isValid())
         return;
     campoActual_ = &caja;
-    caja.setProperty(TextoValidado, caja.text());
+    MarcaComprobado(caja);
     CampoValida(caja);
-    caja.setProperty(TextoValidado, caja.text());
+    MarcaComprobado(caja);
 }
 
 void FrmTervalio::CmdConsultar_Click()

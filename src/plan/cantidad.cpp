@@ -6,6 +6,7 @@
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/numeros.h"
+#include "services/Stock.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/filas_en_uso.h"
@@ -14,6 +15,30 @@
 #include <QLocale>
 
 using namespace ModGlobal;
+
+namespace {
+
+// A unit the article knows: its own, its stock unit or one of its equivalences
+// (letter case aside). An article that is not found has nothing to check.
+bool UnidadDelArticulo(const QString& codigo, const QString& unidad)
+{
+    Recordset rs;
+    gSesionBD->AbreRecordset(QStringLiteral("SELECT IdUnidad, UD_STOCK FROM V_MA_ARTICULOS with(nolock) WHERE IDARTICULO = ") +
+                                 LiteralArticulo(codigo),
+                             rs);
+    if (rs.Eof())
+        return true;
+    for (const char* campo : {"IdUnidad", "UD_STOCK"})
+        if (gUtilidades->ValorNoNuloTexto(rs.Valor(QString::fromLatin1(campo))).trimmed().compare(unidad, Qt::CaseInsensitive) == 0)
+            return true;
+    rs.Close();
+    QString operador, base;
+    double coeficiente = 0;
+    bool sinUnidad = false;
+    return Stock::IdArticuloTieneEquivalencias(codigo, unidad, operador, base, coeficiente, sinUnidad);
+}
+
+}  // namespace
 
 QString InterruptorPlan(const QVariant& v)
 {
@@ -92,6 +117,14 @@ void FrmTervalio::CmdAceptarCantidad_Click()
             return;
         }
         const QString codigo = elegido->Text();
+        const QString unidad = TxtUnidad->text().trimmed();
+        if (!unidad.isEmpty() && !UnidadDelArticulo(codigo, unidad)) {
+            MsgBox(QStringLiteral("La unidad %1 no es la del artículo ni una de sus equivalencias").arg(unidad),
+                   Avisos::Informacion, QStringLiteral("Aviso al operador"));
+            TxtUnidad->setFocus();
+            TxtUnidad->selectAll();
+            return;
+        }
         elegido->setBold(true);
         elegido->setIcon(3);
         elegido->setSmallIcon(3);
@@ -138,7 +171,7 @@ void FrmTervalio::Insertar(const QString& Id)
     MSFlexGrid2.setTextMatrix(fila, C::Descripcion, descripcion);
     MSFlexGrid2.setTextMatrix(fila, C::Cantidad, cantidad);
     MSFlexGrid2.setTextMatrix(fila, C::Descripcion, gUtilidades->ValorNoNuloTexto(campo("Descripcion")).trimmed());
-    MSFlexGrid2.setTextMatrix(fila, C::Unidad, TxtUnidad->text());
+    MSFlexGrid2.setTextMatrix(fila, C::Unidad, TxtUnidad->text().trimmed());
     MSFlexGrid2.setTextMatrix(fila, C::Impuestos, gUtilidades->ValorNoNuloTexto(campo("Impuestos")));
     MSFlexGrid2.setTextMatrix(fila, C::EsExento, InterruptorPlan(campo("Exento")));
     MSFlexGrid2.setTextMatrix(fila, C::PideSerie, InterruptorPlan(campo("UsaSerie")));

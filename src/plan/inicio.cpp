@@ -141,6 +141,7 @@ void FrmTervalio::InicializaGrids()
     p.PasarPorAlto(5);
     p.paso([this] { InicializaGridsDelComprobante(); });
     p.paso([this] { editorGrilla.setVisible(false); });
+    MarcaPlanGrabado();
 }
 
 void FrmTervalio::Grabar()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+class Recordset;
+
 // A switch cell: "-1" for a true (non-zero) value, "0" for Null, empty or false.
 QString InterruptorPlan(const QVariant& valor);
 // A quantity the plan can hold: a number, not negative, within the currency
@@ -17,3 +19,10 @@ QString LiteralArticulo(const QString& codigo);
 QString TextoMonedaRegional(const Moneda& valor);
 // A quantity as the plan keeps it: the currency value of the text, in that form.
 QString TextoCantidad(const QString& texto);
+// The name of the draft of a production date: the date written "dd/mm/yyyy",
+// however it was typed; empty for a text that is no date.
+QString NombreDeBorrador(const QString& fecha);
+// Looks the draft of a production date up by its name, else by the text as
+// typed (a draft stored under another spelling keeps its name). Answers the
+// name the plan goes by.
+QString BuscaBorrador(const QString& fecha, Recordset& cabecera, bool& encontrado);

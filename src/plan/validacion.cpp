@@ -31,19 +31,28 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
             AvisoCampo(QStringLiteral("Debe ingresar una fecha valida!!!"), Texto);
             return;
         }
-        // Checking the same name again must not throw away the rows on screen.
-        if (valor == ultimoNombreValidado_)
+        // Checking the same date again, however written, must not throw away
+        // the rows on screen.
+        if (NombreDeBorrador(valor) == NombreDeBorrador(ultimoNombreValidado_)) {
+            Texto.setText(ultimoNombreValidado_);
             return;
+        }
+        if (HayCambiosSinGrabar() &&
+            MsgBox(QStringLiteral("Se perderán los cambios no grabados del plan. ¿Desea continuar?"),
+                   Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton, QStringLiteral("Aviso al operador")) != Avisos::Si) {
+            // The plan on screen keeps its date.
+            Texto.setText(ultimoNombreValidado_);
+            return;
+        }
         Recordset rs;
         bool encontrado = false;
-        gSesionBD->AbreRegistro(QStringLiteral("V_CPTES_MODELO_CAB"), valor, QStringLiteral("nombre"), rs, 8, QString(),
-                                true, encontrado);
-        ultimoNombreValidado_ = valor;
+        const QString nombre = BuscaBorrador(valor, rs, encontrado);
+        ultimoNombreValidado_ = nombre;
+        Texto.setText(nombre);
+        const int i = UtilidadesControles::IndiceControl(QStringLiteral("NOMBRE"), TxtFields);
+        if (i >= 0)
+            TxtFields[size_t(i)]->setText(nombre);
         if (encontrado) {
-            Texto.setText(valor);
-            const int i = UtilidadesControles::IndiceControl(QStringLiteral("NOMBRE"), TxtFields);
-            if (i >= 0)
-                TxtFields[size_t(i)]->setText(valor);
             AsignarDatos2();
         } else {
             TxtFields[10]->clear();

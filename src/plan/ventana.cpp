@@ -236,6 +236,7 @@ void FrmTervalio::construyeControles()
     TxtUnidad = nombrado(new CajaTexto, "TxtUnidad");
     TxtCantidad = nombrado(new CajaTexto, "TxtCantidad");
     TxtUnidad->setToolTip(QStringLiteral("Ingrese la cantidad y pulse enter"));
+    TxtUnidad->setMaxLength(4);   // the width of the line's unit
     TxtCantidad->setToolTip(QStringLiteral("Ingrese la cantidad y pulse enter"));
     CmdAceptarCantidad = boton(QStringLiteral("&Aceptar"), "CmdAceptarCantidad");
     CmdCerrarCantidad = boton(QStringLiteral("&Cancelar"), "CmdCerrarCantidad");

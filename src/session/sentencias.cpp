@@ -33,7 +33,8 @@ void AgregaCampo(const QString& campo, QString& valor, const QString& tipo, bool
         fueraDeRango();
     else
         gCampos.append(CampoValor{});
-    valor.remove(u'\'');
+    // The value reaches the statement as a literal, its apostrophes doubled:
+    // it is saved as it was typed.
     CampoValor& ultimo = gCampos.last();
     ultimo.Campo = campo;
     if (valor.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)

@@ -91,6 +91,114 @@ TEST_F(Borradores, GrabaRecargaYReemplaza)
     EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Unidad), QStringLiteral("PAR"));
 }
 
+TEST_F(Borradores, UnDiaEscritoDeCualquierFormaEsUnSoloPlan)
+{
+    FrmTervalio& v = *ventana;
+    // The demo's draft of 15/01/2027, whatever the spelling.
+    for (const char* escrito : {"15/1/2027", "15/01/27", "2027-01-15", "15-01-2027", "15/01/2027 10:00"}) {
+        NombraPlan(QStringLiteral("16/01/2027"));   // another day, a new plan
+        ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QString()) << escrito;
+        NombraPlan(QString::fromLatin1(escrito));
+        EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027")) << escrito;
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01")) << escrito;
+    }
+    // Saved under another spelling: the same draft, under its name.
+    v.TxtFields[9]->setText(QStringLiteral("15/1/27"));
+    Graba();
+    NombraPlan(QStringLiteral("2027-01-20"));
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("2"));
+    Graba();
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT IdCpteModelo, Nombre FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")),
+              (QStringList{QStringLiteral("1|15/01/2027"), QStringLiteral("2|20/01/2027")}));
+    EXPECT_EQ(Lineas(2), QStringList{QStringLiteral("MESA03|2|UN|20/01/2027 00:00")});
+
+    // A draft stored under another spelling keeps its name.
+    bd.Sesion().Ejecuta(QStringLiteral("UPDATE V_CPTES_MODELO_CAB SET Nombre = '20/1/2027' WHERE IdCpteModelo = 2"));
+    NombraPlan(QStringLiteral("20/1/2027"));
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("20/1/2027"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA03"));
+    Graba();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT IdCpteModelo, Nombre FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")),
+              (QStringList{QStringLiteral("1|15/01/2027"), QStringLiteral("2|20/1/2027")}));
+}
+
+TEST_F(Borradores, CambiarLaFechaConCambiosSinGrabarPreguntaAntes)
+{
+    FrmTervalio& v = *ventana;
+    const QString pregunta = QStringLiteral("Se perderán los cambios no grabados del plan. ¿Desea continuar?");
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+
+    // No (the default): the previous date comes back and the rows stay.
+    NombraPlan(QStringLiteral("21/01/2027"));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, pregunta);
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton);
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("20/01/2027"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+    // A stored draft's date asks the same.
+    NombraPlan(QStringLiteral("15/01/2027"));
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Codigo), QString());
+
+    // Yes: the other date's plan.
+    avisos.Responder({Avisos::Si});
+    NombraPlan(QStringLiteral("15/01/2027"));
+    ASSERT_EQ(avisos.preguntas.size(), 3u);
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(3, C::Codigo), QStringLiteral("MESA03"));
+
+    // A loaded plan, an edited detail: asks; the loaded plan unchanged does not.
+    NombraPlan(QStringLiteral("21/01/2027"));
+    EXPECT_EQ(avisos.preguntas.size(), 3u);
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QString());
+    v.TxtFields[10]->setText(QStringLiteral("Feria"));
+    NombraPlan(QStringLiteral("22/01/2027"));
+    EXPECT_EQ(avisos.preguntas.size(), 4u);
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("21/01/2027"));
+    EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria"));
+}
+
+TEST_F(Borradores, LosApostrofesSeGrabanYSeLeenComoSeEscribieron)
+{
+    FrmTervalio& v = *ventana;
+    bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdUnidad, SUSPENDIDO) "
+                                       "VALUES ('D''OR', 'Mesa D''Orsay', 'UN', 0)"));
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("D'OR"), QStringLiteral("1"));
+    ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Descripcion), QStringLiteral("Mesa D'Orsay"));
+    v.TxtFields[10]->setText(QStringLiteral("Pedido de l'atelier"));
+    Graba();
+    ASSERT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Detalle FROM V_CPTES_MODELO_CAB WHERE IdCpteModelo = 2")),
+              QStringList{QStringLiteral("Pedido de l'atelier")});
+    EXPECT_EQ(Lineas(2), QStringList{QStringLiteral("D'OR|1|UN|20/01/2027 00:00")});
+
+    NombraPlan(QStringLiteral("20/01/2027"));
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Pedido de l'atelier"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("D'OR"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Descripcion), QStringLiteral("Mesa D'Orsay"));
+}
+
+TEST_F(Borradores, UnaFechaInvalidaSinComprobarDaUnSoloAviso)
+{
+    FrmTervalio& v = *ventana;
+    // A real box takes the focus: the field it leaves would be checked then.
+    avisos.AlMostrar = [] {
+        if (QWidget* f = QApplication::focusWidget())
+            f->clearFocus();
+    };
+    v.TxtFields[9]->setFocus();
+    QTest::keyClicks(v.TxtFields[9], QStringLiteral("31/02/2024"));
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 1u) << avisos.preguntas.back().texto.toStdString();
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe asignarle una fecha valida para poder grabar"));
+}
+
 TEST_F(Borradores, NombreFaltanteONoFechaNoGraba)
 {
     FrmTervalio& v = *ventana;

@@ -82,6 +82,36 @@ TEST_F(Plan, CantidadDesdeLaListaAgregaUnaFilaAlPlan)
     EXPECT_EQ(v.MSFlexGrid2.Rows(), 4);
 }
 
+TEST_F(Plan, LaUnidadEsLaDelArticuloOUnaDeSusEquivalencias)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("15/03/2024"));
+    DobleClic(QStringLiteral("SILLA01"));
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    // No wider than the unit column.
+    v.TxtUnidad->setFocus();
+    v.TxtUnidad->selectAll();
+    QTest::keyClicks(v.TxtUnidad, QString(255, u'X'));
+    EXPECT_EQ(v.TxtUnidad->text(), QStringLiteral("XXXX"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("La unidad XXXX no es la del artículo ni una de sus equivalencias"));
+    EXPECT_TRUE(v.FrmCantidad->isVisible());
+    EXPECT_EQ(Celda(1, C::Codigo), QString());
+
+    // One of its equivalences, in any case, is taken; so is its own unit.
+    v.TxtUnidad->setText(QStringLiteral("par"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_FALSE(v.FrmCantidad->isVisible());
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("SILLA01"));
+    EXPECT_EQ(Celda(1, C::Unidad), QStringLiteral("par"));
+    DobleClic(QStringLiteral("SILLA01"));
+    EXPECT_EQ(v.TxtUnidad->text(), QStringLiteral("UN"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_EQ(Celda(2, C::Unidad), QStringLiteral("UN"));
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+}
+
 TEST_F(Plan, CodigoTecleadoEnLaGrillaLlenaLaFila)
 {
     FrmTervalio& v = *ventana;

@@ -123,7 +123,7 @@ TEST_F(Acceso, UnApostrofoNoRompeNada)
     gSesionBD->Usuario = QStringLiteral("O'Neil");
     QString proceso;
     RegistraAccesoModulo(proceso);
-    EXPECT_EQ(Filas(), QStringList{QStringLiteral("ONEIL|V_PELMARO||ONeil")});   // the builder drops it
+    EXPECT_EQ(Filas(), QStringList{QStringLiteral("O'NEIL|V_PELMARO||O'Neil")});   // stored as it is
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 

@@ -14,13 +14,13 @@ TEST(Sentencias, InsertYUpdateExactos)
     AgregaCampo(QStringLiteral("A"), a, QStringLiteral("'"), true);
     AgregaCampo(QStringLiteral("B"), b, QStringLiteral("@"), false);
     AgregaCampo(QStringLiteral("C"), c, QStringLiteral("'"), false);
-    EXPECT_EQ(a, QStringLiteral("OBrien"));   // the caller's variable loses its apostrophes too
+    EXPECT_EQ(a, QStringLiteral("O'Brien"));   // saved as typed
     QStringList script{QString()};
     QString condicion = QStringLiteral("A = 1");
     ArmaSentencia(gCampos, script, QStringLiteral("T"), false, condicion, true);
     ArmaSentencia(gCampos, script, QStringLiteral("T"), true, condicion, false);
-    EXPECT_EQ(script, (QStringList{QString(), QStringLiteral("INSERT INTO T (A,B,C) VALUES ('OBrien',5,Null)"), QString(),
-                                   QStringLiteral("UPDATE T SET A = 'OBrien',B = 5,C = Null  WHERE A = 1"), QString()}));
+    EXPECT_EQ(script, (QStringList{QString(), QStringLiteral("INSERT INTO T (A,B,C) VALUES ('O''Brien',5,Null)"), QString(),
+                                   QStringLiteral("UPDATE T SET A = 'O''Brien',B = 5,C = Null  WHERE A = 1"), QString()}));
     EXPECT_EQ(condicion, QStringLiteral(" WHERE A = 1"));
     ASSERT_EQ(gCampos.size(), 1);   // reset to one empty pair
     EXPECT_TRUE(gCampos[0].Campo.isEmpty());

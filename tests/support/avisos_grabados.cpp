@@ -25,6 +25,8 @@ void AvisosGrabados::ResponderDialogo(std::function<int(QDialog&)> f)
 int AvisosGrabados::Mensaje(const QString& texto, int botones, const QString& titulo)
 {
     preguntas.push_back({texto, botones, titulo.isEmpty() ? Avisos::TituloAplicacion() : titulo});
+    if (AlMostrar)
+        AlMostrar();
     if (!respuestas_.empty()) {
         const int r = respuestas_.front();
         respuestas_.pop_front();

@@ -30,6 +30,8 @@ public:
 
     std::vector<PreguntaGrabada> preguntas;
     int dialogosMostrados = 0;
+    // Runs as each box opens: a test plays what a real box does (it takes the focus).
+    std::function<void()> AlMostrar;
 
 private:
     std::deque<int> respuestas_;
