@@ -68,9 +68,19 @@ void FrmTervalio::ActualizarDatos()
 {
     // Every save starts clean: an earlier failure must not fail this one.
     HayError = false;
-    Procedimiento p(QStringLiteral("ACTUALIZAR DATOS"), [this](const Falla& f, const QString& nombre) {
+    const QString inicio = QStringLiteral("BEGIN TRANSACTION ") + QStringLiteral("\r\r\r\n");
+    QString lote = inicio;
+    // What failed, in the engine's words: below the one message of a failed
+    // save, and in the error log.
+    QString mensaje;
+    long numeroError = 0;
+    // A failure leaves the save; it is told with the others, once.
+    Procedimiento p(QStringLiteral("ACTUALIZAR DATOS"), [&](const Falla& f, const QString&) {
         HayError = true;
-        return gUtilidades->GestionaError(f, nombre);
+        if (numeroError == 0)
+            numeroError = f.Numero;
+        mensaje += QString::number(f.Numero) + QStringLiteral(" : ") + f.Descripcion + QStringLiteral("\r\n");
+        return int(Avisos::Abortar);
     });
     SesionBD& bd = *gSesionBD;
     const QString escrito = TxtFields[9]->text().trimmed();
@@ -115,13 +125,6 @@ void FrmTervalio::ActualizarDatos()
             existente = true;
         }
     });
-    if (p.abandonado())
-        return;
-
-    const QString inicio = QStringLiteral("BEGIN TRANSACTION ") + QStringLiteral("\r\r\r\n");
-    QString lote = inicio;
-    QString mensaje;
-    long numeroError = 0;
     bool enviado = false, cerrado = false;
 
     const auto recogeErrores = [&] {
@@ -144,6 +147,16 @@ void FrmTervalio::ActualizarDatos()
         QString proceso = Sistema::NombreEjecutable();
         RegistraErrorAuxErr(lote, proceso, numeroError, mensaje);
     };
+    const auto avisaFalla = [&] {
+        if (!mensaje.trimmed().isEmpty())
+            MsgBox(QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\n") + mensaje.trimmed(), Avisos::Critico,
+                   QStringLiteral("Aviso al Operador!"));
+    };
+    if (p.abandonado()) {
+        registraFalla();
+        avisaFalla();
+        return;
+    }
 
     p.paso([&] {
         // The transaction opens before a new draft's id is taken, so the id and
@@ -203,8 +216,6 @@ void FrmTervalio::ActualizarDatos()
         ejecuta(cuerpo + u'\r');
         recogeErrores();
     });
-    if (!enviado)
-        return;
     p.paso([&] {
         if (HayError) {
             deshace();
@@ -225,10 +236,12 @@ void FrmTervalio::ActualizarDatos()
         recogeErrores();
         registraFalla();
     });
-    if (!cerrado)
+    if (enviado && !cerrado)
         deshace();
-    if (!mensaje.trimmed().isEmpty())
-        MsgBox(mensaje, Avisos::Critico, QStringLiteral("Aviso al Operador!"));
+    // A failure the handler caught is logged here; the batch's were logged above.
+    if (p.abandonado())
+        registraFalla();
+    avisaFalla();
 }
 
 void FrmTervalio::AsignarDatos2()

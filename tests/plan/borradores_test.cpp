@@ -227,6 +227,8 @@ TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
     Graba();
     ASSERT_EQ(avisos.preguntas.size(), 1u);
     EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Aviso al Operador!"));
+    // The operator's message first, the engine's text below it.
+    EXPECT_TRUE(avisos.preguntas[0].texto.startsWith(QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\n")));
     EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("cabecera rechazada")));
     EXPECT_TRUE(v.HayError);
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")), cabAntes);
@@ -241,6 +243,22 @@ TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
     Graba();
     EXPECT_FALSE(v.HayError);
     EXPECT_EQ(avisos.preguntas.size(), 1u);
+}
+
+TEST_F(Borradores, UnaConexionPerdidaAlGrabarDaUnSoloAviso)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    ModGlobal::gSesionBD->Conexion.Close();
+    Graba();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::Critico);
+    EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Aviso al Operador!"));
+    EXPECT_TRUE(avisos.preguntas[0].texto.startsWith(QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\n")))
+        << avisos.preguntas[0].texto.toStdString();
+    EXPECT_TRUE(v.HayError);
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
 }
 
 TEST_F(Borradores, UnaLineaSinCantidadNoSeGraba)
