@@ -476,4 +476,157 @@ TEST_F(CargaLotesySeries, CampoValida)
     EXPECT_FALSE(f->Edicion().Edicion().Abre());
 }
 
+// ---- The real dialog, shown through the dialog service -------------------------------
+
+class DialogoCargaLotesySeries : public CargaLotesySeries {
+protected:
+    // Shows the dialog as its caller does and lets the operator act; the
+    // answer is the dialog's result.
+    int Muestra(FrmCargaLotesySeries& f, const std::function<void(FrmCargaLotesySeries&)>& operador)
+    {
+        f.lblArticulo->setText(f.Articulo);
+        avisos.ResponderDialogo([&](QDialog& d) {
+            d.setWindowModality(Qt::ApplicationModal);
+            d.show();
+            d.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            f.vistaMSFlexGrid1->setFocus();
+            operador(f);
+            return d.isVisible() ? -1 : d.result();
+        });
+        return Avisos::Actual().Dialogo(f);
+    }
+    // The first character opens the editor over the cell; the rest goes into it.
+    static void Teclea(FrmCargaLotesySeries& f, const QString& texto)
+    {
+        QTest::keyClicks(f.vistaMSFlexGrid1, texto.left(1));
+        ASSERT_TRUE(f.TxtEdit->isVisible());
+        QTest::keyClicks(f.TxtEdit, texto.mid(1));
+    }
+    static QToolButton* Boton(FrmCargaLotesySeries& f, int indice)
+    {
+        return qobject_cast<QToolButton*>(f.Toolbar1->widgetForAction(f.Toolbar1->actions().at(indice - 1)));
+    }
+    static QString Columna(const FrmCargaLotesySeries& f, int columna)
+    {
+        QStringList c;
+        for (int i = 1; i < f.MSFlexGrid1.Rows(); ++i)
+            c << f.MSFlexGrid1.TextMatrix(i, columna);
+        return c.join(u'|');
+    }
+};
+
+TEST_F(DialogoCargaLotesySeries, SalidaConLasTeclas)
+{
+    auto f = Salida(QStringLiteral("LYS"), LoteYSerie, 2);
+    const int r = Muestra(*f, [this](FrmCargaLotesySeries& f) {
+        QWidget* grilla = f.vistaMSFlexGrid1;
+        EXPECT_EQ(Columna(f, 3), QStringLiteral("1|1|0|0|0"));
+        // Lot and serial are fixed: Left stops on the stock, which takes no entry.
+        QTest::keyClick(grilla, Qt::Key_Left);
+        QTest::keyClick(grilla, Qt::Key_Left);
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 2);
+        QTest::keyClicks(grilla, QStringLiteral("1"));
+        EXPECT_FALSE(f.TxtEdit->isVisible());
+        QTest::keyClick(grilla, Qt::Key_Right);
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 3);
+        // Half a serial is refused and the editor stays; Esc gives the cell back.
+        Teclea(f, QStringLiteral("0.5"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Return);
+        ASSERT_EQ(avisos.preguntas.size(), 1u);
+        EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("No Puede Informase Cantidades que no Sean Enteras"));
+        EXPECT_TRUE(f.TxtEdit->isVisible());
+        QTest::keyClick(f.TxtEdit, Qt::Key_Escape);
+        EXPECT_FALSE(f.TxtEdit->isVisible());
+        EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), QStringLiteral("1"));
+        // Two of one serial are more than the stock.
+        Teclea(f, QStringLiteral("2"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Return);
+        ASSERT_EQ(avisos.preguntas.size(), 2u);
+        EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("La Cantidad supera a la cantidad disponible en Stock"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Escape);
+        // A whole one goes in, Enter moves down.
+        Teclea(f, QStringLiteral("0"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Return);
+        EXPECT_EQ(f.MSFlexGrid1.Row(), 2);
+        EXPECT_EQ(Columna(f, 3), QStringLiteral("0|1|0|0|0"));
+        // Fill below row 2, then blank below row 3.
+        QTest::mouseClick(Boton(f, 1), Qt::LeftButton);
+        EXPECT_EQ(Columna(f, 3), QStringLiteral("0|1|1|1|1"));
+        f.MSFlexGrid1.setRow(3);
+        QTest::mouseClick(Boton(f, 2), Qt::LeftButton);
+        EXPECT_EQ(Columna(f, 3), QStringLiteral("0|1|1|0|0"));
+        // F2 with the editor open: the value goes through the check, then the total (3 for 2, answered Yes).
+        f.MSFlexGrid1.setRow(4);
+        Teclea(f, QStringLiteral("1"));
+        avisos.Responder({Avisos::Si});
+        QTest::keyClick(f.TxtEdit, Qt::Key_F2);
+        EXPECT_FALSE(f.isVisible());
+    });
+    EXPECT_EQ(r, QDialog::Accepted);
+    ASSERT_EQ(avisos.preguntas.size(), 3u);
+    EXPECT_TRUE(avisos.preguntas[2].texto.contains(QStringLiteral("supera")));
+    EXPECT_DOUBLE_EQ(f->Cantidad, 3);
+    EXPECT_EQ(f->Lotes, K("|~S0|M1~S1|M1~S2|M2~S3|~|"));
+    EXPECT_EQ(f->Series, QStringLiteral("|0|1|1|1|0|"));
+}
+
+TEST_F(DialogoCargaLotesySeries, CargaConLasTeclasYCancelar)
+{
+    auto f = Entrada(LoteYSerie, 2);
+    int r = Muestra(*f, [](FrmCargaLotesySeries& f) {
+        QWidget* grilla = f.vistaMSFlexGrid1;
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 2);
+        // The separators never go in.
+        Teclea(f, QStringLiteral("L|1\u00FF"));
+        EXPECT_EQ(f.TxtEdit->text(), QStringLiteral("L1"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Up);
+        EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 2), QStringLiteral("L1"));
+        // Fill the lot down; the serial of row 2.
+        QTest::mouseClick(Boton(f, 1), Qt::LeftButton);
+        QTest::keyClick(grilla, Qt::Key_Down);
+        QTest::keyClick(grilla, Qt::Key_Right);
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 3);
+        Teclea(f, QStringLiteral("S2"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Tab);
+        // The row number is not edited.
+        QTest::keyClick(grilla, Qt::Key_Left);
+        QTest::keyClick(grilla, Qt::Key_Left);
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 1);
+        QTest::keyClicks(grilla, QStringLiteral("9"));
+        EXPECT_FALSE(f.TxtEdit->isVisible());
+        QTest::keyClick(grilla, Qt::Key_F2);
+        EXPECT_FALSE(f.isVisible());
+    });
+    EXPECT_EQ(r, QDialog::Accepted);
+    EXPECT_EQ(f->Lotes, QStringLiteral("|L1|L1|"));
+    EXPECT_EQ(f->Series, QStringLiteral("|-|S2|"));
+
+    // Cancel hands back the lists and the quantity as they were.
+    f = Salida(QStringLiteral("LOTE"), Lotes, 7);
+    f->Lotes = QStringLiteral("antes");
+    f->Series = QStringLiteral("antes");
+    r = Muestra(*f, [](FrmCargaLotesySeries& f) {
+        Teclea(f, QStringLiteral("3"));
+        QTest::mouseClick(f.CmdCancelar, Qt::LeftButton);
+    });
+    EXPECT_EQ(r, QDialog::Rejected);
+    EXPECT_EQ(f->Lotes, QStringLiteral("antes"));
+    EXPECT_EQ(f->Series, QStringLiteral("antes"));
+    EXPECT_DOUBLE_EQ(f->Cantidad, 7);
+}
+
+TEST_F(DialogoCargaLotesySeries, SalidaSilenciosaSinVentana)
+{
+    auto f = Salida(QStringLiteral("LOTE"), Lotes, 7);
+    f->MostrarForm = false;
+    f->CmdAceptar_Click();
+    EXPECT_FALSE(f->isVisible());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_EQ(f->Lotes, K("|L1~|L2~|~|"));
+    EXPECT_EQ(f->Series, QStringLiteral("|5|2|0|"));
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 }  // namespace

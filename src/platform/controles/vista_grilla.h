@@ -67,6 +67,8 @@ public:
     QRect RectanguloCelda() const;
     // Scrolls the cell into sight.
     void MuestraCelda(int fila, int columna);
+    // A typed character never moves the current cell, as it did not in the grid control.
+    void keyboardSearch(const QString&) override {}
 
 signals:
     void Click();
