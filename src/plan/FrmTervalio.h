@@ -33,6 +33,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class SkinFramework;
+class TeclasVentana;
 class VistaArbol;
 class VistaBarraEstado;
 class VistaGrilla;
@@ -186,7 +187,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void construyeControles();
@@ -224,6 +224,8 @@ private:
     QStringList planGrabado_{QString()};
     std::unique_ptr<EdicionEnGrilla> edicion_;
     std::unique_ptr<ClsCmnCptes> comprobante_;
+    // F2 and F5, seen before any control.
+    std::unique_ptr<TeclasVentana> teclasVentana_;
     // The last list row added (article list or projection).
     ListItem* ultimoElemento_ = nullptr;
     Node* ultimoNodo_ = nullptr;

@@ -15,12 +15,6 @@ namespace {
 
 const char* const TextoValidado = "textoValidado";
 
-void Colorea(QWidget& caja, long fondo, long letra)
-{
-    caja.setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
-                           .arg(ColorDesdeBgr(ColorBgr(fondo)).name(), ColorDesdeBgr(ColorBgr(letra)).name()));
-}
-
 }  // namespace
 
 void FrmTervalio::MarcaComprobado(CajaTexto& caja)
@@ -33,12 +27,12 @@ void FrmTervalio::TxtFields_GotFocus(int Index)
     CajaTexto& caja = *TxtFields.at(size_t(Index));
     CmdConsultar->setEnabled(!caja.Tag.isEmpty());
     campoActual_ = &caja;
-    Colorea(caja, gColorFondo, gColorLetra);
+    caja.Colorea(ColorBgr(gColorFondo), ColorBgr(gColorLetra));
 }
 
 void FrmTervalio::TxtFields_LostFocus(int Index)
 {
-    Colorea(*TxtFields.at(size_t(Index)), 0xFFFFFF, 0);
+    TxtFields.at(size_t(Index))->Colorea(0xFFFFFF, 0);
 }
 
 void FrmTervalio::TxtFields_KeyDown(int Index, int& KeyCode, int)

@@ -4,7 +4,7 @@
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
-#include "platform/controles/teclas.h"
+#include "platform/controles/teclas_ventana.h"
 #include "platform/skin_framework.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
@@ -50,12 +50,13 @@ FrmTervalio::FrmTervalio(QWidget* padre) : QMainWindow(padre)
     setWindowTitle(QStringLiteral("Estructura de Productos"));
     construyeControles();
     conectaEventos();
-    qApp->installEventFilter(this);
+    teclasVentana_ = std::make_unique<TeclasVentana>(*this, std::vector<int>{Qt::Key_F2, Qt::Key_F5},
+                                                     [this](int& codigo, int shift) { Form_KeyDown(codigo, shift); });
 }
 
 FrmTervalio::~FrmTervalio()
 {
-    qApp->removeEventFilter(this);
+    teclasVentana_.reset();
     // The models (grids, lists, trees) go before the widgets: no widget may
     // report a focus change or an edit into them while it is taken down.
     cerrando_ = true;
@@ -398,27 +399,6 @@ void FrmTervalio::resizeEvent(QResizeEvent* e)
         FrmCantidad->move(origen + QPoint(20, 40));
         FrmBuscar->move(origen + QPoint(20, 40));
     }
-}
-
-bool FrmTervalio::eventFilter(QObject* objeto, QEvent* e)
-{
-    // F2 and F5 belong to the window whatever widget holds the focus: the
-    // window sees them before any control (a list would take F2 to edit).
-    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
-        auto* tecla = static_cast<QKeyEvent*>(e);
-        auto* w = qobject_cast<QWidget*>(objeto);
-        if ((tecla->key() == Qt::Key_F2 || tecla->key() == Qt::Key_F5) && w && w->window() == this) {
-            if (e->type() == QEvent::ShortcutOverride) {
-                e->accept();
-                return false;
-            }
-            int codigo = Teclas::CodigoTecla(*tecla);
-            Form_KeyDown(codigo, Teclas::MascaraShift(tecla->modifiers()));
-            if (codigo == 0)
-                return true;
-        }
-    }
-    return QMainWindow::eventFilter(objeto, e);
 }
 
 void FrmTervalio::closeEvent(QCloseEvent* e)

@@ -3,6 +3,59 @@
 #include "platform/controles/teclas.h"
 
 #include <QKeyEvent>
+#include <QValidator>
+#include <algorithm>
+
+// Cuts what an edit of the operator's added beyond the limit, from the end of
+// what was added; a text that was already longer may shrink but not grow.
+class CajaTexto::Limite : public QValidator {
+public:
+    explicit Limite(CajaTexto& caja) : QValidator(&caja), caja_(caja) {}
+
+    State validate(QString& texto, int& cursor) const override
+    {
+        if (!caja_.operador_ || caja_.largo_ <= 0)
+            return Acceptable;
+        const qsizetype tope = std::max<qsizetype>(caja_.largo_, caja_.largoPrevio_);
+        const qsizetype sobra = texto.size() - tope;
+        if (sobra <= 0)
+            return Acceptable;
+        if (cursor >= sobra) {
+            texto.remove(cursor - sobra, sobra);
+            cursor -= int(sobra);
+        } else {
+            texto.truncate(tope);
+            cursor = std::min(cursor, int(tope));
+        }
+        return Acceptable;
+    }
+
+private:
+    CajaTexto& caja_;
+};
+
+CajaTexto::CajaTexto(QWidget* padre) : QLineEdit(padre)
+{
+    setValidator(new Limite(*this));
+}
+
+template <class F>
+void CajaTexto::comoOperador(F&& edicion)
+{
+    const bool antes = operador_;
+    operador_ = true;
+    largoPrevio_ = text().size();
+    edicion();
+    operador_ = antes;
+}
+
+void CajaTexto::Colorea(ColorBgr fondo, ColorBgr letra)
+{
+    fondo_ = fondo;
+    letra_ = letra;
+    setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                      .arg(ColorDesdeBgr(fondo).name(), ColorDesdeBgr(letra).name()));
+}
 
 void CajaTexto::focusInEvent(QFocusEvent* e)
 {
@@ -25,5 +78,27 @@ void CajaTexto::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    QLineEdit::keyPressEvent(e);
+    comoOperador([&] { QLineEdit::keyPressEvent(e); });
+}
+
+void CajaTexto::inputMethodEvent(QInputMethodEvent* e)
+{
+    comoOperador([&] { QLineEdit::inputMethodEvent(e); });
+}
+
+void CajaTexto::dropEvent(QDropEvent* e)
+{
+    comoOperador([&] { QLineEdit::dropEvent(e); });
+}
+
+void CajaTexto::contextMenuEvent(QContextMenuEvent* e)
+{
+    // The menu's Paste runs inside.
+    comoOperador([&] { QLineEdit::contextMenuEvent(e); });
+}
+
+void CajaTexto::mouseReleaseEvent(QMouseEvent* e)
+{
+    // The middle button pastes the selection.
+    comoOperador([&] { QLineEdit::mouseReleaseEvent(e); });
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A text box as the system's procedures see it: the field it is bound to
 // (DataField), the look-up it opens (Tag), its place in a control array
-// (Index) and its length limit (MaxLength, 0 = none).
+// (Index), its length limit (MaxLength, 0 = none) and its colours.
+
+#include "platform/controles/colores.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -9,14 +11,22 @@
 class CajaTexto : public QLineEdit {
     Q_OBJECT
 public:
-    explicit CajaTexto(QWidget* padre = nullptr) : QLineEdit(padre) {}
+    explicit CajaTexto(QWidget* padre = nullptr);
 
     QString DataField;
     QString Tag;
     int Index = -1;
 
-    int MaxLength() const { return maxLength() >= 32767 ? 0 : maxLength(); }
-    void setMaxLength(int largo) { QLineEdit::setMaxLength(largo <= 0 ? 32767 : largo); }
+    // The limit holds for what the operator types, pastes or drops; text the
+    // program sets is kept whole, as the system's boxes kept it. A line edit's
+    // own limit would cut it, so the box keeps its limit itself.
+    int MaxLength() const { return largo_; }
+    void setMaxLength(int largo) { largo_ = largo < 0 ? 0 : largo; }
+
+    // Background and text colour, in the system's colour numbers.
+    ColorBgr BackColor() const { return fondo_; }
+    ColorBgr ForeColor() const { return letra_; }
+    void Colorea(ColorBgr fondo, ColorBgr letra);
 
 signals:
     void GotFocus();
@@ -30,4 +40,22 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    class Limite;
+    friend class Limite;
+
+    // Runs an edit of the operator's with the limit in force.
+    template <class F>
+    void comoOperador(F&& edicion);
+
+    int largo_ = 0;
+    bool operador_ = false;
+    qsizetype largoPrevio_ = 0;
+    ColorBgr fondo_ = Colores::FondoVentana;
+    ColorBgr letra_ = Colores::TextoVentana;
 };
