@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace ModGlobal {
 Perezoso<Dll_Display> gCartel;
@@ -46,6 +47,8 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     v.CmdDisplayCancelar->setVisible(PermiteCancelar);
     v.show();
     eventos_.invalidate();
+    // A new notice shows its first text at once, whatever the last one painted.
+    pintado_.invalidate();
 }
 
 void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, const LineaCartel& Linea2,
@@ -53,17 +56,26 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
 {
     Lbf_CtrlDisplay& v = ventana();
     // A loop calls this once per row: the lines are painted at most every
-    // 40 ms, which the eye cannot tell from every call.
-    const bool pintar = !pintado_.isValid() || pintado_.elapsed() >= 40;
+    // 40 ms, which the eye cannot tell from every call. What a call within
+    // the interval left unpainted is painted when the interval ends, so the
+    // last text asked for always shows.
+    constexpr qint64 intervalo = 40;
+    const qint64 transcurrido = pintado_.isValid() ? pintado_.elapsed() : intervalo;
+    const bool pintar = transcurrido >= intervalo;
     const LineaCartel* lineas[3] = {&Linea1, &Linea2, &Linea3};
     for (int i = 0; i < 3; ++i) {
         v.LblCtrol[i]->setUpdatesEnabled(pintar);
         if (lineas[i]->has_value())
             v.LblCtrol[i]->setText(ObtieneTextoNoNulo(**lineas[i]));
     }
-    if (pintar && v.isVisible()) {
-        v.repaint();
-        pintado_.restart();
+    if (pintar) {
+        pinta(v);
+    } else if (!pendiente_) {
+        pendiente_ = true;
+        QTimer::singleShot(intervalo - transcurrido, &v, [this, &v] {
+            if (pendiente_)
+                pinta(v);
+        });
     }
     Cancelado = v.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::TextoAbortado();
     // A click waiting now is seen by the next call. What the program posted
@@ -77,12 +89,24 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
     }
 }
 
+void Dll_Display::pinta(Lbf_CtrlDisplay& v)
+{
+    pendiente_ = false;
+    for (QLabel* linea : v.LblCtrol)
+        linea->setUpdatesEnabled(true);
+    if (v.isVisible()) {
+        v.repaint();
+        pintado_.restart();
+    }
+}
+
 void Dll_Display::CartelCerrar()
 {
     if (!ventana_)
         return;
     ventana_->hide();
     ventana_.reset();
+    pendiente_ = false;
     // The window that was working gets the keyboard back.
     if (anterior_)
         anterior_->activateWindow();

@@ -36,6 +36,8 @@ public:
 private:
     Lbf_CtrlDisplay& ventana();
     static QString ObtieneTextoNoNulo(const QVariant& valor);
+    // Paints the lines now, including what earlier calls left unpainted.
+    void pinta(Lbf_CtrlDisplay& v);
 
     std::unique_ptr<Lbf_CtrlDisplay> ventana_;
     // The window (and its widget) that had the keyboard before the notice.
@@ -43,4 +45,6 @@ private:
     QPointer<QWidget> anteriorFoco_;
     QElapsedTimer pintado_;
     QElapsedTimer eventos_;  // since pending events last ran in full
+    // A paint is due at the end of the interval.
+    bool pendiente_ = false;
 };

@@ -38,6 +38,19 @@ void clicDelSistema(QWidget* control)
     QTest::mouseClick(ventana, Qt::LeftButton, Qt::NoModifier, punto);
 }
 
+// The texts a label was painted with, in order.
+class Pinturas : public QObject {
+public:
+    explicit Pinturas(QLabel* etiqueta) { etiqueta->installEventFilter(this); }
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint)
+            textos << static_cast<QLabel*>(objeto)->text();
+        return false;
+    }
+    QStringList textos;
+};
+
 class Cartel : public ::testing::Test {
 protected:
     void TearDown() override { cartel.CartelCerrar(); }
@@ -58,6 +71,38 @@ TEST_F(Cartel, LasLineasDadasCambianYLasOtrasQuedan)
     cartel.CartelMostrar(cancelado, QVariant(), std::nullopt, 42);
     EXPECT_EQ(lineas(v), (QStringList{"", "segunda", "42"}));
     EXPECT_FALSE(cancelado);
+}
+
+TEST_F(Cartel, ElUltimoTextoSePintaAunqueNoLlegueOtraLlamada)
+{
+    bool cancelado = false;
+    cartel.CartelInicio(QStringLiteral("Cargando Articulos"), true);
+    Lbf_CtrlDisplay& v = *cartel.Ventana();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    v.Timer1.stop();   // no animation frame to paint for the notice
+    Pinturas pinturas(v.LblCtrol[0]);
+    // Two quick calls, then a long step that lets events through only at its end.
+    cartel.CartelMostrar(cancelado, QStringLiteral("uno"));
+    cartel.CartelMostrar(cancelado, QStringLiteral("dos"));
+    QTest::qWait(100);
+    ASSERT_FALSE(pinturas.textos.isEmpty());
+    EXPECT_EQ(pinturas.textos.last(), QStringLiteral("dos"));
+    EXPECT_TRUE(v.LblCtrol[0]->updatesEnabled());
+}
+
+TEST_F(Cartel, UnCartelNuevoPintaSuPrimerTextoEnSeguida)
+{
+    bool cancelado = false;
+    cartel.CartelInicio(QStringLiteral("Cargando Articulos"), true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(cartel.Ventana()));
+    cartel.CartelMostrar(cancelado, QStringLiteral("ART001"));
+    cartel.CartelCerrar();
+    // The next notice, right away: its first line is painted before the search it announces.
+    cartel.CartelInicio(QStringLiteral("Cargando Articulos"), true);
+    Lbf_CtrlDisplay& v = *cartel.Ventana();
+    Pinturas pinturas(v.LblCtrol[0]);
+    cartel.CartelMostrar(cancelado, QStringLiteral("Buscando..Espere por favor..."));
+    EXPECT_EQ(pinturas.textos.value(pinturas.textos.size() - 1), QStringLiteral("Buscando..Espere por favor..."));
 }
 
 TEST_F(Cartel, LaVentanaComoSeDibuja)
