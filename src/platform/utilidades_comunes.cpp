@@ -1,4 +1,5 @@
 #include "platform/utilidades_comunes.h"
+#include "platform/recorte.h"
 
 #include "platform/avisos.h"
 #include "platform/numeros.h"
@@ -80,9 +81,9 @@ int UtilidadesComunes::CuentaPalabras(const QString& texto) const
 
 bool UtilidadesComunes::ExisteEnArreglo(const QString& valor, const QStringList& lista) const
 {
-    const QString v = valor.trimmed();
+    const QString v = Recorta(valor);
     for (const QString& e : lista)
-        if (e.trimmed().compare(v, Qt::CaseInsensitive) == 0)
+        if (Recorta(e).compare(v, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
@@ -167,18 +168,18 @@ void UtilidadesComunes::GuardaFormulario(QWidget* formulario, const QString&) co
 
 QString UtilidadesComunes::ObtieneTCSistema(const QString& tc) const
 {
-    return tc.trimmed().toUpper();
+    return Recorta(tc).toUpper();
 }
 
 QString UtilidadesComunes::TransformaClave(const QString& texto) const
 {
-    return AjustaAncho(texto.trimmed(), 25);
+    return AjustaAncho(Recorta(texto), 25);
 }
 
 QString TextoDeFalla(const Falla& falla)
 {
     return QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(falla.Numero) + QStringLiteral(") ") +
-           falla.Descripcion.trimmed();
+           Recorta(falla.Descripcion);
 }
 
 int UtilidadesComunes::GestionaError(const Falla& falla, const QString& procedimiento) const

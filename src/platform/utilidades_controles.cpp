@@ -1,4 +1,5 @@
 #include "platform/utilidades_controles.h"
+#include "platform/recorte.h"
 
 #include "platform/controles/teclas.h"
 #include "platform/db/recordset.h"
@@ -62,6 +63,6 @@ void UtilidadesControles::CargaRecordset(const std::vector<CajaTexto*>& controle
         else if (v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate)
             caja->setText(Fechas::TextoRegional(v.toDateTime()));
         else
-            caja->setText(v.toString().trimmed());
+            caja->setText(Recorta(v.toString()));
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/avisos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 namespace ModExportarExcel {
 
@@ -52,7 +53,7 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
         Mensaje = mensajeLetra + LetrasComprobante();
         return false;
     }
-    if (Letra.trimmed().isEmpty())
+    if (Recorta(Letra).isEmpty())
         Letra = QStringLiteral("X");
     const QVariant externoTipo =
         sesion.ObtieneValor(QStringLiteral("V_TA_CPTE"), TC, QStringLiteral("EXTERNO"), QStringLiteral("CODIGO"));
@@ -155,7 +156,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
     };
     // Only the book of the voucher's branch moves on.
     const auto deLaSucursal = [&] {
-        if (Letra.trimmed().isEmpty())
+        if (Recorta(Letra).isEmpty())
             Letra = QStringLiteral("X");
         return util.TextoADoble(Texto(rs.Valor(letra + QStringLiteral("_SUC_DEFAULT")))) == util.TextoADoble(Sucursal);
     };
@@ -208,7 +209,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
     } else if (!p.abandonado()) {
         // A type numbered only in this table has no book remembered from the choice.
         if (abreLibro(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = ") + codigo +
-                          QStringLiteral(" AND SISTEMA = ") + Literal(Sistema.trimmed()),
+                          QStringLiteral(" AND SISTEMA = ") + Literal(Recorta(Sistema)),
                       QStringLiteral(" AND TALONARIO = "), true)) {
             p.paso([&] {
                 if (!deLaSucursal())
@@ -216,7 +217,7 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
                 if (GeneraSentencia) {
                     // The book of this table moves on, as it does at once.
                     SentenciaSQL = actualizacion(QStringLiteral("TA_Comprobantes"),
-                                                 QStringLiteral(" AND SISTEMA = ") + Literal(Sistema.trimmed()) +
+                                                 QStringLiteral(" AND SISTEMA = ") + Literal(Recorta(Sistema)) +
                                                      QStringLiteral(" AND TALONARIO ="));
                     control(rs.Valor(QStringLiteral("SISTEMA")));
                 } else {

@@ -1,6 +1,7 @@
 #include "services/ModExportarExcel.h"
 
 #include "session/ModGlobal.h"
+#include "platform/recorte.h"
 
 #include <initializer_list>
 #include <optional>
@@ -131,7 +132,7 @@ void ConsultaTabla(const QString& Tabla, QString& CampoDescripcion, QString& Cam
     if (!MostrarLista)
         return;
     // A table the rules do not know, with no columns from the caller: there is nothing to list.
-    if (CampoDescripcion.trimmed().isEmpty() || CampoClave.trimmed().isEmpty()) {
+    if (Recorta(CampoDescripcion).isEmpty() || Recorta(CampoClave).isEmpty()) {
         CampoClave.clear();
         return;
     }

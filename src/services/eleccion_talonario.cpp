@@ -4,6 +4,7 @@
 #include "session/ModGlobal.h"
 
 #include "platform/avisos.h"
+#include "platform/recorte.h"
 
 namespace ModExportarExcel {
 
@@ -15,7 +16,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
 {
     Procedimiento p(QStringLiteral("Obtener_Nro_Comprobante_Contable"), GestorSesion());
     auto& sesion = *ModGlobal::gSesionBD;
-    const QString tc = TC.trimmed();
+    const QString tc = Recorta(TC);
     const QString codigo = Literal(Codigo4(TC));
     QString filtro;
     bool todosUsados = false;
@@ -25,7 +26,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
 
     // The user's own branch and letter for the types that have them.
     p.paso([&] {
-        if (!EsTipo(tc, {"OT", "FC", "NC", "ND"}) || !Sucursal.trimmed().isEmpty())
+        if (!EsTipo(tc, {"OT", "FC", "NC", "ND"}) || !Recorta(Sucursal).isEmpty())
             return;
         Recordset usuario;
         if (!ModGlobal::BuscaRegistro(QStringLiteral("TA_Usuarios"), ModGlobal::gUsuarioLogeado,
@@ -35,12 +36,12 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         if (!sucot.isEmpty() && sucot != u"0000") {
             Sucursal = u'*' + sucot;
             const QString letot = Texto(usuario.Valor(QStringLiteral("letot")));
-            if (!letot.trimmed().isEmpty())
+            if (!Recorta(letot).isEmpty())
                 Letra = letot;
         }
     });
     p.paso([&] {
-        if (Letra.trimmed().isEmpty())
+        if (Recorta(Letra).isEmpty())
             Letra = QStringLiteral("X");
         if (Letra.startsWith(u'*')) {
             Letra = Letra.mid(1);
@@ -49,9 +50,9 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         }
     });
     p.paso([&] {
-        if (Sucursal.trimmed().isEmpty() || !Sucursal.trimmed().startsWith(u'*'))
+        if (Recorta(Sucursal).isEmpty() || !Recorta(Sucursal).startsWith(u'*'))
             return;
-        Sucursal = Sucursal.trimmed().mid(1);
+        Sucursal = Recorta(Sucursal).mid(1);
         filtro = QStringLiteral(" AND A_SUC_DEFAULT = ") + Literal(Sucursal);
         Recordset sonda;
         sesion.AbreRecordset(
@@ -60,7 +61,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
             filtro.clear();
     });
     p.paso([&] {
-        if (UNegocio.trimmed().isEmpty()) {
+        if (Recorta(UNegocio).isEmpty()) {
             sesion.AbreRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE   WHERE CODIGO = ") + codigo + filtro +
                                      QStringLiteral(" ORDER BY TALONARIO"),
                                  rs);
@@ -90,7 +91,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
             const QString letras = Texto(rs.Valor(QStringLiteral("LETRAs")));
             if (!letras.contains(Letra, Qt::CaseInsensitive) && tc.compare(u"OT", Qt::CaseInsensitive) != 0)
                 Letra = letras.left(1);
-            if (Letra.trimmed().isEmpty())
+            if (Recorta(Letra).isEmpty())
                 Letra = QStringLiteral("X");
             // A letter that is none of the seven has no columns: the book cannot serve it.
             const auto letra = LetraDeColumna(Letra);
@@ -105,7 +106,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
             }
             if (Vencido(Fecha, rs.Valor(QStringLiteral("Vence") + *letra)))
                 return;
-            if (EsTipo(tc, {"FC", "OT", "PR"}) && !Sucursal.trimmed().isEmpty() && Val(sucursalLibro) != Val(Sucursal))
+            if (EsTipo(tc, {"FC", "OT", "PR"}) && !Recorta(Sucursal).isEmpty() && Val(sucursalLibro) != Val(Sucursal))
                 return;
             Sucursal = Ceros(sucursalLibro, 4);
             Numero = Val(ultimo) == 0 ? QStringLiteral("00000001") : Ceros(ultimo, 8);
@@ -121,7 +122,7 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
     p.paso([&] {
         if (sinLibros)
             return;
-        Letra = Letra.trimmed();
+        Letra = Recorta(Letra);
         if (todosUsados)
             MsgBox(QStringLiteral("Todos los talonarios del comprobante ") + TC +
                        QStringLiteral(

@@ -8,6 +8,7 @@
 #include "platform/controles/lista.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -148,14 +149,14 @@ struct Recorrido {
                             bool cancelado = false;
                             ModGlobal::gCartel->CartelMostrar(cancelado, QVariant(tituloCartel),
                                                               QVariant(QStringLiteral("Espere Por Favor")),
-                                                              QVariant(item.SubItems[static_cast<qsizetype>(c) - 2].trimmed()));
+                                                              QVariant(Recorta(item.SubItems[static_cast<qsizetype>(c) - 2])));
                         });
                 }
                 if (!cuenta(e))
                     continue;
                 const int r = fila + 1;
                 if (c == 1) {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, item.Text.trimmed()); });
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(item.Text)); });
                     continue;
                 }
                 const QString t = item.SubItems.value(static_cast<qsizetype>(c) - 2);
@@ -163,14 +164,14 @@ struct Recorrido {
                 p.paso([&] { importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda(); });
                 if (importe) {
                     p.paso([&] { hojaActiva().FormatoCelda(r, e.Position, Hoja::FormatoNumero::Importe); });
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, t.trimmed()); });
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
                 } else if (const auto fecha = Hoja::LeeFecha(t)) {
                     p.paso([&] { hojaActiva().Asigna(r, e.Position, Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd"))); });
                     p.paso([&] { hojaActiva().SeleccionaColumna(e.Position); });
                     p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
                     p.paso([&] { hojaActiva().AutoAjusta(); });
                 } else {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, t.trimmed()); });
+                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
                 }
             }
         }

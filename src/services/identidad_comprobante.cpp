@@ -1,6 +1,7 @@
 // The voucher id and the book in use.
 #include "services/ModExportarExcel.h"
 #include "services/lectura_valores.h"
+#include "platform/recorte.h"
 
 namespace ModExportarExcel {
 
@@ -13,7 +14,7 @@ QString LetrasComprobante()
 
 std::optional<QString> LetraDeColumna(const QString& Letra)
 {
-    const QString letra = Letra.trimmed().toUpper();
+    const QString letra = Recorta(Letra).toUpper();
     if (letra.isEmpty())
         return QStringLiteral("X");
     if (letra.size() == 1 && LetrasComprobante().split(u',').contains(letra))
@@ -23,7 +24,7 @@ std::optional<QString> LetraDeColumna(const QString& Letra)
 
 QString ArmaIdComprobante(const QString& Sucursal, const QString& Numero, const QString& Letra)
 {
-    const QString letra = Letra.trimmed().isEmpty() ? QStringLiteral("X") : Letra.trimmed();
+    const QString letra = Recorta(Letra).isEmpty() ? QStringLiteral("X") : Recorta(Letra);
     return LecturaValores::Ceros(Sucursal, 4) + LecturaValores::Ceros(Numero, 8) + letra;
 }
 
@@ -41,7 +42,7 @@ std::optional<long> TalonarioActual::De(const QString& tc) const
 
 void TalonarioActual::Fija(const QString& tc, long talonario)
 {
-    TC = tc.trimmed();
+    TC = Recorta(tc);
     Talonario = talonario;
 }
 

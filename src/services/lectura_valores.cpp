@@ -4,6 +4,7 @@
 
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -49,7 +50,7 @@ double Numero(const QVariant& valor)
 
 QString Ceros(const QVariant& valor, int digitos)
 {
-    const QString texto = Texto(valor).trimmed();
+    const QString texto = Recorta(Texto(valor));
     double numero = 0;
     if (!texto.isEmpty()) {
         const auto canonico = Numeros::Canonico(texto);
@@ -64,7 +65,7 @@ QString Ceros(const QVariant& valor, int digitos)
 
 QString Codigo4(const QString& codigo)
 {
-    return ModGlobal::gUtilidades->AjustaAncho(codigo.trimmed(), 4);
+    return ModGlobal::gUtilidades->AjustaAncho(Recorta(codigo), 4);
 }
 
 QString Literal(const QString& texto)
@@ -82,12 +83,12 @@ QString Entero(const QString& numero)
 
 QString NumeroONulo(const QString& texto)
 {
-    return Numeros::Canonico(texto.trimmed()).value_or(QStringLiteral("NULL"));
+    return Numeros::Canonico(Recorta(texto)).value_or(QStringLiteral("NULL"));
 }
 
 bool MismoCodigo(const QString& a, const QString& b)
 {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    return Recorta(a).compare(Recorta(b), Qt::CaseInsensitive) == 0;
 }
 
 bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos)
@@ -100,7 +101,7 @@ bool EsTipo(const QString& tc, std::initializer_list<const char*> tipos)
 
 bool Vencido(const QString& fecha, const QVariant& vence)
 {
-    const QString textoVence = Texto(vence).trimmed();
+    const QString textoVence = Recorta(Texto(vence));
     if (fecha.isEmpty() || textoVence.isEmpty())
         return false;
     const auto f = Fechas::Lee(fecha);

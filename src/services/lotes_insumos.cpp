@@ -2,6 +2,7 @@
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
+#include "platform/recorte.h"
 
 namespace Stock {
 
@@ -76,7 +77,7 @@ bool IdArticuloTieneInsumos(const QString& IdArticulo, std::vector<RegInsumo>& I
     p.paso([&] {
         ModGlobal::gSesionBD->AbreRecordset(
             QStringLiteral("SELECT * FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO = ") +
-                Literal(ModGlobal::gUtilidades->AjustaAncho(IdArticulo.trimmed(), 25)),
+                Literal(ModGlobal::gUtilidades->AjustaAncho(Recorta(IdArticulo), 25)),
             rs);
     });
     p.paso([&] {

@@ -4,6 +4,7 @@
 #include "session/ModGlobal.h"
 
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 namespace ModExportarExcel {
 
@@ -67,7 +68,7 @@ long ValidaTCRegistraciones(const QVariant& Mes, const QVariant& Periodo, const 
     p.paso([&] {
         const QString m = Entero(Mes.toString());
         const QString periodo = Numeros::TextoPlano(Val(Periodo));
-        const QString r = TipoReg.toString().trimmed();
+        const QString r = Recorta(TipoReg.toString());
         condicion = QStringLiteral(" WITH(NOLOCK) WHERE MES_OPERATIVO = ") + m +
                     (r.isEmpty() ? QStringLiteral(" AND (TIPO_REG = ") + Literal(QChar(0x00FF) + QStringLiteral("RS")) +
                                        QStringLiteral(" OR TIPO_REG = '')")

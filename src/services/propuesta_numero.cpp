@@ -2,6 +2,7 @@
 #include "services/ModExportarExcel.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
+#include "platform/recorte.h"
 
 namespace ModExportarExcel {
 
@@ -9,7 +10,7 @@ using namespace LecturaValores;
 
 QString ObtieneTCNumeracion(const QString& TC)
 {
-    const QString alias = ModGlobal::Cfg(QStringLiteral("NUM_") + TC.trimmed()).trimmed();
+    const QString alias = Recorta(ModGlobal::Cfg(QStringLiteral("NUM_") + Recorta(TC)));
     return alias.isEmpty() ? TC : alias;
 }
 

@@ -2,6 +2,7 @@
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
+#include "platform/recorte.h"
 
 namespace Stock {
 
@@ -9,11 +10,11 @@ using namespace LecturaValores;
 
 void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QString& Equivalencia, double& Stock)
 {
-    if (IdArticulo.trimmed().isEmpty())
+    if (Recorta(IdArticulo).isEmpty())
         return;
     auto& util = *ModGlobal::gUtilidades;
     const QString articulo = Literal(util.AjustaAncho(IdArticulo, 25));
-    const bool conDeposito = !IdDeposito.trimmed().isEmpty();
+    const bool conDeposito = !Recorta(IdDeposito).isEmpty();
     QString sql;
     if (ModGlobal::gUsaStkStockUdKg) {
         // Without a depot, the sum over the depots, as the balance by unit answers.

@@ -2,6 +2,7 @@
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
+#include "platform/recorte.h"
 
 namespace Stock {
 
@@ -28,7 +29,7 @@ double convierte(Sentido sentido, const QString& articulo, QString& unidadBase, 
         return 0;
     if (MismoCodigo(unidadBase, unidadEquiv))
         return cantidad;
-    const bool baseVacia = unidadBase.trimmed().isEmpty();
+    const bool baseVacia = Recorta(unidadBase).isEmpty();
     QString operador;
     double coeficiente = 0;
     bool sinUnidad = false;
@@ -56,7 +57,7 @@ QString ObtieneUnidadArticulo(const QString& IdArticulo)
                                             Literal(ajusta(IdArticulo, 25)),
                                         rs);
     // An article that is not there has no unit.
-    return rs.Eof() ? QString() : Texto(rs.Valor(QStringLiteral("IdUnidad"))).trimmed();
+    return rs.Eof() ? QString() : Recorta(Texto(rs.Valor(QStringLiteral("IdUnidad"))));
 }
 
 bool IdArticuloTieneEquivalencias(const QString& IdArticulo, const QString& UnidadEquiv, QString& Operador,
@@ -69,7 +70,7 @@ bool IdArticuloTieneEquivalencias(const QString& IdArticulo, const QString& Unid
     SinUnidad = false;
     p.paso([&] {
         const QString base = UnidadBase.isEmpty() ? ObtieneUnidadArticulo(IdArticulo) : UnidadBase;
-        if (base.trimmed().isEmpty()) {
+        if (Recorta(base).isEmpty()) {
             SinUnidad = true;
             return;
         }

@@ -1,6 +1,7 @@
 #include "session/ModGlobal.h"
 
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 namespace ModGlobal {
 
@@ -13,19 +14,19 @@ bool FormaIgualSi(const QString& valor)
 
 bool FormaSalvoNo(const QString& valor)
 {
-    return valor.trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
+    return Recorta(valor).compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
 }
 
 bool FormaNoVacioNiNo(const QString& valor)
 {
-    if (valor.trimmed().isEmpty())
+    if (Recorta(valor).isEmpty())
         return false;
     return valor.compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
 }
 
 bool FormaNoVacioYSi(const QString& valor)
 {
-    const QString t = valor.trimmed();
+    const QString t = Recorta(valor);
     return !t.isEmpty() && t.compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
 }
 
@@ -36,7 +37,7 @@ double FormaNumero(const QString& valor)
 
 QString FormaTexto(const QString& valor)
 {
-    return valor.trimmed();
+    return Recorta(valor);
 }
 
 bool CfgIgualSi(const QString& clave) { return FormaIgualSi(Cfg(clave)); }
@@ -79,12 +80,12 @@ QString leeAjuste(SesionBD& sesion, const QString& clave, QString& valorAux, con
     QString sql;
     Recordset rs;
     p.paso([&] {
-        if (gTablaConfiguracion.trimmed().isEmpty())
+        if (Recorta(gTablaConfiguracion).isEmpty())
             gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
     });
-    p.paso([&] { sql = consultaDeClave(sesion, QStringLiteral("VALOR, valoraux"), clave.trimmed()); });
+    p.paso([&] { sql = consultaDeClave(sesion, QStringLiteral("VALOR, valoraux"), Recorta(clave)); });
     p.paso([&] {
-        const QString t = clave.trimmed();
+        const QString t = Recorta(clave);
         if (t.compare(QLatin1String("[FECHA HASTA]"), Qt::CaseInsensitive) == 0 ||
             t.compare(QLatin1String("[FECHA DESDE]"), Qt::CaseInsensitive) == 0)
             sql = sql.toUpper();
@@ -103,7 +104,7 @@ QString leeAjuste(SesionBD& sesion, const QString& clave, QString& valorAux, con
         rs.Close();
     if (p.abandonado())
         return QString();
-    if (clave.compare(QLatin1String("THEME"), Qt::CaseInsensitive) == 0 && resultado.trimmed().isEmpty())
+    if (clave.compare(QLatin1String("THEME"), Qt::CaseInsensitive) == 0 && Recorta(resultado).isEmpty())
         resultado = QStringLiteral("1");
     return resultado;
 }
@@ -130,7 +131,7 @@ void GrabaCfgQS(const QString& clave, const QVariant& valor, const QString& valo
     SesionBD& qs = *gSesionEstadisticas;
     Recordset rs;
     // Looked up by the key as it is stored (trimmed), so a padded key never adds a second row.
-    const QString sql = consultaDeClave(qs, QStringLiteral("*"), clave.trimmed().toUpper());
+    const QString sql = consultaDeClave(qs, QStringLiteral("*"), Recorta(clave).toUpper());
     p.paso([&] { qs.AbreRecordset(sql, rs, &qs.Conexion, 2, 3, -1, true); });
     p.paso([&] {
         if (rs.Bof() && rs.Eof())
@@ -139,15 +140,15 @@ void GrabaCfgQS(const QString& clave, const QVariant& valor, const QString& valo
             rs.MoveFirst();
     });
     p.paso([&] { rs.Fields(QStringLiteral("Grupo")) = gUtilidades->ValorNoNulo(grupo); });
-    p.paso([&] { rs.Fields(QStringLiteral("Clave")) = clave.trimmed().toUpper(); });
+    p.paso([&] { rs.Fields(QStringLiteral("Clave")) = Recorta(clave).toUpper(); });
     p.paso([&] {
         rs.Fields(QStringLiteral("Valor")) =
-            recortar ? QVariant(valor.toString().trimmed()) : gUtilidades->ValorNoNulo(valor);
+            recortar ? QVariant(Recorta(valor.toString())) : gUtilidades->ValorNoNulo(valor);
     });
     p.paso([&] { rs.Fields(QStringLiteral("PoliticaNegocio")) = politicaNegocio; });
     p.paso([&] {
         if (!valorAux.isEmpty())
-            rs.Fields(QStringLiteral("ValorAux")) = valorAux.trimmed();
+            rs.Fields(QStringLiteral("ValorAux")) = Recorta(valorAux);
     });
     p.paso([&] { rs.Update(); });
     p.paso([&] { qs.CierraRecordset(rs); });

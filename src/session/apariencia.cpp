@@ -4,6 +4,7 @@
 
 #include "platform/controles/barra_estado.h"
 #include "platform/skin_framework.h"
+#include "platform/recorte.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,11 +89,11 @@ void InicializaBarraEstado(BarraEstado& sbStatusBar, const QString& Mensaje)
     QString descripcion;
     p.paso([&] { descripcion = descripcionCaja(QStringLiteral("@Admin_V_TA_Cajas")); });
     p.paso([&] {
-        if (!descripcion.trimmed().isEmpty())
+        if (!Recorta(descripcion).isEmpty())
             return;
         // A cash box this database does not know yet is created.
         gSesionBD->Ejecuta(QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES(") +
-                           gSesionBD->ValorSQL(gUtilidades->AjustaAncho(gCaja.trimmed(), 4), QStringLiteral("'")) +
+                           gSesionBD->ValorSQL(gUtilidades->AjustaAncho(Recorta(gCaja), 4), QStringLiteral("'")) +
                            u',' + gSesionBD->ValorSQL(QStringLiteral("CAJA ") + gCaja, QStringLiteral("'")) + u')');
     });
     p.paso([&] { panel("CAJA").setText(gCaja + u' ' + descripcionCaja(QStringLiteral("V_TA_Cajas"))); });

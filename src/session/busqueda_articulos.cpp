@@ -2,6 +2,7 @@
 
 #include "platform/avisos.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 namespace ModGlobal {
 
@@ -56,7 +57,7 @@ QStringList consultasDelCodigo(const QString& c25, bool porCodigoBarra)
 QString porCodigoDeProveedor(const QString& codigo, const QString& cuenta)
 {
     return articulos() + QStringLiteral("CodigoArtProveedor = ") + texto(codigo) + QStringLiteral(" and CuentaProveedor = ") +
-           texto(cuenta.trimmed());
+           texto(Recorta(cuenta));
 }
 
 }  // namespace
@@ -66,7 +67,7 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
                    double& Cantidad, Moneda& /*Importe: left as it is*/, QString& Lote, const QString& TC,
                    short& ControlUnidadNegocio)
 {
-    if (Codigo.trimmed().isEmpty())
+    if (Recorta(Codigo).isEmpty())
         return false;
     Procedimiento p(QString(), GestorManejaErrorSinNombre());
     bool encontrado = false;
@@ -101,7 +102,7 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
                 return;
             Cantidad = gUtilidades->TextoAMoneda(Codigo.left(estrella)).ADoble();
             if (Cantidad != 0)
-                Codigo = Codigo.mid(estrella + 1).trimmed();
+                Codigo = Recorta(Codigo.mid(estrella + 1));
         }))
         return false;
 
@@ -115,11 +116,11 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
             const QString antes = Codigo.left(a);
             const QString despues = Codigo.mid(a + 1);
             if (Numeros::EsNumerico(antes) && Numeros::EsNumerico(despues)) {
-                Lote = antes.trimmed();
-                Codigo = despues.trimmed();
+                Lote = Recorta(antes);
+                Codigo = Recorta(despues);
             } else if (Numeros::EsNumerico(despues) && a == 0) {
                 Lote.clear();
-                Codigo = despues.trimmed();
+                Codigo = Recorta(despues);
             }
         }))
         return false;
@@ -133,7 +134,7 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
         return false;
 
     // Nothing left after a prefix ("12*"): a blank code would match any article without a barcode.
-    if (Codigo.trimmed().isEmpty())
+    if (Recorta(Codigo).isEmpty())
         return false;
 
     const QString c25 = ajustado(Codigo);
@@ -148,12 +149,12 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
         }
     }
 
-    if (!encontrado && !CuentaProveedor.trimmed().isEmpty()) {
+    if (!encontrado && !Recorta(CuentaProveedor).isEmpty()) {
         QString siguiente;
-        if (!IdLista.trimmed().isEmpty()) {
+        if (!Recorta(IdLista).isEmpty()) {
             if (!abre(QStringLiteral("SELECT IDARTICULO,IDARTICULOPROVEEDOR,idunidad as UdBase FROM V_MA_PRECIOS WHERE "
                                      "IDARTICULOPROVEEDOR = ") +
-                      texto(c25) + QStringLiteral(" and IDLISTA = ") + texto(gUtilidades->AjustaAncho(IdLista.trimmed(), 4)) +
+                      texto(c25) + QStringLiteral(" and IDLISTA = ") + texto(gUtilidades->AjustaAncho(Recorta(IdLista), 4)) +
                       QStringLiteral(" AND TIPOLISTA = 'C'")))
                 return false;
             if (tieneFila(Registro)) {
@@ -172,7 +173,7 @@ bool BuscaArticulo(QString& Codigo, Recordset& Registro, const bool& SoloLectura
                 return false;
         } else if (Codigo.contains(u'.')) {
             // As typed, not fitted; the typed code is kept and the article id is in the row.
-            if (!abre(porCodigoDeProveedor(Codigo.trimmed(), CuentaProveedor)))
+            if (!abre(porCodigoDeProveedor(Recorta(Codigo), CuentaProveedor)))
                 return false;
             encontrado = tieneFila(Registro);
         }

@@ -2,6 +2,7 @@
 
 #include "platform/avisos.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 namespace ModGlobal {
 
@@ -36,7 +37,7 @@ QString SentenciaBuscaRegistro(const QString& Tabla, const QString& Valor, const
         return inicio + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) =") +
                gSesionBD->ValorSQL(Valor, comillas());
     case 7:
-        return inicio + Campo + QStringLiteral(" = ") + Valor.trimmed() + u' ';
+        return inicio + Campo + QStringLiteral(" = ") + Recorta(Valor) + u' ';
     case 3:
     case 4:
     case 5:

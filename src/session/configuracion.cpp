@@ -2,6 +2,7 @@
 #include "session/ModGlobal.h"
 
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 #include <QTime>
 
@@ -149,7 +150,7 @@ void CargaConfiguracion(QString& carpetaAplicacion)
     }
     p.paso([&] { gSesionBD->CierraRecordset(usuario); });
     p.paso([] {
-        if (gUnegocio.trimmed().isEmpty())
+        if (Recorta(gUnegocio).isEmpty())
             gUnegocio = QStringLiteral("   1");
     });
 
@@ -198,7 +199,7 @@ void CargaConfiguracion(QString& carpetaAplicacion)
     });
     p.paso([] { gTopDefault = Cfg(QStringLiteral("Top_Default")); });
     p.paso([] {
-        if (gTopDefault.trimmed().isEmpty())
+        if (Recorta(gTopDefault).isEmpty())
             gTopDefault = QStringLiteral("1000");
     });
 }

@@ -3,6 +3,7 @@
 
 #include "platform/avisos.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 
 namespace ModGlobal {
 
@@ -104,10 +105,10 @@ void RegistraAccesoModulo(QString& proceso)
     bool hayError = true;
     p.paso([&] {
         gScript = QStringList{QString()};
-        QString maquina = InfoSistema::NombreMaquina().trimmed().toUpper();
-        QString usuario = gUsuarioLogeado.trimmed().toUpper();
-        QString formulario = modulo.proceso.trimmed().toUpper();
-        QString tareaMayusculas = tarea.trimmed().toUpper();
+        QString maquina = Recorta(InfoSistema::NombreMaquina()).toUpper();
+        QString usuario = Recorta(gUsuarioLogeado).toUpper();
+        QString formulario = Recorta(modulo.proceso).toUpper();
+        QString tareaMayusculas = Recorta(tarea).toUpper();
         QString ingreso = momentoActual();
         QString nombreUsuario = gUsuarioLogeado;
         const QString texto = QStringLiteral("'");

@@ -2,6 +2,7 @@
 
 #include "platform/avisos.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 #include "platform/texto_ansi.h"
 
 namespace ModGlobal {
@@ -25,8 +26,8 @@ QString lineaDeRegistro(const QString& mensaje, const QString& procedimiento, in
 {
     QString linea = Fechas::Formatea(Sistema::Ahora(), QStringLiteral("mm-dd-yyyy hh:mm:ss")) + QStringLiteral(" Rutina: ");
     if (!procedimiento.isEmpty())
-        linea += (QStringLiteral(" - ") + procedimiento).trimmed();
-    linea += QStringLiteral(" Mensaje ") + mensaje.trimmed() + QStringLiteral(" Respondió : ") +
+        linea += Recorta(QStringLiteral(" - ") + procedimiento);
+    linea += QStringLiteral(" Mensaje ") + Recorta(mensaje) + QStringLiteral(" Respondió : ") +
              textoRespuesta(respuesta) + QStringLiteral("\r\n");
     return linea;
 }
@@ -145,7 +146,7 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
     hayError = false;
     QString texto;
     for (const QString& elemento : script)
-        if (!elemento.trimmed().isEmpty())
+        if (!Recorta(elemento).isEmpty())
             texto += u'\r' + elemento;
     if (texto.isEmpty())
         return;
@@ -188,7 +189,7 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
             QString proceso = Sistema::NombreEjecutable();
             QString sql = envuelto;
             RegistraErrorAuxErr(sql, proceso, primerNumero, errores);
-            if (!errores.trimmed().isEmpty() && mostrarErrores)
+            if (!Recorta(errores).isEmpty() && mostrarErrores)
                 MsgBox(errores, Avisos::Critico | Avisos::SoloAceptar, QStringLiteral("Aviso al Operador!"));
         } else {
             sesion.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));

@@ -2,6 +2,7 @@
 
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 #include <QLocale>
 
@@ -94,7 +95,7 @@ double ValidaHora(const QString& hora, const QString& horas, const QString& minu
         return partida(hora);
     if (const auto f = Fechas::Lee(hora))
         return f->time().hour() * 60.0 + f->time().minute();
-    if (hora.trimmed().isEmpty()) {
+    if (Recorta(hora).isEmpty()) {
         const double h = Numeros::NumeroInicial(horas);
         const double m = Numeros::NumeroInicial(minutos);
         if (h <= 0 && m <= 0)
@@ -108,7 +109,7 @@ QString FormatoHoras(double minutos, long& horas, long& minutosResto, bool forza
 {
     QString aux;
     QString separador = Cfg(QStringLiteral("SeparadorHora"), aux);
-    if (forzarDosPuntos || separador.trimmed().isEmpty())
+    if (forzarDosPuntos || Recorta(separador).isEmpty())
         separador = QStringLiteral(":");
     if (separador != QLatin1String(".")) {
         const long total = std::lround(minutos);
@@ -131,10 +132,10 @@ QString FormatoHoras(double minutos, long& horas, long& minutosResto, bool forza
 
 long EstaEnLista(const QString& texto)
 {
-    const QString buscado = texto.trimmed();
+    const QString buscado = Recorta(texto);
     for (qsizetype i = 0; i < gListaTotales.size(); ++i) {
-        const QString t = gUtilidades->QuitaCaracteres(gListaTotales[i].Texto, QString(QChar(0xFF)), QString(QChar(0)))
-                              .trimmed();
+        const QString t =
+            Recorta(gUtilidades->QuitaCaracteres(gListaTotales[i].Texto, QString(QChar(0xFF)), QString(QChar(0))));
         if (t.compare(buscado, Qt::CaseInsensitive) == 0)
             return static_cast<long>(i);
     }
@@ -149,8 +150,8 @@ void LimpiaFilaGrilla(Grilla& grilla, long fila, long primeraColumna)
 
 QString TransformaTexto(const QVariant& valor)
 {
-    return gUtilidades->QuitaCaracteres(valor.toString(), QString(QChar(0)), QString(QChar(0xFF)), QStringLiteral("\n"))
-        .trimmed();
+    return Recorta(
+        gUtilidades->QuitaCaracteres(valor.toString(), QString(QChar(0)), QString(QChar(0xFF)), QStringLiteral("\n")));
 }
 
 }  // namespace ModGlobal

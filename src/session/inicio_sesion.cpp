@@ -3,6 +3,7 @@
 #include "session/ModGlobal.h"
 
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -112,7 +113,7 @@ QString ValorParametro(const QString& comando, const QString& clave, const QStri
     const qsizetype q = comando.indexOf(u';', p);
     // A value not closed by ";" runs to the end of the text.
     QString valor = q < 0 ? comando.mid(desde) : comando.mid(desde, q - desde);
-    return gUtilidades->QuitaCaracteres(valor, QStringLiteral("=")).trimmed();
+    return Recorta(gUtilidades->QuitaCaracteres(valor, QStringLiteral("=")));
 }
 
 QString ExtraeNombreServidor(const QString& servidor)
@@ -145,12 +146,12 @@ void IniciaSesion(bool& LeerIni, QString& Parametros, QString& CadenaConexion, l
     });
     p.paso([&] { comando = Parametros.isEmpty() ? Sistema::LineaDeComandos() : Parametros; });
     p.paso([&] {
-        if (comando.trimmed().isEmpty() && LeerIni)
+        if (Recorta(comando).isEmpty() && LeerIni)
             comando = comandoDesdeIni();
     });
     p.paso([&] {
         gSeccionIni = identidad();
-        if (gSeccionIni.trimmed().size() > 50)
+        if (Recorta(gSeccionIni).size() > 50)
             gSeccionIni = gSeccionIni.left(50);
     });
     p.paso([&] {
@@ -173,7 +174,7 @@ void IniciaSesion(bool& LeerIni, QString& Parametros, QString& CadenaConexion, l
                 NombraArchivoSqlite(leidos.servidor) ? leidos.servidor : ExtraeNombreServidor(leidos.servidor);
         });
         p.paso([&] {
-            bool sinServidor = leidos.servidor.trimmed().isEmpty() || leidos.usuario.trimmed().isEmpty();
+            bool sinServidor = Recorta(leidos.servidor).isEmpty() || Recorta(leidos.usuario).isEmpty();
             bool opcion1 = true, opcion2 = true;
             sesion.Conectar(sinServidor, Modo, CadenaConexion, opcion1, opcion2);
             fallo = !sesion.Conectado();
@@ -189,7 +190,7 @@ void IniciaSesion(bool& LeerIni, QString& Parametros, QString& CadenaConexion, l
         p.paso([&] { sesion.Conexion.IsolationLevel = 256; });   // read uncommitted
     }
 
-    if (!p.abandonado() && !sesion.BaseDeDatos.trimmed().isEmpty()) {
+    if (!p.abandonado() && !Recorta(sesion.BaseDeDatos).isEmpty()) {
         p.paso([&] {
             gCadenaDSN = QStringLiteral("DSN=") + sesion.BaseDeDatos + QStringLiteral("; UID=") + sesion.Usuario +
                          QStringLiteral("; PWD=") + sesion.Password;

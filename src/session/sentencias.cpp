@@ -2,6 +2,7 @@
 
 #include "platform/avisos.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 
 namespace ModGlobal {
 
@@ -78,7 +79,7 @@ QString ArmaCondicion(const QString& columna, const QString& operador, const QSt
         return QStringLiteral("1=1");
     QString r = columna + operador + delimitador + valores.at(0) + delimitador;
     for (qsizetype i = 1; i < valores.size(); ++i) {
-        if (soloNoVacios && valores[i].trimmed().isEmpty())
+        if (soloNoVacios && Recorta(valores[i]).isEmpty())
             continue;
         r += union_ + columna + operador + delimitador + valores[i] + delimitador;
     }
@@ -100,7 +101,7 @@ QString AdaptaSQL(const QString& sql)
     if (!gSesionBD->Proveedor().contains(QLatin1String("oracle"), Qt::CaseInsensitive))
         return sql;
     if (gUtilidades->CuentaPalabras(sql) <= 1)
-        return sql.trimmed().compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : sql;
+        return Recorta(sql).compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : sql;
     if (!sql.contains(QLatin1String("top "), Qt::CaseInsensitive))
         return sql;
     const qsizetype p = sql.indexOf(QLatin1String("top"), 0, Qt::CaseInsensitive);

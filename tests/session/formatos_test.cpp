@@ -97,6 +97,15 @@ TEST(Formatos, ListaDeTotalesYLimpiezaDeTextos)
     EXPECT_EQ(EstaEnLista(QStringLiteral("x")), -1);
     EXPECT_EQ(TransformaTexto(QString(QStringLiteral(" L1") + QChar(0xFF) + QStringLiteral("S1\n") + QChar(0))),
               QStringLiteral("L1S1"));
+    // Only blanks are trimmed: a carriage return or a tab at an end is text.
+    const struct {
+        const char* entrada;
+        const char* salida;
+    } casos[] = {{"  ABC\r ", "ABC\r"}, {"\tABC \t", "\tABC \t"}, {" \r\nNota\n ", "\rNota"}, {"   ", ""}};
+    for (const auto& c : casos)
+        EXPECT_EQ(TransformaTexto(QString::fromLatin1(c.entrada)), QString::fromLatin1(c.salida)) << c.entrada;
+    // The session parameters are trimmed the same way.
+    EXPECT_EQ(ValorParametro(QStringLiteral("@usuario= ana\t ;"), QStringLiteral("@Usuario")), QStringLiteral("ana\t"));
 }
 
 TEST(Formatos, LimpiaFilaGrillaDesdeUnaColumna)

@@ -2,6 +2,7 @@
 
 #include "platform/db/tsql_sqlite.h"
 #include "platform/falla.h"
+#include "platform/recorte.h"
 
 #include <QStringList>
 #include <sqlite3.h>
@@ -15,14 +16,6 @@ namespace ReglasSqlite {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QStringView sinBlancosFinales(QStringView s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == u' ')
-        --n;
-    return s.first(n);
-}
 
 // Reads up to `max` digits; false when there are fewer than `min`.
 bool digitos(QStringView s, qsizetype& i, int min, int max, int& valor)
@@ -175,7 +168,7 @@ public:
 
     bool Coincide(QStringView valor) const
     {
-        const QString v = sinBlancosFinales(valor).toString().toCaseFolded();
+        const QString v = SinBlancosFinales(valor).toString().toCaseFolded();
         // Two pointers with the last "%" remembered: linear in practice.
         size_t pe = 0, estrella = SIZE_MAX;
         qsizetype pv = 0, marca = 0;
@@ -369,7 +362,7 @@ QStringList lista(sqlite3* db, const QString& sql, int columna)
 
 int ComparaSinCaso(QStringView a, QStringView b)
 {
-    return signo(sinBlancosFinales(a).compare(sinBlancosFinales(b), Qt::CaseInsensitive));
+    return signo(SinBlancosFinales(a).compare(SinBlancosFinales(b), Qt::CaseInsensitive));
 }
 
 int ComparaFechas(QStringView a, QStringView b)

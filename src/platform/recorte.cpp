@@ -1,0 +1,17 @@
+#include "platform/recorte.h"
+
+QString Recorta(QStringView texto)
+{
+    qsizetype inicio = 0;
+    while (inicio < texto.size() && texto[inicio] == u' ')
+        ++inicio;
+    return SinBlancosFinales(texto.mid(inicio)).toString();
+}
+
+QStringView SinBlancosFinales(QStringView texto)
+{
+    qsizetype fin = texto.size();
+    while (fin > 0 && texto[fin - 1] == u' ')
+        --fin;
+    return texto.first(fin);
+}

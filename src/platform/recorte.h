@@ -1,0 +1,13 @@
+#pragma once
+// The system's trims take off blanks (spaces) only: a tab, a carriage return
+// or a line feed at either end is part of the text and stays, where
+// QString::trimmed would drop it. Texts of our own (file names, keys we
+// write) keep trimmed().
+
+#include <QString>
+#include <QStringView>
+
+// Blanks off both ends.
+QString Recorta(QStringView texto);
+// Blanks off the end only, without copying.
+QStringView SinBlancosFinales(QStringView texto);
