@@ -292,6 +292,8 @@ void FrmTervalio::AsignarDatos2()
         if (!p.paso([&] { lineas.MoveNext(); }))
             break;
     }
+    // The lines were checked through the grid's editor: it is not left showing over the grid.
+    editorGrilla.setVisible(false);
     // One blank row after the loaded lines, to type the next article into.
     p.paso([&] { FilaEnBlancoFinal(); });
     MarcaPlanGrabado();

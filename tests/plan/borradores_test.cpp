@@ -72,6 +72,8 @@ TEST_F(Borradores, GrabaRecargaYReemplaza)
     EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria de enero"));
     EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Codigo), QStringLiteral("MESA03"));
     EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Cantidad), QStringLiteral("2,5"));
+    // The lines are checked through the grid's editor; none is left showing over the grid.
+    EXPECT_FALSE(v.txtEdit2->isVisible());
     v.MSFlexGrid2.setTextMatrix(2, C::Cantidad, QStringLiteral("6"));
     v.TxtFields[9]->setFocus();
     v.vistaMSFlexGrid2->setFocus();
