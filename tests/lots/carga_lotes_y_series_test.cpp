@@ -1,6 +1,7 @@
 // The lots-and-serials dialog: its grids in both modes, the lists it hands
 // back, and the real window driven by the operator's keys.
 #include "lots/FrmCargaLotesySeries.h"
+#include "lots/dialogo_prueba.h"
 #include "platform/controles/medidor_texto.h"
 #include "platform/controles/vista_grilla.h"
 #include "support/avisos_grabados.h"
@@ -480,33 +481,13 @@ TEST_F(CargaLotesySeries, CampoValida)
 
 class DialogoCargaLotesySeries : public CargaLotesySeries {
 protected:
-    // Shows the dialog as its caller does and lets the operator act; the
-    // answer is the dialog's result.
     int Muestra(FrmCargaLotesySeries& f, const std::function<void(FrmCargaLotesySeries&)>& operador)
     {
         f.lblArticulo->setText(f.Articulo);
-        avisos.ResponderDialogo([&](QDialog& d) {
-            d.setWindowModality(Qt::ApplicationModal);
-            d.show();
-            d.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-            f.vistaMSFlexGrid1->setFocus();
-            operador(f);
-            return d.isVisible() ? -1 : d.result();
-        });
-        return Avisos::Actual().Dialogo(f);
+        return DialogoPrueba::Muestra(avisos, f, operador);
     }
-    // The first character opens the editor over the cell; the rest goes into it.
-    static void Teclea(FrmCargaLotesySeries& f, const QString& texto)
-    {
-        QTest::keyClicks(f.vistaMSFlexGrid1, texto.left(1));
-        ASSERT_TRUE(f.TxtEdit->isVisible());
-        QTest::keyClicks(f.TxtEdit, texto.mid(1));
-    }
-    static QToolButton* Boton(FrmCargaLotesySeries& f, int indice)
-    {
-        return qobject_cast<QToolButton*>(f.Toolbar1->widgetForAction(f.Toolbar1->actions().at(indice - 1)));
-    }
+    static void Teclea(FrmCargaLotesySeries& f, const QString& texto) { DialogoPrueba::TecleaEnGrilla(f, texto); }
+    static QToolButton* Boton(FrmCargaLotesySeries& f, int indice) { return DialogoPrueba::Boton(f, indice); }
     static QString Columna(const FrmCargaLotesySeries& f, int columna)
     {
         QStringList c;

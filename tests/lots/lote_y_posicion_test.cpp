@@ -1,6 +1,7 @@
 // The positions-and-lots dialog: its balances, the lists it hands back, and
 // the real window driven by the operator's keys.
 #include "lots/FrmLoteyPosicion.h"
+#include "lots/dialogo_prueba.h"
 #include "platform/controles/medidor_texto.h"
 #include "platform/controles/vista_grilla.h"
 #include "support/avisos_grabados.h"
@@ -335,35 +336,14 @@ TEST_F(LoteYPosicion, TotalDistintoDelPedido)
 
 class DialogoLoteYPosicion : public LoteYPosicion {
 protected:
-    // Shows the dialog as its caller does and lets the operator act; the
-    // answer is the dialog's result.
     int Muestra(FrmLoteyPosicion& f, const std::function<void(FrmLoteyPosicion&)>& operador)
     {
         f.lblArticulo->setText(f.Articulo);
-        avisos.ResponderDialogo([&](QDialog& d) {
-            // Modal, as the real service shows it.
-            d.setWindowModality(Qt::ApplicationModal);
-            d.show();
-            d.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-            f.vistaMSFlexGrid1->setFocus();
-            operador(f);
-            return d.isVisible() ? -1 : d.result();
-        });
-        return Avisos::Actual().Dialogo(f);
+        return DialogoPrueba::Muestra(avisos, f, operador);
     }
     static void Teclea(QWidget* w, const QString& texto) { QTest::keyClicks(w, texto); }
-    // The first character opens the editor over the cell; the rest goes into it.
-    static void TecleaEnGrilla(FrmLoteyPosicion& f, const QString& texto)
-    {
-        QTest::keyClicks(f.vistaMSFlexGrid1, texto.left(1));
-        ASSERT_TRUE(f.TxtEdit->isVisible());
-        QTest::keyClicks(f.TxtEdit, texto.mid(1));
-    }
-    static QToolButton* Boton(FrmLoteyPosicion& f, int indice)
-    {
-        return qobject_cast<QToolButton*>(f.Toolbar1->widgetForAction(f.Toolbar1->actions().at(indice - 1)));
-    }
+    static void TecleaEnGrilla(FrmLoteyPosicion& f, const QString& texto) { DialogoPrueba::TecleaEnGrilla(f, texto); }
+    static QToolButton* Boton(FrmLoteyPosicion& f, int indice) { return DialogoPrueba::Boton(f, indice); }
     static QString Cant(const FrmLoteyPosicion& f, int fila) { return f.MSFlexGrid1.TextMatrix(fila, 4); }
 };
 
