@@ -641,4 +641,15 @@ TEST(SesionBD, FallaProgramadaDondeFallariaLaSentencia)
     fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('T3')")); });
     EXPECT_EQ(nivel(s), 0);
     EXPECT_TRUE(claves().isEmpty());
+
+    // Transaction statements count and fail like any other: a failed commit has committed nothing.
+    const QString transaccion = QStringLiteral("BEGIN TRANSACTION\rINSERT INTO TA_MENU (Clave) VALUES ('%1')\rCOMMIT TRANSACTION");
+    s.Conexion.Inyector.PonerACero();
+    s.Ejecuta(transaccion.arg(QStringLiteral("U1")));
+    EXPECT_EQ(s.Conexion.Inyector.Contadas(), 3);
+    s.Conexion.Inyector.FallaLaQueCoincida(QStringLiteral("commit"), 10054, QStringLiteral("Conexión perdida"));
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(transaccion.arg(QStringLiteral("U2"))); }).Numero, 10054);
+    EXPECT_EQ(nivel(s), 1);
+    s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+    EXPECT_EQ(claves(), QStringList{QStringLiteral("U1")});
 }

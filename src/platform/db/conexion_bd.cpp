@@ -38,6 +38,8 @@ void InyectorFallas::FallaLaQueCoincida(const QString& patron, long numero, cons
 
 void InyectorFallas::Consulta(const QString& sentencia)
 {
+    if (Observador)
+        Observador(sentencia);
     ++contadas_;
     const bool toca = (modo_ == Modo::PorNumero && --restantes_ == 0) ||
                       (modo_ == Modo::PorPatron && sentencia.contains(patron_, Qt::CaseInsensitive));

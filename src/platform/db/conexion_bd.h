@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     // Called by the engines before each statement; raises the programmed
     // failure once, then disarms.
     void Consulta(const QString& sentencia);
+    // Shown each statement before it runs, armed or not (a test looks at the
+    // database as it stood before each one).
+    std::function<void(const QString& sentencia)> Observador;
 
 private:
     enum class Modo { Ninguno, PorNumero, PorPatron };

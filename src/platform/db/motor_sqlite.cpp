@@ -267,6 +267,9 @@ private:
     void corre(const TsqlSqlite::Sentencia& s, long& afectadas, std::shared_ptr<FilasBD>* filas)
     {
         using Clase = TsqlSqlite::Sentencia::Clase;
+        // Transaction statements are statements too: a commit can fail where the server's would.
+        if (inyector_ && (s.clase == Clase::Inicia || s.clase == Clase::Confirma || s.clase == Clase::Deshace))
+            programada(s.original);
         switch (s.clase) {
         case Clase::Inicia:
             if (nivel_ == 0)
@@ -324,10 +327,10 @@ private:
 
     // A programmed failure raised where the statement would fail; a deadlock
     // victim loses its whole transaction, as on the server.
-    void programada(const Sentencia& s)
+    void programada(const QString& sentencia)
     {
         try {
-            inyector_->Consulta(QString::fromUtf8(sqlite3_sql(s.st())));
+            inyector_->Consulta(sentencia);
         } catch (const Falla& f) {
             if (f.Numero == FallaPorInterbloqueo && nivel_ > 0) {
                 sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -357,7 +360,7 @@ private:
                 if (!s.st())
                     continue;
                 if (inyector_)
-                    programada(s);
+                    programada(QString::fromUtf8(sqlite3_sql(s.st())));
                 const int columnas = sqlite3_column_count(s.st());
                 if (columnas > 0 && filas && !*filas) {
                     *filas = lee(s, columnas);
