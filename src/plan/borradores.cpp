@@ -233,7 +233,9 @@ void FrmTervalio::ActualizarDatos()
             ConfirmaTransaccion();
             return;
         }
+        // A commit that failed must not leave the transaction open behind it.
         recogeErrores();
+        deshace();
         registraFalla();
     });
     if (enviado && !cerrado)

@@ -192,7 +192,11 @@ void GActualizarDatoScript(const QStringList& script, bool& hayError, long& nume
             if (!Recorta(errores).isEmpty() && mostrarErrores)
                 MsgBox(errores, Avisos::Critico | Avisos::SoloAceptar, QStringLiteral("Aviso al Operador!"));
         } else {
+            // Only a commit that went through is a success: one that failed is
+            // rolled back below, whatever the operator answers, and flagged.
+            hayError = true;
             sesion.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+            hayError = false;
             cerrado = true;
         }
     });

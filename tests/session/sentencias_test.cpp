@@ -125,7 +125,7 @@ TEST(GuionDeDatos, UnCommitFallidoYAbandonadoTerminaEnRollback)
     gSesionBD->LimpiaBitacora();
     GActualizarDatoScript({QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('A')"), QStringLiteral("COMMIT TRANSACTION")},
                           hayError, numero, false, false, enviado, textoError, true);
-    EXPECT_FALSE(hayError);
+    EXPECT_TRUE(hayError);   // a commit that failed is never a success
     EXPECT_EQ(numero, -1);   // left before the number is handed back
     ASSERT_EQ(avisos.preguntas.size(), 1u);
     EXPECT_EQ(avisos.preguntas[0].botones, 18);
