@@ -119,6 +119,16 @@ public:
         return {true, false};
     }
 
+    // Names the plan by another date; rows a failed save left on screen are given up.
+    void CambiaFecha(const QString& fecha)
+    {
+        NombraPlan(fecha);
+        if (ventana->TxtFields[9]->text() == fecha)
+            return;
+        avisos.Responder({Avisos::Si});
+        NombraPlan(fecha);
+    }
+
     // The plan window with a new draft or a stored one under the operator's hands.
     void PreparaBorrador(const QString& nombre, bool guardado)
     {
@@ -135,8 +145,8 @@ public:
         v.InicializaGrids();
         v.TxtFields[10]->clear();
         // Another name first, so the draft is read again even when it was the last one named.
-        NombraPlan(QStringLiteral("01/12/2030"));
-        NombraPlan(nombre);
+        CambiaFecha(QStringLiteral("01/12/2030"));
+        CambiaFecha(nombre);
         if (guardado) {
             ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo).trimmed(), QStringLiteral("SILLA01"));
         }

@@ -9,6 +9,7 @@
 #include "session/Def_QConsulta.h"
 #include "voucher/columnas_grillas.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -142,7 +143,11 @@ protected:
         const QString nombre = QStringLiteral("%1/02/2027").arg(dia, 2, 10, QChar(u'0'));
         NombraPlan(nombre);
         PegaEnCelda(v.MSFlexGrid2.Rows() - 1, C::Codigo, QStringLiteral("MESA01"));
-        v.TxtFields[10]->setText(h.texto);
+        // Pasted, as the operator brings a text with line breaks: the box takes what fits.
+        v.TxtFields[10]->clear();
+        v.TxtFields[10]->setFocus();
+        QApplication::clipboard()->setText(h.texto);
+        QTest::keyClick(v.TxtFields[10], Qt::Key_V, Qt::ControlModifier);
         const QString guardado = v.TxtFields[10]->text().trimmed();
         EXPECT_EQ(guardado, h.texto.left(50).trimmed());
         avisos.preguntas.clear();
