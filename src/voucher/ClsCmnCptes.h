@@ -130,9 +130,12 @@ public:
                                const QString& SeriesLoteAnt, const QString& CantidadANT, QString& SeriesLoteNvo,
                                QString& CantidadesNvo, bool Lote, bool Serie, bool Talle, QString& Deposito,
                                bool MostrarForm);
+    // The lots and quantities other lines of the article took, as one pair of
+    // parallel pipe lists; FilaExcluida (a data row) is left out.
     void CuentaLotesEnGrilla(Grilla& grilla, const QString& Articulo, QString& LotesEnGrid,
-                             QString& CantidadesEnGrid);
-    void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double Cantidad, const QString& Deposito,
+                             QString& CantidadesEnGrid, int FilaExcluida = 0);
+    // Cantidad comes back as the total the operator agreed to.
+    void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
                           const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
                           bool Posicion, bool Lote);
     void ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, const QString& UdBase,

@@ -34,14 +34,3 @@ void ClsCmnCptes::PideSerieLote_Salidas(Grilla&, const QString&, const QString&,
 {
     noDisponible("PideSerieLote_Salidas");
 }
-
-void ClsCmnCptes::CuentaLotesEnGrilla(Grilla&, const QString&, QString&, QString&)
-{
-    noDisponible("CuentaLotesEnGrilla");
-}
-
-void ClsCmnCptes::PidePosicionLote(const QString&, const QString&, double, const QString&, const QString&,
-                                   const QString&, QString&, QString&, bool, bool)
-{
-    noDisponible("PidePosicionLote");
-}

@@ -64,14 +64,17 @@ TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
     SesionGlobal s;
     ClsCmnCptes cpte;
     try {
-        QString posicion;
-        QString lote;
-        cpte.PidePosicionLote(QStringLiteral("BARN01"), QStringLiteral("LT"), 1, QStringLiteral("1"), QString(),
-                              QString(), posicion, lote, true, true);
+        Grilla grilla;
+        QString deposito, destino, motivo, tcOrigen, origen, sql, loteFijo;
+        bool hayError = false;
+        cpte.ActualizaStock(grilla, QStringLiteral("RM"), QStringLiteral("00010000000001A"), QString(),
+                            QStringLiteral("01/01/2026"), deposito, destino, motivo, tcOrigen, origen, false, QString(),
+                            false, sql, hayError, QString(), loteFijo, QString(), QString(), 1, false, QString(), 0,
+                            QString(), Moneda());
         FAIL() << "no failure";
     } catch (const Falla& f) {
         EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("PidePosicionLote"))) << f.Descripcion.toStdString();
+        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ActualizaStock"))) << f.Descripcion.toStdString();
     }
 }
 

@@ -1,0 +1,228 @@
+// The voucher class's requests to the lot dialogs, with the operator scripted
+// through the dialog service over the real dialogs.
+#include "lots/FrmLoteyPosicion.h"
+#include "support/avisos_grabados.h"
+#include "support/sesion_global.h"
+#include "voucher/ClsCmnCptes.h"
+#include "voucher/columnas_grillas.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <gtest/gtest.h>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct FilaArticulo {
+    const char* codigo;
+    const char* lotes;
+    const char* cantidades;
+};
+
+// An article grid: the title row and one data row per line.
+void LlenaGrilla(Grilla& g, const std::vector<FilaArticulo>& filas)
+{
+    g.setCols(ColArticulos::NroSerie + 1);
+    g.setRows(static_cast<int>(filas.size()) + 1);
+    for (int i = 0; i < static_cast<int>(filas.size()); ++i) {
+        g.setTextMatrix(i + 1, ColArticulos::Codigo, QString::fromLatin1(filas[i].codigo));
+        g.setTextMatrix(i + 1, ColArticulos::NroLote, QString::fromUtf8(filas[i].lotes));
+        g.setTextMatrix(i + 1, ColArticulos::NroSerie, QString::fromUtf8(filas[i].cantidades));
+    }
+}
+
+TEST(CuentaLotesEnGrilla, ListasDeLasOtrasLineas)
+{
+    struct Caso {
+        const char* nombre;
+        std::vector<FilaArticulo> filas;
+        const char* articulo;
+        int excluida;
+        const char* lotes;
+        const char* cantidades;
+    };
+    const Caso casos[] = {
+        {"two lines join", {{"MOTOR01", "|L1|", "|1|"}, {"MOTOR01", "|L2|", "|2|"}}, "MOTOR01", 0, "|L1|L2|", "|1|2|"},
+        {"no matching row", {{"MOTOR01", "|L1|", "|1|"}}, "OTRO", 0, "", ""},
+        {"case ignored", {{"MOTOR01", "|L1|", "|1|"}}, "motor01", 0, "|L1|", "|1|"},
+        {"untrimmed code", {{"MOTOR01 ", "|L1|", "|1|"}}, "MOTOR01", 0, "", ""},
+        {"other articles skipped",
+         {{"MOTOR01", "|L1|", "|1|"}, {"TORNILLO", "|T|", "|9|"}, {"MOTOR01", "|L2ÿS2|", "|2|"}},
+         "MOTOR01", 0, "|L1|L2ÿS2|", "|1|2|"},
+        {"lots without quantities padded",
+         {{"MOTOR01", "|L1|L2|", ""}, {"MOTOR01", "|L3|", "|3|"}}, "MOTOR01", 0, "|L1|L2|L3|", "|||3|"},
+        {"quantities without lots padded", {{"MOTOR01", "", "|4|"}, {"MOTOR01", "|L3|", "|3|"}}, "MOTOR01", 0,
+         "||L3|", "|4|3|"},
+        {"a single lot without pipes kept whole", {{"MOTOR01", "|L2|", "|2|"}, {"MOTOR01", "L1", "5"}}, "MOTOR01", 0,
+         "|L2|L1|", "|2|5|"},
+        {"the edited row left out", {{"MOTOR01", "|L1|", "|1|"}, {"MOTOR01", "|L2|", "|2|"}}, "MOTOR01", 2, "|L1|",
+         "|1|"},
+        {"lines without lots", {{"MOTOR01", "", ""}, {"MOTOR01", "|", "|"}}, "MOTOR01", 0, "", ""},
+    };
+    ClsCmnCptes cpte;
+    for (const Caso& c : casos) {
+        Grilla g;
+        LlenaGrilla(g, c.filas);
+        QString lotes = QStringLiteral("viejo");
+        QString cantidades = QStringLiteral("viejo");
+        cpte.CuentaLotesEnGrilla(g, QString::fromLatin1(c.articulo), lotes, cantidades, c.excluida);
+        EXPECT_EQ(lotes, QString::fromUtf8(c.lotes)) << c.nombre;
+        EXPECT_EQ(cantidades, QString::fromUtf8(c.cantidades)) << c.nombre;
+    }
+}
+
+// Depot 1 holds ART at P01 (5, lot L1), P02 (3, lot L1) and 2 without position.
+class PidePosicionLote : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto& bd = s.bd.Sesion();
+        bd.Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdUnidad) VALUES "
+                                  "('ART', 'Barniz marino', 'LT')"));
+        bd.Ejecuta(QStringLiteral("INSERT INTO ma_posiciones (iddeposito, idposicion, ordeningreso) VALUES "
+                                  "('1', 'P01', 1), ('1', 'P02', 2)"));
+        bd.Ejecuta(QStringLiteral(
+            "INSERT INTO AC_SALDOSLAYOUT (iddeposito, idposicion, nrolote, idarticulo, idunidadbase, saldo) VALUES "
+            "('1', 'P01', 'L1', 'ART', 'LT', 5), ('1', 'P02', 'L1', 'ART', 'LT', 3), "
+            "('1', NULL, 'L1', 'ART', 'LT', 2)"));
+    }
+
+    // What the dialog held when it was shown.
+    struct Visto {
+        double cantidad1 = 0;
+        bool consulta = false, posicion = false, lote = false, mostrarForm = true;
+        QString unidad, articulo, deposito, posicionesAnt, lotesAnt, posiciones, lotes, etiqueta;
+    };
+
+    // Scripts the next dialog: records it, then lets the operator act on it.
+    void Operador(std::function<int(FrmLoteyPosicion&)> actua)
+    {
+        avisos.ResponderDialogo([this, actua](QDialog& d) {
+            auto& f = dynamic_cast<FrmLoteyPosicion&>(d);
+            vivo = &f;
+            visto.push_back({f.Cantidad1, f.EsConsultaDePosicionLote, f.EsPosicion, f.EsLote, f.MostrarForm, f.IUNIDAD,
+                             f.Articulo, f.Deposito, f.PosicionesAnteriores, f.LotesAnteriores, f.Posiciones, f.Lotes,
+                             f.lblArticulo->text()});
+            return actua(f);
+        });
+    }
+    static int Acepta(FrmLoteyPosicion& f, const QStringList& cantidades)
+    {
+        for (int fila = 1; fila < f.MSFlexGrid1.Rows(); ++fila)
+            f.MSFlexGrid1.setTextMatrix(fila, FrmLoteyPosicion::ColCantidad,
+                                        fila <= cantidades.size() ? cantidades[fila - 1] : QString());
+        f.CmdAceptar_Click();
+        return f.result();
+    }
+    static int Cancela(FrmLoteyPosicion& f)
+    {
+        f.CmdCancelar_Click();
+        return f.result();
+    }
+
+    void Pide(double& cantidad, const QString& posAnt, const QString& loteAnt, bool lote = true,
+              const QString& deposito = QStringLiteral("1"))
+    {
+        cpte.PidePosicionLote(QStringLiteral("ART"), QStringLiteral("LT"), cantidad, deposito, posAnt, loteAnt,
+                              posiciones, lotes, true, lote);
+    }
+
+    SesionGlobal s;
+    AvisosGrabados avisos;
+    ClsCmnCptes cpte;
+    std::vector<Visto> visto;
+    QPointer<FrmLoteyPosicion> vivo;
+    QString posiciones = QStringLiteral("viejo");
+    QString lotes = QStringLiteral("viejo");
+};
+
+TEST_F(PidePosicionLote, CantidadCeroVaciaSinAbrir)
+{
+    double cantidad = 0;
+    Pide(cantidad, QStringLiteral("|P01*1|"), QStringLiteral("|L1|"));
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+    EXPECT_EQ(posiciones, QString());
+    EXPECT_EQ(lotes, QString());
+}
+
+TEST_F(PidePosicionLote, AceptaConLoQueElDialogoRecibio)
+{
+    Operador([](FrmLoteyPosicion& f) { return Acepta(f, {QStringLiteral("4"), QStringLiteral("2")}); });
+    double cantidad = 6;
+    Pide(cantidad, QString(), QString(), true, QStringLiteral("1 "));
+    ASSERT_EQ(visto.size(), 1u);
+    const Visto& v = visto[0];
+    EXPECT_EQ(v.cantidad1, 6);
+    EXPECT_FALSE(v.consulta);
+    EXPECT_TRUE(v.posicion);
+    EXPECT_TRUE(v.lote);
+    EXPECT_FALSE(v.mostrarForm);
+    EXPECT_EQ(v.unidad, QStringLiteral("LT"));
+    EXPECT_EQ(v.articulo, QStringLiteral("ART"));
+    EXPECT_EQ(v.deposito, QStringLiteral("1 "));   // as passed: the dialog fits it
+    EXPECT_EQ(v.etiqueta, QStringLiteral("ART"));
+    EXPECT_EQ(posiciones, QStringLiteral("|P01*4|P02*2|"));
+    EXPECT_EQ(lotes, QStringLiteral("|L1|L1|"));
+    EXPECT_EQ(cantidad, 6);
+    EXPECT_TRUE(vivo.isNull());   // destroyed
+}
+
+TEST_F(PidePosicionLote, ConsultaSegunListasAnteriores)
+{
+    const std::pair<const char*, const char*> anteriores[] = {{"", ""}, {"|P01*1|", ""}, {"", "|L1|"}};
+    for (const auto& [pos, lote] : anteriores) {
+        Operador([](FrmLoteyPosicion& f) { return Cancela(f); });
+        double cantidad = 1;
+        Pide(cantidad, QString::fromLatin1(pos), QString::fromLatin1(lote));
+    }
+    ASSERT_EQ(visto.size(), 3u);
+    EXPECT_FALSE(visto[0].consulta);
+    EXPECT_TRUE(visto[1].consulta);
+    EXPECT_TRUE(visto[2].consulta);
+    EXPECT_EQ(visto[1].posicionesAnt, QStringLiteral("|P01*1|"));
+    EXPECT_EQ(visto[2].lotesAnt, QStringLiteral("|L1|"));
+}
+
+TEST_F(PidePosicionLote, CancelarDevuelveListasVacias)
+{
+    Operador([](FrmLoteyPosicion& f) { return Cancela(f); });
+    double cantidad = 3;
+    Pide(cantidad, QStringLiteral("|P01*3|"), QStringLiteral("|L1|"));
+    EXPECT_EQ(avisos.dialogosMostrados, 1);
+    // The line's previous lists are wiped, as this request always did.
+    EXPECT_EQ(posiciones, QString());
+    EXPECT_EQ(lotes, QString());
+    EXPECT_EQ(cantidad, 3);
+    EXPECT_TRUE(vivo.isNull());
+}
+
+TEST_F(PidePosicionLote, CadaPedidoEmpiezaDeCero)
+{
+    Operador([](FrmLoteyPosicion& f) { return Acepta(f, {QStringLiteral("2")}); });
+    double cantidad = 2;
+    Pide(cantidad, QString(), QString(), false);
+    EXPECT_EQ(posiciones, QStringLiteral("|P01*2|"));
+    EXPECT_EQ(lotes, QString());
+    Operador([](FrmLoteyPosicion& f) { return Cancela(f); });
+    Pide(cantidad, QString(), QString());
+    ASSERT_EQ(visto.size(), 2u);
+    EXPECT_TRUE(visto[1].lote);
+    EXPECT_EQ(visto[1].posiciones, QString());
+    EXPECT_EQ(visto[1].lotes, QString());
+    EXPECT_EQ(posiciones, QString());
+}
+
+TEST_F(PidePosicionLote, SiAlExcesoDevuelveElTotal)
+{
+    avisos.Responder({Avisos::Si});
+    Operador([](FrmLoteyPosicion& f) { return Acepta(f, {QStringLiteral("5"), QStringLiteral("1")}); });
+    double cantidad = 4;
+    Pide(cantidad, QString(), QString());
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("supera")));
+    EXPECT_EQ(posiciones, QStringLiteral("|P01*5|P02*1|"));
+    EXPECT_EQ(cantidad, 6);
+}
+
+}  // namespace
