@@ -22,15 +22,3 @@ void ClsCmnCptes::ActualizaStock(Grilla&, const QString&, const QString&, const 
 {
     noDisponible("ActualizaStock");
 }
-
-void ClsCmnCptes::PideSerieLote(const QString&, double, const QString&, const QString&, QString&, QString&, bool,
-                                bool, bool)
-{
-    noDisponible("PideSerieLote");
-}
-
-void ClsCmnCptes::PideSerieLote_Salidas(Grilla&, const QString&, const QString&, double&, const QString&,
-                                        const QString&, QString&, QString&, bool, bool, bool, QString&, bool)
-{
-    noDisponible("PideSerieLote_Salidas");
-}

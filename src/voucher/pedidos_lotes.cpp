@@ -3,10 +3,12 @@
 // lists the caller keeps in the article grid's lot and serial columns.
 #include "voucher/ClsCmnCptes.h"
 
+#include "lots/FrmCargaLotesySeries.h"
 #include "lots/FrmLoteyPosicion.h"
 #include "lots/listas_pipe.h"
 #include "platform/avisos.h"
 #include "services/lectura_valores.h"
+#include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
 
 #include <QLabel>
@@ -100,5 +102,91 @@ void ClsCmnCptes::PidePosicionLote(const QString& Articulo, const QString& IdUni
         LoteNvo = f().Lotes;
         // The operator may have agreed to a new total.
         Cantidad = f().Cantidad1;
+    });
+}
+
+// After a Cancel the fresh dialog's empty lists come back, so the line's
+// previous lots are wiped; callers elsewhere may read "" as a cancel.
+void ClsCmnCptes::PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt,
+                                const QString& LoteAnt, QString& SerieNvo, QString& LoteNvo, bool Serie, bool Lote,
+                                bool Talle)
+{
+    Procedimiento p(QStringLiteral("PideSerieLote"), LecturaValores::GestorSesion());
+    if (Cantidad == 0) {
+        SerieNvo.clear();
+        LoteNvo.clear();
+        return;
+    }
+    std::unique_ptr<FrmCargaLotesySeries> dialogo;
+    const auto f = [&]() -> FrmCargaLotesySeries& { return Instancia(dialogo); };
+    p.paso([&] {
+        f().Cantidad = Cantidad;
+        f().EsSerie = Serie;
+        f().EsLote = Lote;
+        f().EsTalle = Talle;
+        f().Articulo = Articulo;
+        f().SeriesAnteriores = SerieAnt;
+        f().LotesAnteriores = LoteAnt;
+    });
+    p.paso([&] { f().CargaDatos(); });
+    p.paso([&] { f().lblArticulo->setText(Articulo); });
+    p.paso([&] { Avisos::Actual().Dialogo(f()); });
+    p.paso([&] {
+        SerieNvo = f().Series;
+        LoteNvo = f().Lotes;
+    });
+}
+
+// After a Cancel the lists and quantity preset from the line come back
+// unchanged, unlike the other two requests.
+void ClsCmnCptes::PideSerieLote_Salidas(Grilla& grilla, const QString& Articulo, const QString& Descripcion,
+                                        double& Cantidad, const QString& SeriesLoteAnt, const QString& CantidadANT,
+                                        QString& SeriesLoteNvo, QString& CantidadesNvo, bool Lote, bool Serie,
+                                        bool Talle, QString& Deposito, bool MostrarForm)
+{
+    Procedimiento p(QStringLiteral("PideSerieLote_Salidas"), LecturaValores::GestorSesion());
+    p.paso([&] {
+        if (Deposito.isEmpty())
+            Deposito = ModGlobal::Cfg(QStringLiteral("DepositoDefault"));
+    });
+    if (Cantidad == 0 || p.abandonado())
+        return;
+    std::unique_ptr<FrmCargaLotesySeries> dialogo;
+    const auto f = [&]() -> FrmCargaLotesySeries& { return Instancia(dialogo); };
+    p.paso([&] {
+        f().Cantidad = Cantidad;
+        f().Articulo = Articulo;
+        f().EsConsultaDeSerieLote = true;
+        f().EsLote = Lote;
+        f().EsSerie = Serie;
+        f().EsTalle = Talle;
+        f().Deposito = LecturaValores::Codigo4(Deposito);
+        f().Lotes = SeriesLoteAnt;
+        f().Series = CantidadANT;
+    });
+    p.paso([&] {
+        // The line being edited gives its own take back to its quantity, so
+        // it does not count as taken by another line.
+        QString lotes;
+        QString cantidades;
+        CuentaLotesEnGrilla(grilla, Articulo, lotes, cantidades, grilla.Row());
+        f().LotesExistentes = lotes;
+        f().SeriesExistentes = cantidades;
+    });
+    p.paso([&] { f().CargaDatos(); });
+    p.paso([&] {
+        f().lblArticulo->setText(Articulo + QStringLiteral(" - ") + Descripcion);
+        f().MostrarForm = MostrarForm;
+    });
+    p.paso([&] {
+        if (MostrarForm)
+            Avisos::Actual().Dialogo(f());
+        else
+            f().CmdAceptar_Click();   // allocates from stock without the operator
+    });
+    p.paso([&] {
+        SeriesLoteNvo = f().Lotes;
+        CantidadesNvo = f().Series;
+        Cantidad = f().Cantidad;
     });
 }

@@ -1,5 +1,7 @@
 // The voucher class's requests to the lot dialogs, with the operator scripted
 // through the dialog service over the real dialogs.
+#include "comprobantes_prueba.h"
+#include "lots/FrmCargaLotesySeries.h"
 #include "lots/FrmLoteyPosicion.h"
 #include "support/avisos_grabados.h"
 #include "support/sesion_global.h"
@@ -223,6 +225,110 @@ TEST_F(PidePosicionLote, SiAlExcesoDevuelveElTotal)
     EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("supera")));
     EXPECT_EQ(posiciones, QStringLiteral("|P01*5|P02*1|"));
     EXPECT_EQ(cantidad, 6);
+}
+
+// Depot "1": LYS by lot and serial, M1/S1, M1/S2 and M2/S3, one unit each.
+class PideSerieLote : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s.bd.Sesion().Ejecuta(QStringLiteral(
+            "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, NroSerie, IdPosicion, CANTIDAD) VALUES "
+            "('LYS', '1', 'M1', 'S1', NULL, 1), ('LYS', '1', 'M1', 'S2', NULL, 1), ('LYS', '1', 'M2', 'S3', NULL, 1)"));
+        Ajuste(s, QStringLiteral("DepositoDefault"), QStringLiteral("1"));
+    }
+
+    struct Visto {
+        double cantidad = 0;
+        bool consulta = false, serie = false, lote = false, talle = false, mostrarForm = false;
+        QString articulo, deposito, seriesAnt, lotesAnt, series, lotes, seriesExist, lotesExist, etiqueta;
+    };
+    void Operador(std::function<int(FrmCargaLotesySeries&)> actua)
+    {
+        avisos.ResponderDialogo([this, actua](QDialog& d) {
+            auto& f = dynamic_cast<FrmCargaLotesySeries&>(d);
+            vivo = &f;
+            visto.push_back({f.Cantidad, f.EsConsultaDeSerieLote, f.EsSerie, f.EsLote, f.EsTalle, f.MostrarForm,
+                             f.Articulo, f.Deposito, f.SeriesAnteriores, f.LotesAnteriores, f.Series, f.Lotes,
+                             f.SeriesExistentes, f.LotesExistentes, f.lblArticulo->text()});
+            return actua(f);
+        });
+    }
+    static int Acepta(FrmCargaLotesySeries& f)
+    {
+        f.CmdAceptar_Click();
+        return f.result();
+    }
+    static int Cancela(FrmCargaLotesySeries& f)
+    {
+        f.CmdCancelar_Click();
+        return f.result();
+    }
+
+    SesionGlobal s;
+    AvisosGrabados avisos;
+    ClsCmnCptes cpte;
+    std::vector<Visto> visto;
+    QPointer<FrmCargaLotesySeries> vivo;
+};
+
+TEST_F(PideSerieLote, EntradaCeroAceptarYCancelar)
+{
+    QString series = QStringLiteral("viejo");
+    QString lotes = QStringLiteral("viejo");
+    cpte.PideSerieLote(QStringLiteral("SILLON01"), 0, QStringLiteral("|A|"), QStringLiteral("|L|"), series, lotes, true,
+                       true, false);
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+    EXPECT_EQ(series, QString());
+    EXPECT_EQ(lotes, QString());
+
+    Operador([](FrmCargaLotesySeries& f) {
+        f.MSFlexGrid1.setTextMatrix(2, FrmCargaLotesySeries::ColValor, QStringLiteral("L9"));
+        f.MSFlexGrid1.setTextMatrix(2, FrmCargaLotesySeries::ColSerieCarga, QStringLiteral("B"));
+        return Acepta(f);
+    });
+    cpte.PideSerieLote(QStringLiteral("SILLON01"), 2, QStringLiteral("|A|"), QStringLiteral("|L|"), series, lotes, true,
+                       true, false);
+    ASSERT_EQ(visto.size(), 1u);
+    EXPECT_EQ(visto[0].cantidad, 2);
+    EXPECT_FALSE(visto[0].consulta);
+    EXPECT_TRUE(visto[0].serie);
+    EXPECT_TRUE(visto[0].lote);
+    EXPECT_FALSE(visto[0].talle);
+    EXPECT_EQ(visto[0].articulo, QStringLiteral("SILLON01"));
+    EXPECT_EQ(visto[0].seriesAnt, QStringLiteral("|A|"));
+    EXPECT_EQ(visto[0].lotesAnt, QStringLiteral("|L|"));
+    EXPECT_EQ(visto[0].deposito, QString());   // never set: the caption reads "(Deposito: )"
+    EXPECT_EQ(visto[0].etiqueta, QStringLiteral("SILLON01"));
+    EXPECT_EQ(series, QStringLiteral("|A|B|"));
+    EXPECT_EQ(lotes, QStringLiteral("|L|L9|"));
+    EXPECT_TRUE(vivo.isNull());
+
+    // A second request starts fresh; its Cancel wipes the lists.
+    Operador([](FrmCargaLotesySeries& f) { return Cancela(f); });
+    cpte.PideSerieLote(QStringLiteral("SILLON01"), 1, series, lotes, series, lotes, false, true, false);
+    ASSERT_EQ(visto.size(), 2u);
+    EXPECT_EQ(visto[1].series, QString());
+    EXPECT_EQ(visto[1].lotes, QString());
+    EXPECT_EQ(series, QString());
+    EXPECT_EQ(lotes, QString());
+    EXPECT_TRUE(vivo.isNull());
+}
+
+TEST_F(PideSerieLote, SalidaCeroSoloLlenaElDeposito)
+{
+    Grilla g;
+    LlenaGrilla(g, {});
+    double cantidad = 0;
+    QString lotes = QStringLiteral("viejo");
+    QString cantidades = QStringLiteral("viejo");
+    QString deposito;
+    cpte.PideSerieLote_Salidas(g, QStringLiteral("LYS"), QStringLiteral("Motor"), cantidad, QStringLiteral("|M1ÿS1|"),
+                               QStringLiteral("|1|"), lotes, cantidades, true, true, false, deposito, true);
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+    EXPECT_EQ(deposito, QStringLiteral("1"));
+    EXPECT_EQ(lotes, QStringLiteral("viejo"));
+    EXPECT_EQ(cantidades, QStringLiteral("viejo"));
 }
 
 }  // namespace
