@@ -8,6 +8,7 @@
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -329,6 +330,86 @@ TEST_F(PideSerieLote, SalidaCeroSoloLlenaElDeposito)
     EXPECT_EQ(deposito, QStringLiteral("1"));
     EXPECT_EQ(lotes, QStringLiteral("viejo"));
     EXPECT_EQ(cantidades, QStringLiteral("viejo"));
+}
+
+// Line 1 took M1/S1; line 2, the one being edited, took M1/S2 before.
+TEST_F(PideSerieLote, SalidaMostradaYSilenciosa)
+{
+    const auto pide = [&](double& cantidad, QString& deposito, bool mostrar, QString& lotes, QString& cantidades) {
+        Grilla g;
+        LlenaGrilla(g, {{"LYS", "|M1ÿS1|", "|1|"}, {"LYS", "|M1ÿS2|", "|1|"}});
+        g.setRow(2);
+        cpte.PideSerieLote_Salidas(g, QStringLiteral("LYS"), QStringLiteral("Motor"), cantidad,
+                                   QStringLiteral("|M1ÿS2|"), QStringLiteral("|1|"), lotes, cantidades, true, true,
+                                   false, deposito, mostrar);
+    };
+    Operador([](FrmCargaLotesySeries& f) { return Acepta(f); });
+    double cantidad = 1;
+    QString deposito = QStringLiteral(" 1");
+    QString lotes, cantidades;
+    pide(cantidad, deposito, true, lotes, cantidades);
+    ASSERT_EQ(visto.size(), 1u);
+    const Visto& v = visto[0];
+    EXPECT_TRUE(v.consulta);
+    EXPECT_TRUE(v.mostrarForm);
+    EXPECT_EQ(v.deposito, QStringLiteral("1   "));
+    EXPECT_EQ(deposito, QStringLiteral(" 1"));
+    EXPECT_EQ(v.etiqueta, QStringLiteral("LYS - Motor"));
+    EXPECT_EQ(v.lotesExist, QStringLiteral("|M1ÿS1|"));   // its own line left out
+    EXPECT_EQ(v.seriesExist, QStringLiteral("|1|"));
+    const QString lotesMostrado = lotes, cantidadesMostrado = cantidades;
+    EXPECT_TRUE(lotes.contains(QStringLiteral("M1ÿS2"))) << lotes.toStdString();
+    EXPECT_TRUE(vivo.isNull());
+
+    // Silent: the same allocation, no window.
+    lotes.clear();
+    cantidades.clear();
+    pide(cantidad, deposito, false, lotes, cantidades);
+    EXPECT_EQ(avisos.dialogosMostrados, 1);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_EQ(lotes, lotesMostrado);
+    EXPECT_EQ(cantidades, cantidadesMostrado);
+    EXPECT_EQ(cantidad, 1);
+
+    // Short of stock: the previous lists come back after the one notice.
+    cantidad = 5;
+    lotes = cantidades = QStringLiteral("x");
+    pide(cantidad, deposito, false, lotes, cantidades);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("El Stock es Menor a la cantidad solicitada "));
+    EXPECT_EQ(lotes, QStringLiteral("|M1ÿS2|"));
+    EXPECT_EQ(cantidades, QStringLiteral("|1|"));
+    EXPECT_EQ(cantidad, 5);
+
+    // Cancel hands back what was preset.
+    Operador([](FrmCargaLotesySeries& f) { return Cancela(f); });
+    cantidad = 1;
+    pide(cantidad, deposito, true, lotes, cantidades);
+    EXPECT_EQ(lotes, QStringLiteral("|M1ÿS2|"));
+    EXPECT_EQ(cantidades, QStringLiteral("|1|"));
+    EXPECT_EQ(cantidad, 1);
+}
+
+TEST_F(PideSerieLote, FallaAlGestorConSuNombre)
+{
+    Grilla g;   // no lot columns: counting the other lines fails
+    g.setCols(5);
+    g.setRows(3);
+    g.setTextMatrix(2, ColArticulos::Codigo, QStringLiteral("LYS"));   // row 1 is the one being edited
+    double cantidad = 1;
+    QString deposito;
+    QString lotes = QStringLiteral("viejo");
+    QString cantidades = QStringLiteral("viejo");
+    cpte.PideSerieLote_Salidas(g, QStringLiteral("LYS"), QStringLiteral("Motor"), cantidad, QString(), QString(), lotes,
+                               cantidades, true, true, false, deposito, true);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].titulo.endsWith(QStringLiteral("PideSerieLote_Salidas")))
+        << avisos.preguntas[0].titulo.toStdString();
+    EXPECT_EQ(deposito, QStringLiteral("1"));
+    EXPECT_EQ(lotes, QStringLiteral("viejo"));
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<FrmCargaLotesySeries*>(w), nullptr);
 }
 
 }  // namespace
