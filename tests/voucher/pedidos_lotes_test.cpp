@@ -3,6 +3,7 @@
 #include "comprobantes_prueba.h"
 #include "lots/FrmCargaLotesySeries.h"
 #include "lots/FrmLoteyPosicion.h"
+#include "lots/listas_pipe.h"
 #include "support/avisos_grabados.h"
 #include "support/sesion_global.h"
 #include "voucher/ClsCmnCptes.h"
@@ -410,6 +411,49 @@ TEST_F(PideSerieLote, FallaAlGestorConSuNombre)
     EXPECT_EQ(avisos.dialogosMostrados, 0);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<FrmCargaLotesySeries*>(w), nullptr);
+}
+
+// The (lot, serial, quantity) an outgoing line posts, read from its columns 21
+// and 22 as the stock posting reads them.
+QStringList Salidas(const Grilla& g, int fila)
+{
+    const QString lotes = g.TextMatrix(fila, ColArticulos::NroLote);
+    const QString cantidades = g.TextMatrix(fila, ColArticulos::NroSerie);
+    QStringList r;
+    const long n = ListasPipe::Cuenta_Series_Lotes(lotes, QString(), false);
+    for (short j = 1; j <= n; ++j) {
+        const QString item = ListasPipe::ExtraeSerieLote(lotes, j);
+        const double cantidad = ListasPipe::ExtraeSerieLote(cantidades, j).trimmed().toDouble();
+        if (cantidad == 0)
+            continue;
+        const qsizetype p = item.indexOf(ListasPipe::Chr255);
+        r << (p > 0 ? item.left(p) + u'/' + item.mid(p + 1) : item) + u'=' + QString::number(cantidad);
+    }
+    return r;
+}
+
+TEST_F(PideSerieLote, DosLineasDeUnArticuloHastaElAsiento)
+{
+    for (const bool mostrar : {false, true}) {
+        Grilla g;
+        LlenaGrilla(g, {{"LYS", "|M1ÿS1|", "|1|"}, {"LYS", "", ""}});
+        g.setRow(2);
+        if (mostrar)
+            Operador([](FrmCargaLotesySeries& f) { return Acepta(f); });
+        double cantidad = 2;
+        QString deposito = QStringLiteral("1");
+        QString lotes, cantidades;
+        cpte.PideSerieLote_Salidas(g, QStringLiteral("LYS"), QStringLiteral("Motor"), cantidad, QString(), QString(),
+                                   lotes, cantidades, true, true, false, deposito, mostrar);
+        g.setTextMatrix(2, ColArticulos::NroLote, lotes);
+        g.setTextMatrix(2, ColArticulos::NroSerie, cantidades);
+        EXPECT_EQ(Salidas(g, 1), QStringList{QStringLiteral("M1/S1=1")}) << mostrar;
+        // The dialog's trailing row without stock is an item of quantity 0, skipped.
+        EXPECT_EQ(lotes, QStringLiteral("|M1ÿS1|M1ÿS2|M2ÿS3|ÿ|"));
+        EXPECT_EQ(cantidades, QStringLiteral("|0|1|1|0|"));
+        EXPECT_EQ(Salidas(g, 2), (QStringList{QStringLiteral("M1/S2=1"), QStringLiteral("M2/S3=1")}))
+            << mostrar << " " << lotes.toStdString() << " " << cantidades.toStdString();
+    }
 }
 
 }  // namespace
