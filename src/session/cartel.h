@@ -20,14 +20,15 @@ using LineaCartel = std::optional<QVariant>;
 class Dll_Display {
 public:
     Dll_Display();
-    ~Dll_Display();
+    virtual ~Dll_Display();
     Dll_Display(const Dll_Display&) = delete;
     Dll_Display& operator=(const Dll_Display&) = delete;
 
-    void CartelInicio(const QString& Titulo, bool PermiteCancelar);
-    void CartelMostrar(bool& Cancelado, const LineaCartel& Linea1 = std::nullopt,
-                       const LineaCartel& Linea2 = std::nullopt, const LineaCartel& Linea3 = std::nullopt);
-    void CartelCerrar();
+    // Virtual so that tests can put a recording notice in gCartel.
+    virtual void CartelInicio(const QString& Titulo, bool PermiteCancelar);
+    virtual void CartelMostrar(bool& Cancelado, const LineaCartel& Linea1 = std::nullopt,
+                               const LineaCartel& Linea2 = std::nullopt, const LineaCartel& Linea3 = std::nullopt);
+    virtual void CartelCerrar();
     void Siempre_Visible(bool vNewValue);
 
     // The window while it exists (nullptr when closed).

@@ -6,8 +6,7 @@
 //
 // The members are declared in the order of the class's interface, which
 // callers that bind by position rely on. Each concern is defined in its own
-// file of this folder; members still to be built live in
-// miembros_pendientes.cpp and fail with 438 until they are.
+// file of this folder.
 //
 // Grids, editors and tabs are the caller's models; a null grid pointer stands
 // for a grid the screen does not have, wherever a member allows it.

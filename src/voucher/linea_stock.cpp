@@ -3,6 +3,7 @@
 #include "voucher/posteo_stock.h"
 
 #include "platform/controles/grilla.h"
+#include "platform/db/ambito_escritura.h"
 #include "platform/eventos.h"
 #include "platform/numeros.h"
 #include "services/lectura_valores.h"
@@ -14,6 +15,8 @@
 
 using namespace ModGlobal;
 using LecturaValores::Literal;
+using LineaStock::EsElDelGrid;
+using LineaStock::SinBlancosFinales;
 namespace C = ColArticulos;
 
 namespace {
@@ -27,11 +30,6 @@ const QString& Nulo()
 bool EsPalabraNull(const QString& t)
 {
     return t.trimmed().compare(Nulo(), Qt::CaseInsensitive) == 0;
-}
-
-bool EsElDelGrid(const QString& t)
-{
-    return t.trimmed().compare(QLatin1String("ELDELGRID"), Qt::CaseInsensitive) == 0;
 }
 
 QString SinApostrofos(const QString& t)
@@ -74,9 +72,7 @@ QString NumeroDeCelda(const QString& celda)
 // the first 25 of the text as it came.
 QString LoteOSerie(const QString& texto, bool conservaBlancoInicial)
 {
-    QString t = texto;
-    while (!t.isEmpty() && t.back().isSpace())
-        t.chop(1);
+    QString t = SinBlancosFinales(texto);
     if (!conservaBlancoInicial)
         t = t.trimmed();
     if (t.trimmed().isEmpty())
@@ -258,9 +254,7 @@ QString Linea::origen()
 // blanks kept ("   1"), fitted to 4.
 QString Linea::unidadDeNegocio() const
 {
-    QString u = gUnegocio;
-    while (!u.isEmpty() && u.back().isSpace())
-        u.chop(1);
+    const QString u = SinBlancosFinales(gUnegocio);
     if (EsPalabraNull(u))
         return Nulo();
     return Literal(Ajusta(u, 4));
@@ -395,6 +389,48 @@ QString DepositoDeFila(const PosteoStock& e)
     if (!EsElDelGrid(e.IdDeposito))
         return CodigoPreparado(e.IdDeposito);
     return CodigoSQL(Cfg(QStringLiteral("DepositoDefault")));
+}
+
+}  // namespace LineaStock
+
+namespace LineaStock {
+
+bool EsElDelGrid(const QString& texto)
+{
+    return texto.trimmed().compare(QLatin1String("ELDELGRID"), Qt::CaseInsensitive) == 0;
+}
+
+QString SinBlancosFinales(QString texto)
+{
+    while (!texto.isEmpty() && texto.back().isSpace())
+        texto.chop(1);
+    return texto;
+}
+
+QString LoteFijoDeItem(const PosteoStock& e)
+{
+    if (e.LoteFijoAutomatico)
+        return ClsCmnCptes::LoteAutomaticoGuardado(e.LoteFijo);
+    return Ajusta(SinBlancosFinales(e.LoteFijo), 25);
+}
+
+void GrabaSentencia(PosteoStock& e, const QString& sentencia)
+{
+    if (e.GeneraSentenciaSQL) {
+        e.Lote += u'\r' + sentencia;
+        return;
+    }
+    e.Rechazo.clear();
+    AmbitoEscritura linea(*gSesionBD, QStringLiteral("LineaStock"));
+    try {
+        gSesionBD->Ejecuta(sentencia);
+    } catch (const Falla& f) {
+        // Read before the scope is undone: that clears the session's errors.
+        const ErroresBD& errores = gSesionBD->Conexion.Errors;
+        e.Rechazo = errores.Count() > 0 ? errores.Item(0).Description : f.Descripcion;
+        throw;
+    }
+    linea.Confirma();
 }
 
 }  // namespace LineaStock

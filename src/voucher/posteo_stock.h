@@ -76,6 +76,14 @@ struct PosteoStock {
     // ---- What outlives a line -------------------------------------------------------------
     QString DepositoFila;        // the depot literal pass 1 last computed
     bool EnComodato = false;     // some posted row was on loan
+
+    // ---- Lots, batch and accounting entry ----------------------------------------------------
+    QString LoteFijo;            // lot of the items without one of their own
+    bool LoteFijoAutomatico = false;   // LoteFijo is the automatic lot: written in its stored form
+    QString Lote;                // deferred mode: SQLTemp as passed, then CR and each statement
+    short SecuenciaAsiento = 1;  // the next line number of the accounting entry
+    bool AsientoPedido = false;  // an entry was requested: later ones keep its number
+    QString Rechazo;             // the database's text of the last statement it refused
 };
 
 namespace LineaStock {
@@ -98,4 +106,25 @@ QString CodigoPreparado(const QString& valor);
 // A code of the operator's as a literal fitted to 4; blank or NULL is NULL.
 QString CodigoSQL(const QString& codigo);
 
+// The word that asks for each row's own depot, reason or origin (any case, blanks around).
+bool EsElDelGrid(const QString& texto);
+// The text without its trailing blanks (a lot keeps its leading ones).
+QString SinBlancosFinales(QString texto);
+
+// The lot an item without one of its own takes, fitted to 25.
+QString LoteFijoDeItem(const PosteoStock& e);
+
+// Deferred mode appends the statement to Lote after a CR. Immediate mode runs
+// it at once in a write scope of its own, nested in the posting's: a refused
+// statement leaves nothing, keeps the database's text in Rechazo and raises.
+void GrabaSentencia(PosteoStock& e, const QString& sentencia);
+
 }  // namespace LineaStock
+
+namespace InsumosStock {
+
+// The supply consumption of the compound articles of the grid, run after the
+// passes (twice for a transfer) on the posting's state.
+void DescargaInsumos(PosteoStock& e);
+
+}  // namespace InsumosStock

@@ -59,23 +59,4 @@ TEST(EstadoCpte, LargoDeDescripcionFueraDeRangoNoImpideCrear)
     }
 }
 
-TEST(EstadoCpte, MiembroPendienteFallaNombrandose)
-{
-    SesionGlobal s;
-    ClsCmnCptes cpte;
-    try {
-        Grilla grilla;
-        QString deposito, destino, motivo, tcOrigen, origen, sql, loteFijo;
-        bool hayError = false;
-        cpte.ActualizaStock(grilla, QStringLiteral("RM"), QStringLiteral("00010000000001A"), QString(),
-                            QStringLiteral("01/01/2026"), deposito, destino, motivo, tcOrigen, origen, false, QString(),
-                            false, sql, hayError, QString(), loteFijo, QString(), QString(), 1, false, QString(), 0,
-                            QString(), Moneda());
-        FAIL() << "no failure";
-    } catch (const Falla& f) {
-        EXPECT_EQ(f.Numero, 438);
-        EXPECT_TRUE(f.Descripcion.contains(QStringLiteral("ActualizaStock"))) << f.Descripcion.toStdString();
-    }
-}
-
 }  // namespace

@@ -1,0 +1,666 @@
+// Stock posting on the demo workshop: items, passes and numbering, the
+// purchase-order reception, the accounting entry once per row and its kinds,
+// the same grid at once and deferred, all or nothing, the notice and the
+// events that wait.
+#include "comprobantes_prueba.h"
+#include "linea_stock_prueba.h"
+#include "support/avisos_grabados.h"
+#include "lots/listas_pipe.h"
+#include "platform/eventos.h"
+#include "voucher/ClsCmnCptes.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using namespace ModGlobal;
+namespace C = ColArticulos;
+
+// The notice as a list of calls.
+class CartelGrabado : public Dll_Display {
+public:
+    void CartelInicio(const QString& Titulo, bool PermiteCancelar) override
+    {
+        llamadas << QStringLiteral("Inicio|") + Titulo + (PermiteCancelar ? QStringLiteral("|cancela") : QString());
+    }
+    void CartelMostrar(bool& Cancelado, const LineaCartel& l1, const LineaCartel& l2, const LineaCartel& l3) override
+    {
+        Cancelado = true;   // asked to cancel: the posting does not listen
+        const auto t = [](const LineaCartel& l) { return l ? (*l).toString() : QStringLiteral("-"); };
+        llamadas << QStringLiteral("Mostrar|") + t(l1) + u'|' + t(l2) + u'|' + t(l3);
+    }
+    void CartelCerrar() override { llamadas << QStringLiteral("Cerrar"); }
+    QStringList llamadas;
+};
+
+// The parameters of one call, with the defaults of the member.
+struct Llamada {
+    QString TC = QStringLiteral("RM"), SucNroLetra = QStringLiteral("000100000001X"), IdComplemento = QStringLiteral("0"),
+            fecha = QStringLiteral("10/12/26");
+    QString IdDeposito = QStringLiteral("1"), IdDepositoDestino, IdMotivoStock, TcOrigen, ComprobanteOrigen;
+    bool EsTransferencia = false;
+    QString Cuenta = QStringLiteral("PorDefault");
+    bool GeneraSentenciaSQL = false;
+    QString SQLTemp;
+    bool HayError = false;
+    QString IdTecnico = QStringLiteral("Null"), LoteFijo, Aduana, LoteOrigen;
+    short SignoRemota = 0;
+    bool MuestraCartel = false;
+    QString IdVendedor;
+    float SecuenciaFija = 0;
+    QString ArtMoneda = QStringLiteral("   1");
+    Moneda ArtCotizacion = Moneda::DesdeEntero(1);
+};
+
+// Answers from the script, and runs an action at each question first.
+class AvisosConAccion : public AvisosGrabados {
+public:
+    std::function<void()> accion;
+    int Mensaje(const QString& texto, int botones, const QString& titulo) override
+    {
+        if (accion)
+            accion();
+        return AvisosGrabados::Mensaje(texto, botones, titulo);
+    }
+};
+
+class ActualizaStock_ : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Sistema::FijarReloj([] { return QDateTime(QDate(2026, 12, 10), QTime(10, 30)); });
+        gPeriodo = 2026;
+        gUsuarioLogeado = QStringLiteral("SUPERVISOR");
+        gUnegocio = QStringLiteral("   1");
+        gCaja = QStringLiteral("1");
+        Ajuste(s, QStringLiteral("PIVA"), QStringLiteral("21"));
+        bd().Ejecuta(QStringLiteral("INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('IR', 'ST'), ('RMC', 'ST')"));
+        clase = std::make_unique<ClsCmnCptes>();
+        NuevaGrilla();
+    }
+    void TearDown() override
+    {
+        Sistema::FijarReloj(nullptr);
+        gPeriodo = 0;
+        gUsuarioLogeado.clear();
+        gUnegocio.clear();
+        gCaja.clear();
+        gCartel.Liberar();
+        Eventos::FijarBombeo(nullptr);
+    }
+
+    SesionBD& bd() { return s.bd.Sesion(); }
+    void NuevaGrilla()
+    {
+        g.setRows(1);
+        g.setCols(C::Cantidad_Columnas);
+    }
+    void Fila(CeldasFila celdas) { AgregaFila(g, celdas); }
+    void Postea(Llamada& l)
+    {
+        clase->ActualizaStock(g, l.TC, l.SucNroLetra, l.IdComplemento, l.fecha, l.IdDeposito, l.IdDepositoDestino,
+                              l.IdMotivoStock, l.TcOrigen, l.ComprobanteOrigen, l.EsTransferencia, l.Cuenta,
+                              l.GeneraSentenciaSQL, l.SQLTemp, l.HayError, l.IdTecnico, l.LoteFijo, l.Aduana,
+                              l.LoteOrigen, l.SignoRemota, l.MuestraCartel, l.IdVendedor, l.SecuenciaFija,
+                              l.ArtMoneda, l.ArtCotizacion);
+    }
+    // The lines of a voucher: "Secuencia|article|depot|quantity|lot|serial".
+    QStringList Lineas(const Llamada& l)
+    {
+        return s.bd.Filas(QStringLiteral("SELECT Secuencia, TRIM(IdArticulo), TRIM(IdDeposito), Cantidad, NroLote, NroSerie "
+                                         "FROM V_MV_STOCK WHERE TC = '%1' AND IdComprobante = '%2' ORDER BY Secuencia")
+                              .arg(l.TC, l.SucNroLetra));
+    }
+    // Every stored movement and entry line, column by column.
+    QStringList Todo()
+    {
+        return s.bd.Filas(QStringLiteral("SELECT * FROM V_MV_STOCK ORDER BY Id")) +
+               s.bd.Filas(QStringLiteral("SELECT * FROM MV_ASIENTOS ORDER BY Id"));
+    }
+    // Debit and credit of the entry lines of a voucher number.
+    QStringList Asientos(const QString& numero)
+    {
+        return s.bd.Filas(QStringLiteral("SELECT Cuenta, [DEBE-HABER], SUM(Importe) FROM MV_ASIENTOS WHERE NUMERO = '%1' "
+                                         "GROUP BY Cuenta, [DEBE-HABER] ORDER BY Cuenta, [DEBE-HABER]")
+                              .arg(numero));
+    }
+
+    SesionGlobal s{BasePrueba::ConDemo};
+    AvisosConAccion avisos;
+    std::unique_ptr<ClsCmnCptes> clase;
+    Grilla g;
+};
+
+}  // namespace
+
+TEST_F(ActualizaStock_, EscenariosDeItems)
+{
+    struct Escenario {
+        const char* nombre;
+        std::function<void(Llamada&)> prepara;
+        QStringList lineas;
+    };
+    const QString chr255(ListasPipe::Chr255);
+    const std::vector<Escenario> escenarios = {
+        {"transferencia: dos pasadas, numeración seguida",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("TR");
+             l.EsTransferencia = true;
+             l.IdDepositoDestino = QStringLiteral("2");
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "2"}, {C::Deposito, "1"}});
+             Fila({{C::Codigo, "SILLA01"}, {C::Cantidad, "3"}});
+         },
+         {"1|MESA01|1|-2|NULL|NULL", "2|SILLA01|1|-3|NULL|NULL", "3|MESA01|2|2|NULL|NULL", "4|SILLA01|2|3|NULL|NULL"}},
+        {"OP sin SPNL: producidos entran, insumos salen",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("OP");
+             Fila({{C::Codigo, "TABPIN"}, {C::Cantidad, "14"}, {C::CantidadInsumo, "-1"}});
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::CantidadInsumo, "0"}});
+         },
+         {"1|MESA01|1|1|NULL|NULL", "2|TABPIN|1|-14|NULL|NULL"}},
+        {"OP con SPNL: una pasada, una cantidad negativa termina su fila",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("OP");
+             l.SucNroLetra = QStringLiteral("000100000002X");
+             bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, TC_ORIGEN, IDCOMPROBANTE_ORIGEN) "
+                                         "VALUES ('spnl', '000100000009X', 'OP', '000100000002X')"));
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+             Fila({{C::Codigo, "MESA02"}, {C::Cantidad, "-2"}});
+             Fila({{C::Codigo, "TABPIN"}, {C::Cantidad, "14"}, {C::CantidadInsumo, "-1"}});
+         },
+         {"1|MESA01|1|1|NULL|NULL"}},
+        {"OP con líneas hasta 7: la primera nueva es la 9",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("OP");
+             l.SucNroLetra = QStringLiteral("000100000003X");
+             bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD) "
+                                         "VALUES ('OP', '000100000003X', 7, 'MESA02', '1', 1)"));
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+         },
+         {"7|MESA02|1|1|NULL|NULL", "9|MESA01|1|1|NULL|NULL"}},
+        {"SecuenciaFija 10",
+         [&](Llamada& l) {
+             l.SucNroLetra = QStringLiteral("000100000004X");
+             l.SecuenciaFija = 10;
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+         },
+         {"11|MESA01|1|-1|NULL|NULL"}},
+        {"series A, B y C de una entrada con talle 0",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "3"}, {C::PideSerie, "-1"}, {C::PideTalle, "0"},
+                   {C::NroSerie, "|A|B|C|"}});
+         },
+         {"1|ATORN01|1|1|NULL|A", "2|ATORN01|1|1|NULL|B", "3|ATORN01|1|1|NULL|C"}},
+        {"la misma fila con el talle vacío: una línea de talle",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100000002X");
+             Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "3"}, {C::PideSerie, "-1"}, {C::PideTalle, ""},
+                   {C::NroSerie, "|A|B|C|"}});
+         },
+         {"1|ATORN01|1|3|NULL|A"}},
+        {"salida: L1 con S1 por 2 y L2 por 3",
+         [&](Llamada& l) {
+             l.SucNroLetra = QStringLiteral("000100000005X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}});
+             g.setTextMatrix(1, C::NroLote, QStringLiteral("|L1") + chr255 + QStringLiteral("S1|L2|"));
+             g.setTextMatrix(1, C::NroSerie, QStringLiteral("|2|3|"));
+         },
+         {"1|BARN01|1|-2|L1|S1", "2|BARN01|1|-3|L2|NULL"}},
+        {"un ítem en 0 no deja hueco",
+         [&](Llamada& l) {
+             l.SucNroLetra = QStringLiteral("000100000006X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|L3|"},
+                   {C::NroSerie, "|2|0|3|"}});
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+         },
+         {"1|BARN01|1|-2|L1|NULL", "2|BARN01|1|-3|L3|NULL", "3|MESA01|1|-1|NULL|NULL"}},
+        {"sólo bultos; un código en blanco no es artículo",
+         [&](Llamada& l) {
+             l.SucNroLetra = QStringLiteral("000100000007X");
+             Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "0"}, {C::Bultos, "2"}});
+             Fila({{C::Codigo, "   "}, {C::Cantidad, "4"}});
+         },
+         {"1|MESA01|1|0|NULL|NULL"}},
+        {"serie sin lote",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100000003X");
+             Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "1"}, {C::PideSerie, "-1"}, {C::PideTalle, "0"}});
+             g.setTextMatrix(1, C::NroSerie, u'|' + chr255 + QStringLiteral("SN-1001|"));
+         },
+         {"1|ATORN01|1|1|NULL|SN-1001"}},
+        {"lotes de entrada marcados por InsertaCHR255",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100000004X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "2"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "0"},
+                   {C::NroSerie, "|1|2|"}});
+             g.setTextMatrix(1, C::NroLote, ListasPipe::InsertaCHR255(QStringLiteral("|L5|L6|")));
+         },
+         {"1|BARN01|1|1|L5|1", "2|BARN01|1|1|L6|2"}},
+        {"perecedero con el lote fijo",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100000015X");
+             l.LoteFijo = QStringLiteral("LF1");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "4"}, {C::Perecedero, "-1"}});
+         },
+         {"1|BARN01|1|4|LF1|NULL"}},
+    };
+    for (const Escenario& e : escenarios) {
+        NuevaGrilla();
+        Llamada l;
+        e.prepara(l);
+        Postea(l);
+        EXPECT_FALSE(l.HayError) << e.nombre;
+        EXPECT_EQ(Lineas(l), e.lineas) << e.nombre;
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+
+    // Nothing to post, deferred: the batch gains the CR of the (empty) entry.
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "0"}, {C::Bultos, "0"}});
+    Llamada l;
+    l.SucNroLetra = QStringLiteral("000100000099X");
+    l.GeneraSentenciaSQL = true;
+    l.SQLTemp = QStringLiteral("X");
+    Postea(l);
+    EXPECT_EQ(l.SQLTemp, QStringLiteral("X\r"));
+    EXPECT_TRUE(Lineas(l).isEmpty());
+}
+
+TEST_F(ActualizaStock_, LoteAutomaticoDespuesDel10)
+{
+    Ajuste(s, QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, NroLote) VALUES ('AJP', '000100000001X', ' 9'), "
+                                "('AJP', '000100000002X', ' 10')"));
+    Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "1"}, {C::Perecedero, "-1"}});
+    Llamada l;
+    l.TC = QStringLiteral("AJP");
+    l.SucNroLetra = QStringLiteral("000100000003X");
+    Postea(l);
+    EXPECT_EQ(l.LoteFijo, QStringLiteral("11"));
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT '[' || NroLote || ']' FROM V_MV_STOCK WHERE IdComprobante = '000100000003X'")),
+              QStringList{QStringLiteral("[ 11]")});
+    EXPECT_EQ(clase->ObtieneLoteAutomatico(), QStringLiteral("12"));
+}
+
+TEST_F(ActualizaStock_, RecepcionDeLaOrdenDeCompra)
+{
+    bd().Ejecuta(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE) VALUES ('OC', '000100000003X'), "
+                                "('OC', '000100000004X')"));
+    const auto recepciones = [&] {
+        return s.bd.Filas(QStringLiteral("SELECT IDCOMPROBANTE, FechaRecepcion FROM C_MV_CPTE ORDER BY 1"));
+    };
+    const auto limpia = [&] { bd().Ejecuta(QStringLiteral("UPDATE C_MV_CPTE SET FechaRecepcion = NULL")); };
+    const auto compra = [&](const char* tc, bool diferido) {
+        NuevaGrilla();
+        Fila({{C::Codigo, "TABPIN"}, {C::Cantidad, "10"}});
+        Llamada l;
+        l.TC = QString::fromLatin1(tc);
+        l.TcOrigen = QStringLiteral("oc");
+        l.ComprobanteOrigen = QStringLiteral("000100000003X");
+        l.GeneraSentenciaSQL = diferido;
+        Postea(l);
+        return l;
+    };
+    const QStringList recibida = {QStringLiteral("000100000003X|10/12/2026 00:00"), QStringLiteral("000100000004X|NULL")};
+    const QStringList ninguna = {QStringLiteral("000100000003X|NULL"), QStringLiteral("000100000004X|NULL")};
+
+    Ajuste(s, QStringLiteral("IR_Oblig"), QStringLiteral("NO"));
+    Llamada l = compra("FCC", true);
+    EXPECT_FALSE(l.HayError);
+    EXPECT_EQ(recepciones(), recibida) << "deferred: run at once all the same";
+    EXPECT_TRUE(l.SQLTemp.startsWith(QStringLiteral("\rINSERT INTO V_MV_STOCK(")));
+
+    // A posting that then fails keeps the reception.
+    limpia();
+    s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER rechaza BEFORE INSERT ON V_MV_STOCK BEGIN SELECT RAISE(ABORT, 'rechazada'); END"));
+    l = compra("RMC", false);
+    EXPECT_TRUE(l.HayError);
+    EXPECT_EQ(recepciones(), recibida);
+    s.bd.SqlDirecto(QStringLiteral("DROP TRIGGER rechaza"));
+
+    limpia();
+    Ajuste(s, QStringLiteral("IR_Oblig"), QStringLiteral("SI"));
+    compra("FCC", true);
+    EXPECT_EQ(recepciones(), ninguna) << "IR_Oblig on";
+
+    bd().Ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'IR_Oblig'"));
+    compra("RMC", true);
+    EXPECT_EQ(recepciones(), recibida) << "a missing IR_Oblig is off";
+
+    // A reception that fails is passed over; the posting completes.
+    limpia();
+    s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER sin_recepcion BEFORE UPDATE ON C_MV_CPTE BEGIN SELECT RAISE(ABORT, 'no'); END"));
+    l = compra("FCC", false);
+    EXPECT_FALSE(l.HayError);
+    EXPECT_EQ(recepciones(), ninguna);
+    EXPECT_TRUE(avisos.preguntas.size() == 1u) << "only the refused RMC line was reported";
+}
+
+TEST_F(ActualizaStock_, ClaseDeMovimientoDelAsientoDiferido)
+{
+    // Each kind books its own reason (or side): the contra line tells which.
+    bd().Ejecuta(QStringLiteral("INSERT INTO MA_CUENTAS (Codigo) VALUES ('9.1'), ('9.2'), ('9.3'), ('9.5')"));
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CUENTACONTABLE) VALUES "
+                                "('R1', 'Remito', '9.1'), ('R2', 'Comodato', '9.2'), ('R3', 'Transferencia', '9.3'), "
+                                "('R5', 'Recepción', '9.5')"));
+    Ajuste(s, QStringLiteral("MotivoStockRemito"), QStringLiteral("R1"));
+    Ajuste(s, QStringLiteral("MotivoStockComodato"), QStringLiteral("R2"));
+    Ajuste(s, QStringLiteral("MotivoStockTransferencias"), QStringLiteral("R3"));
+    Ajuste(s, QStringLiteral("MotivoStockRecepcionOC"), QStringLiteral("R5"));
+    Ajuste(s, QStringLiteral("CuentaCtroDist"), QStringLiteral("C0009"));
+    Ajuste(s, QStringLiteral("IR_Oblig"), QStringLiteral("SI"));
+    struct Caso {
+        const char* tc;
+        const char* origen;
+        const char* cuenta;
+        const char* comodato;
+        const char* contra;   // account and side of the first entry line
+    };
+    const Caso casos[] = {
+        {"RM", "", "C0009", "1", "9.2|D"},   // the loan wins over the distribution account
+        {"RM", "", "C0009", "0", "9.3|D"},
+        {"RM", "", "PorDefault", "0", "9.1|D"},
+        {"IR", "RM", "PorDefault", "0", "9.3|H"},
+        {"IR", "OC", "PorDefault", "0", "9.5|H"},
+        {"RMC", "", "PorDefault", "0", "9.5|H"},
+        {"AJN", "", "PorDefault", "0", "5.1.1.01|D"},   // kind 0: the reason passed
+    };
+    int numero = 20;
+    for (const Caso& c : casos) {
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "100"}, {C::PrecioSinIVA, "100"},
+              {C::EnComodato, c.comodato}});
+        Llamada l;
+        l.TC = QString::fromLatin1(c.tc);
+        l.SucNroLetra = QStringLiteral("0001%1X").arg(++numero, 8, 10, QLatin1Char('0'));
+        l.TcOrigen = QString::fromLatin1(c.origen);
+        l.ComprobanteOrigen = l.TcOrigen.isEmpty() ? QString() : QStringLiteral("000100000001X");
+        l.Cuenta = QString::fromLatin1(c.cuenta);
+        l.IdMotivoStock = QStringLiteral("VTA");
+        l.GeneraSentenciaSQL = true;
+        Postea(l);
+        const qsizetype desde = l.SQLTemp.indexOf(QStringLiteral("INSERT INTO MV_ASIENTOS"));
+        ASSERT_GE(desde, 0) << c.tc << " " << c.origen;
+        const ColumnasInsert contra = LeeInsert(l.SQLTemp.mid(desde).section(u'\r', 0, 0));
+        EXPECT_EQ(contra["Cuenta"] + u'|' + contra["[DEBE-HABER]"],
+                  u'\'' + QString::fromLatin1(c.contra).replace(u'|', QStringLiteral("'|'")) + u'\'')
+            << c.tc << " " << c.origen << " " << c.cuenta;
+    }
+}
+
+TEST_F(ActualizaStock_, LaMismaGrillaAlInstanteYDiferida)
+{
+    const auto grilla = [&] {
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Descripcion, "Barniz"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"},
+              {C::Unidad, "LT"}, {C::UnidadBase, "LT"}, {C::NroLote, "|L2601|L2602|"}, {C::NroSerie, "|2|3|"},
+              {C::Costo, "7800"}, {C::Bultos, "1"}});
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Deposito, "2"}, {C::Costo, "85000"}, {C::EnComodato, "0"}});
+    };
+    const auto movimientos = [&] {
+        return s.bd.Filas(QStringLiteral("SELECT * FROM V_MV_STOCK WHERE TC = 'RM'")).replaceInStrings(
+            QRegularExpression(QStringLiteral("^\\d+\\|")), QString());
+    };
+    grilla();
+    Llamada l;
+    Postea(l);
+    ASSERT_FALSE(l.HayError);
+    const QStringList alInstante = movimientos();
+    ASSERT_EQ(alInstante.size(), 3);
+    bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE TC = 'RM'"));
+
+    grilla();
+    Llamada d;
+    d.GeneraSentenciaSQL = true;
+    Postea(d);
+    ASSERT_FALSE(d.HayError);
+    EXPECT_TRUE(movimientos().isEmpty()) << "deferred runs nothing";
+    bd().Ejecuta(QStringLiteral("BEGIN TRANSACTION") + d.SQLTemp + QStringLiteral("\rCOMMIT TRANSACTION"));
+    EXPECT_EQ(movimientos(), alInstante);
+}
+
+TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
+{
+    // Three lots of one row: booked once, 5 x 7800.
+    Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|L3|"},
+          {C::NroSerie, "|1|1|3|"}, {C::Costo, "7800"}});
+    Llamada l;
+    l.IdMotivoStock = QStringLiteral("VTA");
+    Postea(l);
+    ASSERT_EQ(Lineas(l).size(), 3);
+    EXPECT_EQ(Asientos(QStringLiteral("00000001")),
+              QStringList({QStringLiteral("1.1.5.01|H|39000"), QStringLiteral("5.1.1.01|D|39000")}));
+
+    // A transfer row, two passes: booked once.
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "2"}, {C::Costo, "85000"}});
+    Llamada t;
+    t.TC = QStringLiteral("TR");
+    t.SucNroLetra = QStringLiteral("000100000002X");
+    t.EsTransferencia = true;
+    t.IdDepositoDestino = QStringLiteral("2");
+    t.IdMotivoStock = QStringLiteral("TRF");
+    Postea(t);
+    ASSERT_EQ(Lineas(t).size(), 2);
+    EXPECT_EQ(Asientos(QStringLiteral("00000002")),
+              QStringList({QStringLiteral("1.1.5.01|D|170000"), QStringLiteral("1.1.5.02|H|170000")}));
+
+    // Each row its own reason, at once and deferred alike.
+    const auto porFila = [&](const char* numero, bool diferido) {
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}, {C::MotivoStock, "VTA"}});
+        Fila({{C::Codigo, "KIT01"}, {C::Cantidad, "2"}, {C::Costo, "12000"}, {C::MotivoStock, "TRF"}});
+        Llamada r;
+        r.TC = QStringLiteral("AJN");
+        r.SucNroLetra = QStringLiteral("0001%1X").arg(QLatin1String(numero));
+        r.IdMotivoStock = QStringLiteral("ELDELGRID");
+        r.GeneraSentenciaSQL = diferido;
+        Postea(r);
+        EXPECT_FALSE(r.HayError);
+        if (diferido)
+            bd().Ejecuta(r.SQLTemp);
+        return Asientos(QString::fromLatin1(numero));
+    };
+    const QStringList esperado = {QStringLiteral("1.1.5.01|D|24000"), QStringLiteral("1.1.5.01|H|24000"),
+                                  QStringLiteral("1.1.5.02|H|85000"), QStringLiteral("5.1.1.01|D|85000")};
+    EXPECT_EQ(porFila("00000003", false), esperado);
+    EXPECT_EQ(porFila("00000004", true), esperado);
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+TEST_F(ActualizaStock_, TodoONada)
+{
+    bd().Ejecuta(QStringLiteral("CREATE TABLE escrituras (n INTEGER)"));
+    const auto mixta = [&] {
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|"},
+              {C::NroSerie, "|2|3|"}, {C::Costo, "7800"}});
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+    };
+    // Every writing statement counts itself; the k-th one fails (k 0: none).
+    const auto contador = [&](int k) {
+        for (const char* t : {"cuenta_stock", "cuenta_asiento", "cuenta_asiento_upd"})
+            s.bd.SqlDirecto(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(QLatin1String(t)));
+        const QString cuerpo = QStringLiteral(" BEGIN INSERT INTO escrituras VALUES (1); SELECT RAISE(ABORT, 'falla inyectada') "
+                                              "WHERE (SELECT COUNT(*) FROM escrituras) = %1; END").arg(k);
+        s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER cuenta_stock BEFORE INSERT ON V_MV_STOCK") + cuerpo);
+        s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER cuenta_asiento BEFORE INSERT ON MV_ASIENTOS") + cuerpo);
+        // The amount only: the date columns are rewritten by triggers of their own.
+        s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER cuenta_asiento_upd BEFORE UPDATE OF Importe ON MV_ASIENTOS") + cuerpo);
+    };
+    contador(0);
+    mixta();
+    Llamada limpio;
+    limpio.SucNroLetra = QStringLiteral("000100000050X");
+    limpio.IdMotivoStock = QStringLiteral("VTA");
+    Postea(limpio);
+    ASSERT_FALSE(limpio.HayError);
+    const int escrituras = s.bd.Filas(QStringLiteral("SELECT COUNT(*) FROM escrituras")).value(0).toInt();
+    EXPECT_EQ(escrituras, 3 + 4) << "three lines, two entries of two lines each";
+    ASSERT_EQ(Lineas(limpio).size(), 3);
+    bd().Ejecuta(QStringLiteral("DELETE FROM escrituras"));
+
+    auto cartel = std::make_unique<CartelGrabado>();
+    CartelGrabado* grabado = cartel.get();
+    gCartel.Reemplazar(std::move(cartel));
+    const QStringList antes = Todo();
+    for (int k = 1; k <= escrituras; ++k) {
+        contador(k);
+        mixta();
+        avisos.preguntas.clear();
+        grabado->llamadas.clear();
+        Llamada l;
+        l.IdMotivoStock = QStringLiteral("VTA");
+        l.MuestraCartel = true;
+        l.SQLTemp = QStringLiteral("previo");
+        Postea(l);
+        EXPECT_TRUE(l.HayError) << k;
+        EXPECT_EQ(l.SQLTemp, QStringLiteral("previo")) << k;
+        ASSERT_FALSE(avisos.preguntas.empty()) << k;
+        EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("falla inyectada"))) << k;
+        EXPECT_EQ(Todo(), antes) << k;
+        EXPECT_EQ(grabado->llamadas.value(grabado->llamadas.size() - 1), QStringLiteral("Cerrar")) << k;
+        EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")}) << k;
+    }
+
+    // Inside a caller's transaction: its own earlier write stays.
+    contador(2);
+    mixta();
+    // The caller's transaction is on the program's session, the one the posting writes through.
+    gSesionBD->Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    gSesionBD->Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('PROPIA')"));
+    Llamada dentro;
+    Postea(dentro);
+    EXPECT_TRUE(dentro.HayError);
+    EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("1")});
+    gSesionBD->Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave = 'PROPIA'")),
+              QStringList{QStringLiteral("1")});
+    EXPECT_EQ(Todo(), antes);
+
+    // Retry once, then it goes: each line written once.
+    for (const char* t : {"cuenta_stock", "cuenta_asiento", "cuenta_asiento_upd"})
+        s.bd.SqlDirecto(QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(t)));
+    bd().Ejecuta(QStringLiteral("CREATE TABLE una_vez (n INTEGER)"));
+    bd().Ejecuta(QStringLiteral("INSERT INTO una_vez VALUES (1)"));
+    s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER una_vez BEFORE INSERT ON V_MV_STOCK WHEN NEW.Secuencia = 2 AND "
+                                   "EXISTS (SELECT 1 FROM una_vez) BEGIN SELECT RAISE(ABORT, 'una vez'); END"));
+    avisos.preguntas.clear();
+    avisos.accion = [&] { gSesionBD->Ejecuta(QStringLiteral("DELETE FROM una_vez")); };
+    avisos.Responder({4});
+    mixta();
+    Llamada reintento;
+    reintento.SucNroLetra = QStringLiteral("000100000060X");
+    Postea(reintento);
+    avisos.accion = nullptr;
+    EXPECT_FALSE(reintento.HayError);
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(Lineas(reintento), QStringList({"1|BARN01|1|-2|L1|NULL", "2|BARN01|1|-3|L2|NULL", "3|MESA01|1|-1|NULL|NULL"}));
+
+    // Ignore on a refused line: the operator is told, nothing stays.
+    s.bd.SqlDirecto(QStringLiteral("DROP TRIGGER una_vez"));
+    s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER siempre BEFORE INSERT ON V_MV_STOCK WHEN NEW.Secuencia = 3 "
+                                   "BEGIN SELECT RAISE(ABORT, 'rechazada siempre'); END"));
+    const QStringList antesIgnorar = Todo();
+    avisos.preguntas.clear();
+    avisos.Responder({5});
+    mixta();
+    Llamada ignora;
+    ignora.SucNroLetra = QStringLiteral("000100000070X");
+    Postea(ignora);
+    EXPECT_TRUE(ignora.HayError);
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(avisos.preguntas[1].titulo, QStringLiteral("Aviso al operador"));
+    EXPECT_TRUE(avisos.preguntas[1].texto.contains(QStringLiteral("rechazada siempre")));
+    EXPECT_EQ(avisos.preguntas[1].botones, Avisos::Critico);
+    EXPECT_EQ(Todo(), antesIgnorar);
+
+    // Deferred, a line that cannot be built: the batch comes back as it went.
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+    Fila({{C::Codigo, "MESA02"}, {C::Cantidad, "1"}, {C::IdInsercion, "no es número"}});
+    Llamada diferida;
+    diferida.GeneraSentenciaSQL = true;
+    diferida.SQLTemp = QStringLiteral("previo");
+    diferida.MuestraCartel = false;
+    grabado->llamadas.clear();
+    Postea(diferida);
+    EXPECT_TRUE(diferida.HayError);
+    EXPECT_EQ(diferida.SQLTemp, QStringLiteral("previo"));
+    EXPECT_EQ(grabado->llamadas, QStringList({QStringLiteral("Cerrar"), QStringLiteral("Cerrar")}))
+        << "the trap closes the notice, shown or not";
+}
+
+TEST_F(ActualizaStock_, UnidadDeNegocioYCartel)
+{
+    auto cartel = std::make_unique<CartelGrabado>();
+    CartelGrabado* grabado = cartel.get();
+    gCartel.Reemplazar(std::move(cartel));
+    Fila({{C::Codigo, "MESA01"}, {C::Descripcion, "Mesa de comedor"}, {C::Cantidad, "1"}});
+    Fila({{C::Codigo, "SILLA01"}, {C::Descripcion, "Silla"}, {C::Cantidad, "2"}});
+
+    gUnegocio = QStringLiteral("  ");
+    s.bd.Sesion().LimpiaBitacora();
+    gSesionBD->LimpiaBitacora();
+    Llamada l;
+    l.MuestraCartel = true;
+    l.SQLTemp = QStringLiteral("previo");
+    Postea(l);
+    EXPECT_TRUE(l.HayError);
+    EXPECT_EQ(l.SQLTemp, QStringLiteral("previo"));
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("ERROR EN ASIGNACION DE UNIDAD DE NEGOCIO\r\nVerifique si el "
+                                                        "usuario tiene asignado una unidad de negocio"));
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::Critico);
+    EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Atencion!"));
+    EXPECT_TRUE(s.Enviado().isEmpty());
+    EXPECT_TRUE(grabado->llamadas.isEmpty());
+
+    gUnegocio = QStringLiteral("   1");
+    l.HayError = false;
+    Postea(l);
+    EXPECT_FALSE(l.HayError);
+    EXPECT_EQ(grabado->llamadas,
+              QStringList({QStringLiteral("Inicio|Grabando Stock...."),
+                           QStringLiteral("Mostrar|Grabando Stock...|MESA01  Mesa de comedor|1 de 2"),
+                           QStringLiteral("Mostrar|Grabando Stock...|SILLA01  Silla|2 de 2"), QStringLiteral("Cerrar")}));
+}
+
+TEST_F(ActualizaStock_, UnClicEsperaAQueTermineElPosteo)
+{
+    QPushButton boton(QStringLiteral("Grabar"));
+    boton.show();
+    bool enCurso = false, clicDuranteElPosteo = false, clics = false, temporizador = false;
+    QObject::connect(&boton, &QPushButton::clicked, [&] {
+        clics = true;
+        clicDuranteElPosteo = enCurso;
+    });
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+    QTimer::singleShot(0, [&] { temporizador = enCurso; });
+    const QPoint centro = boton.rect().center();
+    QCoreApplication::postEvent(&boton, new QMouseEvent(QEvent::MouseButtonPress, centro, boton.mapToGlobal(centro),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(&boton, new QMouseEvent(QEvent::MouseButtonRelease, centro, boton.mapToGlobal(centro),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    Llamada l;
+    enCurso = true;
+    Postea(l);
+    enCurso = false;
+    EXPECT_FALSE(l.HayError);
+    EXPECT_TRUE(temporizador) << "the posting let timers run";
+    EXPECT_FALSE(clics);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(clics);
+    EXPECT_FALSE(clicDuranteElPosteo);
+}
