@@ -41,7 +41,7 @@ public:
 
 // The parameters of one call, with the defaults of the member.
 struct Llamada {
-    QString TC = QStringLiteral("RM"), SucNroLetra = QStringLiteral("000100000001X"), IdComplemento = QStringLiteral("0"),
+    QString TC = QStringLiteral("RM"), SucNroLetra = QStringLiteral("000100009001X"), IdComplemento = QStringLiteral("0"),
             fecha = QStringLiteral("10/12/26");
     QString IdDeposito = QStringLiteral("1"), IdDepositoDestino, IdMotivoStock, TcOrigen, ComprobanteOrigen;
     bool EsTransferencia = false;
@@ -167,9 +167,9 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"OP con SPNL: una pasada, una cantidad negativa termina su fila",
          [&](Llamada& l) {
              l.TC = QStringLiteral("OP");
-             l.SucNroLetra = QStringLiteral("000100000002X");
+             l.SucNroLetra = QStringLiteral("000100009002X");
              bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, TC_ORIGEN, IDCOMPROBANTE_ORIGEN) "
-                                         "VALUES ('spnl', '000100000009X', 'OP', '000100000002X')"));
+                                         "VALUES ('spnl', '000100009009X', 'OP', '000100009002X')"));
              Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
              Fila({{C::Codigo, "MESA02"}, {C::Cantidad, "-2"}});
              Fila({{C::Codigo, "TABPIN"}, {C::Cantidad, "14"}, {C::CantidadInsumo, "-1"}});
@@ -178,15 +178,15 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"OP con líneas hasta 7: la primera nueva es la 9",
          [&](Llamada& l) {
              l.TC = QStringLiteral("OP");
-             l.SucNroLetra = QStringLiteral("000100000003X");
+             l.SucNroLetra = QStringLiteral("000100009003X");
              bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD) "
-                                         "VALUES ('OP', '000100000003X', 7, 'MESA02', '1', 1)"));
+                                         "VALUES ('OP', '000100009003X', 7, 'MESA02', '1', 1)"));
              Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
          },
          {"7|MESA02|1|1|NULL|NULL", "9|MESA01|1|1|NULL|NULL"}},
         {"SecuenciaFija 10",
          [&](Llamada& l) {
-             l.SucNroLetra = QStringLiteral("000100000004X");
+             l.SucNroLetra = QStringLiteral("000100009004X");
              l.SecuenciaFija = 10;
              Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
          },
@@ -201,14 +201,14 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"la misma fila con el talle vacío: una línea de talle",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
-             l.SucNroLetra = QStringLiteral("000100000002X");
+             l.SucNroLetra = QStringLiteral("000100009002X");
              Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "3"}, {C::PideSerie, "-1"}, {C::PideTalle, ""},
                    {C::NroSerie, "|A|B|C|"}});
          },
          {"1|ATORN01|1|3|NULL|A"}},
         {"salida: L1 con S1 por 2 y L2 por 3",
          [&](Llamada& l) {
-             l.SucNroLetra = QStringLiteral("000100000005X");
+             l.SucNroLetra = QStringLiteral("000100009005X");
              Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}});
              g.setTextMatrix(1, C::NroLote, QStringLiteral("|L1") + chr255 + QStringLiteral("S1|L2|"));
              g.setTextMatrix(1, C::NroSerie, QStringLiteral("|2|3|"));
@@ -216,7 +216,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
          {"1|BARN01|1|-2|L1|S1", "2|BARN01|1|-3|L2|NULL"}},
         {"un ítem en 0 no deja hueco",
          [&](Llamada& l) {
-             l.SucNroLetra = QStringLiteral("000100000006X");
+             l.SucNroLetra = QStringLiteral("000100009006X");
              Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|L3|"},
                    {C::NroSerie, "|2|0|3|"}});
              Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
@@ -224,7 +224,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
          {"1|BARN01|1|-2|L1|NULL", "2|BARN01|1|-3|L3|NULL", "3|MESA01|1|-1|NULL|NULL"}},
         {"sólo bultos; un código en blanco no es artículo",
          [&](Llamada& l) {
-             l.SucNroLetra = QStringLiteral("000100000007X");
+             l.SucNroLetra = QStringLiteral("000100009007X");
              Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "0"}, {C::Bultos, "2"}});
              Fila({{C::Codigo, "   "}, {C::Cantidad, "4"}});
          },
@@ -232,7 +232,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"serie sin lote",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
-             l.SucNroLetra = QStringLiteral("000100000003X");
+             l.SucNroLetra = QStringLiteral("000100009003X");
              Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "1"}, {C::PideSerie, "-1"}, {C::PideTalle, "0"}});
              g.setTextMatrix(1, C::NroSerie, u'|' + chr255 + QStringLiteral("SN-1001|"));
          },
@@ -240,7 +240,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"lotes de entrada marcados por InsertaCHR255",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
-             l.SucNroLetra = QStringLiteral("000100000004X");
+             l.SucNroLetra = QStringLiteral("000100009004X");
              Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "2"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "0"},
                    {C::NroSerie, "|1|2|"}});
              g.setTextMatrix(1, C::NroLote, ListasPipe::InsertaCHR255(QStringLiteral("|L5|L6|")));
@@ -249,7 +249,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
         {"perecedero con el lote fijo",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
-             l.SucNroLetra = QStringLiteral("000100000015X");
+             l.SucNroLetra = QStringLiteral("000100009015X");
              l.LoteFijo = QStringLiteral("LF1");
              Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "4"}, {C::Perecedero, "-1"}});
          },
@@ -269,7 +269,7 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
     NuevaGrilla();
     Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "0"}, {C::Bultos, "0"}});
     Llamada l;
-    l.SucNroLetra = QStringLiteral("000100000099X");
+    l.SucNroLetra = QStringLiteral("000100009099X");
     l.GeneraSentenciaSQL = true;
     l.SQLTemp = QStringLiteral("X");
     Postea(l);
@@ -280,25 +280,26 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
 TEST_F(ActualizaStock_, LoteAutomaticoDespuesDel10)
 {
     Ajuste(s, QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
-    bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, NroLote) VALUES ('AJP', '000100000001X', ' 9'), "
-                                "('AJP', '000100000002X', ' 10')"));
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, NroLote) VALUES ('AJP', '000100009001X', ' 9'), "
+                                "('AJP', '000100009002X', ' 10')"));
     Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "1"}, {C::Perecedero, "-1"}});
     Llamada l;
     l.TC = QStringLiteral("AJP");
-    l.SucNroLetra = QStringLiteral("000100000003X");
+    l.SucNroLetra = QStringLiteral("000100009003X");
     Postea(l);
     EXPECT_EQ(l.LoteFijo, QStringLiteral("11"));
-    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT '[' || NroLote || ']' FROM V_MV_STOCK WHERE IdComprobante = '000100000003X'")),
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT '[' || NroLote || ']' FROM V_MV_STOCK WHERE IdComprobante = '000100009003X'")),
               QStringList{QStringLiteral("[ 11]")});
     EXPECT_EQ(clase->ObtieneLoteAutomatico(), QStringLiteral("12"));
 }
 
 TEST_F(ActualizaStock_, RecepcionDeLaOrdenDeCompra)
 {
-    bd().Ejecuta(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE) VALUES ('OC', '000100000003X'), "
-                                "('OC', '000100000004X')"));
+    bd().Ejecuta(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE) VALUES ('OC', '000100009003X'), "
+                                "('OC', '000100009004X')"));
     const auto recepciones = [&] {
-        return s.bd.Filas(QStringLiteral("SELECT IDCOMPROBANTE, FechaRecepcion FROM C_MV_CPTE ORDER BY 1"));
+        return s.bd.Filas(QStringLiteral("SELECT IDCOMPROBANTE, FechaRecepcion FROM C_MV_CPTE WHERE IDCOMPROBANTE IN "
+                                         "('000100009003X', '000100009004X') ORDER BY 1"));
     };
     const auto limpia = [&] { bd().Ejecuta(QStringLiteral("UPDATE C_MV_CPTE SET FechaRecepcion = NULL")); };
     const auto compra = [&](const char* tc, bool diferido) {
@@ -307,13 +308,13 @@ TEST_F(ActualizaStock_, RecepcionDeLaOrdenDeCompra)
         Llamada l;
         l.TC = QString::fromLatin1(tc);
         l.TcOrigen = QStringLiteral("oc");
-        l.ComprobanteOrigen = QStringLiteral("000100000003X");
+        l.ComprobanteOrigen = QStringLiteral("000100009003X");
         l.GeneraSentenciaSQL = diferido;
         Postea(l);
         return l;
     };
-    const QStringList recibida = {QStringLiteral("000100000003X|10/12/2026 00:00"), QStringLiteral("000100000004X|NULL")};
-    const QStringList ninguna = {QStringLiteral("000100000003X|NULL"), QStringLiteral("000100000004X|NULL")};
+    const QStringList recibida = {QStringLiteral("000100009003X|10/12/2026 00:00"), QStringLiteral("000100009004X|NULL")};
+    const QStringList ninguna = {QStringLiteral("000100009003X|NULL"), QStringLiteral("000100009004X|NULL")};
 
     Ajuste(s, QStringLiteral("IR_Oblig"), QStringLiteral("NO"));
     Llamada l = compra("FCC", true);
@@ -376,7 +377,7 @@ TEST_F(ActualizaStock_, ClaseDeMovimientoDelAsientoDiferido)
         {"RMC", "", "PorDefault", "0", "9.5|H"},
         {"AJN", "", "PorDefault", "0", "5.1.1.01|D"},   // kind 0: the reason passed
     };
-    int numero = 20;
+    int numero = 9020;
     for (const Caso& c : casos) {
         NuevaGrilla();
         Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "100"}, {C::PrecioSinIVA, "100"},
@@ -385,7 +386,7 @@ TEST_F(ActualizaStock_, ClaseDeMovimientoDelAsientoDiferido)
         l.TC = QString::fromLatin1(c.tc);
         l.SucNroLetra = QStringLiteral("0001%1X").arg(++numero, 8, 10, QLatin1Char('0'));
         l.TcOrigen = QString::fromLatin1(c.origen);
-        l.ComprobanteOrigen = l.TcOrigen.isEmpty() ? QString() : QStringLiteral("000100000001X");
+        l.ComprobanteOrigen = l.TcOrigen.isEmpty() ? QString() : QStringLiteral("000100009001X");
         l.Cuenta = QString::fromLatin1(c.cuenta);
         l.IdMotivoStock = QStringLiteral("VTA");
         l.GeneraSentenciaSQL = true;
@@ -409,7 +410,8 @@ TEST_F(ActualizaStock_, LaMismaGrillaAlInstanteYDiferida)
         Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Deposito, "2"}, {C::Costo, "85000"}, {C::EnComodato, "0"}});
     };
     const auto movimientos = [&] {
-        return s.bd.Filas(QStringLiteral("SELECT * FROM V_MV_STOCK WHERE TC = 'RM'")).replaceInStrings(
+        return s.bd.Filas(QStringLiteral("SELECT * FROM V_MV_STOCK WHERE TC = 'RM' AND IdComprobante = '000100009001X'"))
+            .replaceInStrings(
             QRegularExpression(QStringLiteral("^\\d+\\|")), QString());
     };
     grilla();
@@ -418,7 +420,7 @@ TEST_F(ActualizaStock_, LaMismaGrillaAlInstanteYDiferida)
     ASSERT_FALSE(l.HayError);
     const QStringList alInstante = movimientos();
     ASSERT_EQ(alInstante.size(), 3);
-    bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE TC = 'RM'"));
+    bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE TC = 'RM' AND IdComprobante = '000100009001X'"));
 
     grilla();
     Llamada d;
@@ -439,7 +441,7 @@ TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
     l.IdMotivoStock = QStringLiteral("VTA");
     Postea(l);
     ASSERT_EQ(Lineas(l).size(), 3);
-    EXPECT_EQ(Asientos(QStringLiteral("00000001")),
+    EXPECT_EQ(Asientos(QStringLiteral("00009001")),
               QStringList({QStringLiteral("1.1.5.01|H|39000"), QStringLiteral("5.1.1.01|D|39000")}));
 
     // A transfer row, two passes: booked once.
@@ -447,13 +449,13 @@ TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
     Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "2"}, {C::Costo, "85000"}});
     Llamada t;
     t.TC = QStringLiteral("TR");
-    t.SucNroLetra = QStringLiteral("000100000002X");
+    t.SucNroLetra = QStringLiteral("000100009002X");
     t.EsTransferencia = true;
     t.IdDepositoDestino = QStringLiteral("2");
     t.IdMotivoStock = QStringLiteral("TRF");
     Postea(t);
     ASSERT_EQ(Lineas(t).size(), 2);
-    EXPECT_EQ(Asientos(QStringLiteral("00000002")),
+    EXPECT_EQ(Asientos(QStringLiteral("00009002")),
               QStringList({QStringLiteral("1.1.5.01|D|170000"), QStringLiteral("1.1.5.02|H|170000")}));
 
     // Each row its own reason, at once and deferred alike.
@@ -474,8 +476,8 @@ TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
     };
     const QStringList esperado = {QStringLiteral("1.1.5.01|D|24000"), QStringLiteral("1.1.5.01|H|24000"),
                                   QStringLiteral("1.1.5.02|H|85000"), QStringLiteral("5.1.1.01|D|85000")};
-    EXPECT_EQ(porFila("00000003", false), esperado);
-    EXPECT_EQ(porFila("00000004", true), esperado);
+    EXPECT_EQ(porFila("00009003", false), esperado);
+    EXPECT_EQ(porFila("00009004", true), esperado);
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
@@ -502,7 +504,7 @@ TEST_F(ActualizaStock_, TodoONada)
     contador(0);
     mixta();
     Llamada limpio;
-    limpio.SucNroLetra = QStringLiteral("000100000050X");
+    limpio.SucNroLetra = QStringLiteral("000100009050X");
     limpio.IdMotivoStock = QStringLiteral("VTA");
     Postea(limpio);
     ASSERT_FALSE(limpio.HayError);
@@ -561,7 +563,7 @@ TEST_F(ActualizaStock_, TodoONada)
     avisos.Responder({4});
     mixta();
     Llamada reintento;
-    reintento.SucNroLetra = QStringLiteral("000100000060X");
+    reintento.SucNroLetra = QStringLiteral("000100009060X");
     Postea(reintento);
     avisos.accion = nullptr;
     EXPECT_FALSE(reintento.HayError);
@@ -577,7 +579,7 @@ TEST_F(ActualizaStock_, TodoONada)
     avisos.Responder({5});
     mixta();
     Llamada ignora;
-    ignora.SucNroLetra = QStringLiteral("000100000070X");
+    ignora.SucNroLetra = QStringLiteral("000100009070X");
     Postea(ignora);
     EXPECT_TRUE(ignora.HayError);
     ASSERT_EQ(avisos.preguntas.size(), 2u);
