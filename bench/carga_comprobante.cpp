@@ -81,19 +81,14 @@ public:
         static Banco banco;
         return banco;
     }
-    ~Banco() { ModGlobal::gSesionBD.Liberar(); }
 
 private:
-    Banco()
+    Banco() : base_(QStringLiteral("carga.sqlite"), CreaBase, avisos)
     {
-        Avisos::Instalar(&avisos);
         Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
-        const QString archivo = carpeta_.filePath(QStringLiteral("carga.sqlite"));
-        CreaBase(archivo);
-        ConectaArchivo(*ModGlobal::gSesionBD, archivo);
         ModGlobal::gCantidadDecimales = QStringLiteral("2");
     }
-    QTemporaryDir carpeta_;
+    BaseDeBanco base_;
 };
 
 void Carga(benchmark::State& estado, const char* id, int filasEsperadas)

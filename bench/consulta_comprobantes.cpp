@@ -62,17 +62,12 @@ public:
         static Banco banco;
         return banco;
     }
-    ~Banco() { ModGlobal::gSesionBD.Liberar(); }
 
 private:
-    Banco()
+    Banco() : base_(QStringLiteral("comprobantes.sqlite"), CreaBase, avisos)
     {
-        Avisos::Instalar(&avisos);
-        const QString archivo = carpeta_.filePath(QStringLiteral("comprobantes.sqlite"));
-        CreaBase(archivo);
-        ConectaArchivo(*ModGlobal::gSesionBD, archivo);
     }
-    QTemporaryDir carpeta_;
+    BaseDeBanco base_;
 };
 
 // A window that has listed the type.

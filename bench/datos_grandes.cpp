@@ -1,5 +1,7 @@
 #include "datos_grandes.h"
 
+#include "session/ModGlobal.h"
+
 #include "platform/db/motores.h"
 #include "platform/db/sesion_bd.h"
 #include "platform/db/reglas_sqlite.h"
@@ -294,4 +296,17 @@ void ConectaArchivo(SesionBD& bd, const QString& archivo)
     bd.Conectar(sinServidor, modo, cadena, a, b);
     if (!bd.Conectado())
         throw Falla(3706, bd.MotivoDeFalla(), QStringLiteral("bench"));
+}
+
+BaseDeBanco::BaseDeBanco(const QString& nombre, void (*crea)(const QString&), AvisosContados& avisos)
+{
+    Avisos::Instalar(&avisos);
+    const QString archivo = carpeta_.filePath(nombre);
+    crea(archivo);
+    ConectaArchivo(*ModGlobal::gSesionBD, archivo);
+}
+
+BaseDeBanco::~BaseDeBanco()
+{
+    ModGlobal::gSesionBD.Liberar();
 }

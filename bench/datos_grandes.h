@@ -51,6 +51,8 @@ ResumenDatos CreaDatosGrandes(const QString& archivo, const DatosGrandes& datos)
 
 #include "platform/avisos.h"
 
+#include <QTemporaryDir>
+
 struct sqlite3;
 
 // No benchmark waits on a box: each one is counted (the first three printed)
@@ -80,3 +82,17 @@ class SesionBD;
 
 // Connects the session to the file; raises Falla with the reason when it cannot.
 void ConectaArchivo(SesionBD& bd, const QString& archivo);
+
+// A benchmark's own database, made once in a temporary folder by `crea` (given
+// the file's path), with the boxes counted by `avisos` and the program's
+// session on it; the session is let go with the object.
+class BaseDeBanco {
+public:
+    BaseDeBanco(const QString& nombre, void (*crea)(const QString& archivo), AvisosContados& avisos);
+    ~BaseDeBanco();
+    BaseDeBanco(const BaseDeBanco&) = delete;
+    BaseDeBanco& operator=(const BaseDeBanco&) = delete;
+
+private:
+    QTemporaryDir carpeta_;
+};

@@ -39,6 +39,7 @@ void CreaBase(const QString& archivo)
     db.Ejecuta(QStringLiteral("COMMIT"));
 }
 
+// The database, made once per run, with the program's session on it.
 class Banco {
 public:
     static Banco& Uno()
@@ -46,18 +47,13 @@ public:
         static Banco banco;
         return banco;
     }
-    ~Banco() { ModGlobal::gSesionBD.Liberar(); }
 
 private:
-    Banco()
+    Banco() : base_(QStringLiteral("lotes.sqlite"), CreaBase, avisos)
     {
-        Avisos::Instalar(&avisos);
         Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
-        const QString archivo = carpeta_.filePath(QStringLiteral("lotes.sqlite"));
-        CreaBase(archivo);
-        ConectaArchivo(*ModGlobal::gSesionBD, archivo);
     }
-    QTemporaryDir carpeta_;
+    BaseDeBanco base_;
 };
 
 void BM_CargaDeDiezMilUnidades(benchmark::State& estado)
