@@ -61,6 +61,12 @@ protected:
     }
 };
 
+std::function<void(bool)>& esperaFijada()
+{
+    static std::function<void(bool)> e;
+    return e;
+}
+
 void bombeoReal()
 {
     QCoreApplication* app = QCoreApplication::instance();
@@ -90,6 +96,17 @@ void Pendientes()
 void FijarBombeo(std::function<void()> bombeo)
 {
     bombeoFijado() = std::move(bombeo);
+}
+
+void DuranteEspera(bool yaMismo)
+{
+    if (const auto& e = esperaFijada())
+        e(yaMismo);
+}
+
+void FijarEspera(std::function<void(bool)> alEsperar)
+{
+    esperaFijada() = std::move(alEsperar);
 }
 
 }  // namespace Eventos

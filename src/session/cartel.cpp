@@ -3,6 +3,8 @@
 #include "session/ModGlobal.h"
 #include "session/cartel_ventana.h"
 
+#include "platform/eventos.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -17,6 +19,8 @@ Dll_Display::Dll_Display() = default;
 
 Dll_Display::~Dll_Display()
 {
+    if (ventana_)
+        Eventos::FijarEspera({});
     // Released after the application object is gone (at program exit) the
     // window can no longer be destroyed; the process is ending anyway.
     if (!QCoreApplication::instance())
@@ -46,6 +50,11 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     v.setWindowTitle(Titulo);
     v.CmdDisplayCancelar->setVisible(PermiteCancelar);
     v.show();
+    // A long step that lets no events run still paints a skipped text.
+    Eventos::FijarEspera([this](bool yaMismo) {
+        if (pendiente_ && ventana_ && (yaMismo || pintado_.elapsed() >= intervalo))
+            pinta(*ventana_);
+    });
     eventos_.invalidate();
     // A new notice shows its first text at once, whatever the last one painted.
     pintado_.invalidate();
@@ -57,9 +66,9 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
     Lbf_CtrlDisplay& v = ventana();
     // A loop calls this once per row: the lines are painted at most every
     // 40 ms, which the eye cannot tell from every call. What a call within
-    // the interval left unpainted is painted when the interval ends, so the
-    // last text asked for always shows.
-    constexpr qint64 intervalo = 40;
+    // the interval left unpainted is painted when the interval ends (by a
+    // timer, or by a long step that lets no events run), so the last text
+    // asked for always shows.
     const qint64 transcurrido = pintado_.isValid() ? pintado_.elapsed() : intervalo;
     const bool pintar = transcurrido >= intervalo;
     const LineaCartel* lineas[3] = {&Linea1, &Linea2, &Linea3};
@@ -104,6 +113,7 @@ void Dll_Display::CartelCerrar()
 {
     if (!ventana_)
         return;
+    Eventos::FijarEspera({});
     ventana_->hide();
     ventana_.reset();
     pendiente_ = false;

@@ -44,6 +44,8 @@ private:
     // The window (and its widget) that had the keyboard before the notice.
     QPointer<QWidget> anterior_;
     QPointer<QWidget> anteriorFoco_;
+    // Lines are painted at most this often (ms).
+    static constexpr qint64 intervalo = 40;
     QElapsedTimer pintado_;
     QElapsedTimer eventos_;  // since pending events last ran in full
     // A paint is due at the end of the interval.

@@ -1,6 +1,9 @@
 #include "session/ModGlobal.h"
 #include "session/cartel_ventana.h"
 
+#include "platform/eventos.h"
+#include "support/base_prueba.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -88,6 +91,36 @@ TEST_F(Cartel, ElUltimoTextoSePintaAunqueNoLlegueOtraLlamada)
     ASSERT_FALSE(pinturas.textos.isEmpty());
     EXPECT_EQ(pinturas.textos.last(), QStringLiteral("dos"));
     EXPECT_TRUE(v.LblCtrol[0]->updatesEnabled());
+}
+
+// A skipped text and then a step that lets no events run: a long statement
+// paints it once its interval ends, a file about to be written at once.
+TEST_F(Cartel, ElUltimoTextoSePintaDuranteUnPasoLargoSinEventos)
+{
+    BasePrueba base;
+    bool cancelado = false;
+    cartel.CartelInicio(QStringLiteral("Cargando Articulos"), true);
+    Lbf_CtrlDisplay& v = *cartel.Ventana();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
+    v.Timer1.stop();
+    Pinturas pinturas(v.LblCtrol[0]);
+    cartel.CartelMostrar(cancelado, QStringLiteral("uno"));
+    cartel.CartelMostrar(cancelado, QStringLiteral("dos"));
+    ASSERT_EQ(pinturas.textos.value(pinturas.textos.size() - 1), QStringLiteral("uno"));
+    QElapsedTimer reloj;
+    reloj.start();
+    do
+        base.Filas(QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c WHERE x < 300000) "
+                                  "SELECT count(*) FROM c"));
+    while (reloj.elapsed() < 60);
+    EXPECT_EQ(pinturas.textos.value(pinturas.textos.size() - 1), QStringLiteral("dos"));
+
+    QTest::qWait(50);
+    cartel.CartelMostrar(cancelado, QStringLiteral("tres"));
+    cartel.CartelMostrar(cancelado, QStringLiteral("cuatro"));
+    EXPECT_EQ(pinturas.textos.value(pinturas.textos.size() - 1), QStringLiteral("tres"));
+    Eventos::DuranteEspera(true);
+    EXPECT_EQ(pinturas.textos.value(pinturas.textos.size() - 1), QStringLiteral("cuatro"));
 }
 
 TEST_F(Cartel, UnCartelNuevoPintaSuPrimerTextoEnSeguida)

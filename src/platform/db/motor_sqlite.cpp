@@ -1,6 +1,7 @@
 #include "platform/db/motores.h"
 #include "platform/db/reglas_sqlite.h"
 #include "platform/db/tsql_sqlite.h"
+#include "platform/eventos.h"
 
 #include <QDir>
 #include <QFile>
@@ -184,6 +185,15 @@ public:
             if (!ReglasSqlite::Registra(db_, &nivel_))
                 throw fallaDe(db_);
             ejecutaSimple(db_, "PRAGMA foreign_keys = ON; PRAGMA recursive_triggers = OFF");
+            // A long statement lets the progress notice paint its last text
+            // (a few thousand steps are some tens of microseconds).
+            sqlite3_progress_handler(
+                db_, 4000,
+                [](void*) {
+                    Eventos::DuranteEspera();
+                    return 0;
+                },
+                nullptr);
             // A file that is no database fails here, not at the first query; an
             // empty one (SQLite takes it for a new database) holds none of the
             // program's tables and fails too.
