@@ -1,5 +1,6 @@
 #include "platform/db/motores.h"
 #include "platform/db/tsql_sqlite.h"
+#include "platform/eventos.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,6 +91,9 @@ public:
     void Ejecuta(const QString& texto, const OpcionesMotor& opciones, long& afectadas,
                  std::shared_ptr<FilasBD>* filas) override
     {
+        // The server gives no word until it answers: a text the progress
+        // notice skipped is painted before waiting on it.
+        Eventos::DuranteEspera(true);
         QSqlDatabase db = QSqlDatabase::database(nombre_, false);
         if (opciones.aislamiento != aislamiento_) {
             aislamiento_ = opciones.aislamiento;
