@@ -35,7 +35,7 @@ TEST(VistaGrilla, TitulosColumnasOcultasYAnchos)
     EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Código"));
     EXPECT_FALSE(v.isColumnHidden(0));
     EXPECT_TRUE(v.isColumnHidden(1));
-    EXPECT_EQ(v.columnWidth(0), 120);
+    EXPECT_EQ(v.columnWidth(0), 120 + v.MargenesCelda());
     EXPECT_EQ(m->index(0, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
     EXPECT_EQ(m->index(1, 3).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 0, 255));
     EXPECT_EQ(v.currentIndex(), m->index(1, 3));
@@ -43,7 +43,7 @@ TEST(VistaGrilla, TitulosColumnasOcultasYAnchos)
     // The view follows later changes of the grid.
     g.setColWidth(1, 600);
     EXPECT_FALSE(v.isColumnHidden(1));
-    EXPECT_EQ(v.columnWidth(1), 40);
+    EXPECT_EQ(v.columnWidth(1), 40 + v.MargenesCelda());
     g.setColWidth(0, 0);
     EXPECT_TRUE(v.isColumnHidden(0));
     g.setRows(6);

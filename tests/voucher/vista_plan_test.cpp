@@ -41,9 +41,9 @@ TEST(VistaPlan, GrillaIRConSusTitulosYColumnasOcultas)
         if (!vista->isColumnHidden(c))
             mostradas << c;
     EXPECT_EQ(mostradas, (QList<int>{0, 1, 5, 6, 7, 33, 63, 97}));
-    EXPECT_EQ(vista->columnWidth(0), 15 * 8);
-    EXPECT_EQ(vista->columnWidth(1), (50 * 120 - 480) / 15);
-    EXPECT_EQ(vista->columnWidth(7), 13 * 8);
+    EXPECT_EQ(vista->columnWidth(0), 15 * 8 + vista->MargenesCelda());
+    EXPECT_EQ(vista->columnWidth(1), (50 * 120 - 480) / 15 + vista->MargenesCelda());
+    EXPECT_EQ(vista->columnWidth(7), 13 * 8 + vista->MargenesCelda());
     EXPECT_FALSE(caja->isVisible());
 }
 

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 Qt::Alignment AlineacionFlexQt(int codigo, const QString& texto)
 {
@@ -267,7 +268,14 @@ void VistaGrilla::aplicarColumna(int columna)
     const int ancho = grilla_->ColWidth(columna);
     setColumnHidden(columna, ancho == 0);
     if (ancho > 0)
-        setColumnWidth(columna, std::max(1, medidor().TwipsAPixeles(ancho)));
+        setColumnWidth(columna, std::max(1, medidor().TwipsAPixeles(ancho)) + MargenesCelda());
+}
+
+int VistaGrilla::MargenesCelda() const
+{
+    // The system sizes a column to its text; the view draws the text inside
+    // margins the grid it was written for did not have, so they come on top.
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
 }
 
 void VistaGrilla::seguirActual()

@@ -53,6 +53,10 @@ public:
     explicit VistaGrilla(QWidget* padre = nullptr);
     ~VistaGrilla() override;
 
+    // Pixels a column gets beyond its grid width: the margins the view draws
+    // its text within.
+    int MargenesCelda() const;
+
     void setGrilla(Grilla* grilla);
     Grilla* grilla() const { return grilla_; }
     // The widths' measurer; by default the view's own font and screen.
