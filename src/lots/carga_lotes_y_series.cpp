@@ -6,6 +6,7 @@
 #include "platform/controles/vista_grilla.h"
 #include "platform/numeros.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "platform/utilidades_comunes.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
@@ -20,7 +21,7 @@ const QString TituloAviso = QStringLiteral("Aviso al Operador!!!");
 // A list that holds nothing once its "|" are gone is no list.
 QString FinDeLista(const QString& lista)
 {
-    return ModGlobal::gUtilidades->QuitaCaracteres(lista, QStringLiteral("|")).trimmed().isEmpty() ? QString() : lista;
+    return Recorta(ModGlobal::gUtilidades->QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty() ? QString() : lista;
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ void FrmCargaLotesySeries::Form_Load()
     ModGlobal::AplicaIconoFormulario(*this);
     Procedimiento::Silencioso(QStringLiteral("Form_Load")).paso([this] {
         FormatoSerieAsterisco =
-            ModGlobal::Cfg(QStringLiteral("ART_FormatoSerieAsterisco")).trimmed().compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
+            Recorta(ModGlobal::Cfg(QStringLiteral("ART_FormatoSerieAsterisco"))).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     });
 }
 
@@ -157,8 +158,8 @@ int FrmCargaLotesySeries::ColumnaSeries() const
 
 QString FrmCargaLotesySeries::ClaveFila(int fila) const
 {
-    return MSFlexGrid1.TextMatrix(fila, ColLote).trimmed() + ListasPipe::Chr255 +
-           MSFlexGrid1.TextMatrix(fila, ColSerie).trimmed();
+    return Recorta(MSFlexGrid1.TextMatrix(fila, ColLote)) + ListasPipe::Chr255 +
+           Recorta(MSFlexGrid1.TextMatrix(fila, ColSerie));
 }
 
 QString FrmCargaLotesySeries::ListaColumna(int columna) const
@@ -166,7 +167,7 @@ QString FrmCargaLotesySeries::ListaColumna(int columna) const
     const Grilla& g = MSFlexGrid1;
     QString lista = QStringLiteral("|");
     for (int f = 1; f < g.Rows(); ++f) {
-        const QString celda = g.TextMatrix(f, columna).trimmed();
+        const QString celda = Recorta(g.TextMatrix(f, columna));
         lista += (celda.isEmpty() ? QStringLiteral("-") : celda) + u'|';
     }
     return FinDeLista(lista);
@@ -188,7 +189,7 @@ void FrmCargaLotesySeries::CompletaTodoIgual()
     QString anterior;
     for (int f = 1; f < g.Rows(); ++f) {
         const QString celda = g.TextMatrix(f, columna);
-        if (!celda.trimmed().isEmpty())
+        if (!Recorta(celda).isEmpty())
             anterior = celda;
         else if (!anterior.isEmpty())
             g.setTextMatrix(f, columna, anterior);
@@ -255,7 +256,7 @@ void FrmCargaLotesySeries::AceptaCarga()
     if (EsSerie && FormatoSerieAsterisco && columnaSeries >= 0) {
         for (int f = 1; f < g.Rows(); ++f) {
             const QString serie = g.TextMatrix(f, columnaSeries);
-            if (!serie.trimmed().isEmpty() && !serie.contains(u'*')) {
+            if (!Recorta(serie).isEmpty() && !serie.contains(u'*')) {
                 MsgBox(QStringLiteral("Segun configuracion del sistema, debe informar NRODESERIE * CANTIDAD \r\n"
                                       "Verifique la configuracion del sistema - Stock / Otros"));
                 return;

@@ -4,6 +4,7 @@
 #include "platform/controles/caja_texto.h"
 #include "platform/controles/grilla.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 
 #include <algorithm>
@@ -57,7 +58,7 @@ void GrillaCantidades::Toolbar1_ButtonClick(int indice)
         if (!Editable(columna))
             return;
         // A blanked text cell is empty; a blanked quantity is 0.
-        const QString valor = indice == 1 ? g.Text().trimmed() : EsTexto(columna) ? QString() : QStringLiteral("0");
+        const QString valor = indice == 1 ? Recorta(g.Text()) : EsTexto(columna) ? QString() : QStringLiteral("0");
         for (int fila = g.Row() + 1; fila < g.Rows(); ++fila)
             g.setTextMatrix(fila, columna, valor);
         return;
@@ -126,6 +127,7 @@ void GrillaCantidades::ValidaCantidadCantidadPedida(bool& Valida) const
 QString GrillaCantidades::MotivoRechazo(const QString& texto, double& valor) const
 {
     valor = 0;
+    // A number pasted with its line break is still a number.
     const QString limpio = texto.trimmed();
     if (limpio.isEmpty())
         return QString();

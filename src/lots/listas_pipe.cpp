@@ -1,5 +1,6 @@
 #include "lots/listas_pipe.h"
 
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 
@@ -18,7 +19,7 @@ constexpr QChar Separador{u'|'};
 // list ended cleanly).
 class Lector {
 public:
-    explicit Lector(QStringView texto) : resto_(texto.trimmed())
+    explicit Lector(QStringView texto) : resto_(SinBlancosAlrededor(texto))
     {
         if (resto_.startsWith(Separador))
             resto_ = resto_.mid(1);
@@ -51,9 +52,9 @@ QStringList Items(QStringView texto)
     Lector lector(texto);
     QStringView item;
     while (lector.Siguiente(item))
-        items.append(item.trimmed().toString());
+        items.append(Recorta(item));
     if (!lector.SinCerrar().isEmpty())
-        items.append(lector.SinCerrar().trimmed().toString());
+        items.append(Recorta(lector.SinCerrar()));
     items.append(QString());
     return items;
 }
@@ -79,7 +80,7 @@ void Atrapado(const char* miembro, const std::function<void()>& cuerpo)
 // answer without comparing.
 bool Iguales(QStringView item, QStringView buscado)
 {
-    item = item.trimmed();
+    item = SinBlancosAlrededor(item);
     return item.size() == buscado.size() && item.compare(buscado, Qt::CaseInsensitive) == 0;
 }
 
@@ -94,7 +95,7 @@ QString StrSerieLote(const QString& Serie_Lote)
         Lector lector(Serie_Lote);
         QStringView item;
         while (lector.Siguiente(item)) {
-            const QStringView limpio = item.trimmed();
+            const QStringView limpio = SinBlancosAlrededor(item);
             if (limpio.isEmpty())
                 continue;
             const QString clave = limpio.toString().toCaseFolded();
@@ -133,7 +134,7 @@ QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QStri
         Lector lector(Posicion_Lote);
         QStringView item;
         while (lector.Siguiente(item)) {
-            const QStringView limpio = item.trimmed();
+            const QStringView limpio = SinBlancosAlrededor(item);
             const qsizetype asterisco = limpio.indexOf(u'*');
             if (asterisco < 0) {
                 malformada = true;
@@ -163,9 +164,9 @@ long Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bo
         QStringList series = Items(PipeSeries);
         QStringList lotes = Items(PIPELotes);
         // The serial numbers alone decide when there are any; else the lots.
-        if (!QStringView(PipeSeries).trimmed().isEmpty())
+        if (!SinBlancosAlrededor(PipeSeries).isEmpty())
             lotes = QStringList(series.size());
-        else if (!QStringView(PIPELotes).trimmed().isEmpty())
+        else if (!SinBlancosAlrededor(PIPELotes).isEmpty())
             series = QStringList(lotes.size());
         if (SinConsolidar) {
             cuenta = series.size() - 1;
@@ -247,7 +248,7 @@ long Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieL
     Atrapado("Busca_Lotes_Series", [&] {
         encontrado = 0;
         Lector lector(PipeSeriesLotes);
-        const QStringView buscado = QStringView(QueSerieLote).trimmed();
+        const QStringView buscado = SinBlancosAlrededor(QueSerieLote);
         QStringView item;
         long n = 0;
         while (lector.Siguiente(item)) {
@@ -258,7 +259,7 @@ long Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieL
             }
         }
         // The text is trimmed: it ends cleanly exactly when it ends with "|".
-        const QStringView texto = QStringView(PipeSeriesLotes).trimmed();
+        const QStringView texto = SinBlancosAlrededor(PipeSeriesLotes);
         malformada = texto.size() > 1 && !texto.endsWith(Separador);
     });
     if (malformada)

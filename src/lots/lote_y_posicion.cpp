@@ -5,6 +5,7 @@
 #include "platform/controles/vista_grilla.h"
 #include "platform/numeros.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "platform/utilidades_comunes.h"
 #include "session/ModGlobal.h"
 
@@ -101,11 +102,11 @@ QString FrmLoteyPosicion::Lista(int columna, bool conCantidad) const
     const Grilla& g = MSFlexGrid1;
     QString lista = QStringLiteral("|");
     for (int f = 1; f < g.Rows(); ++f) {
-        const QString cantidad = g.TextMatrix(f, ColCantidad).trimmed();
+        const QString cantidad = Recorta(g.TextMatrix(f, ColCantidad));
         if (cantidad.isEmpty() || cantidad == QLatin1String("0"))
             continue;
         // The stock without position goes with an empty key.
-        const QString clave = f == filaDeposito_ ? QString() : g.TextMatrix(f, columna).trimmed();
+        const QString clave = f == filaDeposito_ ? QString() : Recorta(g.TextMatrix(f, columna));
         lista += conCantidad ? clave + u'*' + cantidad + u'|' : clave + u'|';
     }
     return lista;

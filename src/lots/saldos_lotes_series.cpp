@@ -8,6 +8,7 @@
 #include "platform/db/recordset.h"
 #include "platform/numeros.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "platform/utilidades_comunes.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
@@ -24,7 +25,7 @@ namespace {
 // without Chr255 is a lot alone.
 QString Clave(const QString& lote, const QString& serie)
 {
-    return lote.trimmed() + Chr255 + serie.trimmed();
+    return Recorta(lote) + Chr255 + Recorta(serie);
 }
 
 QString NormalizaClave(const QString& clave)
@@ -50,7 +51,7 @@ QStringList Items(const QString& lista)
 
 bool EnBlanco(const QString& lista)
 {
-    return ModGlobal::gUtilidades->QuitaCaracteres(lista, QStringLiteral("|")).trimmed().isEmpty();
+    return Recorta(ModGlobal::gUtilidades->QuitaCaracteres(lista, QStringLiteral("|"))).isEmpty();
 }
 
 struct StockClave {
@@ -85,8 +86,8 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
     bool hayFilas = false;
     for (; !rs.Bof() && !rs.Eof(); rs.MoveNext()) {
         hayFilas = true;
-        const QString lote = LecturaValores::Texto(rs.Valor(QStringLiteral("NroLote"))).trimmed();
-        const QString serie = LecturaValores::Texto(rs.Valor(QStringLiteral("NroSerie"))).trimmed();
+        const QString lote = Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("NroLote"))));
+        const QString serie = Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("NroSerie"))));
         const QString indice = Clave(lote, serie).toLower();
         auto it = porClave.constFind(indice);
         if (it == porClave.cend()) {
@@ -117,7 +118,7 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
     const QString soloSeparador(Chr255);
     for (const QString& anterior : Items(Lotes)) {
         const QString clave = NormalizaClave(anterior);
-        if (anterior.trimmed().isEmpty() || clave == soloSeparador || claves.contains(clave.toLower()))
+        if (Recorta(anterior).isEmpty() || clave == soloSeparador || claves.contains(clave.toLower()))
             continue;
         const qsizetype i = clave.indexOf(Chr255);
         agregaFila(clave.left(i), clave.mid(i + 1), QStringLiteral("0"), QStringLiteral("0"));
@@ -152,12 +153,12 @@ void FrmCargaLotesySeries::VerificaAnterioresCarga()
     const auto restaura = [&g](const QString& lista, int columna) {
         if (EnBlanco(lista))
             return;
-        QString texto = lista.trimmed();
+        QString texto = Recorta(lista);
         for (int i = 0; i < 2 && texto.startsWith(u'|'); ++i)
             texto.remove(0, 1);
         int fila = 1;
         // Only closed items go in; the grid's last row ends the restore.
-        for (qsizetype fin = texto.indexOf(u'|'); fin >= 0 && fila < g.Rows() && !texto.trimmed().isEmpty();
+        for (qsizetype fin = texto.indexOf(u'|'); fin >= 0 && fila < g.Rows() && !Recorta(texto).isEmpty();
              fin = texto.indexOf(u'|')) {
             g.setTextMatrix(fila++, columna, texto.left(fin));
             texto.remove(0, fin + 1);

@@ -6,6 +6,7 @@
 #include "lots/listas_pipe.h"
 #include "platform/db/recordset.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
@@ -52,7 +53,7 @@ double EnUnidad(const QString& articulo, const QString& unidad, double saldo, co
 
 bool MismoTexto(const QString& a, const QString& b)
 {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    return Recorta(a).compare(Recorta(b), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -84,9 +85,9 @@ void FrmLoteyPosicion::VerificaAnteriores()
         if (!rs.Bof()) {
             for (; !rs.Eof(); rs.MoveNext()) {
                 const int fila = agregaFila();
-                g.setTextMatrix(fila, ColPosicion, LecturaValores::Texto(rs.Valor(QStringLiteral("IdPosicion"))).trimmed());
+                g.setTextMatrix(fila, ColPosicion, Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("IdPosicion")))));
                 if (consulta == Consulta::ConLote)
-                    g.setTextMatrix(fila, ColLote, LecturaValores::Texto(rs.Valor(QStringLiteral("NroLote"))).trimmed());
+                    g.setTextMatrix(fila, ColLote, Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("NroLote")))));
                 g.setTextMatrix(fila, ColUnidad, IUNIDAD);
                 const double saldo = LecturaValores::Numero(rs.Valor(QStringLiteral("disponible")));
                 g.setTextMatrix(fila, ColDisponible,
@@ -118,7 +119,7 @@ void FrmLoteyPosicion::VerificaAnteriores()
             const QString cantidad = i < cantidades.size() ? cantidades[i] : QString();
             // A lots list shorter than the positions list reads its missing items as empty.
             const QString lote = i < lotes.size() ? lotes[i] : QString();
-            if (posicion.trimmed().isEmpty()) {
+            if (Recorta(posicion).isEmpty()) {
                 // The stock without position, when the depot has a row for it.
                 if (filaDeposito_ > 0)
                     g.setTextMatrix(filaDeposito_, ColCantidad, cantidad);

@@ -1,6 +1,7 @@
 #include "lots/stock_lotes.h"
 
 #include "platform/db/recordset.h"
+#include "platform/recorte.h"
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
@@ -24,7 +25,7 @@ QString Codigo(const QString& codigo, int ancho)
 
 QString Articulo(const QString& IdArticulo)
 {
-    return Codigo(IdArticulo.trimmed(), 25);
+    return Codigo(Recorta(IdArticulo), 25);
 }
 
 const QString SumaDeLotes = QStringLiteral(" SELECT SUM(CANTIDAD) AS SaldoStock FROM STK_SERIES_Y_LOTES ");
@@ -49,7 +50,7 @@ void ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, co
 {
     Stock::ControlStock(IdDeposito, IdArticulo, UdBase, StockUdBase);
     QString origen = UdBase;
-    StockEquiv = udEquivBuscada.trimmed().isEmpty()
+    StockEquiv = Recorta(udEquivBuscada).isEmpty()
                      ? 0.0
                      : Stock::ConvierteCantidadUnidad(IdArticulo, origen, StockUdBase, udEquivBuscada);
 }
@@ -58,9 +59,9 @@ double ObtieneStockLOTE(const QString& IdArticulo, const QString& IdDeposito, co
 {
     QString sql = SumaDeLotes + QStringLiteral(" WHERE IDARTICULO = ") + Articulo(IdArticulo) +
                   QStringLiteral(" AND IdDeposito = ") + Codigo(IdDeposito, 4) + u' ';
-    sql += NroLote.trimmed().isEmpty()
+    sql += Recorta(NroLote).isEmpty()
                ? QStringLiteral(" AND (NroLote = '' OR NROLOTE IS NULL)")
-               : QStringLiteral(" AND NroLote = ") + Codigo(NroLote.trimmed(), 25) + u' ';
+               : QStringLiteral(" AND NroLote = ") + Codigo(Recorta(NroLote), 25) + u' ';
     double saldo = 0;
     Procedimiento p(QStringLiteral("ObtieneStockLOTE"), GestorSesion());
     LeeSaldo(p, sql, saldo);
@@ -77,7 +78,7 @@ double ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QStrin
     if (EsIgnorar(NroLote) && EsIgnorar(NroSerie)) {
         p.paso([&] {
             if (EsIgnorar(IdDeposito))
-                IdDeposito = util.AjustaAncho(ModGlobal::Cfg(QStringLiteral("DepositoDefault")).trimmed(), 4);
+                IdDeposito = util.AjustaAncho(Recorta(ModGlobal::Cfg(QStringLiteral("DepositoDefault"))), 4);
         });
         p.paso([&] {
             if (EsIgnorar(IdUnidad)) {
@@ -85,7 +86,7 @@ double ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QStrin
                     ModGlobal::gSesionBD->ObtieneValor(QStringLiteral("v_ma_articulos"), IdArticulo,
                                                        QStringLiteral("IdUnidad"), QStringLiteral("IdArticulo"), 8,
                                                        QString(), true, false);
-                IdUnidad = util.AjustaAncho(Texto(unidad).trimmed(), 4);
+                IdUnidad = util.AjustaAncho(Recorta(Texto(unidad)), 4);
             }
         });
         p.paso([&] { Stock::ControlStock(IdDeposito, IdArticulo, IdUnidad, saldo); });
@@ -106,16 +107,16 @@ double ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QStrin
     if (p.abandonado())
         return saldo;
 
-    const auto filtra = [](const QString& valor) { return !EsIgnorar(valor) && !valor.trimmed().isEmpty(); };
+    const auto filtra = [](const QString& valor) { return !EsIgnorar(valor) && !Recorta(valor).isEmpty(); };
     QString sql = SumaDeLotes + QStringLiteral(" WHERE IDARTICULO = ") + Articulo(IdArticulo);
     if (filtra(IdDeposito))
         sql += QStringLiteral(" AND IdDeposito = ") + Codigo(IdDeposito, 4) + u' ';
     if (filtra(NroLote))
-        sql += QStringLiteral(" AND NroLote = ") + Codigo(NroLote.trimmed(), 25) + u' ';
+        sql += QStringLiteral(" AND NroLote = ") + Codigo(Recorta(NroLote), 25) + u' ';
     if (filtra(NroSerie))
-        sql += QStringLiteral(" AND NroSerie = ") + Codigo(NroSerie.trimmed(), 25) + u' ';
+        sql += QStringLiteral(" AND NroSerie = ") + Codigo(Recorta(NroSerie), 25) + u' ';
     if (filtra(IdPosicion))
-        sql += QStringLiteral(" AND IdPosicion = ") + Codigo(IdPosicion.trimmed(), 15) + u' ';
+        sql += QStringLiteral(" AND IdPosicion = ") + Codigo(Recorta(IdPosicion), 15) + u' ';
     if (usaSerie && !usaLote)
         sql += QStringLiteral(" AND NroLote is NULL ");
     else if (usaLote && !usaSerie)

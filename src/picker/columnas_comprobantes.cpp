@@ -3,6 +3,7 @@
 
 #include "platform/controles/vista_lista.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 
 namespace {
@@ -93,7 +94,7 @@ void FrmConsComprobantes::Encolumnar()
 std::int16_t FrmConsComprobantes::ObtieneIndiceImagen(const QString& TC)
 {
     const auto indice = [this](const QString& codigo) -> std::int16_t {
-        const QString buscado = codigo.trimmed();
+        const QString buscado = Recorta(codigo);
         for (size_t i = 0; i < ImageList1.size(); ++i)
             if (ImageList1[i].Tag.trimmed().compare(buscado, Qt::CaseInsensitive) == 0)
                 return std::int16_t(i + 1);

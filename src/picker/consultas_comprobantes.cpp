@@ -2,6 +2,7 @@
 
 #include "picker/FrmConsComprobantes.h"
 #include "services/lectura_valores.h"
+#include "platform/recorte.h"
 
 namespace ConsultasComprobantes {
 
@@ -20,7 +21,7 @@ bool EsIdentificador(QChar c)
 // The search text as it enters the quoted LIKE pattern.
 QString Patron(const QString& caja)
 {
-    return QString(caja.trimmed()).replace(u'\'', QStringLiteral("''"));
+    return Recorta(caja).replace(u'\'', QStringLiteral("''"));
 }
 
 }  // namespace
@@ -91,7 +92,7 @@ QString Consulta(const QString& tc, bool soloPendientes, bool esTransporte, cons
 {
     const QString c = LecturaValores::Codigo4(tc);
     const QString& b = busqueda;
-    const auto conFiltro = [&Filtro] { return !Filtro.trimmed().isEmpty(); };
+    const auto conFiltro = [&Filtro] { return !Recorta(Filtro).isEmpty(); };
     const auto y = [&](const QString& f) { return conFiltro() ? QStringLiteral(" AND ") + f : QString(); };
     const QString& f = Filtro;
 

@@ -5,6 +5,7 @@
 #include "platform/controles/teclas_ventana.h"
 #include "platform/db/recordset.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "platform/utilidades_comunes.h"
 #include "platform/utilidades_controles.h"
 #include "services/ModExportarExcel.h"
@@ -134,17 +135,17 @@ void FrmDespacho::evento(const char* nombre, const std::function<void()>& cuerpo
 
 void FrmDespacho::AsignarDatos()
 {
-    Caja("Despacho").setText(Despacho.trimmed());
-    Caja("Origen").setText(Origen.trimmed());
-    Caja("Aduana").setText(Aduana.trimmed());
+    Caja("Despacho").setText(Recorta(Despacho));
+    Caja("Origen").setText(Recorta(Origen));
+    Caja("Aduana").setText(Recorta(Aduana));
     BuscaOrigen(Origen);
 }
 
 void FrmDespacho::TomarDatos()
 {
-    Despacho = Caja("Despacho").text().trimmed();
-    Origen = Caja("Origen").text().trimmed();
-    Aduana = Caja("Aduana").text().trimmed();
+    Despacho = Recorta(Caja("Despacho").text());
+    Origen = Recorta(Caja("Origen").text());
+    Aduana = Recorta(Caja("Aduana").text());
 }
 
 void FrmDespacho::InicializaDatos()
@@ -158,7 +159,7 @@ void FrmDespacho::CampoValida(CajaTexto& Texto)
 {
     // Only the origin is checked; a code v_ta_origen lacks is taken with an
     // empty description (stored data may hold codes the view dropped).
-    if (Texto.DataField.compare(u"Origen", Qt::CaseInsensitive) == 0 && !Texto.text().trimmed().isEmpty())
+    if (Texto.DataField.compare(u"Origen", Qt::CaseInsensitive) == 0 && !Recorta(Texto.text()).isEmpty())
         BuscaOrigen(Texto.text());
 }
 
@@ -273,7 +274,7 @@ void FrmDespacho::CmdConsultar_Click()
         QString descripcion, clave, tercera;
         ModExportarExcel::ConsultaTabla(QStringLiteral("v_ta_origen"), descripcion, clave, tercera, true, QString());
         // Nothing chosen empties the box.
-        Caja("Origen").setText(clave.trimmed());
+        Caja("Origen").setText(Recorta(clave));
         int tecla = Teclas::vbKeyReturn;
         TxtFields_KeyDown(IndiceCampoActual, tecla, 0);
     });

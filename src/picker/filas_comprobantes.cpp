@@ -3,6 +3,7 @@
 #include "picker/FrmConsComprobantes.h"
 #include "platform/controles/texto_celda.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
 namespace FilasComprobantes {
@@ -92,7 +93,7 @@ Fila ArmaFila(const QString& tc, bool soloPendientes, bool esTransporte, const C
         else if (marca("APROBADO"))
             i = imagen("Aprobado");
         // A pending sales order already being prepared.
-        if (es({"NP"}) && soloPendientes && texto("TC").trimmed().compare(u"NP", Qt::CaseInsensitive) == 0
+        if (es({"NP"}) && soloPendientes && Recorta(texto("TC")).compare(u"NP", Qt::CaseInsensitive) == 0
             && ComoFecha(campo(QStringLiteral("FechaPreparacion"))))
             i = imagen("Aprobado");
         icono(i);

@@ -5,6 +5,7 @@
 #include "platform/controles/teclas.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 
 #include <QHBoxLayout>
@@ -242,7 +243,7 @@ void FrmConsComprobantes::ListView1_ColumnClick(ColumnHeader& ColumnHeader)
 
 void FrmConsComprobantes::seleccionaRecortado(CajaTexto* caja)
 {
-    const auto selecciona = [caja] { caja->setSelection(0, int(caja->text().trimmed().size())); };
+    const auto selecciona = [caja] { caja->setSelection(0, int(Recorta(caja->text()).size())); };
     selecciona();
     // A click places the cursor after the focus came: select again once it has.
     QTimer::singleShot(0, caja, selecciona);

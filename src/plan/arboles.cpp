@@ -2,6 +2,7 @@
 #include "plan/FrmTervalio.h"
 
 #include "platform/controles/vista_lista.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
 using namespace ModGlobal;
@@ -33,8 +34,8 @@ void FrmTervalio::CargarRubros()
     while (!p.abandonado() && !rs.Eof()) {
         QString rubro, tipo;
         p.paso([&] {
-            rubro = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IDRUBRO"))).trimmed();
-            tipo = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("idTipo"))).trimmed();
+            rubro = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IDRUBRO"))));
+            tipo = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("idTipo"))));
             if (rubro.isEmpty())
                 rubro = QStringLiteral("NULL");
             if (tipo.isEmpty())
@@ -152,7 +153,7 @@ void FrmTervalio::ExtraeRubroTipoProveedor(const QString& Clave, QString& Rubro,
     QString resto = Clave.mid(1);
     for (QString* parte : {&Rubro, &Tipo, &Proveedor}) {
         p.paso([&] {
-            if (resto.trimmed().isEmpty())
+            if (Recorta(resto).isEmpty())
                 return;
             const qsizetype primera = resto.indexOf(u'|');
             const qsizetype segunda = primera < 0 ? -1 : resto.indexOf(u'|', primera + 1);

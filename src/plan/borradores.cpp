@@ -6,6 +6,7 @@
 #include "platform/avisos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/filas_en_uso.h"
@@ -23,14 +24,14 @@ QString NombreDeBorrador(const QString& fecha)
 {
     if (!Fechas::EsFecha(fecha))
         return QString();
-    const auto f = Fechas::Lee(fecha.trimmed());
+    const auto f = Fechas::Lee(Recorta(fecha));
     return f ? Fechas::Formatea(*f, QStringLiteral("dd/mm/yyyy")) : QString();
 }
 
 QString BuscaBorrador(const QString& fecha, Recordset& cabecera, bool& encontrado)
 {
     SesionBD& bd = *gSesionBD;
-    const QString escrito = fecha.trimmed();
+    const QString escrito = Recorta(fecha);
     const QString nombre = NombreDeBorrador(escrito);
     const auto busca = [&](const QString& n) {
         encontrado = false;
@@ -45,12 +46,12 @@ QString BuscaBorrador(const QString& fecha, Recordset& cabecera, bool& encontrad
 
 QStringList FrmTervalio::PlanEnPantalla() const
 {
-    QStringList plan{TxtFields[10]->text().trimmed()};
+    QStringList plan{Recorta(TxtFields[10]->text())};
     for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila)
         if (FilaEnUso(MSFlexGrid2, fila))
-            plan << MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed() + u'|' +
-                        MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed() + u'|' +
-                        MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed();
+            plan << Recorta(MSFlexGrid2.TextMatrix(fila, C::Codigo)) + u'|' +
+                        Recorta(MSFlexGrid2.TextMatrix(fila, C::Cantidad)) + u'|' +
+                        Recorta(MSFlexGrid2.TextMatrix(fila, C::Unidad));
     return plan;
 }
 
@@ -83,7 +84,7 @@ void FrmTervalio::ActualizarDatos()
         return int(Avisos::Abortar);
     });
     SesionBD& bd = *gSesionBD;
-    const QString escrito = TxtFields[9]->text().trimmed();
+    const QString escrito = Recorta(TxtFields[9]->text());
     const QString aviso = QStringLiteral("Aviso al operador");
     // A message box takes the focus: the name field it leaves must not tell
     // the same mistake a second time.
@@ -105,7 +106,7 @@ void FrmTervalio::ActualizarDatos()
         if (!Numeros::EsNumerico(MSFlexGrid2.TextMatrix(fila, C::Cantidad))) {
             MsgBox(QStringLiteral("La línea %1 (%2) no tiene una cantidad válida: no se grabó el borrador")
                        .arg(fila)
-                       .arg(MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed()),
+                       .arg(Recorta(MSFlexGrid2.TextMatrix(fila, C::Codigo))),
                    Avisos::Informacion, aviso);
             return;
         }
@@ -188,7 +189,7 @@ void FrmTervalio::ActualizarDatos()
         };
         agrega("IdCpteModelo", numero, numerico, true);
         agrega("Nombre", nombre, comilla);
-        agrega("Detalle", TxtFields[10]->text().trimmed(), comilla);
+        agrega("Detalle", Recorta(TxtFields[10]->text()), comilla);
         agrega("TCDefault", QStringLiteral("@@PP"), comilla);
         agrega("DepositoOrigen", QString(), comilla);
         agrega("DepositoDestino", QString(), comilla);
@@ -197,13 +198,13 @@ void FrmTervalio::ActualizarDatos()
         ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_CAB"), false, condicion, false);
         sentencias << QString();
         for (int fila = 1; fila < MSFlexGrid2.Rows(); ++fila) {
-            const QString codigo = MSFlexGrid2.TextMatrix(fila, C::Codigo).trimmed();
+            const QString codigo = Recorta(MSFlexGrid2.TextMatrix(fila, C::Codigo));
             if (codigo.isEmpty())
                 continue;
             agrega("IdCpteModelo", numero, numerico, true);
             agrega("IdArticulo", gUtilidades->AjustaAncho(codigo, 25), comilla);
-            agrega("Cantidad", MSFlexGrid2.TextMatrix(fila, C::Cantidad).trimmed(), numerico);
-            agrega("IdUnidad", gUtilidades->AjustaAncho(MSFlexGrid2.TextMatrix(fila, C::Unidad).trimmed(), 4), comilla);
+            agrega("Cantidad", Recorta(MSFlexGrid2.TextMatrix(fila, C::Cantidad)), numerico);
+            agrega("IdUnidad", gUtilidades->AjustaAncho(Recorta(MSFlexGrid2.TextMatrix(fila, C::Unidad)), 4), comilla);
             agrega("FechaComp", nombre, comilla);
             ArmaSentencia(gCampos, sentencias, QStringLiteral("V_CPTES_MODELO_DET"), false, condicion, false);
             sentencias << QString();
@@ -251,7 +252,7 @@ void FrmTervalio::AsignarDatos2()
     Procedimiento p(QStringLiteral("Asignar Datos"), GestorUtilidades());
     SesionBD& bd = *gSesionBD;
     const int indice = UtilidadesControles::IndiceControl(QStringLiteral("NOMBRE"), TxtFields);
-    const QString nombre = indice < 0 ? QString() : TxtFields[size_t(indice)]->text().trimmed();
+    const QString nombre = indice < 0 ? QString() : Recorta(TxtFields[size_t(indice)]->text());
     Recordset cabecera;
     bool encontrado = false;
     long id = 0;
@@ -274,7 +275,7 @@ void FrmTervalio::AsignarDatos2()
             MSFlexGrid2.setRow(MSFlexGrid2.Rows() - 1);
         });
         p.paso([&] {
-            const QString codigo = gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdArticulo"))).trimmed();
+            const QString codigo = Recorta(gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdArticulo"))));
             const int fila = MSFlexGrid2.Row();
             MSFlexGrid2.setTextMatrix(fila, C::Codigo, codigo);
             txtEdit2->setText(codigo);
@@ -286,7 +287,7 @@ void FrmTervalio::AsignarDatos2()
         p.paso([&] {
             const int fila = MSFlexGrid2.Row();
             MSFlexGrid2.setTextMatrix(fila, C::Unidad,
-                                      gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdUnidad"))).trimmed());
+                                      Recorta(gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("IdUnidad")))));
             const double cantidad = std::fabs(gUtilidades->TextoADoble(
                 gUtilidades->ValorNoNuloTexto(lineas.Valor(QStringLiteral("Cantidad")))));
             MSFlexGrid2.setTextMatrix(fila, C::Cantidad, Numeros::TextoRegional(cantidad));

@@ -6,6 +6,7 @@
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/Stock.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
@@ -29,7 +30,7 @@ bool UnidadDelArticulo(const QString& codigo, const QString& unidad)
     if (rs.Eof())
         return true;
     for (const char* campo : {"IdUnidad", "UD_STOCK"})
-        if (gUtilidades->ValorNoNuloTexto(rs.Valor(QString::fromLatin1(campo))).trimmed().compare(unidad, Qt::CaseInsensitive) == 0)
+        if (Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QString::fromLatin1(campo)))).compare(unidad, Qt::CaseInsensitive) == 0)
             return true;
     rs.Close();
     QString operador, base;
@@ -102,7 +103,7 @@ void FrmTervalio::MuestraCantidad()
 
 void FrmTervalio::CmdAceptarCantidad_Click()
 {
-    if (!TxtCantidad->text().trimmed().isEmpty()) {
+    if (!Recorta(TxtCantidad->text()).isEmpty()) {
         ListItem* elegido = ListView1.SelectedItem();
         if (!elegido) {
             CmdCerrarCantidad_Click();
@@ -117,7 +118,7 @@ void FrmTervalio::CmdAceptarCantidad_Click()
             return;
         }
         const QString codigo = elegido->Text();
-        const QString unidad = TxtUnidad->text().trimmed();
+        const QString unidad = Recorta(TxtUnidad->text());
         if (!unidad.isEmpty() && !UnidadDelArticulo(codigo, unidad)) {
             MsgBox(QStringLiteral("La unidad %1 no es la del artículo ni una de sus equivalencias").arg(unidad),
                    Avisos::Informacion, QStringLiteral("Aviso al operador"));
@@ -137,9 +138,9 @@ void FrmTervalio::CmdAceptarCantidad_Click()
 void FrmTervalio::Insertar(const QString& Id)
 {
     namespace C = ColArticulos;
-    if (Id.trimmed().isEmpty())
+    if (Recorta(Id).isEmpty())
         return;
-    if (TxtFields[9]->text().trimmed().isEmpty()) {
+    if (Recorta(TxtFields[9]->text()).isEmpty()) {
         MsgBox(QStringLiteral("Debe asignarle una fecha de produccion"), Avisos::Informacion,
                QStringLiteral("Aviso al operador"));
         return;
@@ -151,8 +152,8 @@ void FrmTervalio::Insertar(const QString& Id)
                      rs);
     QString idArticulo, descripcion;
     if (!rs.Eof()) {
-        idArticulo = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))).trimmed();
-        descripcion = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion"))).trimmed();
+        idArticulo = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))));
+        descripcion = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion"))));
     }
     rs.Close();
     const QString cantidad = TextoCantidad(gUtilidades->ValorNoNuloTexto(TxtCantidad->text()));
@@ -170,8 +171,8 @@ void FrmTervalio::Insertar(const QString& Id)
     MSFlexGrid2.setTextMatrix(fila, C::Codigo, idArticulo);
     MSFlexGrid2.setTextMatrix(fila, C::Descripcion, descripcion);
     MSFlexGrid2.setTextMatrix(fila, C::Cantidad, cantidad);
-    MSFlexGrid2.setTextMatrix(fila, C::Descripcion, gUtilidades->ValorNoNuloTexto(campo("Descripcion")).trimmed());
-    MSFlexGrid2.setTextMatrix(fila, C::Unidad, TxtUnidad->text().trimmed());
+    MSFlexGrid2.setTextMatrix(fila, C::Descripcion, Recorta(gUtilidades->ValorNoNuloTexto(campo("Descripcion"))));
+    MSFlexGrid2.setTextMatrix(fila, C::Unidad, Recorta(TxtUnidad->text()));
     MSFlexGrid2.setTextMatrix(fila, C::Impuestos, gUtilidades->ValorNoNuloTexto(campo("Impuestos")));
     MSFlexGrid2.setTextMatrix(fila, C::EsExento, InterruptorPlan(campo("Exento")));
     MSFlexGrid2.setTextMatrix(fila, C::PideSerie, InterruptorPlan(campo("UsaSerie")));

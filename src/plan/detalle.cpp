@@ -5,6 +5,7 @@
 #include "platform/controles/vista_lista.h"
 #include "platform/conversor_imagen.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/Stock.h"
 #include "session/ModGlobal.h"
 
@@ -18,11 +19,11 @@ void FrmTervalio::MuestraDetalleArticulo(const QString& codigo)
     SesionBD& bd = *gSesionBD;
     Recordset rs;
     bd.AbreRecordset(QStringLiteral("SELECT * FROM V_MA_ARTICULOS with(nolock) WHERE IDARTICULO = ") +
-                         LiteralArticulo(codigo.trimmed()),
+                         LiteralArticulo(Recorta(codigo)),
                      rs);
     const auto texto = [&rs](const char* campo) {
         const int i = rs.IndiceCampo(QString::fromLatin1(campo));
-        return i < 0 ? QString() : gUtilidades->ValorNoNuloTexto(rs.Valor(i)).trimmed();
+        return i < 0 ? QString() : Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(i)));
     };
     ListView2.ListItems().Clear();
     if (rs.Eof()) {

@@ -8,6 +8,7 @@
 #include "platform/controles/edicion_en_grilla.h"
 #include "platform/controles/teclas.h"
 #include "platform/controles/vista_grilla.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
@@ -88,7 +89,7 @@ bool FrmTervalio::ConfirmaEdicion()
         return true;
     }
     // The check fills the row from the code; what a refused code wrote is put back by the editor.
-    MSFlexGrid2.setTextMatrix(fila, columna, texto.trimmed());
+    MSFlexGrid2.setTextMatrix(fila, columna, Recorta(texto));
     CampoValida(*txtEdit2);
     if (validacionFallida_)
         return false;

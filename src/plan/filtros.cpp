@@ -2,6 +2,7 @@
 #include "plan/FrmTervalio.h"
 
 #include "platform/controles/vista_lista.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
 #include <QGroupBox>
@@ -15,7 +16,7 @@ namespace {
 QString TerminoLike(const QString& columna, const QString& prefijo, const QString& texto)
 {
     return QStringLiteral(" ") + columna + QStringLiteral(" like ") +
-           gSesionBD->ValorSQL(prefijo + texto.trimmed() + u'%', QStringLiteral("'"));
+           gSesionBD->ValorSQL(prefijo + Recorta(texto) + u'%', QStringLiteral("'"));
 }
 
 }  // namespace
@@ -42,9 +43,9 @@ void FrmTervalio::CmdBuscar_Click()
         p.paso([&] {
             const int i = UtilidadesControles::IndiceControl(QString::fromLatin1(f.campo), TxtFields);
             const QString texto = TxtFields.at(size_t(i))->text();
-            if (texto.trimmed().isEmpty())
+            if (Recorta(texto).isEmpty())
                 return;
-            if (!condicion.trimmed().isEmpty())
+            if (!Recorta(condicion).isEmpty())
                 condicion += QStringLiteral(" AND ");
             condicion += TerminoLike(f.columna, prefijo, texto);
         });
@@ -54,7 +55,7 @@ void FrmTervalio::CmdBuscar_Click()
 
 void FrmTervalio::CmdAceptarBusqueda_Click()
 {
-    const QString texto = TxtBusqueda->text().trimmed();
+    const QString texto = Recorta(TxtBusqueda->text());
     if (!texto.isEmpty()) {
         QString condicion = TerminoLike(QStringLiteral("Descripcion"),
                                         OptSearch[1]->isChecked() ? QStringLiteral("%") : QString(), texto);

@@ -5,6 +5,7 @@
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
+#include "platform/recorte.h"
 #include "services/ModExportarExcel.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
@@ -203,7 +204,7 @@ void FrmTervalio::CmdFichaStock_Click()
     // The code goes trimmed: the launcher keeps only what follows a blank.
     Procedimiento::Silencioso(QStringLiteral("CmdFichaStock_Click")).paso([this] {
         QString programa = QStringLiteral("SHELL:Mosquena.EXE");
-        QString parametro = QStringLiteral("@IDARTICULO=") + lblCodigo->text().trimmed();
+        QString parametro = QStringLiteral("@IDARTICULO=") + Recorta(lblCodigo->text());
         long resultado = 0;
         MenuExes(programa, parametro, resultado);
     });

@@ -3,6 +3,7 @@
 
 #include "platform/controles/vista_lista.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
 #include <QGroupBox>
@@ -72,9 +73,9 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
     });
     // A code filter: "NULL" asks for the rows without one.
     const auto porCodigo = [&](const QString& valor, const QString& columna) {
-        if (valor.trimmed().isEmpty())
+        if (Recorta(valor).isEmpty())
             return;
-        if (valor.trimmed().compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
+        if (Recorta(valor).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
             agrega(u' ' + columna + QStringLiteral(" IS NULL"));
         else
             agrega(columna + QStringLiteral(" = ") + bd.ValorSQL(gUtilidades->AjustaAncho(valor, 4), comilla));
@@ -82,20 +83,20 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
     p.paso([&] { porCodigo(Rubro, QStringLiteral("IdRubro")); });
     p.paso([&] { porCodigo(Tipo, QStringLiteral("IdTipo")); });
     p.paso([&] {
-        if (Familia.trimmed().isEmpty())
+        if (Recorta(Familia).isEmpty())
             return;
-        if (Familia.trimmed().compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
+        if (Recorta(Familia).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
             agrega(QStringLiteral(" IdFamilia IS NULL"));
         else
             agrega(QStringLiteral("IdFamilia LIKE ") + bd.ValorSQL(Familia + u'%', comilla));
     });
     p.paso([&] {
-        if (!Proveedor.trimmed().isEmpty())
+        if (!Recorta(Proveedor).isEmpty())
             agrega(QStringLiteral("Proveedor = ") + bd.ValorSQL(Proveedor, comilla));
     });
     p.paso([this] { Encolumnar(5); });
     p.paso([&] {
-        if (!Where.trimmed().isEmpty())
+        if (!Recorta(Where).isEmpty())
             Where = QStringLiteral(" WHERE ") + Where;
     });
     p.paso([&] {
@@ -103,7 +104,7 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
         gCartel->CartelMostrar(cancelado, QVariant(QStringLiteral("Buscando..Espere por favor...")));
     });
     p.paso([&] {
-        if (Where.trimmed().isEmpty())
+        if (Recorta(Where).isEmpty())
             Where = QStringLiteral(" where ");
         else
             Where += QStringLiteral(" and ");
@@ -116,11 +117,11 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
     const auto texto = [&rs](const char* campo) { return gUtilidades->ValorNoNuloTexto(rs.Valor(QString::fromLatin1(campo))); };
     while (!p.abandonado() && rs.State() && !rs.Bof() && !rs.Eof()) {
         p.paso([&] {
-            ListItem& fila = ListView1.ListItems().Add(0, QString(), texto("IdArticulo").trimmed(), 0, 4);
+            ListItem& fila = ListView1.ListItems().Add(0, QString(), Recorta(texto("IdArticulo")), 0, 4);
             ultimoElemento_ = &fila;
-            fila.setSubItems(1, texto("Descripcion").trimmed() + QStringLiteral(" (") + texto("Presentacion").trimmed() +
+            fila.setSubItems(1, Recorta(texto("Descripcion")) + QStringLiteral(" (") + Recorta(texto("Presentacion")) +
                                     u')');
-            fila.setSubItems(2, texto("IdUnidad").trimmed());
+            fila.setSubItems(2, Recorta(texto("IdUnidad")));
             const QVariant costo = rs.Valor(QStringLiteral("Costo"));
             const QString importe = costo.isNull() ? QStringLiteral("0") : gUtilidades->TextoAMoneda(costo.toString()).Texto();
             fila.setSubItems(3, gUtilidades->AlineaDerecha(FmtMoneda(importe, -1, false), 10));

@@ -6,6 +6,7 @@
 #include "platform/controles/texto_celda.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
 #include <QRadioButton>
@@ -22,7 +23,7 @@ QString TextoFecha(const QVariant& v)
     if (Celdas::EsFecha(v))
         return Celdas::Texto(v);
     const auto f = Fechas::Lee(v.toString());
-    return f ? Fechas::TextoRegional(*f) : v.toString().trimmed();
+    return f ? Fechas::TextoRegional(*f) : Recorta(v.toString());
 }
 
 // A number read from the database, as text in the regional form.
@@ -40,7 +41,7 @@ int FrmTervalio::IndCol(const QString& encabezado)
     Procedimiento::Silencioso(QStringLiteral("IndCol")).paso([&] {
         const EncabezadosLista& e = ListView3.ColumnHeaders();
         for (int i = 1; i <= e.Count(); ++i)
-            if (e.Item(i).Text().trimmed().compare(encabezado.trimmed(), Qt::CaseInsensitive) == 0) {
+            if (Recorta(e.Item(i).Text()).compare(Recorta(encabezado), Qt::CaseInsensitive) == 0) {
                 r = i - 1;
                 return;
             }
@@ -106,7 +107,7 @@ void FrmTervalio::CmdCargarProyect_Click()
     bd.AbreRecordset(sql, rs);
     QString anterior;
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QString codigo = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))).trimmed();
+        const QString codigo = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))));
         if (codigo.isEmpty())
             continue;
         const QString fecha = TextoFecha(rs.Valor(QStringLiteral("FECHACOMP")));
@@ -118,8 +119,8 @@ void FrmTervalio::CmdCargarProyect_Click()
             anterior = codigo;
             ListItem& fila = ListView3.ListItems().Add(0, QString(), codigo, 0, 4);
             ultimoElemento_ = &fila;
-            fila.setSubItems(1, gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion"))).trimmed());
-            fila.setSubItems(2, gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdUnidad"))).trimmed());
+            fila.setSubItems(1, Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion")))));
+            fila.setSubItems(2, Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdUnidad")))));
             if (colCantidad > 0)
                 fila.setSubItems(colCantidad, TextoNumero(cantidad).trimmed());
             if (colCosto > 0)

@@ -6,6 +6,7 @@
 #include "platform/avisos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/Stock.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
@@ -23,7 +24,7 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
 {
     namespace C = ColArticulos;
     validacionFallida_ = false;
-    QString valor = Texto.text().trimmed();
+    QString valor = Recorta(Texto.text());
     const QString campo = Texto.DataField;
 
     if (campo.compare(QLatin1String("NOMBRE"), Qt::CaseInsensitive) == 0) {
@@ -89,7 +90,7 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
     const auto celda = [&](int columna) { return MSFlexGrid2.TextMatrix(fila, columna); };
     const auto pon = [&](int columna, const QString& t) { MSFlexGrid2.setTextMatrix(fila, columna, t); };
 
-    pon(C::Codigo, textoRs("IdArticulo").trimmed());
+    pon(C::Codigo, Recorta(textoRs("IdArticulo")));
     Texto.setText(valor);
     if (InterruptorPlan(campoRs("SUSPENDIDO")) == QLatin1String("-1")) {
         AvisoCampo(QStringLiteral("El Artículo fue dado de baja!!!"), Texto);
@@ -98,20 +99,20 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
     EspecialPDV(cantidadEspecial);
     if (precio != Moneda())
         pon(C::Importe, FmtMoneda(precio.Texto(), -1, true));
-    pon(C::Descripcion, textoRs("Descripcion").trimmed());
-    pon(C::Presentacion, textoRs("Presentacion").trimmed());
+    pon(C::Descripcion, Recorta(textoRs("Descripcion")));
+    pon(C::Presentacion, Recorta(textoRs("Presentacion")));
     pon(C::IdTipo, gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(QStringLiteral("V_TA_TipoArticulo"),
                                                                           campoRs("idTipo"), QStringLiteral("Descripcion"),
                                                                           QStringLiteral("IdTipo"), 8, QString(), true, false)));
-    if (unidadBase.trimmed().isEmpty()) {
+    if (Recorta(unidadBase).isEmpty()) {
         pon(C::UnidadBase, textoRs("IdUnidad"));
     } else {
         pon(C::UnidadBase, unidadBase);
         pon(C::UnidadArticulo, unidadBase);
     }
-    pon(C::Costo, textoRs("Costo").trimmed());
+    pon(C::Costo, Recorta(textoRs("Costo")));
     const QVariant udStock = campoRs("UD_STOCK");
-    pon(C::Unidad, udStock.isNull() ? textoRs("IdUnidad").trimmed() : textoRs("UD_STOCK").trimmed());
+    pon(C::Unidad, udStock.isNull() ? Recorta(textoRs("IdUnidad")) : Recorta(textoRs("UD_STOCK")));
     pon(C::Impuestos, textoRs("Impuestos"));
     pon(C::EsExento, InterruptorPlan(campoRs("Exento")));
     pon(C::PideSerie, InterruptorPlan(campoRs("UsaSerie")));
@@ -121,17 +122,17 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
     pon(C::InsumosPorPorcentaje, InterruptorPlan(campoRs("InsumosPorPorcentaje")));
     pon(C::CodigoArtProveedor, textoRs("CodigoArtProveedor"));
 
-    if (celda(C::Cantidad).trimmed().isEmpty())
+    if (Recorta(celda(C::Cantidad)).isEmpty())
         pon(C::Cantidad, QStringLiteral("1"));
     pon(C::CantidadUD, celda(C::Cantidad));
-    if (celda(C::Deposito).trimmed().isEmpty())
+    if (Recorta(celda(C::Deposito)).isEmpty())
         pon(C::Deposito, gUtilidades->AjustaAncho(Cfg(QStringLiteral("DepositoDefault")), 4));
     pon(C::StockMaximo, Numeros::TextoPlano(gUtilidades->TextoADoble(textoRs("PuntoMaximo"))));
     pon(C::PuntoPedido, Numeros::TextoPlano(gUtilidades->TextoADoble(textoRs("PuntoPedido"))));
     pon(C::CopiaDeposito, celda(C::Deposito));
 
     double stock = 0;
-    Stock::ControlStock(celda(C::Deposito), valor, celda(C::Unidad).trimmed(), stock);
+    Stock::ControlStock(celda(C::Deposito), valor, Recorta(celda(C::Unidad)), stock);
     pon(C::StockDisponible, FmtMoneda(Numeros::TextoPlano(stock), -1, true));
 }
 

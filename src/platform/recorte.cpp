@@ -2,10 +2,15 @@
 
 QString Recorta(QStringView texto)
 {
+    return SinBlancosAlrededor(texto).toString();
+}
+
+QStringView SinBlancosAlrededor(QStringView texto)
+{
     qsizetype inicio = 0;
     while (inicio < texto.size() && texto[inicio] == u' ')
         ++inicio;
-    return SinBlancosFinales(texto.mid(inicio)).toString();
+    return SinBlancosFinales(texto.mid(inicio));
 }
 
 QStringView SinBlancosFinales(QStringView texto)

@@ -9,5 +9,7 @@
 
 // Blanks off both ends.
 QString Recorta(QStringView texto);
+// Blanks off both ends, without copying.
+QStringView SinBlancosAlrededor(QStringView texto);
 // Blanks off the end only, without copying.
 QStringView SinBlancosFinales(QStringView texto);

@@ -6,6 +6,7 @@
 
 #include "platform/avisos.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 #include "services/ModExportarExcel.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
@@ -44,7 +45,7 @@ bool LeeMotivo(const QString& sql, const QString& columnaCuenta, QString& cuenta
     gSesionBD->AbreRecordset(sql, rs, nullptr, 0, 1);
     if (rs.Eof())
         return false;
-    cuenta = gUtilidades->ValorNoNuloTexto(rs.Valor(columnaCuenta)).trimmed();
+    cuenta = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(columnaCuenta)));
     descripcion = gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Descripcion")));
     gSesionBD->CierraRecordset(rs);
     return true;

@@ -6,6 +6,7 @@
 #include "platform/eventos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "platform/sistema.h"
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
@@ -133,7 +134,7 @@ bool CargaComprobante::Ejecuta()
     const bool conClave = Paso([&] {
         Prefijo = Compras ? QStringLiteral("C_") : QStringLiteral("V_");
         ClaveCpte = QStringLiteral(" WHERE TC = ") + Literal(LecturaValores::Codigo4(TC)) +
-                    QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(SucNroLetra.trimmed());
+                    QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(Recorta(SucNroLetra));
         if (Compras)
             ClaveCpte += QStringLiteral(" AND CUENTA = ") + Literal(Proveedor);
         else
@@ -246,7 +247,7 @@ void CargaComprobante::Reprecio()
                            Moneda::DesdeDoble(LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Importe"))));
         });
         p_.paso([&] {
-            QString codigo = gUtilidades->AjustaAncho(Texto(RsLineas.Valor(QStringLiteral("IdArticulo"))).trimmed(), 25);
+            QString codigo = gUtilidades->AjustaAncho(Recorta(Texto(RsLineas.Valor(QStringLiteral("IdArticulo")))), 25);
             bool porCodigoBarra = false;
             QString descripcion, udBase, lote;
             double cantidadArt = 0;
@@ -323,7 +324,7 @@ void CargaComprobante::FilaTarea()
     Grilla* g = MSFlexGrid1;
     const auto campo = [&](const char* nombre) { return TextoCampo(rs.Valor(QString::fromLatin1(nombre))); };
     const auto recortado = [&](int columna, const char* nombre) {
-        Celda(g, columna, [&] { return campo(nombre).trimmed(); });
+        Celda(g, columna, [&] { return Recorta(campo(nombre)); });
     };
     const auto importe = [&](int columna, const char* nombre) {
         Celda(g, columna, [&] { return TextoImporte(rs.Valor(QString::fromLatin1(nombre))); });
@@ -436,11 +437,11 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
     p_.paso([&] { PideDeposito = CfgIgualSi(QStringLiteral("PideDepositoEnCptes")); });
     bool repetido = false;
     p_.paso([&] {
-        if (tarnivel || Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))).trimmed() != QLatin1String("-1"))
+        if (tarnivel || Recorta(Texto(RsCabecera.Valor(QStringLiteral("IdReparto")))) != QLatin1String("-1"))
             return;
-        const QString codigo = Texto(linea("IdArticulo")).trimmed();
+        const QString codigo = Recorta(Texto(linea("IdArticulo")));
         for (const QString& item : cargados.split(u','))
-            if (Iguales(item.trimmed(), codigo))
+            if (Iguales(Recorta(item), codigo))
                 repetido = true;
         if (!repetido)
             cargados += u',' + codigo;
@@ -455,7 +456,7 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
     }
     p_.paso([&] {
         Grilla& grilla = Exigida(g);
-        if (!grilla.TextMatrix(grilla.Rows() - 1, ColArticulos::Codigo).trimmed().isEmpty())
+        if (!Recorta(grilla.TextMatrix(grilla.Rows() - 1, ColArticulos::Codigo)).isEmpty())
             grilla.setRows(grilla.Rows() + 1);
     });
     Pendiente = 0;
@@ -466,7 +467,7 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
     ArticuloEncontrado = false;
     p_.paso([&] {
         senal = 1;
-        QString codigo = gUtilidades->AjustaAncho(Texto(linea("IdArticulo")).trimmed(), 25);
+        QString codigo = gUtilidades->AjustaAncho(Recorta(Texto(linea("IdArticulo"))), 25);
         bool porCodigoBarra = false;
         QString descripcion, udBase, lote;
         double cantidad = 0;
@@ -489,8 +490,8 @@ double CargaComprobante::CantidadAplicada()
     Recordset rs;
     Abre(QStringLiteral("SELECT CantidadAplicada FROM VT_V_MV_INSUMOS_APLICACION WHERE (TCO_ORIGEN = 'RM' or "
                         "TCO_ORIGEN = 'NP') AND IDCOMPROBANTEORIGEN = ") +
-             Literal(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
-             Literal(gUtilidades->AjustaAncho(Texto(RsLineas.Valor(QStringLiteral("IdArticulo"))).trimmed(), 25)),
+             Literal(Recorta(SucNroLetra)) + QStringLiteral(" AND IDARTICULO = ") +
+             Literal(gUtilidades->AjustaAncho(Recorta(Texto(RsLineas.Valor(QStringLiteral("IdArticulo")))), 25)),
          rs);
     // A line not yet invoiced has no row: nothing applied.
     double aplicado = 0;
@@ -507,7 +508,7 @@ void CargaComprobante::Cantidades()
     const QString ejecutable = Sistema::NombreEjecutable();
     const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
     p_.paso([&] {
-        const QString reparto = Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))).trimmed();
+        const QString reparto = Recorta(Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))));
         const bool porRepartos = reparto == QLatin1String("-1");
         const QString articulo = Texto(linea("IdArticulo"));
         const double cantidad = LecturaValores::Numero(linea("Cantidad"));
@@ -575,14 +576,14 @@ void CargaComprobante::DatosArticulo()
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
     const auto cabecera = [&](const char* campo) { return RsCabecera.Valor(QString::fromLatin1(campo)); };
     const auto articulo = [&](const char* campo) { return RsArticulo.Valor(QString::fromLatin1(campo)); };
-    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    const auto texto = [&](const char* campo) { return Recorta(TextoCampo(linea(campo))); };
     const QString ejecutable = Sistema::NombreEjecutable();
     const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
     using namespace ColArticulos;
 
     bool lineaKg = false;
     p_.paso([&] {
-        const QString kg = gUnidadKG.trimmed();
+        const QString kg = Recorta(gUnidadKG);
         lineaKg = Iguales(texto("TC"), QStringLiteral("NP")) && Iguales(texto("IdUnidadBase"), kg) &&
                   !Iguales(texto("IdUnidad"), kg);
     });
@@ -627,7 +628,7 @@ void CargaComprobante::DatosArticulo()
     Celda(g, Importe, [&] {
         if (ConvertirMoneda)
             return (importe("Importe") * cotizacion()).Texto();
-        if (TextoCampo(cabecera("CondicionIva")).trimmed() == QLatin1String("1") &&
+        if (Recorta(TextoCampo(cabecera("CondicionIva"))) == QLatin1String("1") &&
             importe("Importe") > importe("Importe_S_IVA") && !PreciosFinales)
             return texto("Importe_S_IVA");
         return texto("Importe");
@@ -651,7 +652,7 @@ void CargaComprobante::DatosArticulo()
         Celda(g, PorcDto, [&] { return texto("PorcDto"); });
         Celda(g, ListaPrecio, [&] { return texto("IdLista"); });
         Celda(g, EnComodato, [&] {
-            return TextoCampo(cabecera("EnComodato")).trimmed() == QLatin1String("1") ? QStringLiteral("1")
+            return Recorta(TextoCampo(cabecera("EnComodato"))) == QLatin1String("1") ? QStringLiteral("1")
                                                                                        : QStringLiteral("0");
         });
         if (PideDeposito)
@@ -671,7 +672,7 @@ void CargaComprobante::DatosArticulo()
                                              QStringLiteral("Descripcion"), QStringLiteral("IdTipo"), 8, QString()));
         return tipo;
     });
-    Celda(g, Presentacion, [&] { return TextoCampo(articulo("Presentacion")).trimmed(); });
+    Celda(g, Presentacion, [&] { return Recorta(TextoCampo(articulo("Presentacion"))); });
     Celda(g, EsExento, [&] { return marca("Exento"); });
     Celda(g, PideSerie, [&] { return marca("UsaSerie"); });
     Celda(g, PideLote, [&] { return marca("UsaLote"); });
@@ -683,16 +684,16 @@ void CargaComprobante::DatosArticulo()
     Celda(g, PideTalle, [&] { return marca("UsaTalle"); });
     Celda(g, PideEquivalencia, [&] { return marca("PIDEEQUIVALENCIA"); });
     Celda(g, Pesable, [&] { return marca("pesable"); });
-    Celda(g, CodigoBarra, [&] { return TextoCampo(articulo("CodigoBarra")).trimmed(); });
-    Celda(g, CuentaContable, [&] { return TextoCampo(articulo("CuentaContable")).trimmed(); });
-    Celda(g, CodProveedor, [&] { return TextoCampo(articulo("CodigoArtProveedor")).trimmed(); });
+    Celda(g, CodigoBarra, [&] { return Recorta(TextoCampo(articulo("CodigoBarra"))); });
+    Celda(g, CuentaContable, [&] { return Recorta(TextoCampo(articulo("CuentaContable"))); });
+    Celda(g, CodProveedor, [&] { return Recorta(TextoCampo(articulo("CodigoArtProveedor"))); });
 }
 
 int CargaComprobante::PreciosYMedidas()
 {
     Grilla* g = MSFlexGrid2;
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
-    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    const auto texto = [&](const char* campo) { return Recorta(TextoCampo(linea(campo))); };
     const auto nulo = [&](const char* campo) { return linea(campo).isNull(); };
     const auto moneda = [&](const QString& t) { return gUtilidades->TextoAMoneda(t); };
     const auto importe = [&](const char* campo) { return moneda(TextoCampo(linea(campo))); };
@@ -832,17 +833,16 @@ int CargaComprobante::PreciosYMedidas()
             return Numeros::TextoPlano(Pendiente);
         return Numeros::TextoPlano(LecturaValores::Numero(linea("Cantidad")) - Aplicado);
     });
-    Celda(g, IdCpteCargado, [&] { return SucNroLetra.trimmed(); });
+    Celda(g, IdCpteCargado, [&] { return Recorta(SucNroLetra); });
     if (!gMaderera || EsSistemaCompras)
         return 0;
 
     bool medido = false;
     p_.paso([&] {
         // Null reads as the empty value: not measured.
-        QString pide = TextoCampo(gSesionBD->ObtieneValor(QStringLiteral("V_MA_ARTICULOS"), linea("IdArticulo"),
-                                                          QStringLiteral("PIDEMEDIDAS"), QStringLiteral("IDARTICULO"),
-                                                          8, QString()))
-                           .trimmed();
+        QString pide = Recorta(TextoCampo(gSesionBD->ObtieneValor(QStringLiteral("V_MA_ARTICULOS"),
+                                                                  linea("IdArticulo"), QStringLiteral("PIDEMEDIDAS"),
+                                                                  QStringLiteral("IDARTICULO"), 8, QString())));
         if (pide.isEmpty())
             pide = QStringLiteral("FALSO");
         medido = EsVerdadero(pide, true);
@@ -880,7 +880,7 @@ int CargaComprobante::Fusiona()
     const auto mismo = [&](int fila, int columna) {
         return LecturaValores::MismoCodigo(g.TextMatrix(fila, columna), g.TextMatrix(r, columna));
     };
-    if (g.TextMatrix(r, Codigo).trimmed() == QLatin1String("*"))
+    if (Recorta(g.TextMatrix(r, Codigo)) == QLatin1String("*"))
         return 0;
     int i = 1;
     while (i <= r - 1 && !(mismo(i, Codigo) && mismo(i, Unidad) && mismo(i, Espesor) && mismo(i, Ancho) &&
@@ -918,13 +918,13 @@ void CargaComprobante::MarcasYEquivalentes(int filaFusion)
 {
     Grilla* g = MSFlexGrid2;
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
-    const auto texto = [&](const char* campo) { return TextoCampo(linea(campo)).trimmed(); };
+    const auto texto = [&](const char* campo) { return Recorta(TextoCampo(linea(campo))); };
     using namespace ColArticulos;
     // After a merge this line has no row of its own: its quantities and marks would land on another line.
     if (filaFusion == 0) {
         Celda(g, Bultos, [&] {
             const bool kg = Iguales(texto("TC"), QStringLiteral("NP")) &&
-                            Iguales(texto("IdUnidadBase"), gUnidadKG.trimmed());
+                            Iguales(texto("IdUnidadBase"), Recorta(gUnidadKG));
             return TextoCampo(linea(kg ? "Equiv_UDBase" : "Cant_BL"));
         });
         Celda(g, CantKG, [&] { return TextoCampo(linea("CANT_KG")); });
@@ -934,7 +934,7 @@ void CargaComprobante::MarcasYEquivalentes(int filaFusion)
             p_.paso([&] {
                 if (!EsTipo(CpteDestino, {"FP", "NCFP"}))
                     return;
-                const QString corta = Texto(RsArticulo.Valor(QStringLiteral("Descripabrev"))).trimmed();
+                const QString corta = Recorta(Texto(RsArticulo.Valor(QStringLiteral("Descripabrev"))));
                 const QString proforma = QStringLiteral("PROFORMA");
                 if (Iguales(corta, proforma))
                     Celda(g, EsExento, [] { return QStringLiteral("1"); });
@@ -942,8 +942,8 @@ void CargaComprobante::MarcasYEquivalentes(int filaFusion)
                     Celda(g, TasaIVA, [&] { return corta.mid(proforma.size()); });
             });
             p_.paso([&] {
-                if (Texto(RsCabecera.Valor(QStringLiteral("CondicionIva"))).trimmed() == QLatin1String("3") &&
-                    Iguales(Texto(RsArticulo.Valor(QStringLiteral("procedencia"))).trimmed(),
+                if (Recorta(Texto(RsCabecera.Valor(QStringLiteral("CondicionIva")))) == QLatin1String("3") &&
+                    Iguales(Recorta(Texto(RsArticulo.Valor(QStringLiteral("procedencia")))),
                             QStringLiteral("EXENTO LEY")))
                     Celda(g, EsExento, [] { return QStringLiteral("1"); });
             });
@@ -970,23 +970,23 @@ void CargaComprobante::FilaOtroConcepto()
     bool saltea = false;
     p_.paso([&] {
         saltea = Iguales(Sistema::NombreEjecutable(), QStringLiteral("Tarnivel")) && EsTipo(TC, {"RM"}) &&
-                 Iguales(Texto(rs.Valor(QStringLiteral("NroViaje"))).trimmed(), QStringLiteral("TROPA"));
+                 Iguales(Recorta(Texto(rs.Valor(QStringLiteral("NroViaje")))), QStringLiteral("TROPA"));
     });
     if (saltea)
         return;
-    Celda(g, ColOtrosConceptos::Detalle, [&] { return Texto(rs.Valor(QStringLiteral("Observacion"))).trimmed(); });
+    Celda(g, ColOtrosConceptos::Detalle, [&] { return Recorta(Texto(rs.Valor(QStringLiteral("Observacion")))); });
     Celda(g, ColOtrosConceptos::Importe, [&] { return TextoImporte(rs.Valor(QStringLiteral("Importe"))); });
     Celda(g, ColOtrosConceptos::ImporteSinIva, [&] { return TextoImporte(rs.Valor(QStringLiteral("Importe_S_IVA"))); });
     // The first word, with the blank after it, may be the code of an account.
     p_.paso([&] {
         Grilla& grilla = Exigida(g);
-        const QString detalle = grilla.TextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Detalle).trimmed();
+        const QString detalle = Recorta(grilla.TextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Detalle));
         const qsizetype blanco = detalle.indexOf(u' ');
         if (blanco < 1)
             return;
         QString cuenta = detalle.left(blanco + 1);
         bool porCodigoOpcional = false;
         if (BuscaCuenta(cuenta, RsCuenta, true, porCodigoOpcional) && EsFalso(RsCuenta.Valor(QStringLiteral("Titulo"))))
-            grilla.setTextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Cuenta, cuenta.trimmed());
+            grilla.setTextMatrix(grilla.Rows() - 1, ColOtrosConceptos::Cuenta, Recorta(cuenta));
     });
 }

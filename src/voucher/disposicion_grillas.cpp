@@ -6,6 +6,7 @@
 #include "platform/controles/editor_grilla.h"
 #include "platform/controles/grilla.h"
 #include "platform/controles/medidor_texto.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
@@ -35,11 +36,10 @@ bool Es(const QString& texto, QLatin1String valor)
 // A type the table lacks lays out as a system of no particular kind.
 QString LeeSistema(const QString& tc)
 {
-    return gUtilidades
-        ->ValorNoNuloTexto(PrimerValor(QStringLiteral("SELECT SISTEMA FROM V_TA_CPTE with(nolock) WHERE CODIGO = ") +
-                                           LecturaValores::Literal(LecturaValores::Codigo4(tc)),
-                                       QStringLiteral("Sistema")))
-        .trimmed();
+    return Recorta(gUtilidades->ValorNoNuloTexto(
+        PrimerValor(QStringLiteral("SELECT SISTEMA FROM V_TA_CPTE with(nolock) WHERE CODIGO = ") +
+                        LecturaValores::Literal(LecturaValores::Codigo4(tc)),
+                    QStringLiteral("Sistema"))));
 }
 
 // Widths in n X of the window's font and column edits on one grid.
@@ -124,7 +124,7 @@ void LayoutTareas(Grilla& grilla, EditorGrilla& editor, const Entradas& e, const
     if (e.ocultaImportes)
         c.PasaA(Descripcion, {ValorHora, Total});
     // A work order without amounts shows no hours either.
-    if (Es(e.tc.trimmed(), QLatin1String("OT")) && e.ocultaImportes)
+    if (Es(Recorta(e.tc), QLatin1String("OT")) && e.ocultaImportes)
         c.PasaA(Descripcion, {Horas});
 
     grilla.Refresh();
@@ -333,7 +333,7 @@ void ClsCmnCptes::InicializaGrids(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Gril
         LayoutTareas(*MSFlexGrid1, exige(TxtEdit), e, obj);
 
     const QString nombre = Cfg(QStringLiteral("NombreArticulos"));
-    e.tituloCodigo = NombrePropio(nombre.trimmed().isEmpty() ? QStringLiteral("Código") : nombre);
+    e.tituloCodigo = NombrePropio(Recorta(nombre).isEmpty() ? QStringLiteral("Código") : nombre);
 
     if (MSFlexGrid2)
         LayoutArticulos(*MSFlexGrid2, txtEdit2, e, obj);

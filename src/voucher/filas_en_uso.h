@@ -3,10 +3,11 @@
 // code, column 0, is not empty. A grid the screen lacks has no rows in use.
 
 #include "platform/controles/grilla.h"
+#include "platform/recorte.h"
 
 inline bool FilaEnUso(const Grilla& g, int fila)
 {
-    return !g.TextMatrix(fila, 0).trimmed().isEmpty();
+    return !Recorta(g.TextMatrix(fila, 0)).isEmpty();
 }
 
 template <class F>

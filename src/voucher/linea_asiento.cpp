@@ -1,6 +1,7 @@
 #include "voucher/linea_asiento.h"
 
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/consultas.h"
@@ -33,7 +34,7 @@ QString Unegocio()
 
 QString Caja()
 {
-    return gCaja.trimmed().isEmpty() ? QStringLiteral("NULL") : Literal(LecturaValores::Codigo4(gCaja));
+    return Recorta(gCaja).isEmpty() ? QStringLiteral("NULL") : Literal(LecturaValores::Codigo4(gCaja));
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ QString SentenciaLineaAsiento(const DatosAsiento& a, const LineaAsiento& l)
         {QStringLiteral("Moneda"), QStringLiteral("'   1'")},
         {QStringLiteral("Cotizacion"), QStringLiteral("1")},
         {QStringLiteral("CABImporte"), Numero(a.ImporteCabecera)},
-        {QStringLiteral("CABCuenta"), Literal(a.CuentaMotivo.trimmed())},
+        {QStringLiteral("CABCuenta"), Literal(Recorta(a.CuentaMotivo))},
         {QStringLiteral("CABNombre"), Literal(a.Motivo)},
         {QStringLiteral("Unegocio"), Unegocio()},
         {QStringLiteral("IdCajas"), Caja()},

@@ -5,6 +5,7 @@
 #include "platform/controles/barra_estado.h"
 #include "platform/controles/grilla.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
@@ -20,7 +21,7 @@ namespace {
 
 QString CodigoYDescripcion(const Grilla& g)
 {
-    return g.TextMatrix(g.Row(), 0).trimmed() + QStringLiteral(" - ") + g.TextMatrix(g.Row(), 1).trimmed();
+    return Recorta(g.TextMatrix(g.Row(), 0)) + QStringLiteral(" - ") + Recorta(g.TextMatrix(g.Row(), 1));
 }
 
 constexpr int PanelDetalle = 4;
@@ -106,7 +107,7 @@ void ClsCmnCptes::MuestraDetalleArticulos(Grilla& MSFlexGrid2, BarraEstado& Stat
 
 void ClsCmnCptes::MuestraDetalleOtrosConceptos(Grilla& MSFlexGrid3, BarraEstado& StatB)
 {
-    MuestraDetalle(MSFlexGrid3.TextMatrix(MSFlexGrid3.Row(), 0).trimmed(), StatB, PanelDetalle);
+    MuestraDetalle(Recorta(MSFlexGrid3.TextMatrix(MSFlexGrid3.Row(), 0)), StatB, PanelDetalle);
 }
 
 void ClsCmnCptes::MuestraDetalle(const QString& Detalle, BarraEstado& StatB, int Columna)

@@ -4,6 +4,7 @@
 
 #include "platform/controles/grilla.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 
 #include <cmath>
@@ -14,9 +15,9 @@ namespace {
 // (trimmed, any case); 0 when there is none.
 int FilaConCodigo(const Grilla& g, const QString& codigo, long filaIgnorar = 0)
 {
-    const QString buscado = codigo.trimmed();
+    const QString buscado = Recorta(codigo);
     for (int fila = 1; fila < g.Rows(); ++fila)
-        if (fila != filaIgnorar && g.TextMatrix(fila, 0).trimmed().compare(buscado, Qt::CaseInsensitive) == 0)
+        if (fila != filaIgnorar && Recorta(g.TextMatrix(fila, 0)).compare(buscado, Qt::CaseInsensitive) == 0)
             return fila;
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "voucher/ClsCmnCptes.h"
 
 #include "platform/avisos.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/consultas.h"
@@ -23,7 +24,7 @@ namespace {
 QString RelacionadosCon(const QString& tc, const QString& sucNroLetra)
 {
     return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TCORIGEN = ") + Literal(Codigo4(tc)) +
-           QStringLiteral(" AND COMPROBANTEORIGEN = ") + Literal(sucNroLetra.trimmed());
+           QStringLiteral(" AND COMPROBANTEORIGEN = ") + Literal(Recorta(sucNroLetra));
 }
 
 void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
@@ -44,7 +45,7 @@ Moneda ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
     p.paso([&] {
         gSesionBD->AbreRecordset(
             QStringLiteral("SELECT SUM (SALDO) AS IMPORTE FROM V_MV_CargosAplicados WHERE CUENTA = ") +
-                Literal(Cuenta.trimmed()),
+                Literal(Recorta(Cuenta)),
             rs, nullptr, 0, 1);
     });
     p.paso([&] {
@@ -109,7 +110,7 @@ QString ClsCmnCptes::ObtieneLoteAutomatico()
 
 QString ClsCmnCptes::LoteAutomaticoGuardado(const QString& numero)
 {
-    return gUtilidades->AjustaAncho(QStringLiteral(" ") + numero.trimmed(), 25);
+    return gUtilidades->AjustaAncho(QStringLiteral(" ") + Recorta(numero), 25);
 }
 
 bool ClsCmnCptes::TieneSPNL(const QString& TCP, const QString& IdCptep)
@@ -122,7 +123,7 @@ double ClsCmnCptes::CantRepartoPend(const QString& TC, const QString& SucNroLetr
                                     double& Aplicado)
 {
     const QString clave = QStringLiteral("(TC = ") + Literal(TC) + QStringLiteral(") AND IDCOMPROBANTE = ") +
-                          Literal(SucNroLetra.trimmed()) + QStringLiteral(" AND IDARTICULO = ") +
+                          Literal(Recorta(SucNroLetra)) + QStringLiteral(" AND IDARTICULO = ") +
                           Literal(gUtilidades->TransformaClave(IdArticulo));
     // No row and Null are 0.
     const auto primerValor = [](const QString& sql, const QString& campo) {

@@ -5,6 +5,7 @@
 #include "platform/controles/grilla.h"
 #include "platform/controles/pestanas.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/filas_en_uso.h"
 #include "services/lectura_valores.h"
@@ -92,7 +93,7 @@ void ClsCmnCptes::TotalizadorControl(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, G
         if (!articulos)
             return;
         PorFilaEnUso(MSFlexGrid2, [&](int fila) {
-            const QString clave = MSFlexGrid2->TextMatrix(fila, grupo.columna).trimmed();
+            const QString clave = Recorta(MSFlexGrid2->TextMatrix(fila, grupo.columna));
             const double cantidad = gUtilidades->TextoADoble(MSFlexGrid2->TextMatrix(fila, ColArticulos::Cantidad));
             const long i = EstaEnLista(clave);
             if (i == -1) {
@@ -124,7 +125,7 @@ void ClsCmnCptes::TotalizadorControl(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, G
             QString descripcion;
             if (!grupo.tabla.isEmpty()) {
                 const QString limpia =
-                    gUtilidades->QuitaCaracteres(clave, QString(QChar(0xFF)), QString(QChar(0))).trimmed();
+                    Recorta(gUtilidades->QuitaCaracteres(clave, QString(QChar(0xFF)), QString(QChar(0))));
                 descripcion = gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(
                     grupo.tabla, limpia, QStringLiteral("Descripcion"), grupo.clave, 8, QString()));
             }

@@ -222,6 +222,22 @@ TEST_F(CargaLotesySeries, SaldosPorLoteYSerie)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// The stock's lots are trimmed of blanks only: a lot stored with a carriage
+// return or a tab at its end is a lot of its own, not one more of "T1".
+TEST_F(CargaLotesySeries, LotesQueTerminanEnSaltoOTabulador)
+{
+    s.bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, NroSerie, IdPosicion, CANTIDAD) VALUES "
+        "('CRT', '1', 'T1', NULL, NULL, 3), ('CRT', '1', ' T1 ', NULL, NULL, 1), "
+        "('CRT', '1', 'T1' || char(13), NULL, NULL, 2), ('CRT', '1', 'T1' || char(9), NULL, NULL, 4)"));
+    auto f = Salida(QStringLiteral("CRT"), Lotes, 6);
+    EXPECT_EQ(Grilla(*f), (Filas{"T1||4|4", "T1\t||4|2", "T1\r||2|0", "|||0"}));
+    f->CmdAceptar_Click();
+    EXPECT_EQ(f->Lotes, QString::fromUtf8("|T1ÿ|T1\tÿ|T1\rÿ|ÿ|"));
+    EXPECT_EQ(f->Series, QStringLiteral("|4|2|0|0|"));
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(CargaLotesySeries, PropuestasSobreLaGrilla)
 {
     // CompletaCantidades: each row up to its stock, a row without stock takes the rest.

@@ -60,6 +60,9 @@ TEST(ListasPipe, LectoresSobreLasMismasEntradas)
         {"|A|B|C", " A B", L({"A", "B", "C", ""}), 3, 3, "C", "C", 0, 1},
         {"   ", "", L({""}), 0, 1, "", "A", 0, 0},
         {"|abc| abc |", " abc", L({"abc", "abc", ""}), 2, 2, " abc ", "ABC", 1, 0},
+        // Only blanks are trimmed: a tab or a carriage return belongs to its item.
+        {"|A\t| B\r|", " A\t B\r", L({"A\t", "B\r", ""}), 2, 2, " B\r", "b\r", 2, 0},
+        {"\t|A|", " \t A", L({"\t", "A", ""}), 2, 1, "\t", "A", 2, 0},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);

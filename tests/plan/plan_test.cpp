@@ -217,4 +217,60 @@ TEST_F(Plan, DetalleEInsumosSiguenAlArticulo)
     EXPECT_EQ(v.ListView2.ListItems().Count(), 0);
 }
 
+// Descriptions trimmed of blanks only: a line break or a tab that ends one
+// stays in the list, the detail panel and the plan row.
+struct DescripcionGuardada {
+    const char* codigo;
+    QString descripcion;
+    QString mostrada;
+};
+const DescripcionGuardada Descripciones[] = {
+    {"CRLF01", QStringLiteral("Mesa de roble\r\n"), QStringLiteral("Mesa de roble\r\n")},
+    {"TAB01", QStringLiteral("Mesa de roble\t"), QStringLiteral("Mesa de roble\t")},
+    {"BLANCO01", QStringLiteral("  Mesa de roble  "), QStringLiteral("Mesa de roble")},
+    {"CR01", QStringLiteral(" \tMesa de roble\r "), QStringLiteral("\tMesa de roble\r")},
+};
+
+class DescripcionesDelPlan : public Plan {
+protected:
+    void PreparaBase() override
+    {
+        SesionBD& s = bd.Sesion();
+        for (const DescripcionGuardada& d : Descripciones)
+            s.Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, IdRubro, "
+                                     "IdFamilia, IdUnidad, Costo, SUSPENDIDO) "
+                                     "VALUES (%1, %2, 'x', 'MUE', '0909', 'UN', 10, 0)")
+                          .arg(s.ValorSQL(QString::fromLatin1(d.codigo), QStringLiteral("'")),
+                               s.ValorSQL(d.descripcion, QStringLiteral("'"))));
+    }
+};
+
+TEST_F(DescripcionesDelPlan, UnSaltoOUnTabuladorFinalSeConservan)
+{
+    FrmTervalio& v = *ventana;
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("0909"), QString(), donde, false);
+    NombraPlan(QStringLiteral("15/03/2024"));
+    int fila = 1;
+    for (const DescripcionGuardada& d : Descripciones) {
+        const QString codigo = QString::fromLatin1(d.codigo);
+        SCOPED_TRACE(d.codigo);
+        bool listado = false;
+        for (int i = 1; i <= v.ListView1.ListItems().Count(); ++i)
+            if (v.ListView1.ListItems().Item(i).Text() == codigo) {
+                listado = true;
+                EXPECT_EQ(v.ListView1.ListItems().Item(i).SubItems(1), d.mostrada + QStringLiteral(" (x)"));
+            }
+        EXPECT_TRUE(listado);
+        v.MuestraDetalleArticulo(codigo);
+        EXPECT_EQ(v.LblDescripcion->text(), d.mostrada);
+        TecleaEnCelda(fila, C::Codigo, codigo);
+        QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+        EXPECT_EQ(Celda(fila, C::Codigo), codigo);
+        EXPECT_EQ(Celda(fila, C::Descripcion), d.mostrada);
+        ++fila;
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 }  // namespace

@@ -19,6 +19,7 @@ TEST(Recorte, SoloLosBlancosDeLasPuntas)
     for (const auto& c : casos) {
         const QString texto = QString::fromUtf16(c.texto);
         EXPECT_EQ(Recorta(texto), QString::fromUtf16(c.recortado)) << texto.toStdString();
+        EXPECT_EQ(SinBlancosAlrededor(texto).toString(), QString::fromUtf16(c.recortado)) << texto.toStdString();
         EXPECT_EQ(SinBlancosFinales(texto).toString(), QString::fromUtf16(c.sinFinales)) << texto.toStdString();
     }
 }

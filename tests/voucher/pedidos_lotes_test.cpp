@@ -413,21 +413,30 @@ TEST_F(PideSerieLote, FallaAlGestorConSuNombre)
         EXPECT_EQ(qobject_cast<FrmCargaLotesySeries*>(w), nullptr);
 }
 
-// The (lot, serial, quantity) an outgoing line posts, read from its columns 21
-// and 22 as the stock posting reads them.
-QStringList Salidas(const Grilla& g, int fila)
+// The (lot, serial, quantity) a line with lots and serials posts, read from
+// its columns 21 and 22 as the stock posting reads them. An outgoing line
+// counts its lot-serial keys in column 21 and takes its quantities from
+// column 22; an incoming one counts its serials in column 22, unconsolidated,
+// pairs each with the lot of the same place in column 21 and posts one unit.
+QStringList Asiento(const Grilla& g, int fila, bool entrada = false)
 {
     const QString lotes = g.TextMatrix(fila, ColArticulos::NroLote);
-    const QString cantidades = g.TextMatrix(fila, ColArticulos::NroSerie);
+    const QString series = g.TextMatrix(fila, ColArticulos::NroSerie);
     QStringList r;
-    const long n = ListasPipe::Cuenta_Series_Lotes(lotes, QString(), false);
+    const long n = entrada ? ListasPipe::Cuenta_Series_Lotes(series, lotes, true)
+                           : ListasPipe::Cuenta_Series_Lotes(lotes, QString(), false);
     for (short j = 1; j <= n; ++j) {
-        const QString item = ListasPipe::ExtraeSerieLote(lotes, j);
-        const double cantidad = ListasPipe::ExtraeSerieLote(cantidades, j).trimmed().toDouble();
+        const QString item = ListasPipe::ExtraeSerieLote(entrada ? series : lotes, j);
+        const double cantidad = entrada ? 1 : ListasPipe::ExtraeSerieLote(series, j).trimmed().toDouble();
         if (cantidad == 0)
             continue;
-        const qsizetype p = item.indexOf(ListasPipe::Chr255);
-        r << (p > 0 ? item.left(p) + u'/' + item.mid(p + 1) : item) + u'=' + QString::number(cantidad);
+        QString lote = entrada ? ListasPipe::ExtraeSerieLote(lotes, j) : item;
+        QString serie = entrada ? item : QString();
+        if (const qsizetype p = item.indexOf(ListasPipe::Chr255); p > 0) {
+            lote = item.left(p);
+            serie = item.mid(p + 1);
+        }
+        r << lote.trimmed() + (serie.isEmpty() ? QString() : u'/' + serie.trimmed()) + u'=' + QString::number(cantidad);
     }
     return r;
 }
@@ -447,13 +456,105 @@ TEST_F(PideSerieLote, DosLineasDeUnArticuloHastaElAsiento)
                                    lotes, cantidades, true, true, false, deposito, mostrar);
         g.setTextMatrix(2, ColArticulos::NroLote, lotes);
         g.setTextMatrix(2, ColArticulos::NroSerie, cantidades);
-        EXPECT_EQ(Salidas(g, 1), QStringList{QStringLiteral("M1/S1=1")}) << mostrar;
+        EXPECT_EQ(Asiento(g, 1), QStringList{QStringLiteral("M1/S1=1")}) << mostrar;
         // The dialog's trailing row without stock is an item of quantity 0, skipped.
         EXPECT_EQ(lotes, QStringLiteral("|M1ÿS1|M1ÿS2|M2ÿS3|ÿ|"));
         EXPECT_EQ(cantidades, QStringLiteral("|0|1|1|0|"));
-        EXPECT_EQ(Salidas(g, 2), (QStringList{QStringLiteral("M1/S2=1"), QStringLiteral("M2/S3=1")}))
+        EXPECT_EQ(Asiento(g, 2), (QStringList{QStringLiteral("M1/S2=1"), QStringLiteral("M2/S3=1")}))
             << mostrar << " " << lotes.toStdString() << " " << cantidades.toStdString();
     }
+}
+
+// An entry line of a lot-and-serial article: what the operator types is kept
+// in columns 21 and 22 and posted one unit per serial, with the lot beside it.
+TEST_F(PideSerieLote, LineaDeEntradaHastaElAsiento)
+{
+    struct Tecleo {
+        int fila;
+        const char* lote;
+        const char* serie;
+    };
+    struct Caso {
+        const char* nombre;
+        double cantidad;
+        const char* seriesAnt;
+        const char* lotesAnt;
+        std::vector<Tecleo> tecleo;
+        const char* lotes;
+        const char* series;
+        QStringList asiento;
+    };
+    const QStringList tres{QStringLiteral("N1/A1=1"), QStringLiteral("N1/A2=1"), QStringLiteral("N2/A3=1")};
+    const Caso casos[] = {
+        {"a blank lot takes the one above", 3, "", "", {{1, "N1", "A1"}, {2, "", "A2"}, {3, "N2", "A3"}},
+         "|N1|N1|N2|", "|A1|A2|A3|", tres},
+        {"reopened and accepted unchanged", 3, "|A1|A2|A3|", "|N1|N1|N2|", {}, "|N1|N1|N2|", "|A1|A2|A3|", tres},
+        {"reopened with one unit more", 4, "|A1|A2|A3|", "|N1|N1|N2|", {{4, "", "A4"}}, "|N1|N1|N2|N2|",
+         "|A1|A2|A3|A4|", tres + QStringList{QStringLiteral("N2/A4=1")}},
+        {"reopened with one unit less", 2, "|A1|A2|A3|", "|N1|N1|N2|", {}, "|N1|N1|", "|A1|A2|",
+         {QStringLiteral("N1/A1=1"), QStringLiteral("N1/A2=1")}},
+        {"one serial in two lots posts twice", 2, "", "", {{1, "N1", "A1"}, {2, "N2", "A1"}}, "|N1|N2|", "|A1|A1|",
+         {QStringLiteral("N1/A1=1"), QStringLiteral("N2/A1=1")}},
+    };
+    for (const Caso& c : casos) {
+        Grilla g;
+        LlenaGrilla(g, {{"LYS", c.lotesAnt, c.seriesAnt}});
+        g.setRow(1);
+        Operador([&c](FrmCargaLotesySeries& f) {
+            for (const Tecleo& t : c.tecleo) {
+                f.MSFlexGrid1.setTextMatrix(t.fila, FrmCargaLotesySeries::ColValor, QString::fromUtf8(t.lote));
+                f.MSFlexGrid1.setTextMatrix(t.fila, FrmCargaLotesySeries::ColSerieCarga, QString::fromUtf8(t.serie));
+            }
+            return Acepta(f);
+        });
+        QString series, lotes;
+        cpte.PideSerieLote(QStringLiteral("LYS"), c.cantidad, g.TextMatrix(1, ColArticulos::NroSerie),
+                           g.TextMatrix(1, ColArticulos::NroLote), series, lotes, true, true, false);
+        g.setTextMatrix(1, ColArticulos::NroLote, lotes);
+        g.setTextMatrix(1, ColArticulos::NroSerie, series);
+        EXPECT_EQ(lotes, QString::fromUtf8(c.lotes)) << c.nombre;
+        EXPECT_EQ(series, QString::fromUtf8(c.series)) << c.nombre;
+        EXPECT_EQ(Asiento(g, 1, true), c.asiento) << c.nombre;
+        EXPECT_TRUE(vivo.isNull()) << c.nombre;
+    }
+    EXPECT_EQ(avisos.dialogosMostrados, 5);
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+// A positions line reopened and accepted as it stands keeps its lists and
+// quantity: each previous item goes back to its own row, the stock without
+// position to the depot's row.
+TEST_F(PidePosicionLote, LineaReabiertaVuelveIgual)
+{
+    struct Caso {
+        const char* nombre;
+        double cantidad;
+        const char* posiciones;
+        const char* lotes;
+        bool lote;
+    };
+    const Caso casos[] = {
+        {"positions and lots", 6, "|P01*4|P02*2|", "|L1|L1|", true},
+        {"with the stock without position", 5, "|P02*3|*2|", "|L1||", true},
+        {"positions only", 3, "|P01*1|P02*2|", "", false},
+        {"a part of a unit", 2.5, "|P01*2.5|", "|L1|", true},
+    };
+    for (const Caso& c : casos) {
+        Operador([](FrmLoteyPosicion& f) {
+            f.CmdAceptar_Click();
+            return f.result();
+        });
+        double cantidad = c.cantidad;
+        Pide(cantidad, QString::fromLatin1(c.posiciones), QString::fromLatin1(c.lotes), c.lote);
+        ASSERT_FALSE(visto.empty());
+        EXPECT_TRUE(visto.back().consulta) << c.nombre;
+        EXPECT_EQ(posiciones, QString::fromLatin1(c.posiciones)) << c.nombre;
+        EXPECT_EQ(lotes, QString::fromLatin1(c.lotes)) << c.nombre;
+        EXPECT_EQ(cantidad, c.cantidad) << c.nombre;
+        EXPECT_TRUE(vivo.isNull()) << c.nombre;
+    }
+    EXPECT_EQ(visto.size(), 4u);
+    EXPECT_TRUE(avisos.preguntas.empty());
 }
 
 }  // namespace
