@@ -10,6 +10,7 @@
 #include "platform/pasos.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -29,6 +30,9 @@ public:
 
 private:
     void Reprecio();
+    // The corrections of one order stand or fall together: the first one the
+    // database refuses is shown, none stays, and the order loads as stored.
+    void EnviaCorrecciones(const QStringList& correcciones);
     void CargaTareas();
     void FilaTarea();
     void CargaArticulos();
