@@ -463,3 +463,33 @@ TEST_F(ConsultaCptes, CancelarDuranteLaCargaLaDetiene)
 }
 
 }  // namespace
+
+namespace {
+
+// A type code the caller hands over enters its literal with apostrophes doubled.
+TEST_F(ConsultaCptes, TipoConApostrofesNoRompeLaConsulta)
+{
+    const QString sinFiltro = QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE   TC = '%1'AND NOMBRE LIKE "
+                                             "'%d''or%'  ORDER BY IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC");
+    const QString conFiltro = QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TC = '%1'AND NOMBRE LIKE "
+                                             "'%d''or%'  AND ANULADA = 0 ORDER BY  IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ");
+    struct Caso {
+        const char* tc;
+        const char* filtro;
+        const char* literal;
+    };
+    const Caso casos[] = {
+        {"F'C", "", "F''C "},
+        {"''''", "", "''''''''"},
+        {" x'", "ANULADA = 0", "x''  "},
+    };
+    for (const Caso& c : casos) {
+        const QString& forma = *c.filtro ? conFiltro : sinFiltro;
+        EXPECT_EQ(Corre(c.tc, c.filtro, "d'or"), forma.arg(QLatin1String(c.literal))) << c.tc;
+        EXPECT_EQ(v->ListView1.ListItems().Count(), 0) << c.tc;
+    }
+    for (const PreguntaGrabada& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+}  // namespace
