@@ -1549,3 +1549,29 @@ TEST_F(Hostil, TextosConApostrofesYLargosSeCarganTalCual)
 }
 
 }  // namespace
+
+namespace {
+
+// A grid cleared down to its title row, the caller's usual way of emptying it,
+// gets its rows below the titles; the titles stay.
+TEST_F(Demo, GrillasConSoloTitulosRecibenLasFilasDebajo)
+{
+    for (const char* titulo : {"Título", ""}) {
+        SCOPED_TRACE(titulo);
+        Carga c;
+        c.LetraDestino = QStringLiteral("A");
+        for (Grilla* g : {&c.tareas, &c.articulos, &c.otros}) {
+            g->setRows(1);
+            g->setTextMatrix(0, 0, QString::fromUtf8(titulo));
+        }
+        EXPECT_TRUE(c());
+        for (Grilla* g : {&c.tareas, &c.articulos, &c.otros})
+            EXPECT_EQ(g->TextMatrix(0, 0), QString::fromUtf8(titulo));
+        EXPECT_EQ(Columna(c.tareas, ColTareas::Codigo), (QStringList{"ARM", ""}));
+        EXPECT_EQ(Columna(c.articulos, ColArticulos::Codigo), (QStringList{"MESA01", "SILLA01", "MESA03", ""}));
+        EXPECT_EQ(Columna(c.otros, ColOtrosConceptos::Detalle),
+                  (QStringList{"FLETES Flete a Río Sur", "Descuento por pago contado", ""}));
+    }
+}
+
+}  // namespace
