@@ -503,18 +503,6 @@ TEST_F(Reprecio, UnaLineaRechazadaSeAvisaYElPedidoQuedaComoEstaba)
     EXPECT_EQ(Lineas(), antes);
     EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Importe), QStringLiteral("100"));
     EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
-
-    // Inside a caller's transaction only the re-pricing goes back: the caller's own write stays.
-    gSesionBD->Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
-    gSesionBD->Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('PROPIA')"));
-    Carga dentro;
-    Pedido(dentro);
-    EXPECT_TRUE(dentro());
-    EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("1")});
-    gSesionBD->Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
-    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Clave FROM TA_MENU WHERE Clave = 'PROPIA'")),
-              QStringList{QStringLiteral("PROPIA")});
-    EXPECT_EQ(Lineas(), antes);
 }
 
 // Each statement of a load that re-prices fails in turn: the order is left
