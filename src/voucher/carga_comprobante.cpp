@@ -3,7 +3,6 @@
 #include "voucher/carga_comprobante.h"
 
 #include "platform/avisos.h"
-#include "platform/db/ambito_escritura.h"
 #include "platform/eventos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
@@ -53,21 +52,6 @@ QString TextoCampo(const QVariant& v)
         return v.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
     default:
         return v.toString();
-    }
-}
-
-// A refused commit leaves the write scope's level open: it goes back to the
-// scope's savepoint and closes the level, or, when that cannot be, rolls back.
-void DeshaceNivel(SesionBD& bd, const QString& punto)
-{
-    try {
-        bd.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION ") + punto);
-        bd.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
-    } catch (const Falla&) {
-        try {
-            bd.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-        } catch (const Falla&) {
-        }
     }
 }
 
@@ -234,9 +218,14 @@ void CargaComprobante::Reprecio()
     p_.paso([&] { Abre(QStringLiteral("SELECT * FROM ") + Prefijo + QStringLiteral("MV_CPTEINSUMOS  ") + ClaveCpte,
                        RsLineas); });
 
-    // The corrections are worked out from the lines as read and sent together
-    // afterwards: no box waits on the operator while the lines are held.
-    QStringList correcciones;
+    // Runs one correction; a statement the database refused is shown and the pass goes on.
+    const auto envia = [&](const QString& sql) {
+        EjecutaRegistrando(*gSesionBD, sql);
+        const ErroresBD& errores = gSesionBD->Conexion.Errors;
+        if (errores.Count() > 0)
+            MsgBox(errores.Item(0).Description, 0);
+    };
+
     while (!p_.abandonado()) {
         bool fin = true;
         p_.paso([&] { fin = RsLineas.Eof(); });
@@ -268,9 +257,8 @@ void CargaComprobante::Reprecio()
                 return;
             const double impuestosArticulo = LecturaValores::Numero(RsArticulo.Valor(QStringLiteral("Impuestos")));
             if (impuestosArticulo > 0 && LecturaValores::Numero(impuestosLinea) == 0)
-                correcciones << QStringLiteral("update v_mv_cpteinsumos set impuestos = ") +
-                                    gSesionBD->ValorSQL(impuestosArticulo, QStringLiteral("@")) +
-                                    QStringLiteral(" where id = ") + id;
+                envia(QStringLiteral("update v_mv_cpteinsumos set impuestos = ") +
+                      gSesionBD->ValorSQL(impuestosArticulo, QStringLiteral("@")) + QStringLiteral(" where id = ") + id);
         });
         p_.paso([&] {
             if (!PreciosFinales || !EsFalso(exento))
@@ -279,57 +267,12 @@ void CargaComprobante::Reprecio()
             if (Def_QConsulta::LetraComprobante(condicionEmpresa, condicionIva) != QLatin1String("A") || !mismoImporte)
                 return;
             const double conIva = importeSinIva * (alicuota / 100 + 1);
-            correcciones << QStringLiteral("update v_mv_cpteinsumos set IMPORTE = ") +
-                                gSesionBD->ValorSQL(conIva, QStringLiteral("@")) + QStringLiteral(", TOTAL = ") +
-                                gSesionBD->ValorSQL(conIva * cantidad, QStringLiteral("@")) +
-                                QStringLiteral(" where id = ") + id;
+            envia(QStringLiteral("update v_mv_cpteinsumos set IMPORTE = ") +
+                  gSesionBD->ValorSQL(conIva, QStringLiteral("@")) + QStringLiteral(", TOTAL = ") +
+                  gSesionBD->ValorSQL(conIva * cantidad, QStringLiteral("@")) + QStringLiteral(" where id = ") + id);
         });
         p_.paso([&] { RsLineas.MoveNext(); });
     }
-    // A load the operator left sends nothing.
-    if (!p_.abandonado())
-        EnviaCorrecciones(correcciones);
-}
-
-void CargaComprobante::EnviaCorrecciones(const QStringList& correcciones)
-{
-    if (correcciones.isEmpty())
-        return;
-    SesionBD& bd = *gSesionBD;
-    const QString punto = QStringLiteral("Reprecio");
-    QString rechazo;
-    const auto anota = [&](const Falla* f) {
-        const ErroresBD& errores = bd.Conexion.Errors;
-        rechazo = errores.Count() > 0 ? errores.Item(0).Description : f ? f->Descripcion : QString();
-        if (rechazo.isEmpty())
-            rechazo = QStringLiteral("Error desconocido");
-    };
-    try {
-        AmbitoEscritura ambito(bd, punto);
-        for (const QString& sql : correcciones) {
-            EjecutaRegistrando(bd, sql);
-            if (bd.Conexion.Errors.Count() > 0) {
-                anota(nullptr);
-                break;
-            }
-        }
-        if (rechazo.isEmpty()) {
-            try {
-                ambito.Confirma();
-            } catch (const Falla& f) {
-                anota(&f);
-                // The scope counts itself closed once it sent the commit.
-                if (!ambito.Abierto())
-                    DeshaceNivel(bd, punto);
-            }
-        }
-    } catch (const Falla& f) {
-        // The scope itself could not open: nothing was sent.
-        anota(&f);
-    }
-    // Shown once the order is back as stored, so no lock waits on the box.
-    if (!rechazo.isEmpty())
-        MsgBox(rechazo, 0);
 }
 
 void CargaComprobante::AgregaFilas(Grilla* grilla, Recordset& origen, void (CargaComprobante::*fila)())

@@ -10,7 +10,6 @@
 #include "platform/pasos.h"
 
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -30,9 +29,6 @@ public:
 
 private:
     void Reprecio();
-    // The corrections of one order stand or fall together: the first one the
-    // database refuses is shown, none stays, and the order loads as stored.
-    void EnviaCorrecciones(const QStringList& correcciones);
     void CargaTareas();
     void FilaTarea();
     void CargaArticulos();
