@@ -18,10 +18,16 @@ bool EsIdentificador(QChar c)
     return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
 }
 
+// A text as it enters between the quotes of a literal.
+QString Comillas(QString texto)
+{
+    return texto.replace(u'\'', QStringLiteral("''"));
+}
+
 // The search text as it enters the quoted LIKE pattern.
 QString Patron(const QString& caja)
 {
-    return Recorta(caja).replace(u'\'', QStringLiteral("''"));
+    return Comillas(Recorta(caja));
 }
 
 }  // namespace
@@ -90,7 +96,7 @@ QString QuitaWhere(const QString& filtro)
 QString Consulta(const QString& tc, bool soloPendientes, bool esTransporte, const QString& busqueda, QString& Filtro,
                  const std::function<bool(const QString& clave)>& AjusteSi)
 {
-    const QString c = LecturaValores::Codigo4(tc);
+    const QString c = Comillas(LecturaValores::Codigo4(tc));
     const QString& b = busqueda;
     const auto conFiltro = [&Filtro] { return !Recorta(Filtro).isEmpty(); };
     const auto y = [&](const QString& f) { return conFiltro() ? QStringLiteral(" AND ") + f : QString(); };

@@ -282,6 +282,12 @@ void CargaComprobante::AgregaFilas(Grilla* grilla, Recordset& origen, void (Carg
     p_.paso([&] { vacio = origen.Eof(); });
     if (vacio)
         return;
+    // A grid cleared down to its titles has no row to take the first line.
+    p_.paso([&] {
+        Grilla& g = Exigida(grilla);
+        if (g.Rows() <= g.FixedRows())
+            g.setRows(g.Rows() + 1);
+    });
     bool primera = true;
     while (!p_.abandonado()) {
         bool fin = true;
@@ -456,7 +462,9 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
     }
     p_.paso([&] {
         Grilla& grilla = Exigida(g);
-        if (!Recorta(grilla.TextMatrix(grilla.Rows() - 1, ColArticulos::Codigo)).isEmpty())
+        // Never into a title row: a grid cleared down to its titles gets a row.
+        if (grilla.Rows() <= grilla.FixedRows() ||
+            !Recorta(grilla.TextMatrix(grilla.Rows() - 1, ColArticulos::Codigo)).isEmpty())
             grilla.setRows(grilla.Rows() + 1);
     });
     Pendiente = 0;

@@ -463,3 +463,63 @@ TEST_F(ConsultaCptes, CancelarDuranteLaCargaLaDetiene)
 }
 
 }  // namespace
+
+namespace {
+
+// A type code the caller hands over enters its literal with apostrophes doubled.
+TEST_F(ConsultaCptes, TipoConApostrofesNoRompeLaConsulta)
+{
+    const QString sinFiltro = QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE   TC = '%1'AND NOMBRE LIKE "
+                                             "'%d''or%'  ORDER BY IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC");
+    const QString conFiltro = QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TC = '%1'AND NOMBRE LIKE "
+                                             "'%d''or%'  AND ANULADA = 0 ORDER BY  IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ");
+    struct Caso {
+        const char* tc;
+        const char* filtro;
+        const char* literal;
+    };
+    const Caso casos[] = {
+        {"F'C", "", "F''C "},
+        {"''''", "", "''''''''"},
+        {" x'", "ANULADA = 0", "x''  "},
+    };
+    for (const Caso& c : casos) {
+        const QString& forma = *c.filtro ? conFiltro : sinFiltro;
+        EXPECT_EQ(Corre(c.tc, c.filtro, "d'or"), forma.arg(QLatin1String(c.literal))) << c.tc;
+        EXPECT_EQ(v->ListView1.ListItems().Count(), 0) << c.tc;
+    }
+    for (const PreguntaGrabada& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// Stored rows that hold nothing but what their list selects them by: each
+// layout shows one row of empty cells, without a box.
+TEST_F(ConsultaCptes, FilasConNullEnCadaColumna)
+{
+    SesionBD& bd = s.bd.Sesion();
+    bd.Ejecuta(QStringLiteral("INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IdComplemento) VALUES ('ZZ', '999900000001Z', 0)"));
+    bd.Ejecuta(QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, APROBADO, FINALIZADO, ANULADA) VALUES "
+                              "('OC', '999900000002Z', 'ZZ', 1, 0, 0), ('FCC', '999900000003Z', 'ZZ', 0, 0, 0)"));
+    bd.Ejecuta(QStringLiteral("INSERT INTO MV_ASIENTOS (TC, SECUENCIA) VALUES ('NCPE', 1)"));
+    struct Caso {
+        const char* tc;
+        const char* numero;
+    };
+    const Caso casos[] = {{"ZZ", "999900000001Z"}, {"OC", "999900000002Z"}, {"FCC", "999900000003Z"}, {"NCPE", nullptr}};
+    for (const Caso& c : casos) {
+        Corre(c.tc, "", nullptr, c.numero);
+        ASSERT_GE(v->ListView1.ListItems().Count(), 1) << c.tc;
+        v->CmdAceptar_Click();
+        if (c.numero) {
+            EXPECT_EQ(v->NroComprobante, QLatin1String(c.numero)) << c.tc;
+        }
+    }
+    for (const PreguntaGrabada& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
+}  // namespace

@@ -1340,3 +1340,153 @@ TEST_F(Demo, UnaGrillaQueFaltaFallaAlUsarse)
 }
 
 }  // namespace
+
+// ---- Hostile stored vouchers --------------------------------------------------------------------
+
+namespace {
+
+// A stored voucher whose rows hold nothing but their keys, or hostile texts,
+// loaded every way a caller can ask: no failure, no box, one row per line.
+struct Hostil : Lineas {
+    void TearDown() override
+    {
+        gMaderera = false;
+        Lineas::TearDown();
+    }
+    // Rows with their keys only, in the sales or the purchase tables.
+    void SoloClaves(const char* prefijo, const char* tc, const char* cuenta)
+    {
+        static int id = 9900;
+        ++id;
+        const bool compras = QByteArray(prefijo) == "C_";
+        Ejecuta(s, QStringLiteral("INSERT INTO %1MV_CPTE (ID, TC, IDCOMPROBANTE, %2CUENTA) VALUES (%3, '%4', "
+                                  "'000200000009X', %5%6)")
+                       .arg(QLatin1String(prefijo), compras ? QString() : QStringLiteral("IdComplemento, "))
+                       .arg(id)
+                       .arg(QLatin1String(tc), compras ? QString() : QStringLiteral("0, "), QLatin1String(cuenta)));
+        for (const char* tabla : {"MV_CPTEINSUMOS", "MV_CPTETAREAS"})
+            Ejecuta(s, QStringLiteral("INSERT INTO %1%2 (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA) VALUES "
+                                      "(%5, '%3', '000200000009X', 0, %4)")
+                           .arg(QLatin1String(prefijo), QLatin1String(tabla), QLatin1String(tc),
+                                QLatin1String(cuenta))
+                           .arg(id));
+        Ejecuta(s, QStringLiteral("INSERT INTO %1MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, IdComplemento, CUENTA, "
+                                  "TIPO_OBS) VALUES (%4, '%2', '000200000009X', 0, %3, 'OC')")
+                       .arg(QLatin1String(prefijo), QLatin1String(tc), QLatin1String(cuenta))
+                       .arg(id));
+    }
+};
+
+TEST_F(Hostil, NullEnCadaColumnaQueSeLee)
+{
+    SoloClaves("V_", "NP", "NULL");
+    SoloClaves("V_", "RM", "NULL");
+    SoloClaves("C_", "OC", "'P1'");
+    struct Caso {
+        const char* tc;
+        const char* destino;
+        bool compras;
+        bool convertir;
+        const char* ejecutable;
+        bool maderera;
+        const char* preciosFinales;
+        short reparto;
+    };
+    const Caso casos[] = {
+        {"NP", "FC", false, false, "V_Pelmaro", false, "NO", 0},
+        {"NP", "FP", false, true, "V_Pelmaro", false, "SI", 0},
+        {"NP", "FC", false, false, "Osmarin", true, "SI", 0},
+        {"RM", "NC", false, false, "Tarnivel", false, "NO", 0},
+        {"RM", "NCFP", false, true, "V_Pelmaro", true, "NO", -98},
+        {"RM", "FC", false, false, "Tarnivel", true, "SI", 0},
+        {"OC", "FCC", true, false, "V_Pelmaro", false, "NO", 0},
+        {"OC", "FCC", true, true, "Osmarin", true, "SI", 0},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(std::string(caso.tc) + " > " + caso.destino + " " + caso.ejecutable);
+        Sistema::FijarNombreEjecutable(QString::fromLatin1(caso.ejecutable));
+        gMaderera = caso.maderera;
+        Ajuste(s, QStringLiteral("PreciosFinales"), QString::fromLatin1(caso.preciosFinales));
+        Carga c;
+        c.TC = QString::fromLatin1(caso.tc);
+        c.SucNroLetra = QStringLiteral("000200000009X");
+        c.CpteDestino = QString::fromLatin1(caso.destino);
+        c.Compras = caso.compras;
+        c.Proveedor = QStringLiteral("P1");
+        c.ConvertirMoneda = caso.convertir;
+        c.IdRepartoRM = caso.reparto;
+        EXPECT_TRUE(c());
+        for (const Grilla* g : {&c.tareas, &c.articulos, &c.otros})
+            EXPECT_EQ(g->Rows(), 3);
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::IdCpteCargado), QStringLiteral("000200000009X"));
+        for (const PreguntaGrabada& p : avisos.preguntas)
+            ADD_FAILURE() << p.texto.toStdString();
+        avisos.preguntas.clear();
+    }
+}
+
+TEST_F(Hostil, TextosConApostrofesYLargosSeCarganTalCual)
+{
+    const QString largo = QString(300, u'ñ');
+    Cabecera(QStringLiteral("RM"), QStringLiteral("0"));
+    Ejecuta(s, QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion) VALUES ('D''OR', 'Dorado')"));
+    Linea(QStringLiteral("RM"), QStringLiteral("D''OR"), 2,
+          QStringLiteral("Descripcion = 'L''atelier %1', IdLista = 'L''1', Nro_Lote = '|L''1|', "
+                         "Nro_Serie = '|1|', ControladoPor = 'A''B', IdOrigen = 'C''N'")
+              .arg(largo));
+    Ejecuta(s, QStringLiteral("INSERT INTO V_MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, "
+                              "Observacion, Importe) VALUES (9902, 'RM', '000200000001X', 0, 'OC', "
+                              "'D''Alessandro ''envío'' %1', 10)")
+                   .arg(largo.left(150)));
+    Ejecuta(s, QStringLiteral("INSERT INTO V_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, IdComplemento, IDTAREA, "
+                              "Descripcion, Horas) VALUES (9902, 'RM', '000200000001X', 0, 'O''K', '%1''', 30)")
+                   .arg(largo));
+    for (const char* destino : {"FC", "NC"}) {
+        SCOPED_TRACE(destino);
+        Carga c;
+        Comprobante(c, QStringLiteral("RM"));
+        c.CpteDestino = QString::fromLatin1(destino);
+        EXPECT_TRUE(c());
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Codigo), QStringLiteral("D'OR"));
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Descripcion), QStringLiteral("L'atelier ") + largo);
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::ListaPrecio), QStringLiteral("L'1"));
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::NroLote), QStringLiteral("|L'1|"));
+        EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::LoteAduana), QStringLiteral("A'B"));
+        EXPECT_EQ(c.tareas.TextMatrix(1, ColTareas::Codigo), QStringLiteral("O'K"));
+        EXPECT_EQ(c.tareas.TextMatrix(1, ColTareas::Descripcion), largo + u'\'');
+        EXPECT_EQ(c.otros.TextMatrix(1, ColOtrosConceptos::Detalle),
+                  QStringLiteral("D'Alessandro 'envío' ") + largo.left(150));
+        EXPECT_EQ(c.otros.TextMatrix(1, ColOtrosConceptos::Cuenta), QString());
+        for (const PreguntaGrabada& p : avisos.preguntas)
+            ADD_FAILURE() << p.texto.toStdString();
+        avisos.preguntas.clear();
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A grid cleared down to its title row, the caller's usual way of emptying it,
+// gets its rows below the titles; the titles stay.
+TEST_F(Demo, GrillasConSoloTitulosRecibenLasFilasDebajo)
+{
+    for (const char* titulo : {"Título", ""}) {
+        SCOPED_TRACE(titulo);
+        Carga c;
+        c.LetraDestino = QStringLiteral("A");
+        for (Grilla* g : {&c.tareas, &c.articulos, &c.otros}) {
+            g->setRows(1);
+            g->setTextMatrix(0, 0, QString::fromUtf8(titulo));
+        }
+        EXPECT_TRUE(c());
+        for (Grilla* g : {&c.tareas, &c.articulos, &c.otros})
+            EXPECT_EQ(g->TextMatrix(0, 0), QString::fromUtf8(titulo));
+        EXPECT_EQ(Columna(c.tareas, ColTareas::Codigo), (QStringList{"ARM", ""}));
+        EXPECT_EQ(Columna(c.articulos, ColArticulos::Codigo), (QStringList{"MESA01", "SILLA01", "MESA03", ""}));
+        EXPECT_EQ(Columna(c.otros, ColOtrosConceptos::Detalle),
+                  (QStringList{"FLETES Flete a Río Sur", "Descuento por pago contado", ""}));
+    }
+}
+
+}  // namespace
