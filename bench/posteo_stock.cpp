@@ -16,7 +16,6 @@
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 
@@ -45,21 +44,18 @@ void CreaBase(const QString& archivo)
         "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdUnidad, UD_STOCK, Costo, CuentaProveedor, cuentacontableC, "
         "UsaLote, UsaSerie, PROCEDENCIA) SELECT ");
     db.Ejecuta(QStringLiteral("BEGIN"));
-    db.Ejecuta(n(Simples) + articulos +
-               QStringLiteral("printf('PLA%04d', i), printf('Artículo %d', i), 'UN', 'UN', 100 + i, 'P0002', '1.1.5.01', "
-                              "0, 0, 'REVENTA' FROM n"));
-    db.Ejecuta(n(ConLotes) + articulos +
-               QStringLiteral("printf('LOT%03d', i), printf('Artículo por lote %d', i), 'LT', 'LT', 50, 'P0003', "
-                              "'1.1.5.01', 1, 0, NULL FROM n"));
-    db.Ejecuta(n(ConSeries) + articulos +
-               QStringLiteral("printf('SER%03d', i), printf('Herramienta %d', i), 'UN', 'UN', 9000, 'P0002', "
-                              "'1.1.5.01', 0, 1, 'REVENTA' FROM n"));
-    db.Ejecuta(n(Compuestos) + articulos +
-               QStringLiteral("printf('CMP%03d', i), printf('Kit %d', i), 'UN', 'UN', 1500, 'P0002', '1.1.5.01', 0, 0, "
-                              "'REVENTA' FROM n"));
-    db.Ejecuta(n(Compuestos * InsumosPorCompuesto) + articulos +
-               QStringLiteral("printf('INS%04d', i), printf('Insumo %d', i), CASE WHEN i % 5 = 0 THEN 'CAJ' ELSE 'UN' END, "
-                              "'UN', 10 + i % 90, 'P0001', NULL, i % 4 = 0, 0, NULL FROM n"));
+    // code, description, unit, cost, supplier, account, by lot, by serial, origin
+    const std::pair<int, const char*> grupos[] = {
+        {Simples, "printf('PLA%04d', i), printf('Artículo %d', i), 'UN', 'UN', 100 + i, 'P0002', '1.1.5.01', 0, 0, 'REVENTA'"},
+        {ConLotes, "printf('LOT%03d', i), printf('Artículo por lote %d', i), 'LT', 'LT', 50, 'P0003', '1.1.5.01', 1, 0, NULL"},
+        {ConSeries, "printf('SER%03d', i), printf('Herramienta %d', i), 'UN', 'UN', 9000, 'P0002', '1.1.5.01', 0, 1, 'REVENTA'"},
+        {Compuestos, "printf('CMP%03d', i), printf('Kit %d', i), 'UN', 'UN', 1500, 'P0002', '1.1.5.01', 0, 0, 'REVENTA'"},
+        {Compuestos * InsumosPorCompuesto,
+         "printf('INS%04d', i), printf('Insumo %d', i), CASE WHEN i % 5 = 0 THEN 'CAJ' ELSE 'UN' END, 'UN', 10 + i % 90, "
+         "'P0001', NULL, i % 4 = 0, 0, NULL"},
+    };
+    for (const auto& [cuantos, valores] : grupos)
+        db.Ejecuta(n(cuantos) + articulos + QLatin1String(valores) + QStringLiteral(" FROM n"));
     db.Ejecuta(n(Compuestos * InsumosPorCompuesto) +
                QStringLiteral("INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad) SELECT "
                               "printf('CMP%03d', (i - 1) / 10 + 1), printf('INS%04d', i), CASE WHEN i % 5 = 0 THEN 'CAJ' "
@@ -68,36 +64,30 @@ void CreaBase(const QString& archivo)
                QStringLiteral("INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) SELECT "
                               "printf('INS%04d', i * 5), 'CAJ', 'UN', 12 FROM n"));
     // Two lots of each lot-kept supply: the first too small for some rows, so a line is split.
-    db.Ejecuta(n(Compuestos * InsumosPorCompuesto / 4) +
-               QStringLiteral("INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) SELECT "
-                              "printf('INS%04d', i * 4), '1', 'A' || i, 2 FROM n"));
-    db.Ejecuta(n(Compuestos * InsumosPorCompuesto / 4) +
-               QStringLiteral("INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) SELECT "
-                              "printf('INS%04d', i * 4), '1', 'B' || i, 1000000 FROM n"));
+    for (const char* lote : {"'A' || i, 2", "'B' || i, 1000000"})
+        db.Ejecuta(n(Compuestos * InsumosPorCompuesto / 4) +
+                   QStringLiteral("INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) SELECT "
+                                  "printf('INS%04d', i * 4), '1', ") +
+                   QLatin1String(lote) + QStringLiteral(" FROM n"));
     db.Ejecuta(QStringLiteral("COMMIT"));
 }
 
-// The database, made once per run, with the program's session on it.
-class Banco {
-public:
-    static Banco& Uno()
-    {
-        static Banco banco;
-        return banco;
-    }
-
-private:
-    Banco() : base_(QStringLiteral("posteo.sqlite"), CreaBase, avisos)
-    {
+// The database, made once per run, with the program's session on it, and the
+// session values a posting reads.
+void Prepara()
+{
+    static BaseDeBanco base(QStringLiteral("posteo.sqlite"), CreaBase, avisos);
+    static const bool listo = [] {
         Sistema::FijarNombreEjecutable(QStringLiteral("V_Pelmaro"));
         Sistema::FijarReloj([] { return QDateTime(QDate(2026, 3, 16), QTime(10, 30)); });
         ModGlobal::gPeriodo = 2026;
         ModGlobal::gUsuarioLogeado = QStringLiteral("SUPERVISOR");
         ModGlobal::gUnegocio = QStringLiteral("1");
         ModGlobal::gCaja = QStringLiteral("1");
-    }
-    BaseDeBanco base_;
-};
+        return true;
+    }();
+    (void)listo;
+}
 
 // The remito's grid as its screen leaves it.
 void LlenaGrilla(Grilla& g)
@@ -189,7 +179,7 @@ Medida Postea(ClsCmnCptes& cpte, int numero, bool diferido, const char*& error)
 
 void BM_MilFilasAlInstanteYDiferidas(benchmark::State& estado)
 {
-    Banco::Uno();
+    Prepara();
     ClsCmnCptes cpte;
     static int numero = 9000;
     Medida instante, diferido;
@@ -218,11 +208,5 @@ BENCHMARK(BM_MilFilasAlInstanteYDiferidas)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return CorreBenchmarks(argc, argv);
 }
