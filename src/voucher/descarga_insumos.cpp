@@ -243,8 +243,7 @@ bool Descarga::lineaCompuesta(const FilaCompuesta& f)
             const int r = f.fila;
             comunes(f, l);
             l.articulo = Literal(Ajusta(f.articulo, 25));
-            QString descripcion = celda(r, C::Descripcion).trimmed();
-            l.descripcion = Literal(SinApostrofos(descripcion.left(e_.Clase.gLenDesc)));
+            l.descripcion = Literal(SinApostrofos(celda(r, C::Descripcion).trimmed().left(e_.Clase.gLenDesc)));
             l.unidad = Literal(Ajusta(celda(r, C::Unidad), 4));
             l.cantidad = f.cantidad;
             // In the unit columns the line moves the same way as in Cantidad.
@@ -312,8 +311,7 @@ bool Descarga::insumo(const FilaCompuesta& f, const Stock::RegInsumo& entrada)
     if (!p_.paso([&] {
             comunes(f, base);
             base.articulo = Literal(Ajusta(codigo, 25));
-            QString descripcion =
-                textoLibre ? libre : SinApostrofos(TextoDeArticulo(codigo, "DESCRIPCION").trimmed());
+            const QString descripcion = textoLibre ? libre : TextoDeArticulo(codigo, "DESCRIPCION").trimmed();
             base.descripcion = Literal(SinApostrofos(descripcion.left(e_.Clase.gLenDesc)));
             const QString unidad = TransformaTexto(entrada.Unidad);
             base.unidad = unidad.isEmpty() ? QStringLiteral("NULL") : Literal(Ajusta(unidad, 4));

@@ -30,6 +30,8 @@ const char* const ArticulosDePrueba =
     "('CMP4', 'Compuesto con faltante', 'UN', 'UN', 100, NULL, 'REVENTA'),"
     "('CMP5', 'Compuesto en otras unidades', 'UN', 'UN', 100, NULL, 'REVENTA'),"
     "('CMP6', 'Compuesto de lote automático', 'UN', 'UN', 100, NULL, 'REVENTA'),"
+    "('CMP7', 'Compuesto de tuercas', 'UN', 'UN', 100, NULL, 'REVENTA'),"
+    "('TUER1', 'Tuerca D''Angelo de bronce', 'UN', 'UN', 5, NULL, NULL),"
     "('LOTE1', 'Insumo en dos lotes', 'UN', 'UN', 10, 'P0001', NULL),"
     "('LOTE2', 'Insumo en un lote', 'UN', 'UN', 20, 'P0001', NULL),"
     "('LOTE3', 'Insumo de lote automático', 'UN', 'UN', 30, 'P0001', NULL),"
@@ -40,7 +42,7 @@ const char* const ArticulosDePrueba =
     "('CMP3', 'LOTE1', 'UN', 10), ('CMP3', 'LOTE2', 'UN', 10),"
     "('CMP4', 'NOEXISTE', 'UN', 1), ('CMP4', 'BISA01', 'UN', 1), ('CMP4', '*', 'UN', 1),"
     "('CMP5', 'GRAM1', 'GR', 2), ('CMP5', 'DOCE1', 'DOC', 3), ('CMP5', 'BISA01', 'UN', 1),"
-    "('CMP6', 'LOTE3', 'UN', 1);"
+    "('CMP6', 'LOTE3', 'UN', 1), ('CMP7', 'TUER1', 'UN', 4);"
     "INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES "
     "('GRAM1', 'GR', 'UN', 1000), ('DOCE1', 'UN', 'DOC', 12);"
     "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) VALUES "
@@ -275,6 +277,27 @@ TEST_F(DescargaInsumos_, Casos)
                        QStringList({"KIT01|Instructivo de armado", "CMP4|"}));
              columna(t, "DISTINCT IdComprobante", {"000100000001X"}, "one number for both rows");
          }},
+        {"motivo y origen de cada fila",
+         [](Taller& t, Llamada& l) {
+             l.IdMotivoStock = QStringLiteral("ELDELGRID");
+             l.TcOrigen = QStringLiteral("ELDELGRID");
+             l.ComprobanteOrigen = QStringLiteral("ELDELGRID");
+             t.Fila({{C::Codigo, "CMP1"}, {C::Unidad, "UN"}, {C::Cantidad, "2"}, {C::MotivoStock, "TRF"},
+                     {C::CpteOrigen, "NP  000100000012X"}});
+         },
+         {"BISA01|1|-1|NULL|-1|1"},
+         [&](Taller& t, const Llamada& l) {
+             columna(t, "IdMotivoStock || '|' || TC_ORIGEN || '|' || IDCOMPROBANTE_ORIGEN", {"TRF |RM  |000100009001X"},
+                     "the row's reason; the origin is the posted voucher");
+             EXPECT_EQ(l.TcOrigen, QStringLiteral("NP")) << "the caller still reads the row's origin type";
+         }},
+        {"la descripción del insumo cortada al largo de la clase",
+         [](Taller& t, Llamada&) {
+             t.clase->gLenDesc = 10;
+             t.Fila({{C::Codigo, "CMP7"}, {C::Unidad, "UN"}, {C::Cantidad, "1"}});
+         },
+         {"TUER1|1|-4|NULL|-4|1"},
+         [&](Taller& t, const Llamada&) { columna(t, "Descripcion", {"Tuerca DA"}, "gLenDesc"); }},
         {"lote automático ' 7'",
          [](Taller& t, Llamada&) { t.Fila({{C::Codigo, "CMP6"}, {C::Unidad, "UN"}, {C::Cantidad, "1"}}); },
          {"LOTE3|1|-1|[ 7]|-1|1"}},
