@@ -7,9 +7,11 @@
 #include "platform/db/reglas_sqlite.h"
 #include "platform/falla.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <cstdio>
+#include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <string>
 
@@ -309,4 +311,15 @@ BaseDeBanco::BaseDeBanco(const QString& nombre, void (*crea)(const QString&), Av
 BaseDeBanco::~BaseDeBanco()
 {
     ModGlobal::gSesionBD.Liberar();
+}
+
+int CorreBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

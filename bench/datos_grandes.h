@@ -96,3 +96,7 @@ public:
 private:
     QTemporaryDir carpeta_;
 };
+
+// The main of a benchmark program: offscreen unless told otherwise, a Qt
+// application around the run, every benchmark registered run once.
+int CorreBenchmarks(int argc, char** argv);

@@ -1,6 +1,7 @@
 // Filling and showing a list of 100,000 rows: the model alone, the model with
 // its view shown, and the view while events run after every row (as a load
 // under the progress notice does), unsorted and with sorting left on.
+#include "datos_grandes.h"
 #include "platform/controles/vista_lista.h"
 
 #include <QApplication>
@@ -81,11 +82,5 @@ BENCHMARK(BM_ConLaVista)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return CorreBenchmarks(argc, argv);
 }

@@ -107,7 +107,8 @@ bool Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
 QString ObtieneTCNumeracion(const QString& TC);
 // Proposes branch, number and letter of a new voucher from the type's books
 // and, with Revisar, moves the number past the vouchers already stored. True
-// when a number was taken (an empty TC changes nothing and answers false).
+// when a number was taken (an empty TC changes nothing and answers false); a
+// check left on the operator's answer takes none.
 bool Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
                              bool& ModificaNumeracion, bool Revisar, const QString& Opcional, const QString& UNegocio);
 

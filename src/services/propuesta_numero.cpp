@@ -120,7 +120,8 @@ bool Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                            Literal(Numero) + QStringLiteral(" AND LETRA = ") + Literal(Letra));
         });
     }
-    return tomado;
+    // A check the operator's answer left undone hands out no number.
+    return tomado && !p.abandonado();
 }
 
 }  // namespace ModExportarExcel

@@ -213,17 +213,9 @@ bool Actualizacion::Corre()
         return false;
 
     Eventos::Pendientes();
-    if (!p.paso([&] {
-            InsumosStock::DescargaInsumos(e_);
-            if (e_.EsTransferencia) {
-                e_.Pasada = 3;
-                e_.Signo = static_cast<short>(-e_.Signo);
-                InsumosStock::DescargaInsumos(e_);
-            }
-        }))
-        return false;
-    if (!e_.Rechazo.isEmpty())
-        return falloLaBase();
+    // A refused supply line ends the posting as a refused movement line does.
+    if (!InsumosStock::DescargaInsumos(e_, p))
+        return !p.abandonado() && !e_.Rechazo.isEmpty() ? falloLaBase() : false;
     if (e_.MuestraCartel && !p.paso([&] { cierraCartel(); }))
         return false;
     if (e_.GeneraSentenciaSQL && !p.paso([&] { asientoDiferido(); }))

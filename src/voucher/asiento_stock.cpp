@@ -5,6 +5,7 @@
 #include "voucher/ClsCmnCptes.h"
 
 #include "platform/avisos.h"
+#include "platform/db/reglas_sqlite.h"
 #include "platform/fechas.h"
 #include "platform/recorte.h"
 #include "services/ModExportarExcel.h"
@@ -12,6 +13,8 @@
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/linea_asiento.h"
+
+#include <algorithm>
 
 using namespace ModGlobal;
 using LecturaValores::EsTipo;
@@ -73,19 +76,38 @@ QList<LineaAsiento> TotalesPorCuenta(const Importes& articulos)
     QStringList literales;
     for (const QString& c : articulos.Codigos)
         literales << Literal(c);
-    Recordset rs;
-    gSesionBD->AbreRecordset(QStringLiteral("select cuentacontableC from v_ma_articulos where (") +
-                                 ArmaCondicion(QStringLiteral(" idarticulo "), QStringLiteral("="), literales,
-                                               QStringLiteral(" OR "), QString(), false, false) +
-                                 QStringLiteral(") and not cuentacontableC is null group by cuentacontableC "
-                                                "order by cuentacontableC"),
-                             rs, nullptr, 0, 1);
+    // The embedded engine takes no chain of a thousand ORs: a long grid is
+    // asked in parts, their accounts merged in the order the server gives.
+    constexpr qsizetype Tramo = 200;
     QList<LineaAsiento> cuentas;
-    for (; !rs.Eof(); rs.MoveNext())
-        cuentas.append({gUtilidades->ValorNoNuloTexto(rs.Valor(0)), Moneda(), u'D', 0});
-    gSesionBD->CierraRecordset(rs);
+    const auto yaEsta = [&](const QString& cuenta) {
+        for (const LineaAsiento& c : cuentas)
+            if (LecturaValores::MismoCodigo(c.Cuenta, cuenta))
+                return true;
+        return false;
+    };
+    for (qsizetype desde = 0; desde < literales.size(); desde += Tramo) {
+        Recordset rs;
+        gSesionBD->AbreRecordset(QStringLiteral("select cuentacontableC from v_ma_articulos where (") +
+                                     ArmaCondicion(QStringLiteral(" idarticulo "), QStringLiteral("="),
+                                                   literales.mid(desde, Tramo), QStringLiteral(" OR "), QString(),
+                                                   false, false) +
+                                     QStringLiteral(") and not cuentacontableC is null group by cuentacontableC "
+                                                    "order by cuentacontableC"),
+                                 rs, nullptr, 0, 1);
+        for (; !rs.Eof(); rs.MoveNext()) {
+            const QString cuenta = gUtilidades->ValorNoNuloTexto(rs.Valor(0));
+            if (!yaEsta(cuenta))
+                cuentas.append({cuenta, Moneda(), u'D', 0});
+        }
+        gSesionBD->CierraRecordset(rs);
+    }
     if (cuentas.isEmpty())
         return cuentas;
+    if (literales.size() > Tramo)
+        std::stable_sort(cuentas.begin(), cuentas.end(), [](const LineaAsiento& a, const LineaAsiento& b) {
+            return ReglasSqlite::ComparaSinCaso(a.Cuenta, b.Cuenta) < 0;
+        });
 
     for (qsizetype i = 0; i < articulos.Codigos.size(); ++i) {
         Recordset art;

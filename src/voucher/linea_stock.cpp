@@ -52,11 +52,7 @@ QString Numero(Moneda m)
     return gSesionBD->ValorSQL(m.Texto(), QStringLiteral("@"));
 }
 
-QString Numero(double d)
-{
-    // -0 is written as 0.
-    return gSesionBD->ValorSQL(d + 0.0, QStringLiteral("@"));
-}
+using LineaStock::Numero;
 
 // A grid cell that goes into SQL as a number: empty is 0, "2,5" is 2.5,
 // anything else that is no number fails with 13.
@@ -65,21 +61,6 @@ QString NumeroDeCelda(const QString& celda)
     if (celda.trimmed().isEmpty())
         return QStringLiteral("0");
     return gSesionBD->ValorSQL(celda.trimmed(), QStringLiteral("@"));
-}
-
-// A lot or serial number as stored: a serial trimmed, a lot trimmed on the
-// right only (an automatic lot keeps its leading blank); past 25 characters,
-// the first 25 of the text as it came.
-QString LoteOSerie(const QString& texto, bool conservaBlancoInicial)
-{
-    QString t = SinBlancosFinales(texto);
-    if (!conservaBlancoInicial)
-        t = t.trimmed();
-    if (t.trimmed().isEmpty())
-        return Nulo();
-    if (t.size() > 25)
-        t = texto.left(25);
-    return Literal(t);
 }
 
 bool EsLiteral(const QString& t)
@@ -111,7 +92,6 @@ private:
     QString costo() const;
     QString ivaRI() const;
     QString origen();
-    QString unidadDeNegocio() const;
 
     PosteoStock& e_;
     Grilla& g_;
@@ -250,16 +230,6 @@ QString Linea::origen()
     return LineaStock::CodigoPreparado(e_.ComprobanteOrigen);
 }
 
-// The user's business unit as the entry and supply lines write it: leading
-// blanks kept ("   1"), fitted to 4.
-QString Linea::unidadDeNegocio() const
-{
-    const QString u = SinBlancosFinales(gUnegocio);
-    if (EsPalabraNull(u))
-        return Nulo();
-    return Literal(Ajusta(u, 4));
-}
-
 QString Linea::Arma()
 {
     const int signo = e_.Signo;
@@ -291,7 +261,7 @@ QString Linea::Arma()
         descripcion = descripcion.left(e_.Clase.gLenDesc);
     campo("Descripcion", Literal(SinApostrofos(descripcion)));
     Eventos::Pendientes();
-    campo("NroLote", LoteOSerie(e_.LoteActual, true));
+    campo("NroLote", LineaStock::LoteOSerie(e_.LoteActual, true));
     QString controlado = celda(C::ControladoPor).trimmed();
     if (controlado.isEmpty()) {
         controlado = celda(C::LoteAduana).trimmed();
@@ -302,7 +272,7 @@ QString Linea::Arma()
         campo("IdOrigen", Literal(Ajusta(celda(C::LoteOrigen).trimmed(), 4)));
     else if (!e_.LoteOrigen.trimmed().isEmpty())
         campo("IdOrigen", Literal(Ajusta(e_.LoteOrigen.trimmed(), 4)));
-    campo("NroSerie", LoteOSerie(e_.SerieActual, false));
+    campo("NroSerie", LineaStock::LoteOSerie(e_.SerieActual, false));
     const QString unidad = celda(C::Unidad).trimmed();
     campo("IdUnidad", unidad.isEmpty() ? Nulo() : Literal(Ajusta(unidad, 4)));
     const double cantidadLinea = cantidad();
@@ -332,7 +302,7 @@ QString Linea::Arma()
     campo("IdVendedor", Literal(e_.IdVendedor));
     campo("Importe_Ud", NumeroDeCelda(celda(C::ImportePorUnidad)));
     campo("Ud_Pr", Literal(Ajusta(celda(C::UnidadPrecio), 4)));
-    campo("UNEGOCIO", unidadDeNegocio());
+    campo("UNEGOCIO", LineaStock::UnidadDeNegocio());
     campo("ARTMONEDA", Literal(Ajusta(e_.ArtMoneda, 4)));
     campo("ARTCOTIZACION", Numero(e_.ArtCotizacion));
     const QString comodato = celda(C::EnComodato);
@@ -405,6 +375,32 @@ QString SinBlancosFinales(QString texto)
     while (!texto.isEmpty() && texto.back().isSpace())
         texto.chop(1);
     return texto;
+}
+
+// Past 25 characters, the first 25 of the text as it came.
+QString LoteOSerie(const QString& texto, bool conservaBlancoInicial)
+{
+    QString t = SinBlancosFinales(texto);
+    if (!conservaBlancoInicial)
+        t = t.trimmed();
+    if (t.trimmed().isEmpty())
+        return Nulo();
+    if (t.size() > 25)
+        t = texto.left(25);
+    return Literal(t);
+}
+
+QString UnidadDeNegocio()
+{
+    const QString u = SinBlancosFinales(gUnegocio);
+    if (EsPalabraNull(u))
+        return Nulo();
+    return Literal(Ajusta(u, 4));
+}
+
+QString Numero(double valor)
+{
+    return gSesionBD->ValorSQL(valor + 0.0, QStringLiteral("@"));
 }
 
 QString LoteFijoDeItem(const PosteoStock& e)

@@ -10,6 +10,7 @@
 
 class ClsCmnCptes;
 class Grilla;
+class Procedimiento;
 
 struct PosteoStock {
     PosteoStock(ClsCmnCptes& clase, Grilla& grilla, QString& idDeposito, QString& idDepositoDestino,
@@ -111,6 +112,18 @@ bool EsElDelGrid(const QString& texto);
 // The text without its trailing blanks (a lot keeps its leading ones).
 QString SinBlancosFinales(QString texto);
 
+// A lot or serial number as a line stores it: trimmed on the right (a lot
+// keeps its leading blank when asked), the first 25 characters of a longer
+// text, NULL when blank.
+QString LoteOSerie(const QString& texto, bool conservaBlancoInicial);
+
+// The user's business unit as the lines write it: leading blanks kept, fitted
+// to 4; the word Null unquoted.
+QString UnidadDeNegocio();
+
+// A number as a line writes it: -0 as 0.
+QString Numero(double valor);
+
 // The lot an item without one of its own takes, fitted to 25.
 QString LoteFijoDeItem(const PosteoStock& e);
 
@@ -123,8 +136,13 @@ void GrabaSentencia(PosteoStock& e, const QString& sentencia);
 
 namespace InsumosStock {
 
-// The supply consumption of the compound articles of the grid, run after the
-// passes (twice for a transfer) on the posting's state.
-void DescargaInsumos(PosteoStock& e);
+// The supplies of the compound articles of the grid leave (or enter) stock
+// with their article, under one stock voucher "PE" of their own: run once
+// after the passes, on the posting's state, its steps trapped by the
+// posting's own procedure. A transfer consumes them at the origin and gives
+// them back at the destination, in one voucher. False when the posting must
+// end: its trap was answered to leave, a line was refused (Rechazo holds the
+// database's text) or no "PE" number could be taken.
+bool DescargaInsumos(PosteoStock& e, Procedimiento& p);
 
 }  // namespace InsumosStock

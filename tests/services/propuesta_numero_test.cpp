@@ -119,6 +119,33 @@ TEST(PropuestaNumero, OtroTipoSinAsientoQuitaSuFilaDeControl)
     EXPECT_EQ(s.bd.Filas("SELECT COUNT(*) FROM V_MV_CTROL_CPTE WHERE TC = 'ZZZ'"), QStringList{"2"});
 }
 
+// The stock posting numbers its supply voucher with the proposal: a removal
+// of the control row that the operator's answer left must not pass for a
+// number taken.
+TEST(PropuestaNumero, UnaRevisionDejadaNoDaNumero)
+{
+    SesionGlobal s;
+    LibrosDePrueba(s.bd.Sesion());
+    AvisosGrabados avisos;
+    InyectorFallas& inyector = ModGlobal::gSesionBD->Conexion.Inyector;
+    struct Caso {
+        int respuesta;
+        bool tomado;
+    };
+    for (const Caso c : {Caso{Avisos::Abortar, false}, Caso{Avisos::Ignorar, true}}) {
+        SCOPED_TRACE(c.respuesta);
+        avisos.preguntas.clear();
+        avisos.Responder({c.respuesta});
+        inyector.FallaLaQueCoincida(QStringLiteral("V_MV_CTROL_CPTE"), 547, QStringLiteral("Referencia"));
+        QString sucursal, numero, letra;
+        bool modifica = false;
+        EXPECT_EQ(Obtener_Nro_Comprobante("ZZZ", sucursal, numero, letra, modifica, true, QString(), QString()), c.tomado);
+        EXPECT_FALSE(inyector.Armado());
+        EXPECT_EQ(avisos.preguntas.size(), 1u);
+        EXPECT_EQ(numero, QStringLiteral("00000004"));
+    }
+}
+
 TEST(PropuestaNumero, SinTipoOSinNumeroNoSeRevisaNada)
 {
     SesionGlobal s;

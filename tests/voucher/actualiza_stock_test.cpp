@@ -4,6 +4,7 @@
 // events that wait.
 #include "comprobantes_prueba.h"
 #include "linea_stock_prueba.h"
+#include "posteo_prueba.h"
 #include "support/avisos_grabados.h"
 #include "lots/listas_pipe.h"
 #include "platform/eventos.h"
@@ -39,25 +40,6 @@ public:
     QStringList llamadas;
 };
 
-// The parameters of one call, with the defaults of the member.
-struct Llamada {
-    QString TC = QStringLiteral("RM"), SucNroLetra = QStringLiteral("000100009001X"), IdComplemento = QStringLiteral("0"),
-            fecha = QStringLiteral("10/12/26");
-    QString IdDeposito = QStringLiteral("1"), IdDepositoDestino, IdMotivoStock, TcOrigen, ComprobanteOrigen;
-    bool EsTransferencia = false;
-    QString Cuenta = QStringLiteral("PorDefault");
-    bool GeneraSentenciaSQL = false;
-    QString SQLTemp;
-    bool HayError = false;
-    QString IdTecnico = QStringLiteral("Null"), LoteFijo, Aduana, LoteOrigen;
-    short SignoRemota = 0;
-    bool MuestraCartel = false;
-    QString IdVendedor;
-    float SecuenciaFija = 0;
-    QString ArtMoneda = QStringLiteral("   1");
-    Moneda ArtCotizacion = Moneda::DesdeEntero(1);
-};
-
 // Answers from the script, and runs an action at each question first.
 class AvisosConAccion : public AvisosGrabados {
 public:
@@ -74,11 +56,7 @@ class ActualizaStock_ : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Sistema::FijarReloj([] { return QDateTime(QDate(2026, 12, 10), QTime(10, 30)); });
-        gPeriodo = 2026;
-        gUsuarioLogeado = QStringLiteral("SUPERVISOR");
-        gUnegocio = QStringLiteral("   1");
-        gCaja = QStringLiteral("1");
+        FijaSesionDePosteo(QDate(2026, 12, 10), QStringLiteral("   1"));
         Ajuste(s, QStringLiteral("PIVA"), QStringLiteral("21"));
         bd().Ejecuta(QStringLiteral("INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES ('IR', 'ST'), ('RMC', 'ST')"));
         clase = std::make_unique<ClsCmnCptes>();
@@ -86,11 +64,7 @@ protected:
     }
     void TearDown() override
     {
-        Sistema::FijarReloj(nullptr);
-        gPeriodo = 0;
-        gUsuarioLogeado.clear();
-        gUnegocio.clear();
-        gCaja.clear();
+        LimpiaSesionDePosteo();
         gCartel.Liberar();
         Eventos::FijarBombeo(nullptr);
     }
@@ -102,14 +76,7 @@ protected:
         g.setCols(C::Cantidad_Columnas);
     }
     void Fila(CeldasFila celdas) { AgregaFila(g, celdas); }
-    void Postea(Llamada& l)
-    {
-        clase->ActualizaStock(g, l.TC, l.SucNroLetra, l.IdComplemento, l.fecha, l.IdDeposito, l.IdDepositoDestino,
-                              l.IdMotivoStock, l.TcOrigen, l.ComprobanteOrigen, l.EsTransferencia, l.Cuenta,
-                              l.GeneraSentenciaSQL, l.SQLTemp, l.HayError, l.IdTecnico, l.LoteFijo, l.Aduana,
-                              l.LoteOrigen, l.SignoRemota, l.MuestraCartel, l.IdVendedor, l.SecuenciaFija,
-                              l.ArtMoneda, l.ArtCotizacion);
-    }
+    void Postea(Llamada& l) { ::Postea(*clase, g, l); }
     // The lines of a voucher: "Secuencia|article|depot|quantity|lot|serial".
     QStringList Lineas(const Llamada& l)
     {

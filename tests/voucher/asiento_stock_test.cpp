@@ -138,6 +138,30 @@ TEST_F(AsientoStock, GrillaEntera)
     EXPECT_TRUE(log.Lee(QStringLiteral("QSERR.LOG")).contains("El comprobante ya ha Sido Cargado. Asiento 03 - 000001"));
 }
 
+// A grid of 1,200 articles on two accounts: the embedded engine refuses one
+// chain of 1,200 ORs, and the entry was lost behind a message.
+TEST_F(AsientoStock, GrillaDeMilDoscientosArticulos)
+{
+    constexpr int n = 1200;
+    QStringList articulos;
+    for (int f = 1; f <= n; ++f)
+        articulos << QStringLiteral("('ART%1', 10, '1.1.5.0%2')").arg(f, 4, 10, QLatin1Char('0')).arg(f % 2 ? 1 : 2);
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Costo, cuentacontableC) VALUES ") + articulos.join(u','));
+    grilla.setRows(n + 1);
+    for (int f = 1; f <= n; ++f) {
+        grilla.setTextMatrix(f, ColArticulos::Codigo, QStringLiteral("ART%1").arg(f, 4, 10, QLatin1Char('0')));
+        grilla.setTextMatrix(f, ColArticulos::Cantidad, QStringLiteral("1"));
+        grilla.setTextMatrix(f, ColArticulos::Costo, QStringLiteral("10"));
+    }
+    AvisosGrabados avisos;
+    ClsCmnCptes cpte;
+    const QString texto = Asiento(cpte, QStringLiteral("AJP"), 0);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    bd().Ejecuta(texto);
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Cuenta, [DEBE-HABER], Importe FROM MV_ASIENTOS ORDER BY Id")),
+              QStringList({"5.1.4.01|H|12000", "1.1.5.01|D|6000", "1.1.5.02|D|6000"}));
+}
+
 TEST_F(AsientoStock, FilaPorFilaSumaALaLineaDelComprobante)
 {
     Filas({{{"MESA01", "2", "85000", ""}}, {{"SILLA01", "3", "21000.25", ""}}});
