@@ -220,7 +220,8 @@ bool Actualizacion::Corre()
         return false;
     if (e_.GeneraSentenciaSQL && !p.paso([&] { asientoDiferido(); }))
         return false;
-    if (ambito_ && !p.paso([&] { ambito_->Confirma(); }))
+    // A commit passed over is no posting: the scope, still open, is undone.
+    if (ambito_ && (!p.paso([&] { ambito_->Confirma(); }) || ambito_->Abierto()))
         return false;
     Eventos::Pendientes();
     return true;

@@ -70,6 +70,32 @@ TEST(AmbitoEscritura, SinTransaccionDelLlamadorNoQuedaNadaAbierto)
     EXPECT_EQ(claves(bd), QStringList({"A"}));
 }
 
+// A commit the engine refuses: the scope stays open and is undone, alone in
+// a caller's transaction, whole without one.
+TEST(AmbitoEscritura, UnaConfirmacionRechazadaNoDejaNadaPendiente)
+{
+    for (const bool conLlamador : {false, true}) {
+        BasePrueba bd;
+        SesionBD& s = bd.Sesion();
+        if (conLlamador) {
+            s.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+            inserta(s, "A");
+        }
+        {
+            AmbitoEscritura ambito(s, QStringLiteral("ActualizaStock"));
+            inserta(s, "B");
+            s.Conexion.Inyector.FallaLaQueCoincida(QStringLiteral("COMMIT TRANSACTION"), 10054,
+                                                   QStringLiteral("Se perdió la conexión"));
+            EXPECT_THROW(ambito.Confirma(), Falla);
+            EXPECT_TRUE(ambito.Abierto());
+        }
+        EXPECT_EQ(nivel(s), conLlamador ? 1 : 0) << conLlamador;
+        if (conLlamador)
+            s.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+        EXPECT_EQ(claves(bd), conLlamador ? QStringList({"A"}) : QStringList()) << conLlamador;
+    }
+}
+
 TEST(AmbitoEscritura, UnAmbitoInteriorDeshechoDejaElTrabajoDelExterior)
 {
     BasePrueba bd;

@@ -571,6 +571,50 @@ TEST_F(ActualizaStock_, TodoONada)
         << "the trap closes the notice, shown or not";
 }
 
+// The posting's own commit refused: abandoned or passed over, nothing stays
+// pending; tried again, the posting stands once.
+TEST_F(ActualizaStock_, SuConfirmacionRechazada)
+{
+    const auto grilla = [&] {
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+    };
+    InyectorFallas& inyector = gSesionBD->Conexion.Inyector;
+    grilla();
+    Llamada limpio;
+    limpio.SucNroLetra = QStringLiteral("000100009080X");
+    inyector.PonerACero();
+    Postea(limpio);
+    ASSERT_FALSE(limpio.HayError);
+    const long sentencias = inyector.Contadas();
+    const QStringList antes = Todo();
+    struct Caso {
+        int respuesta;
+        bool queda;
+    };
+    int n = 0;
+    for (const Caso c : {Caso{3, false}, Caso{5, false}, Caso{4, true}}) {
+        grilla();
+        Llamada l;
+        l.SucNroLetra = QStringLiteral("00010000909%1X").arg(n++);
+        avisos.preguntas.clear();
+        avisos.Responder({c.respuesta});
+        inyector.PonerACero();
+        inyector.FallaLaSentencia(sentencias, 10054, QStringLiteral("Se perdió la conexión"));
+        Postea(l);
+        inyector.Desarma();
+        EXPECT_EQ(l.HayError, !c.queda) << c.respuesta;
+        ASSERT_FALSE(avisos.preguntas.empty()) << c.respuesta;
+        EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("Se perdió la conexión"))) << c.respuesta;
+        EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")})
+            << c.respuesta;
+        if (c.queda)
+            EXPECT_EQ(Lineas(l).size(), 1) << c.respuesta;
+        else
+            EXPECT_EQ(Todo(), antes) << c.respuesta;
+    }
+}
+
 TEST_F(ActualizaStock_, UnidadDeNegocioYCartel)
 {
     auto cartel = std::make_unique<CartelGrabado>();

@@ -31,8 +31,10 @@ void AmbitoEscritura::Confirma()
 {
     if (!abierto_)
         return;
-    abierto_ = false;
+    // A refused commit leaves the scope open, to be undone (or tried again):
+    // nothing of it may stay pending on the session.
     sesion_.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    abierto_ = false;
 }
 
 void AmbitoEscritura::Deshace()

@@ -9,7 +9,8 @@
 // Deshace (or the destructor of a scope neither confirmed nor undone) goes back
 // to the scope's own savepoint and closes its level: a caller's earlier writes
 // stay, an outer scope keeps its work, and with no caller transaction nothing
-// stays open. A transaction the server has doomed cannot go back to a
+// stays open. A Confirma that fails leaves the scope open, so it is undone in
+// the same way. A transaction the server has doomed cannot go back to a
 // savepoint: it is rolled back whole and Deshace raises the failure.
 
 #include "platform/falla.h"
