@@ -9,6 +9,7 @@
 #include "platform/controles/grilla.h"
 #include "platform/db/ambito_escritura.h"
 #include "platform/eventos.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
@@ -19,8 +20,9 @@
 using namespace ModGlobal;
 using LecturaValores::EsTipo;
 using LecturaValores::Literal;
+using LineaStock::Cifra;
 using LineaStock::EsElDelGrid;
-using LineaStock::SinBlancosFinales;
+using LineaStock::Importe;
 namespace C = ColArticulos;
 
 namespace {
@@ -33,7 +35,7 @@ QString Ajusta(const QString& t, int ancho)
 // A code between apostrophes (or bare), without them, trimmed.
 QString CodigoDe(const QString& preparado)
 {
-    return gUtilidades->QuitaCaracteres(preparado, QStringLiteral("'")).trimmed();
+    return Recorta(gUtilidades->QuitaCaracteres(preparado, QStringLiteral("'")));
 }
 
 class Actualizacion {
@@ -60,7 +62,7 @@ public:
 
 private:
     QString celda(int c) const { return g_.TextMatrix(e_.Fila, c); }
-    bool marca(int c) const { return EsVerdadero(celda(c).trimmed(), true); }
+    bool marca(int c) const { return EsVerdadero(Recorta(celda(c)), true); }
     QString item(int c) const { return ListasPipe::ExtraeSerieLote(celda(c), static_cast<short>(e_.Item)); }
 
     void prepara();
@@ -123,7 +125,7 @@ bool Actualizacion::Corre()
         return false;
     e_.CuentaOriginal = e_.Cuenta;
     if (!p.paso([&] {
-            e_.TcOrigen = Ajusta(e_.TcOrigen.trimmed(), 4);
+            e_.TcOrigen = Ajusta(Recorta(e_.TcOrigen), 4);
             e_.EsProduccion = EsTipo(e_.TC, {"OP"});
             if (e_.EsProduccion)
                 e_.TieneSPNL = e_.Clase.TieneSPNL(e_.TC, e_.SucNroLetra);
@@ -134,7 +136,7 @@ bool Actualizacion::Corre()
         if (EsElDelGrid(valor))
             porFila = true;
         else
-            valor = valor.trimmed().isEmpty() ? QStringLiteral("NULL") : Literal(valor);
+            valor = Recorta(valor).isEmpty() ? QStringLiteral("NULL") : Literal(valor);
     };
     origen(e_.TcOrigen, e_.TcOrigenPorFila);
     origen(e_.ComprobanteOrigen, e_.CpteOrigenPorFila);
@@ -155,11 +157,9 @@ bool Actualizacion::Corre()
         return false;
     Eventos::Pendientes();
     if (!p.paso([&] {
-            e_.EsCompras = gUtilidades
-                               ->ValorNoNuloTexto(gSesionBD->ObtieneValor(QStringLiteral("V_TA_CPTE"), e_.TC,
-                                                                          QStringLiteral("SISTEMA"), QStringLiteral("Codigo"),
-                                                                          8, QString(), true, false))
-                               .trimmed()
+            e_.EsCompras = Recorta(gUtilidades->ValorNoNuloTexto(
+                                       gSesionBD->ObtieneValor(QStringLiteral("V_TA_CPTE"), e_.TC, QStringLiteral("SISTEMA"),
+                                                               QStringLiteral("Codigo"), 8, QString(), true, false)))
                                .compare(QLatin1String("COMPRAS"), Qt::CaseInsensitive) == 0;
         }))
         return false;
@@ -167,22 +167,22 @@ bool Actualizacion::Corre()
             // A blank default is no depot and no reason: NULL.
             if (EsElDelGrid(e_.IdDeposito))
                 e_.DepositoPorFila = true;
-            else if (!e_.IdDeposito.trimmed().isEmpty())
-                e_.IdDeposito = Literal(Ajusta(e_.IdDeposito.trimmed(), 4));
+            else if (!Recorta(e_.IdDeposito).isEmpty())
+                e_.IdDeposito = Literal(Ajusta(Recorta(e_.IdDeposito), 4));
             else
                 e_.IdDeposito = LineaStock::CodigoSQL(Cfg(QStringLiteral("DepositoDefault")));
             if (EsElDelGrid(e_.IdMotivoStock)) {
                 e_.MotivoPorFila = true;
             } else {
                 e_.IdMotivoStock = gUtilidades->QuitaCaracteres(e_.IdMotivoStock, QStringLiteral("'"));
-                e_.IdMotivoStock = e_.IdMotivoStock.trimmed().isEmpty()
+                e_.IdMotivoStock = Recorta(e_.IdMotivoStock).isEmpty()
                                        ? LineaStock::CodigoSQL(gUtilidades->QuitaCaracteres(
                                              Cfg(QStringLiteral("MotivoStockDefault")), QStringLiteral("'")))
                                        : Literal(Ajusta(e_.IdMotivoStock, 4));
             }
-            e_.IdDepositoDestino = e_.IdDepositoDestino.trimmed().isEmpty()
+            e_.IdDepositoDestino = Recorta(e_.IdDepositoDestino).isEmpty()
                                        ? QStringLiteral("NULL")
-                                       : Literal(Ajusta(e_.IdDepositoDestino.trimmed(), 4));
+                                       : Literal(Ajusta(Recorta(e_.IdDepositoDestino), 4));
         }))
         return false;
     e_.Pasada = 1;
@@ -195,7 +195,7 @@ bool Actualizacion::Corre()
                 Recordset rs;
                 gSesionBD->AbreRecordset(
                     QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK WHERE TC = ") +
-                        Literal(Ajusta(e_.TC.trimmed(), 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") +
+                        Literal(Ajusta(Recorta(e_.TC), 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") +
                         Literal(e_.SucNroLetra),
                     rs, nullptr, 0, 1);
                 const double mayor = rs.Eof() ? 0 : gUtilidades->TextoADoble(gUtilidades->ValorNoNuloTexto(rs.Valor(0)));
@@ -239,12 +239,11 @@ bool Actualizacion::pasadas()
             bool califica = false;
             if (!p.paso([&] {
                     // A code of blanks is no article.
-                    califica = (gUtilidades->TextoAMoneda(celda(C::Cantidad)) != Moneda() ||
-                                gUtilidades->TextoAMoneda(celda(C::Bultos)) != Moneda()) &&
-                               !celda(C::Codigo).trimmed().isEmpty();
+                    califica = (Importe(celda(C::Cantidad)) != Moneda() || Importe(celda(C::Bultos)) != Moneda()) &&
+                               !Recorta(celda(C::Codigo)).isEmpty();
                     e_.LoteActual.clear();
                     if (califica && e_.EsProduccion)
-                        califica = (celda(C::CantidadInsumo).trimmed() == u"-1") == (e_.Pasada == 2);
+                        califica = (Recorta(celda(C::CantidadInsumo)) == u"-1") == (e_.Pasada == 2);
                 }))
                 return false;
             if (califica && !fila())
@@ -258,7 +257,7 @@ bool Actualizacion::fila()
 {
     Procedimiento& p = *p_;
     if (!p.paso([&] {
-            e_.Articulo = celda(C::Codigo).trimmed();
+            e_.Articulo = Recorta(celda(C::Codigo));
             porTalle_ = marca(C::PideTalle);
             porSerie_ = marca(C::PideSerie);
             porLote_ = marca(C::PideLote);
@@ -276,7 +275,7 @@ bool Actualizacion::fila()
     do {
         e_.Secuencia += 1;
         e_.Item += 1;
-        e_.CantidadItem = gUtilidades->TextoADoble(celda(C::Cantidad));
+        e_.CantidadItem = Cifra(celda(C::Cantidad));
         Eventos::Pendientes();
         bool conCantidad = true;
         if (!p.paso([&] { conCantidad = tomaItem(); }))
@@ -302,7 +301,7 @@ bool Actualizacion::fila()
         if (e_.MuestraCartel && !p.paso([&] {
                 bool cancelado = false;
                 gCartel->CartelMostrar(cancelado, QVariant(QStringLiteral("Grabando Stock...")),
-                                       QVariant(celda(C::Codigo).trimmed() + QStringLiteral("  ") + celda(C::Descripcion)),
+                                       QVariant(Recorta(celda(C::Codigo)) + QStringLiteral("  ") + celda(C::Descripcion)),
                                        QVariant(QString::number(e_.Fila) + QStringLiteral(" de ") +
                                                 QString::number(g_.Rows() - 1)));
             }))
@@ -330,8 +329,8 @@ bool Actualizacion::fila()
 // false when the item's own quantity is 0.
 bool Actualizacion::tomaItem()
 {
-    const auto lote25 = [](const QString& t) { return Ajusta(SinBlancosFinales(t), 25); };
-    const auto serie25 = [](const QString& t) { return Ajusta(t.trimmed(), 25); };
+    const auto lote25 = [](const QString& t) { return Ajusta(SinBlancosFinales(t).toString(), 25); };
+    const auto serie25 = [](const QString& t) { return Ajusta(Recorta(t), 25); };
     // Lot and serial number of a "lot<255>serial" key; false when there is no separator.
     const auto separa = [&](const QString& t) {
         const qsizetype p = t.indexOf(ListasPipe::Chr255);
@@ -343,43 +342,43 @@ bool Actualizacion::tomaItem()
     };
     // A lot list made by InsertaCHR255 closes each lot with the separator.
     const auto sinSeparadorFinal = [&](const QString& t) {
-        QString r = SinBlancosFinales(t);
+        QString r = SinBlancosFinales(t).toString();
         r.chop(1);
         return lote25(r);
     };
     const auto cantidad = [&](const QString& t) {
-        e_.CantidadItem = gUtilidades->TextoADoble(t);
+        e_.CantidadItem = Cifra(t);
         return e_.CantidadItem != 0;
     };
     const auto loteFijo = [&] {
-        if (e_.LoteActual.trimmed().isEmpty() && !e_.LoteFijo.trimmed().isEmpty())
+        if (Recorta(e_.LoteActual).isEmpty() && !Recorta(e_.LoteFijo).isEmpty())
             e_.LoteActual = LineaStock::LoteFijoDeItem(e_);
     };
 
     if (e_.Signo == 1) {
         e_.LoteActual = lote25(item(C::NroLote));
         e_.SerieActual = serie25(item(C::NroSerie));
-        const QString perecedero = celda(C::Perecedero).trimmed();
+        const QString perecedero = Recorta(celda(C::Perecedero));
         if (EsVerdadero(perecedero.isEmpty() ? QStringLiteral("0") : perecedero, true)) {
             e_.LoteActual = lote25(celda(C::NroLote));
             loteFijo();
             return true;
         }
         if (marca(C::PideTalle)) {
-            if (item(C::NroLote).trimmed().isEmpty())
+            if (Recorta(item(C::NroLote)).isEmpty())
                 return true;
             separa(item(C::NroLote));
             e_.LoteActual = lote25(e_.LoteActual);
             e_.SerieActual.clear();
             return cantidad(item(C::NroSerie));
         }
-        if (!e_.LoteActual.trimmed().isEmpty() && e_.LoteActual.contains(ListasPipe::Chr255))
+        if (!Recorta(e_.LoteActual).isEmpty() && e_.LoteActual.contains(ListasPipe::Chr255))
             e_.LoteActual = sinSeparadorFinal(e_.LoteActual);
         else
             loteFijo();
         if (porSerie_) {
             const QString clave = item(e_.EsTransferencia ? C::NroLote : C::NroSerie);
-            if (clave.trimmed().isEmpty())
+            if (Recorta(clave).isEmpty())
                 return true;
             separa(clave);
             e_.LoteActual = lote25(e_.LoteActual);
@@ -395,18 +394,18 @@ bool Actualizacion::tomaItem()
         return true;
     }
 
-    if (celda(C::PideTalle).trimmed().isEmpty())
+    if (Recorta(celda(C::PideTalle)).isEmpty())
         g_.setTextMatrix(e_.Fila, C::PideTalle, QStringLiteral("0"));
     if (marca(C::PideTalle)) {
         e_.LoteActual = lote25(item(C::NroLote));
-        if (!e_.LoteActual.trimmed().isEmpty())
+        if (!Recorta(e_.LoteActual).isEmpty())
             e_.LoteActual = sinSeparadorFinal(e_.LoteActual);
         e_.SerieActual.clear();
         return cantidad(item(C::NroSerie));
     }
     e_.SerieActual.clear();
     const QString clave = item(C::NroLote);
-    if (clave.trimmed().isEmpty())
+    if (Recorta(clave).isEmpty())
         return true;
     if (!separa(clave))
         e_.LoteActual = clave;
@@ -420,7 +419,7 @@ bool Actualizacion::sigue() const
     if (e_.CantItems < 2)
         return false;
     if (e_.Signo == 1 && !marca(C::PideTalle) && !porSerie_)
-        return e_.Item < gUtilidades->TextoAMoneda(celda(C::Cantidad)).ADoble();
+        return e_.Item < Importe(celda(C::Cantidad)).ADoble();
     return e_.Item < e_.CantItems;
 }
 
@@ -448,7 +447,7 @@ void Actualizacion::asientoDiferido()
         e_.TipoMovimiento = 4;
     else if (EsTipo(e_.TC, {"RM"}) && e_.EnComodato)
         e_.TipoMovimiento = 2;
-    else if (EsTipo(e_.TC, {"RM"}) && !ctroDist.trimmed().isEmpty() && LecturaValores::MismoCodigo(e_.CuentaOriginal, ctroDist))
+    else if (EsTipo(e_.TC, {"RM"}) && !Recorta(ctroDist).isEmpty() && LecturaValores::MismoCodigo(e_.CuentaOriginal, ctroDist))
         e_.TipoMovimiento = 3;
     else if (EsTipo(e_.TC, {"RM"}))
         e_.TipoMovimiento = 1;
@@ -483,7 +482,7 @@ void ClsCmnCptes::ActualizaStock(Grilla& MSFlexGrid2, const QString& TC, const Q
                                  const QString& ArtMoneda, Moneda ArtCotizacion)
 {
     HayError = false;
-    if (gUnegocio.trimmed().isEmpty()) {
+    if (Recorta(gUnegocio).isEmpty()) {
         MsgBox(QStringLiteral("ERROR EN ASIGNACION DE UNIDAD DE NEGOCIO\r\nVerifique si el usuario tiene asignado una "
                               "unidad de negocio"),
                Avisos::Critico, QStringLiteral("Atencion!"));

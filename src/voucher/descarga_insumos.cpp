@@ -8,6 +8,7 @@
 #include "platform/eventos.h"
 #include "platform/numeros.h"
 #include "platform/pasos.h"
+#include "platform/recorte.h"
 #include "services/ModExportarExcel.h"
 #include "services/Stock.h"
 #include "services/lectura_valores.h"
@@ -22,7 +23,9 @@
 using namespace ModGlobal;
 using LecturaValores::EsTipo;
 using LecturaValores::Literal;
+using LineaStock::Cifra;
 using LineaStock::EsElDelGrid;
+using LineaStock::Importe;
 using LineaStock::Numero;
 namespace C = ColArticulos;
 
@@ -45,7 +48,7 @@ QString SinApostrofos(const QString& t)
 // A depot literal as the code the lot search takes; NULL is no depot.
 QString CodigoDeDeposito(const QString& literal)
 {
-    const QString c = SinApostrofos(literal).trimmed();
+    const QString c = Recorta(SinApostrofos(literal));
     return c.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0 ? QString() : c;
 }
 
@@ -173,16 +176,16 @@ bool Descarga::fila(int f)
     r.fila = f;
     bool toma = false;
     if (!p_.paso([&] {
-            toma = gUtilidades->TextoAMoneda(celda(f, C::Cantidad)) != Moneda() && !celda(f, C::Codigo).trimmed().isEmpty();
+            toma = Importe(celda(f, C::Cantidad)) != Moneda() && !Recorta(celda(f, C::Codigo)).isEmpty();
             if (!toma)
                 return;
-            r.articulo = celda(f, C::Codigo).trimmed();
-            r.cantidad = gUtilidades->TextoAMoneda(celda(f, C::Cantidad)).ADoble();
-            r.unidad = celda(f, C::Unidad).trimmed();
+            r.articulo = Recorta(celda(f, C::Codigo));
+            r.cantidad = Importe(celda(f, C::Cantidad)).ADoble();
+            r.unidad = Recorta(celda(f, C::Unidad));
             const QString marca = celda(f, C::InsumosPorPorcentaje);
-            r.porcentajes = !marca.isEmpty() && EsVerdadero(marca.trimmed(), true);
+            r.porcentajes = !marca.isEmpty() && EsVerdadero(Recorta(marca), true);
             if (r.porcentajes) {
-                const double base = gUtilidades->TextoAMoneda(celda(f, C::CantidadUD)).ADoble();
+                const double base = Importe(celda(f, C::CantidadUD)).ADoble();
                 if (base > 0)
                     r.cantidad = base;
             }
@@ -192,12 +195,9 @@ bool Descarga::fila(int f)
         return true;
     bool deProduccion = false;
     if (!p_.paso([&] {
-            deProduccion = gUtilidades
-                               ->ValorNoNuloTexto(gSesionBD->ObtieneValor(QStringLiteral("V_MA_ARTICULOS"), r.articulo,
-                                                                          QStringLiteral("PROCEDENCIA"),
-                                                                          QStringLiteral("IDARTICULO"), 8, QString(),
-                                                                          false, false))
-                               .trimmed()
+            deProduccion = Recorta(gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(
+                                       QStringLiteral("V_MA_ARTICULOS"), r.articulo, QStringLiteral("PROCEDENCIA"),
+                                       QStringLiteral("IDARTICULO"), 8, QString(), false, false)))
                                .compare(QLatin1String("PRODUCCION"), Qt::CaseInsensitive) == 0;
         }))
         return false;
@@ -232,7 +232,7 @@ void Descarga::comunes(const FilaCompuesta& f, LineaInsumo& l)
     l.controladoPor = Literal(f.articulo);
     l.motivo = motivo(f.fila);
     if (e_.TcOrigenPorFila)
-        l.tcOrigen = SinApostrofos(celda(f.fila, C::CpteOrigen).left(4).trimmed());
+        l.tcOrigen = SinApostrofos(Recorta(celda(f.fila, C::CpteOrigen).left(4)));
 }
 
 // The compound article's own line, ahead of its supplies given per hundred.
@@ -243,26 +243,26 @@ bool Descarga::lineaCompuesta(const FilaCompuesta& f)
             const int r = f.fila;
             comunes(f, l);
             l.articulo = Literal(Ajusta(f.articulo, 25));
-            l.descripcion = Literal(SinApostrofos(celda(r, C::Descripcion).trimmed().left(e_.Clase.gLenDesc)));
+            l.descripcion = Literal(SinApostrofos(Recorta(celda(r, C::Descripcion)).left(e_.Clase.gLenDesc)));
             l.unidad = Literal(Ajusta(celda(r, C::Unidad), 4));
             l.cantidad = f.cantidad;
             // In the unit columns the line moves the same way as in Cantidad.
-            if (EsVerdadero(celda(r, C::Pesable).trimmed(), true)) {
+            if (EsVerdadero(Recorta(celda(r, C::Pesable)), true)) {
                 l.columnaUD = "CantidadUD";
-                l.cantidadUD = gUtilidades->TextoADoble(celda(r, C::CantidadUD));
-                l.unidadBase = Literal(Ajusta(celda(r, C::UnidadBase).trimmed(), 4));
+                l.cantidadUD = Cifra(celda(r, C::CantidadUD));
+                l.unidadBase = Literal(Ajusta(Recorta(celda(r, C::UnidadBase)), 4));
             } else if (CfgIgualSi(QStringLiteral("ConfirmaUDEquiv"))) {
                 l.columnaUD = "CantidadUD";
-                l.cantidadUD = gUtilidades->TextoADoble(celda(r, C::CantidadEquiv));
-                l.unidadBase = Literal(Ajusta(celda(r, C::UnidadEquiv).trimmed(), 4));
+                l.cantidadUD = Cifra(celda(r, C::CantidadEquiv));
+                l.unidadBase = Literal(Ajusta(Recorta(celda(r, C::UnidadEquiv)), 4));
             } else {
-                l.cantidadUD = gUtilidades->TextoAMoneda(celda(r, C::Cantidad)).ADoble();
-                l.unidadBase = Literal(Ajusta(celda(r, C::UnidadBase).trimmed(), 4));
+                l.cantidadUD = Importe(celda(r, C::Cantidad)).ADoble();
+                l.unidadBase = Literal(Ajusta(Recorta(celda(r, C::UnidadBase)), 4));
             }
             const QString coeficiente = celda(r, C::Coeficiente);
-            l.equivalencia = coeficiente.trimmed().isEmpty() ? 1 : gUtilidades->TextoADoble(coeficiente);
+            l.equivalencia = coeficiente.trimmed().isEmpty() ? 1 : Cifra(coeficiente);
             l.cuenta = cuenta(f.articulo);
-            l.costo = Numero(gUtilidades->TextoAMoneda(celda(r, C::Costo)).ADoble());
+            l.costo = Numero(Importe(celda(r, C::Costo)).ADoble());
         }))
         return false;
     return graba(l, f.deposito);
@@ -311,7 +311,7 @@ bool Descarga::insumo(const FilaCompuesta& f, const Stock::RegInsumo& entrada)
     if (!p_.paso([&] {
             comunes(f, base);
             base.articulo = Literal(Ajusta(codigo, 25));
-            const QString descripcion = textoLibre ? libre : TextoDeArticulo(codigo, "DESCRIPCION").trimmed();
+            const QString descripcion = textoLibre ? libre : Recorta(TextoDeArticulo(codigo, "DESCRIPCION"));
             base.descripcion = Literal(SinApostrofos(descripcion.left(e_.Clase.gLenDesc)));
             const QString unidad = TransformaTexto(entrada.Unidad);
             base.unidad = unidad.isEmpty() ? QStringLiteral("NULL") : Literal(Ajusta(unidad, 4));
@@ -359,9 +359,9 @@ bool Descarga::insumo(const FilaCompuesta& f, const Stock::RegInsumo& entrada)
 // CuentaProveedor: the account passed, or the article's own; NULL leaves the column out.
 QString Descarga::cuenta(const QString& clave)
 {
-    QString c = e_.Cuenta.trimmed();
+    QString c = Recorta(e_.Cuenta);
     if (c.compare(QLatin1String("PorDefault"), Qt::CaseInsensitive) == 0)
-        c = TextoDeArticulo(Ajusta(clave, 25), "CUENTAPROVEEDOR").trimmed();
+        c = Recorta(TextoDeArticulo(Ajusta(clave, 25), "CUENTAPROVEEDOR"));
     if (c.isEmpty() || c.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
         return QString();
     return Literal(c);
@@ -397,7 +397,7 @@ QString Descarga::sentencia(const LineaInsumo& l, const QString& deposito)
     campo("IdUnidadBase", l.unidadBase);
     campo("equiv_udbase", Numero(l.equivalencia));
     campo("Cantidad", Numero(l.cantidad * signo));
-    if (!gCaja.trimmed().isEmpty()) {
+    if (!Recorta(gCaja).isEmpty()) {
         gCaja = SinApostrofos(gCaja);
         campo("IdCaja", Literal(Ajusta(gCaja, 4)));
     }
@@ -410,7 +410,7 @@ QString Descarga::sentencia(const LineaInsumo& l, const QString& deposito)
     // The caller reads the origin type back when each row brings its own.
     if (e_.TcOrigenPorFila)
         e_.TcOrigen = l.tcOrigen;
-    campo("Tc_Origen", Literal(Ajusta(e_.TC.trimmed(), 4)));
+    campo("Tc_Origen", Literal(Ajusta(Recorta(e_.TC), 4)));
     campo("IdComprobante_Origen", Literal(e_.SucNroLetra));
     campo("ControladoPor", l.controladoPor);
     campo("Unegocio", LineaStock::UnidadDeNegocio());

@@ -6,6 +6,7 @@
 #include "platform/db/ambito_escritura.h"
 #include "platform/eventos.h"
 #include "platform/numeros.h"
+#include "platform/recorte.h"
 #include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
@@ -15,8 +16,9 @@
 
 using namespace ModGlobal;
 using LecturaValores::Literal;
+using LineaStock::Cifra;
 using LineaStock::EsElDelGrid;
-using LineaStock::SinBlancosFinales;
+using LineaStock::Importe;
 namespace C = ColArticulos;
 
 namespace {
@@ -29,7 +31,7 @@ const QString& Nulo()
 
 bool EsPalabraNull(const QString& t)
 {
-    return t.trimmed().compare(Nulo(), Qt::CaseInsensitive) == 0;
+    return SinBlancosAlrededor(t).compare(Nulo(), Qt::CaseInsensitive) == 0;
 }
 
 QString SinApostrofos(const QString& t)
@@ -42,11 +44,6 @@ QString Ajusta(const QString& t, int ancho)
     return gUtilidades->AjustaAncho(t, ancho);
 }
 
-Moneda Importe(const QString& celda)
-{
-    return gUtilidades->TextoAMoneda(celda);
-}
-
 QString Numero(Moneda m)
 {
     return gSesionBD->ValorSQL(m.Texto(), QStringLiteral("@"));
@@ -55,7 +52,8 @@ QString Numero(Moneda m)
 using LineaStock::Numero;
 
 // A grid cell that goes into SQL as a number: empty is 0, "2,5" is 2.5,
-// anything else that is no number fails with 13.
+// anything else that is no number fails with 13. A line break around a
+// pasted figure is no part of it.
 QString NumeroDeCelda(const QString& celda)
 {
     if (celda.trimmed().isEmpty())
@@ -117,10 +115,10 @@ QString Linea::destino(const QString& literal) const
 double Linea::cantidad()
 {
     double linea = Importe(celda(C::Cantidad)).ADoble();
-    const bool hayLote = !e_.LoteActual.trimmed().isEmpty();
-    const bool haySerie = !e_.SerieActual.trimmed().isEmpty();
+    const bool hayLote = !Recorta(e_.LoteActual).isEmpty();
+    const bool haySerie = !Recorta(e_.SerieActual).isEmpty();
     if (e_.Signo == 1) {
-        if (EsVerdadero(celda(C::PideTalle).trimmed(), true))
+        if (EsVerdadero(Recorta(celda(C::PideTalle)), true))
             linea = e_.CantidadItem;
         else if (!hayLote && haySerie)
             linea = e_.CantidadItem;
@@ -128,8 +126,8 @@ double Linea::cantidad()
             linea = 1;
     } else if (e_.CantidadItem > 0 || hayLote || haySerie) {
         const bool otraUnidad =
-            gUtilidades->TextoADoble(celda(C::Coeficiente)) != 1 &&
-            celda(C::UnidadBase).trimmed().compare(celda(C::Unidad).trimmed(), Qt::CaseInsensitive) != 0;
+            Cifra(celda(C::Coeficiente)) != 1 &&
+            Recorta(celda(C::UnidadBase)).compare(Recorta(celda(C::Unidad)), Qt::CaseInsensitive) != 0;
         if (!otraUnidad) {
             linea = e_.CantidadItem;
             escribe(C::CantidadUD, Numeros::TextoPlano(e_.CantidadItem));
@@ -142,22 +140,22 @@ double Linea::cantidad()
 
 void Linea::unidades(double cantidadLinea)
 {
-    escribe(C::UnidadEquiv, Ajusta(celda(C::UnidadEquiv).trimmed(), 4));
+    escribe(C::UnidadEquiv, Ajusta(Recorta(celda(C::UnidadEquiv)), 4));
     if (celda(C::Pesable).isEmpty())
         escribe(C::Pesable, QStringLiteral("0"));
-    const QString base = celda(C::UnidadBase).trimmed();
-    const bool loteOSerie = !e_.LoteActual.trimmed().isEmpty() || !e_.SerieActual.trimmed().isEmpty();
+    const QString base = Recorta(celda(C::UnidadBase));
+    const bool loteOSerie = !Recorta(e_.LoteActual).isEmpty() || !Recorta(e_.SerieActual).isEmpty();
     const double cantidadBase = Importe(celda(C::CantidadUD)).ADoble() * e_.Signo;
     double cantidadUD = 0;
     QString unidadBase;
-    if (EsVerdadero(celda(C::Pesable).trimmed(), true)) {
+    if (EsVerdadero(Recorta(celda(C::Pesable)), true)) {
         if (base.isEmpty())
             return;
         cantidadUD = cantidadBase;
         unidadBase = base;
     } else if (e_.ConfirmaUDEquiv) {
         cantidadUD = Importe(celda(C::CantidadEquiv)).ADoble() * e_.Signo;
-        unidadBase = celda(C::UnidadEquiv).trimmed();
+        unidadBase = Recorta(celda(C::UnidadEquiv));
     } else if (!base.isEmpty()) {
         if (loteOSerie)
             cantidadUD = cantidadLinea;
@@ -168,7 +166,7 @@ void Linea::unidades(double cantidadLinea)
         unidadBase = base;
     } else {
         cantidadUD = loteOSerie ? cantidadLinea : Importe(celda(C::Cantidad)).ADoble() * e_.Signo;
-        unidadBase = celda(C::Unidad).trimmed();
+        unidadBase = Recorta(celda(C::Unidad));
     }
     campo("CantidadUD", gSesionBD->ValorSQL(Numeros::TextoPlano(cantidadUD + 0.0), QStringLiteral("@")));
     campo("IdUnidadBase", Literal(Ajusta(unidadBase, 4)));
@@ -176,13 +174,11 @@ void Linea::unidades(double cantidadLinea)
 
 void Linea::cuentaProveedor()
 {
-    QString cuenta = e_.Cuenta.trimmed();
+    QString cuenta = Recorta(e_.Cuenta);
     if (cuenta.compare(QLatin1String("PorDefault"), Qt::CaseInsensitive) == 0) {
-        cuenta = gUtilidades
-                     ->ValorNoNuloTexto(gSesionBD->ObtieneValor(
-                         QStringLiteral("V_MA_ARTICULOS"), Ajusta(celda(C::Codigo).trimmed(), 25),
-                         QStringLiteral("CUENTAPROVEEDOR"), QStringLiteral("IDARTICULO"), 8, QString(), true, false))
-                     .trimmed();
+        cuenta = Recorta(gUtilidades->ValorNoNuloTexto(gSesionBD->ObtieneValor(
+            QStringLiteral("V_MA_ARTICULOS"), Ajusta(Recorta(celda(C::Codigo)), 25), QStringLiteral("CUENTAPROVEEDOR"),
+            QStringLiteral("IDARTICULO"), 8, QString(), true, false)));
         if (cuenta.isEmpty())
             cuenta = Nulo();
     }
@@ -221,12 +217,12 @@ QString Linea::origen()
 {
     const QString cpte = celda(C::CpteOrigen);
     if (e_.TcOrigenPorFila)
-        e_.TcOrigen = cpte.left(4).trimmed();
+        e_.TcOrigen = Recorta(cpte.left(4));
     e_.TcOrigen = SinApostrofos(e_.TcOrigen);
-    const QString tc = e_.TcOrigen.trimmed().isEmpty() || EsPalabraNull(e_.TcOrigen) ? Nulo() : Literal(e_.TcOrigen);
+    const QString tc = Recorta(e_.TcOrigen).isEmpty() || EsPalabraNull(e_.TcOrigen) ? Nulo() : Literal(e_.TcOrigen);
     campo("Tc_Origen", tc);
     if (e_.CpteOrigenPorFila)
-        e_.ComprobanteOrigen = Literal(cpte.mid(4, 13).trimmed());
+        e_.ComprobanteOrigen = Literal(Recorta(cpte.mid(4, 13)));
     return LineaStock::CodigoPreparado(e_.ComprobanteOrigen);
 }
 
@@ -239,7 +235,7 @@ QString Linea::Arma()
         campo("IdComplemento", LecturaValores::NumeroONulo(e_.IdComplemento));
     campo("Secuencia", Numeros::TextoPlano(std::round(double(e_.Secuencia))));
     campo("Fecha", Literal(e_.fecha));
-    if (!gCaja.trimmed().isEmpty()) {
+    if (!Recorta(gCaja).isEmpty()) {
         gCaja = SinApostrofos(gCaja);
         campo("IdCaja", Literal(Ajusta(gCaja, 4)));
     }
@@ -254,26 +250,26 @@ QString Linea::Arma()
     }
     if (e_.EsTransferencia)
         campo("IDDEPOSITO_DESTINO", destino(e_.Pasada == 1 ? e_.IdDepositoDestino : depositoPasada1()));
-    campo("IdPosicion", Literal(SinApostrofos(celda(C::Posicion).trimmed())));
-    campo("IdArticulo", Literal(Ajusta(celda(C::Codigo).trimmed(), 25)));
-    QString descripcion = celda(C::Descripcion).trimmed();
+    campo("IdPosicion", Literal(SinApostrofos(Recorta(celda(C::Posicion)))));
+    campo("IdArticulo", Literal(Ajusta(Recorta(celda(C::Codigo)), 25)));
+    QString descripcion = Recorta(celda(C::Descripcion));
     if (descripcion.size() > e_.Clase.gLenDesc)
         descripcion = descripcion.left(e_.Clase.gLenDesc);
     campo("Descripcion", Literal(SinApostrofos(descripcion)));
     Eventos::Pendientes();
     campo("NroLote", LineaStock::LoteOSerie(e_.LoteActual, true));
-    QString controlado = celda(C::ControladoPor).trimmed();
+    QString controlado = Recorta(celda(C::ControladoPor));
     if (controlado.isEmpty()) {
-        controlado = celda(C::LoteAduana).trimmed();
-        controlado = SinApostrofos(controlado.isEmpty() ? e_.Aduana.trimmed() : controlado);
+        controlado = Recorta(celda(C::LoteAduana));
+        controlado = SinApostrofos(controlado.isEmpty() ? Recorta(e_.Aduana) : controlado);
     }
     campo("ControladoPor", Literal(controlado));
-    if (!celda(C::LoteOrigen).trimmed().isEmpty())
-        campo("IdOrigen", Literal(Ajusta(celda(C::LoteOrigen).trimmed(), 4)));
-    else if (!e_.LoteOrigen.trimmed().isEmpty())
-        campo("IdOrigen", Literal(Ajusta(e_.LoteOrigen.trimmed(), 4)));
+    if (!Recorta(celda(C::LoteOrigen)).isEmpty())
+        campo("IdOrigen", Literal(Ajusta(Recorta(celda(C::LoteOrigen)), 4)));
+    else if (!Recorta(e_.LoteOrigen).isEmpty())
+        campo("IdOrigen", Literal(Ajusta(Recorta(e_.LoteOrigen), 4)));
     campo("NroSerie", LineaStock::LoteOSerie(e_.SerieActual, false));
-    const QString unidad = celda(C::Unidad).trimmed();
+    const QString unidad = Recorta(celda(C::Unidad));
     campo("IdUnidad", unidad.isEmpty() ? Nulo() : Literal(Ajusta(unidad, 4)));
     const double cantidadLinea = cantidad();
     campo("Cantidad", Numero(cantidadLinea));
@@ -310,7 +306,7 @@ QString Linea::Arma()
     if (!e_.EnComodato && Numeros::NumeroInicial(comodato) == 1)
         e_.EnComodato = true;
     const auto paquetes = [&](int c) {
-        return QString::number(Entero32(gUtilidades->TextoADoble(celda(c)) * signo));
+        return QString::number(Entero32(Cifra(celda(c)) * signo));
     };
     campo("CANT_BL", paquetes(C::Bultos));
     campo("CANT_KG", paquetes(C::CantKG));
@@ -332,7 +328,7 @@ QString Sentencia(PosteoStock& e)
 
 QString CodigoSQL(const QString& codigo)
 {
-    const QString c = codigo.trimmed();
+    const QString c = Recorta(codigo);
     if (c.isEmpty() || EsPalabraNull(c))
         return Nulo();
     return Literal(Ajusta(c, 4));
@@ -340,11 +336,11 @@ QString CodigoSQL(const QString& codigo)
 
 QString CodigoPreparado(const QString& valor)
 {
-    const QString v = valor.trimmed();
+    const QString v = Recorta(valor);
     if (v.isEmpty() || EsPalabraNull(v))
         return Nulo();
     if (EsLiteral(v)) {
-        if (v.mid(1, v.size() - 2).trimmed().isEmpty() || EsPalabraNull(v.mid(1, v.size() - 2)))
+        if (Recorta(v.mid(1, v.size() - 2)).isEmpty() || EsPalabraNull(v.mid(1, v.size() - 2)))
             return Nulo();
         return v;
     }
@@ -353,7 +349,7 @@ QString CodigoPreparado(const QString& valor)
 
 QString DepositoDeFila(const PosteoStock& e)
 {
-    const QString propio = e.Grid.TextMatrix(e.Fila, C::Deposito).trimmed();
+    const QString propio = Recorta(e.Grid.TextMatrix(e.Fila, C::Deposito));
     if (!propio.isEmpty())
         return CodigoSQL(propio);
     if (!EsElDelGrid(e.IdDeposito))
@@ -367,23 +363,26 @@ namespace LineaStock {
 
 bool EsElDelGrid(const QString& texto)
 {
-    return texto.trimmed().compare(QLatin1String("ELDELGRID"), Qt::CaseInsensitive) == 0;
+    return SinBlancosAlrededor(texto).compare(QLatin1String("ELDELGRID"), Qt::CaseInsensitive) == 0;
 }
 
-QString SinBlancosFinales(QString texto)
+Moneda Importe(const QString& texto)
 {
-    while (!texto.isEmpty() && texto.back().isSpace())
-        texto.chop(1);
-    return texto;
+    return gUtilidades->TextoAMoneda(texto.trimmed());
+}
+
+double Cifra(const QString& texto)
+{
+    return gUtilidades->TextoADoble(texto.trimmed());
 }
 
 // Past 25 characters, the first 25 of the text as it came.
 QString LoteOSerie(const QString& texto, bool conservaBlancoInicial)
 {
-    QString t = SinBlancosFinales(texto);
+    QString t = SinBlancosFinales(texto).toString();
     if (!conservaBlancoInicial)
-        t = t.trimmed();
-    if (t.trimmed().isEmpty())
+        t = Recorta(t);
+    if (Recorta(t).isEmpty())
         return Nulo();
     if (t.size() > 25)
         t = texto.left(25);
@@ -392,7 +391,7 @@ QString LoteOSerie(const QString& texto, bool conservaBlancoInicial)
 
 QString UnidadDeNegocio()
 {
-    const QString u = SinBlancosFinales(gUnegocio);
+    const QString u = SinBlancosFinales(gUnegocio).toString();
     if (EsPalabraNull(u))
         return Nulo();
     return Literal(Ajusta(u, 4));
@@ -407,7 +406,7 @@ QString LoteFijoDeItem(const PosteoStock& e)
 {
     if (e.LoteFijoAutomatico)
         return ClsCmnCptes::LoteAutomaticoGuardado(e.LoteFijo);
-    return Ajusta(SinBlancosFinales(e.LoteFijo), 25);
+    return Ajusta(SinBlancosFinales(e.LoteFijo).toString(), 25);
 }
 
 void GrabaSentencia(PosteoStock& e, const QString& sentencia)

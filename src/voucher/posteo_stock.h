@@ -109,8 +109,10 @@ QString CodigoSQL(const QString& codigo);
 
 // The word that asks for each row's own depot, reason or origin (any case, blanks around).
 bool EsElDelGrid(const QString& texto);
-// The text without its trailing blanks (a lot keeps its leading ones).
-QString SinBlancosFinales(QString texto);
+// The number of a cell or a stored text, as the utilities read it. A line
+// break or tab around a pasted figure is no part of the number.
+Moneda Importe(const QString& texto);
+double Cifra(const QString& texto);
 
 // A lot or serial number as a line stores it: trimmed on the right (a lot
 // keeps its leading blank when asked), the first 25 characters of a longer

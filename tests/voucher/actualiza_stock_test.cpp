@@ -244,6 +244,63 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
     EXPECT_TRUE(Lineas(l).isEmpty());
 }
 
+// Only blanks are trimmed: a line break or tab that ends a description, a lot
+// or a serial is stored with it, while a quantity still reads as its number.
+TEST_F(ActualizaStock_, SoloLosBlancosSeRecortan)
+{
+    struct Caso {
+        const char* nombre;
+        const char* tc;
+        std::function<void()> fila;
+        QStringList lineas;   // "Cantidad|NroLote|NroSerie|Descripcion"
+    };
+    const std::vector<Caso> casos = {
+        {"la descripción conserva su CR LF final", "RM",
+         [&] { Fila({{C::Codigo, "MESA01"}, {C::Descripcion, "Mesa de comedor\r\n"}, {C::Cantidad, "1"}}); },
+         {"-1|NULL|NULL|Mesa de comedor\r\n"}},
+        {"los blancos de la descripción sí se van", "RM",
+         [&] { Fila({{C::Codigo, " MESA01 "}, {C::Descripcion, "  Mesa\t  "}, {C::Cantidad, "1"}}); },
+         {"-1|NULL|NULL|Mesa\t"}},
+        {"un lote que termina en tabulador es su propio lote", "RM",
+         [&] {
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L1\t|"},
+                   {C::NroSerie, "|2|3|"}});
+         },
+         {"-2|L1|NULL|", "-3|L1\t|NULL|"}},
+        {"una serie de entrada que termina en CR", "AJP",
+         [&] {
+             Fila({{C::Codigo, "ATORN01"}, {C::Cantidad, "2"}, {C::PideSerie, "-1"}, {C::PideTalle, "0"},
+                   {C::NroSerie, "|SN-1\r|SN-1|"}});
+         },
+         {"1|NULL|SN-1\r|", "1|NULL|SN-1|"}},
+        {"una cantidad con CR final", "RM",
+         [&] { Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "3\r"}}); },
+         {"-3|NULL|NULL|"}},
+        {"la cantidad de un lote con CR LF final", "RM",
+         [&] {
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|"},
+                   {C::NroSerie, "|2\r\n|3|"}});
+         },
+         {"-2|L1|NULL|", "-3|L2|NULL|"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        NuevaGrilla();
+        c.fila();
+        Llamada l;
+        l.TC = QString::fromLatin1(c.tc);
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9100 + n++);
+        Postea(l);
+        EXPECT_FALSE(l.HayError);
+        EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Cantidad, NroLote, NroSerie, Descripcion FROM V_MV_STOCK "
+                                            "WHERE TC = '%1' AND IdComprobante = '%2' ORDER BY Secuencia")
+                                 .arg(l.TC, l.SucNroLetra)),
+                  c.lineas);
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(ActualizaStock_, LoteAutomaticoDespuesDel10)
 {
     Ajuste(s, QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));

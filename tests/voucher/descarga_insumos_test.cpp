@@ -298,6 +298,20 @@ TEST_F(DescargaInsumos_, Casos)
          },
          {"TUER1|1|-4|NULL|-4|1"},
          [&](Taller& t, const Llamada&) { columna(t, "Descripcion", {"Tuerca DA"}, "gLenDesc"); }},
+        {"sólo los blancos se recortan: CR LF en las descripciones, CR en las cantidades",
+         [](Taller& t, Llamada&) {
+             t.bd().Ejecuta(QStringLiteral("UPDATE V_MA_ARTICULOS SET Descripcion = 'Tuerca' || char(13) || char(10) "
+                                           "WHERE IDARTICULO = 'TUER1'"));
+             t.Fila({{C::Codigo, "CMP7 "}, {C::Unidad, "UN"}, {C::Cantidad, "2\r"}});
+             t.Fila({{C::Codigo, "CMP2"}, {C::Descripcion, " Compuesto\t"}, {C::Unidad, "UN "}, {C::UnidadBase, "KG"},
+                     {C::Coeficiente, "0.75\r\n"}, {C::Cantidad, "200"}, {C::CantidadUD, "150\r"},
+                     {C::InsumosPorPorcentaje, "SI"}});
+         },
+         {"CMP2|1|-150|NULL|-200|0.75", "COLA01|1|-60|NULL|-60|0", "TUER1|1|-8|NULL|-8|1"},
+         [&](Taller& t, const Llamada&) {
+             columna(t, "TRIM(IdArticulo) || '|' || Descripcion", {"TUER1|Tuerca\r\n", "CMP2|Compuesto\t", "COLA01|Cola vinílica"},
+                     "blanks only");
+         }},
         {"lote automático ' 7'",
          [](Taller& t, Llamada&) { t.Fila({{C::Codigo, "CMP6"}, {C::Unidad, "UN"}, {C::Cantidad, "1"}}); },
          {"LOTE3|1|-1|[ 7]|-1|1"}},

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -462,4 +463,50 @@ TEST_F(LineaStock_, TextosHostilesSeGuardanComoSeEscribieron)
     ASSERT_EQ(fila.size(), 1);
     EXPECT_EQ(fila[0], QStringLiteral("NULL|V'1|P'1|T'1 |Ana'); DELETE V_MV_STOCK --|U'S |L'1|S'1|MESA'01|Mesa A|A1|U'N|U'N|1'|"
                                       "0001'0000003X|K'G|A'R"));
+}
+
+// Only blanks are trimmed: a tab, CR or LF that ends a code or a text of the
+// grid or of the call is written with it; a number cell still reads as its
+// number.
+TEST_F(LineaStock_, SoloLosBlancosSeRecortan)
+{
+    struct Caso {
+        const char* nombre;
+        int columna;
+        const char* celda;
+        std::function<void()> prepara;
+        const char* campo;
+        const char* valor;
+    };
+    const Caso casos[] = {
+        {"posición con tabulador", C::Posicion, " A-01\t ", nullptr, "IdPosicion", "'A-01\t'"},
+        {"controlado por con CR LF", C::ControladoPor, "Ana\r\n", nullptr, "ControladoPor", "'Ana\r\n'"},
+        {"referencia aduanera con CR", C::LoteAduana, "DESP-1\r", nullptr, "ControladoPor", "'DESP-1\r'"},
+        {"unidad con tabulador", C::Unidad, "UN\t", nullptr, "IdUnidad", "'UN\t '"},
+        {"depósito de la fila con tabulador", C::Deposito, "2\t", nullptr, "IdDeposito", "'2\t  '"},
+        {"origen del lote con CR", C::LoteOrigen, " AR\r ", nullptr, "IdOrigen", "'AR\r '"},
+        {"lote con tabulador", C::Codigo, "MESA01", [&] { e->LoteActual = QStringLiteral("L1\t   "); }, "NroLote", "'L1\t'"},
+        {"serie con CR", C::Codigo, "MESA01", [&] { e->SerieActual = QStringLiteral("  S1\r "); }, "NroSerie", "'S1\r'"},
+        {"lote de sólo un tabulador", C::Codigo, "MESA01", [&] { e->LoteActual = QStringLiteral("\t"); }, "NroLote", "'\t'"},
+        {"cuenta con tabulador", C::Codigo, "MESA01", [&] { e->Cuenta = QStringLiteral(" C0001\t"); }, "CuentaProveedor",
+         "'C0001\t'"},
+        {"aduana con LF", C::Codigo, "MESA01", [&] { e->Aduana = QStringLiteral("DESP-2\n "); }, "ControladoPor", "'DESP-2\n'"},
+        {"unidad de negocio con tabulador", C::Codigo, "MESA01", [&] { gUnegocio = QStringLiteral("   1\t "); }, "UNEGOCIO",
+         "'   1\t'"},
+        {"precio con CR", C::Importe, "7800\r", nullptr, "PrecioVenta", "7800"},
+        {"coeficiente con CR LF", C::Coeficiente, "2\r\n", nullptr, "EQUIV_UDBASE", "2"},
+        {"bultos con CR", C::Bultos, "3\r", nullptr, "CANT_BL", "-3"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        e->LoteActual.clear();
+        e->SerieActual.clear();
+        e->Cuenta = QStringLiteral("PorDefault");
+        e->Aduana.clear();
+        gUnegocio = QStringLiteral("   1");
+        if (c.prepara)
+            c.prepara();
+        const auto l = Linea({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {c.columna, c.celda}});
+        EXPECT_EQ(l[c.campo], QString::fromUtf8(c.valor));
+    }
 }
