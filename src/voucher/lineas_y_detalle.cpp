@@ -75,6 +75,7 @@ long ClsCmnCptes::CuentaItems(Grilla* MSFlexGrid1, Grilla* MSFlexGrid2, Grilla* 
         Moneda unidades;
         PorFilaEnUso(MSFlexGrid2, [&](int fila) {
             ++CantArticulos;
+            // A line break after a pasted quantity is no part of the number.
             unidades += gUtilidades->TextoAMoneda(MSFlexGrid2->TextMatrix(fila, ColArticulos::Cantidad).trimmed());
             TotUnidades = unidades.ADoble();
         });
