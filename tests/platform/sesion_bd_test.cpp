@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -195,6 +196,54 @@ TEST(SesionBD, FechasEscritasComoTextoSeComparanYOrdenanComoFechas)
                              "INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, FechaComp) VALUES (1, 'A', 2, '10/01/2027')"));
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT FECHACOMP, SUM(Cantidad) FROM V_CPTES_MODELO_DET GROUP BY FECHACOMP")),
               QStringList{QStringLiteral("10/01/2027 00:00|3")});
+}
+
+// The collations read the bytes SQLite hands them, with shortcuts for ASCII
+// and for the stored date form; they must order exactly as the comparisons on
+// whole texts do.
+TEST(SesionBD, LasColacionesOrdenanComoLasComparacionesDeTextos)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    ASSERT_TRUE(ReglasSqlite::Registra(db, nullptr));
+    auto compara = [db](const char* colacion, const QString& a, const QString& b) {
+        const QByteArray sql = QByteArray("SELECT CASE WHEN ?1 < ?2 COLLATE ") + colacion + " THEN -1 WHEN ?1 = ?2 COLLATE " +
+                               colacion + " THEN 0 ELSE 1 END";
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+        const QByteArray ua = a.toUtf8(), ub = b.toUtf8();
+        sqlite3_bind_text(st, 1, ua.constData(), int(ua.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, ub.constData(), int(ub.size()), SQLITE_TRANSIENT);
+        const int r = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 99;
+        sqlite3_finalize(st);
+        return r;
+    };
+    const std::pair<const char*, const char*> textos[] = {
+        {"abc", "ABC  "}, {"abc", "abd"}, {"Abc", "abcd"}, {"", "  "}, {"a b", "a"},
+        {"Insumo número 12", "Insumo número 3"}, {"Insumo número 12", "INSUMO NÚMERO 12"},
+        {"Artículo", "ARTÍCULO "}, {"Artículo", "Artículos"}, {"í", "Í"}, {"íb", "Ía"}, {"ía", "ÍB"},
+        {"Ñandú", "ñandu"}, {"Ñandú", "Nandú"}, {"ſ", "s"}, {"xſa", "XSb"}, {"Kelvin \u212A", "kelvin k"}, {"é", "f"},
+        {"e", "é"}, {"niño z", "niño a"}, {"€1", "€2"}};
+    for (const auto& [a, b] : textos) {
+        const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
+        EXPECT_EQ(compara("SINCASO", ta, tb), ReglasSqlite::ComparaSinCaso(ta, tb)) << a << " / " << b;
+        EXPECT_EQ(compara("SINCASO", tb, ta), ReglasSqlite::ComparaSinCaso(tb, ta)) << b << " / " << a;
+    }
+    const std::pair<const char*, const char*> fechas[] = {
+        {"2027-03-01 00:00:00", "2027-03-08 00:00:00"}, {"2027-03-01 00:00:00", "2027-03-01 00:00:00.000"},
+        {"2027-03-01 00:00:00.001", "2027-03-01 00:00:00"}, {"2027-03-01 10:00:00", "2027-03-01 09:59:59.999"},
+        {"2027-03-01 00:00:00", "01/03/2027"}, {"2027-03-01 00:00:00", "03/05/2027"}, {"2027-05-03 00:00:00", "03/05/2027"},
+        {"2027-03-01 00:00:00", "2027-03-01T00:00:00"}, {"2027-02-30 00:00:00", "2027-03-01 00:00:00"},
+        {"2027-02-30 00:00:00", "2027-02-30 00:00:01"}, {"2027-03-01 24:00:00", "2027-03-01 23:00:00"},
+        {"0000-01-01 00:00:00", "2027-03-01 00:00:00"}, {"2027-13-01 00:00:00", "hoy"}, {"hoy", "HOY "},
+        {"2027-03-01 00:00:00", "2027-03-01 00:00:0x"}, {"2026-12-09 09:15:00", "09/12/26 10:00"},
+        {"día 1", "2027-03-01 00:00:00"}, {"día 1", "DÍA 1"}};
+    for (const auto& [a, b] : fechas) {
+        const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
+        EXPECT_EQ(compara("FECHA", ta, tb), ReglasSqlite::ComparaFechas(ta, tb)) << a << " / " << b;
+        EXPECT_EQ(compara("FECHA", tb, ta), ReglasSqlite::ComparaFechas(tb, ta)) << b << " / " << a;
+    }
+    sqlite3_close(db);
 }
 
 TEST(SesionBD, LecturaDeFechas)
