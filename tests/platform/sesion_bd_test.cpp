@@ -264,6 +264,48 @@ TEST(SesionBD, LecturaDeFechas)
         EXPECT_FALSE(LeeFecha(malo)) << QString::fromUtf16(malo).toStdString();
 }
 
+// Texts that repeat down a column share what was read first; every value must
+// still come back as it is stored: null and empty apart, past the texts a
+// column keeps, long and non-ASCII ones.
+TEST(SesionBD, LosTextosRepetidosSeLeenComoEstan)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const QString largo = QString(70, u'x');
+    const auto esperado = [&](int i) -> QVariant {
+        switch (i % 6) {
+        case 0: return QStringLiteral("Ñandú");
+        case 1: return QStringLiteral("N%1").arg(i);   // more different texts than a column keeps
+        case 2: return QStringLiteral("");
+        case 3: return QVariant();
+        case 4: return largo + QString::number(i % 12);
+        default: return QStringLiteral("ñandú");
+        }
+    };
+    QString lote = QStringLiteral("BEGIN TRANSACTION\r");
+    for (int i = 0; i < 15000; ++i) {
+        const QVariant v = esperado(i);
+        lote += QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('K%1', %2)\r")
+                    .arg(i, 5, 10, QLatin1Char('0'))
+                    .arg(v.isNull() ? QStringLiteral("NULL") : u'\'' + v.toString() + u'\'');
+    }
+    s.Ejecuta(lote + QStringLiteral("COMMIT TRANSACTION"));
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT Nombre FROM TA_MENU WHERE Clave LIKE 'K%' ORDER BY Clave"), rs);
+    int i = 0;
+    for (; !rs.Eof(); rs.MoveNext(), ++i) {
+        const QVariant v = rs.Valor(0);
+        const QVariant e = esperado(i);
+        ASSERT_EQ(v.isNull(), e.isNull()) << i;
+        if (!e.isNull()) {
+            ASSERT_EQ(v.metaType().id(), QMetaType::QString) << i;
+            ASSERT_EQ(v.toString(), e.toString()) << i;
+            ASSERT_FALSE(v.toString().isNull()) << i;
+        }
+    }
+    EXPECT_EQ(i, 15000);
+}
+
 TEST(SesionBD, AgregarYCambiarFilasPorUnRecordsetActualizable)
 {
     BasePrueba bd;
