@@ -8,6 +8,13 @@ QString Recorta(QStringView texto)
     return SinBlancosFinales(texto.mid(inicio)).toString();
 }
 
+QString Recorta(const QString& texto)
+{
+    if (texto.isEmpty() || (texto.front() != u' ' && texto.back() != u' '))
+        return texto;
+    return Recorta(QStringView(texto));
+}
+
 QStringView SinBlancosFinales(QStringView texto)
 {
     qsizetype fin = texto.size();

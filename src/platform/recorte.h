@@ -9,5 +9,7 @@
 
 // Blanks off both ends.
 QString Recorta(QStringView texto);
+// The same; a text with no blank at either end comes back shared, not copied.
+QString Recorta(const QString& texto);
 // Blanks off the end only, without copying.
 QStringView SinBlancosFinales(QStringView texto);

@@ -13,10 +13,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <array>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <optional>
 
 namespace ModExportarExcel {
 
@@ -88,6 +92,62 @@ struct Pedido {
     bool vistaPrevia = false;
 };
 
+// What a list text becomes in its cell: an amount (the cell takes the amount
+// format), a date (written year first; its column takes the date format) or
+// what it says, with the value the sheet reads from what is written.
+struct Decision {
+    enum class Clase : std::uint8_t { Texto, Importe, Fecha };
+    Clase clase = Clase::Texto;
+    std::optional<Hoja::Valor> valor;   // none: the text could not be written
+};
+
+Decision Decide(const QString& t)
+{
+    Decision d;
+    bool importe = false;
+    try {
+        importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda();
+    } catch (...) {
+        // A text that is no amount, or one too large: what follows decides.
+    }
+    try {
+        if (importe) {
+            d.clase = Decision::Clase::Importe;
+            d.valor = Hoja::LeeValor(Recorta(t));
+        } else if (const auto fecha = Hoja::LeeFecha(t)) {
+            d.clase = Decision::Clase::Fecha;
+            d.valor = Hoja::LeeValor(Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd")));
+        } else {
+            d.valor = Hoja::LeeValor(Recorta(t));
+        }
+    } catch (...) {
+    }
+    return d;
+}
+
+// The decisions of each column, taken once per text: both runs of the export
+// and every row repeating a text (units, brands, rubros, costs) share them.
+// A column of too many different texts decides the others anew each time, so
+// that memory does not grow with the rows.
+class Decisiones {
+public:
+    const Decision& De(int columna, const QString& t)
+    {
+        auto& propias = columnas_[columna];
+        if (const auto d = propias.constFind(t); d != propias.constEnd())
+            return d.value();
+        if (propias.size() < Maximo)
+            return propias.insert(t, Decide(t)).value();
+        suelta_ = Decide(t);
+        return suelta_;
+    }
+
+private:
+    static constexpr qsizetype Maximo = 4096;
+    std::map<int, QHash<QString, Decision>> columnas_;
+    Decision suelta_;
+};
+
 // The export's calls, in the order it makes them. With avisos, the notice is
 // shown and pending events run before each row and each column.
 struct Recorrido {
@@ -95,10 +155,13 @@ struct Recorrido {
     bool vistaPrevia;
     bool soloTildados;
     std::array<short, 3> fechas;
+    // Shared by the runs: a text is decided once, whichever run meets it first.
+    std::shared_ptr<Decisiones> decisionesCompartidas = std::make_shared<Decisiones>();
 
     Pedido Recorre(bool avisos) const
     {
         Procedimiento p = Procedimiento::Silencioso(QStringLiteral("ExportarListViewExcel"));
+        Decisiones& decisiones = *decisionesCompartidas;
         const auto& encabezados = lista.ColumnHeaders;
         const auto cuenta = [](const EncabezadoLista& e) { return e.Width > 50; };
 
@@ -159,19 +222,25 @@ struct Recorrido {
                     p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(item.Text)); });
                     continue;
                 }
-                const QString t = item.SubItems.value(static_cast<qsizetype>(c) - 2);
-                bool importe = false;
-                p.paso([&] { importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda(); });
-                if (importe) {
+                const Decision& d = decisiones.De(e.Position, item.SubItems.value(static_cast<qsizetype>(c) - 2));
+                const auto asigna = [&] {
+                    if (d.valor)
+                        p.paso([&] { hojaActiva().Asigna(r, e.Position, *d.valor); });
+                };
+                switch (d.clase) {
+                case Decision::Clase::Importe:
                     p.paso([&] { hojaActiva().FormatoCelda(r, e.Position, Hoja::FormatoNumero::Importe); });
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
-                } else if (const auto fecha = Hoja::LeeFecha(t)) {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd"))); });
+                    asigna();
+                    break;
+                case Decision::Clase::Fecha:
+                    asigna();
                     p.paso([&] { hojaActiva().SeleccionaColumna(e.Position); });
                     p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
                     p.paso([&] { hojaActiva().AutoAjusta(); });
-                } else {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
+                    break;
+                case Decision::Clase::Texto:
+                    asigna();
+                    break;
                 }
             }
         }
