@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -124,8 +125,11 @@ QString TextoPlano(double valor)
     if (valor == 0.0)
         return QStringLiteral("0");
     // Fifteen significant digits: what a double holds exactly, as Basic printed
-    // it. Qt's formatting, not the C library's: a decimal point in any locale.
-    QString s = QString::asprintf("%.15g", valor);
+    // it. to_chars writes "%.15g" as the "C" locale does, whatever the
+    // process's locale, and without the cost of a printf.
+    char cifras[32];
+    const auto fin = std::to_chars(cifras, cifras + sizeof cifras, valor, std::chars_format::general, 15).ptr;
+    QString s = QString::fromLatin1(cifras, fin - cifras);
     if (s.contains(u'e') || s.contains(u'E')) {
         s = QString::asprintf("%.10f", valor);
         if (s.contains(u'.')) {
