@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <array>
@@ -21,6 +20,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace ModExportarExcel {
 
@@ -127,24 +128,39 @@ Decision Decide(const QString& t)
 
 // The decisions of each column, taken once per text: both runs of the export
 // and every row repeating a text (units, brands, rubros, costs) share them.
-// A column of too many different texts decides the others anew each time, so
-// that memory does not grow with the rows.
+// A column of too many different texts (descriptions, codes) decides each
+// text anew and stops looking, so that memory does not grow with the rows.
 class Decisiones {
 public:
     const Decision& De(int columna, const QString& t)
     {
-        auto& propias = columnas_[columna];
-        if (const auto d = propias.constFind(t); d != propias.constEnd())
-            return d.value();
-        if (propias.size() < Maximo)
-            return propias.insert(t, Decide(t)).value();
+        Columna& c = columnas_[columna];
+        if (!c.llena) {
+            if (const auto d = c.vistas.find(t); d != c.vistas.end())
+                return d->second;
+            if (c.vistas.size() < Maximo)
+                return c.vistas.emplace(t, Decide(t)).first->second;
+            c.llena = true;
+            c.vistas = {};
+        }
         suelta_ = Decide(t);
         return suelta_;
     }
 
 private:
-    static constexpr qsizetype Maximo = 4096;
-    std::map<int, QHash<QString, Decision>> columnas_;
+    static constexpr size_t Maximo = 4096;
+    // The library's byte hash: QHash's keyed one costs more than deciding a short text.
+    struct Dispersion {
+        size_t operator()(const QString& t) const
+        {
+            return std::hash<std::u16string_view>{}(std::u16string_view(reinterpret_cast<const char16_t*>(t.utf16()), size_t(t.size())));
+        }
+    };
+    struct Columna {
+        std::unordered_map<QString, Decision, Dispersion> vistas;
+        bool llena = false;
+    };
+    std::map<int, Columna> columnas_;
     Decision suelta_;
 };
 
@@ -195,6 +211,7 @@ struct Recorrido {
             p.paso([&] { ModGlobal::gCartel->CartelInicio(tituloCartel, false); });
 
         Eventos eventos;
+        bool fijas = false;
         int fila = 1;
         for (const FilaLista& item : lista.ListItems) {
             if (soloTildados && !item.Checked)
@@ -207,12 +224,16 @@ struct Recorrido {
                 if (avisos) {
                     eventos.Corre();
                     // A missing sub-item leaves the notice as it was.
+                    // The first two lines never change: given once, then kept.
                     if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
                         p.paso([&] {
                             bool cancelado = false;
-                            ModGlobal::gCartel->CartelMostrar(cancelado, QVariant(tituloCartel),
-                                                              QVariant(QStringLiteral("Espere Por Favor")),
+                            const LineaCartel titulo = fijas ? LineaCartel() : QVariant(tituloCartel);
+                            const LineaCartel espera =
+                                fijas ? LineaCartel() : QVariant(QStringLiteral("Espere Por Favor"));
+                            ModGlobal::gCartel->CartelMostrar(cancelado, titulo, espera,
                                                               QVariant(Recorta(item.SubItems[static_cast<qsizetype>(c) - 2])));
+                            fijas = true;
                         });
                 }
                 if (!cuenta(e))
