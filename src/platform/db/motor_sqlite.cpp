@@ -10,6 +10,9 @@
 #include <climits>
 #include <cstring>
 #include <sqlite3.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -211,6 +214,23 @@ void enlaza(sqlite3* db, sqlite3_stmt* st, int i, const QVariant& v)
         throw fallaDe(db);
 }
 
+// A large result is tens of megabytes of cells, allocated while it is read
+// and freed when its recordset closes. The C library hands blocks that size
+// back to the system at once, and the next read pays to have its pages
+// faulted in and cleared again: they are kept in the heap for the next one.
+void ConservaBloquesGrandes()
+{
+#ifdef __GLIBC__
+    static const bool hecho = [] {
+        constexpr int Tope = 256 * 1024 * 1024;
+        mallopt(M_MMAP_THRESHOLD, Tope);
+        mallopt(M_TRIM_THRESHOLD, Tope);
+        return true;
+    }();
+    (void)hecho;
+#endif
+}
+
 class MotorSqlite final : public MotorBD {
 public:
     // SQLite is opened directly, not through Qt's driver: the same library, and
@@ -218,6 +238,7 @@ public:
     // application (the statistics session ends with the process).
     explicit MotorSqlite(const QString& archivo)
     {
+        ConservaBloquesGrandes();
         // A connection is used by one thread: SQLite's locking on every call is left out.
         if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                             nullptr) != SQLITE_OK) {
