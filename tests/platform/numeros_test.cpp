@@ -50,6 +50,21 @@ TEST(TextoANumero, SignosSeparadoresBlancosYBasura)
     }
 }
 
+// The canonical form every number text is read through: sign, digits without
+// grouping or leading zeros, "." and the fraction without trailing zeros.
+TEST(TextoANumero, FormaCanonica)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"007,50", "7.5"},    {"-0,00", "0"},     {",5", "0.5"},       {"-.5", "-0.5"},  {"000", "0"},
+        {"10", "10"},         {"100,00", "100"},  {"1.000", "1"},      {"1.000,00", "1000"}, {" +0012.3400 ", "12.34"},
+        {"-1.234.567,891", "-1234567.891"}, {"0", "0"}, {"-0", "0"}, {"5.", "5"}, {"-,0", "0"}, {"\t7\u00A0", "7"},
+        {"0.0001", "0.0001"}, {"100", "100"}, {"1,5,5", "155"}, {"1.2,3", "12.3"}, {"1..2,3", "12.3"}};
+    for (const auto& [texto, canonico] : casos)
+        EXPECT_EQ(Numeros::Canonico(QString::fromUtf8(texto)), QString::fromUtf8(canonico)) << texto;
+    for (const char* malo : {"", " ", "-", "+", ".", ",", "1,2,3.4.5", "x1", "1-"})
+        EXPECT_FALSE(Numeros::Canonico(QString::fromUtf8(malo))) << malo;
+}
+
 TEST(TextoANumero, DesbordamientoDeMoneda)
 {
     UtilidadesComunes u;
