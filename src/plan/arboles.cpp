@@ -45,23 +45,25 @@ void FrmTervalio::CargarRubros()
             if (rubro.compare(rubroAnterior, Qt::CaseInsensitive) == 0)
                 return;
             tipoAnterior.clear();
+            // A node met again is not added again (as the taken key would refuse it).
+            const QString clave = QStringLiteral("D|") + rubro + u'|';
+            if (TreeView1.Nodes().Existe(clave))
+                return;
             const QString texto = rubro.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
                                       ? QStringLiteral("(Sin Rubro Asociado)")
                                       : rubro + u'-' + gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("DescrRubros")));
-            // A node met again is not added again (as the taken key would refuse it).
-            const QString clave = QStringLiteral("D|") + rubro + u'|';
-            if (!TreeView1.Nodes().Existe(clave))
-                ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|"), tvwChild, clave, texto, 1);
+            ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|"), tvwChild, clave, texto, 1);
         });
         p.paso([&] {
             if (tipo.compare(tipoAnterior, Qt::CaseInsensitive) == 0)
                 return;
+            const QString clave = QStringLiteral("D|") + rubro + u'|' + tipo + u'|';
+            if (TreeView1.Nodes().Existe(clave))
+                return;
             const QString texto = tipo.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0
                                       ? QStringLiteral("(Sin Marca Asociada)")
                                       : tipo + u'-' + gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("DescrTipo")));
-            const QString clave = QStringLiteral("D|") + rubro + u'|' + tipo + u'|';
-            if (!TreeView1.Nodes().Existe(clave))
-                ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|") + rubro + u'|', tvwChild, clave, texto, 2);
+            ultimoNodo_ = &TreeView1.Nodes().Add(QStringLiteral("D|") + rubro + u'|', tvwChild, clave, texto, 2);
         });
         p.paso([&] {
             rubroAnterior = rubro;
@@ -110,16 +112,19 @@ void FrmTervalio::CargarFamilias()
     });
     const long cuantas = filas.empty() ? 0 : static_cast<long>(filas[0].size());
     long i = 0;
+    // Rows come by family: a code met again keeps its key.
+    QString codigoAnterior, claveAnterior;
     while (!p.abandonado() && i < cuantas) {
         p.paso([&] {
-            const QString codigo = gUtilidades->ValorNoNuloTexto(filas[0][size_t(i)]);
-            QString clave, texto;
-            if (codigo.isEmpty()) {
-                clave = QStringLiteral("ANULL");
-                texto = QStringLiteral("(Sin Familia Asociada)");
-            } else {
-                clave = u'A' + codigo;
-                texto = codigo + QStringLiteral(" - ") + gUtilidades->ValorNoNuloTexto(filas[1][size_t(i)]);
+            const size_t fila = size_t(i);
+            const QString codigo = gUtilidades->ValorNoNuloTexto(filas[0][fila]);
+            QString clave = QStringLiteral("ANULL");
+            if (!codigo.isEmpty()) {
+                if (codigo != codigoAnterior) {
+                    codigoAnterior = codigo;
+                    claveAnterior = u'A' + codigo;
+                }
+                clave = claveAnterior;
             }
             const qsizetype diferencia = clave.size() - actual->Key().size();
             // Never above the root: a shorter key there goes under it.
@@ -131,6 +136,9 @@ void FrmTervalio::CargarFamilias()
             ++i;
             if (TreeView2.Nodes().Existe(clave))
                 return;
+            const QString texto = codigo.isEmpty() ? QStringLiteral("(Sin Familia Asociada)")
+                                                   : codigo + QStringLiteral(" - ") +
+                                                         gUtilidades->ValorNoNuloTexto(filas[1][fila]);
             const QString relativo = actual->Key();
             Node& nuevo = diferencia == 0 && actual->Parent()
                               ? TreeView2.Nodes().Add(relativo, tvwNext, clave, texto, 1)

@@ -105,14 +105,29 @@ void FrmTervalio::CmdCargarProyect_Click()
               QStringLiteral("                      dbo.V_CPTES_MODELO_DET.FECHACOMP order by dbo.V_CPTES_MODELO_DET.IdArticulo");
     }
     bd.AbreRecordset(sql, rs);
+    // The few production dates, their texts and their columns, found once
+    // each (the headers stay as they are meanwhile).
+    struct ColumnasFecha {
+        QVariant fecha;
+        int cantidad, costo;
+    };
+    std::vector<ColumnasFecha> columnasFecha;
+    const auto columnasDe = [&](const QVariant& f) {
+        for (const ColumnasFecha& c : columnasFecha)
+            if (c.fecha.metaType() == f.metaType() && c.fecha == f)
+                return c;
+        const QString fecha = TextoFecha(f);
+        columnasFecha.push_back({f, IndCol(QStringLiteral("C_") + fecha), IndCol(QStringLiteral("$_") + fecha)});
+        return columnasFecha.back();
+    };
     QString anterior;
     for (; !rs.Eof(); rs.MoveNext()) {
         const QString codigo = Recorta(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("IdArticulo"))));
         if (codigo.isEmpty())
             continue;
-        const QString fecha = TextoFecha(rs.Valor(QStringLiteral("FECHACOMP")));
-        const int colCosto = IndCol(QStringLiteral("$_") + fecha);
-        const int colCantidad = IndCol(QStringLiteral("C_") + fecha);
+        const ColumnasFecha columnas = columnasDe(rs.Valor(QStringLiteral("FECHACOMP")));
+        const int colCosto = columnas.costo;
+        const int colCantidad = columnas.cantidad;
         const QVariant cantidad = rs.Valor(QStringLiteral("Cantidad"));
         const QVariant costo = rs.Valor(QStringLiteral("Costo"));
         if (codigo.compare(anterior, Qt::CaseInsensitive) != 0) {
@@ -140,11 +155,14 @@ void FrmTervalio::CmdCargarProyect_Click()
     bd.CierraRecordset(rs);
 
     const EncabezadosLista& encabezados = ListView3.ColumnHeaders();
+    std::vector<int> deCosto;
+    for (int c = 1; c < encabezados.Count(); ++c)
+        if (encabezados.Item(c + 1).Text().startsWith(u'$'))
+            deCosto.push_back(c);
     for (int i = 1; i <= ListView3.ListItems().Count(); ++i) {
         const ListItem& fila = ListView3.ListItems().Item(i);
-        for (int c = 1; c < encabezados.Count(); ++c)
-            if (encabezados.Item(c + 1).Text().startsWith(u'$'))
-                totales[size_t(c)] = gUtilidades->TextoAMoneda(fila.SubItems(c)) + totales[size_t(c)];
+        for (const int c : deCosto)
+            totales[size_t(c)] = gUtilidades->TextoAMoneda(fila.SubItems(c)) + totales[size_t(c)];
     }
     ListItem& total = ListView3.ListItems().Add(0, QString(), QStringLiteral("*"), 0, 4);
     ultimoElemento_ = &total;

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -59,32 +60,41 @@ std::optional<QString> Canonico(QStringView texto)
         decimal = u',';
     }
 
-    QString entero, fraccion;
-    bool enFraccion = false;
+    // One text built in one pass: sign, whole part without leading zeros
+    // (at least one digit), and the fraction without trailing zeros.
+    QString r;
+    r.reserve(b - a + 3);
+    if (!signo.isEmpty())
+        r += u'-';
+    const qsizetype inicio = r.size();
+    qsizetype punto = -1;
     for (qsizetype i = a; i < b; ++i) {
         const QChar c = texto[i];
-        if (!decimal.isNull() && c == decimal) {
-            enFraccion = true;
+        if (!decimal.isNull() && c == decimal && punto < 0) {
+            if (r.size() == inicio)
+                r += u'0';
+            punto = r.size();
+            r += u'.';
             continue;
         }
         if (c == u'.' || c == u',')
             continue;  // thousands grouping
-        (enFraccion ? fraccion : entero).append(c);
+        if (punto < 0 && r.size() == inicio + 1 && r[inicio] == u'0')
+            r[inicio] = c;  // a leading zero gives way
+        else
+            r += c;
     }
-    qsizetype ceros = 0;
-    while (ceros < entero.size() - 1 && entero[ceros] == u'0')
-        ++ceros;
-    entero.remove(0, ceros);
-    if (entero.isEmpty())
-        entero = QStringLiteral("0");
-    while (fraccion.endsWith(u'0'))
-        fraccion.chop(1);
-    QString r = entero;
-    if (!fraccion.isEmpty())
-        r += u'.' + fraccion;
-    if (r == QLatin1String("0"))
-        signo.clear();
-    return signo + r;
+    if (r.size() == inicio)
+        r += u'0';
+    if (punto >= 0) {
+        while (r.size() > punto + 1 && r.back() == u'0')
+            r.chop(1);
+        if (r.size() == punto + 1)
+            r.chop(1);
+    }
+    if (r.size() == inicio + 1 && r[inicio] == u'0')
+        r.remove(0, inicio);   // no sign on zero
+    return r;
 }
 
 bool EsNumerico(QStringView texto)
@@ -124,8 +134,11 @@ QString TextoPlano(double valor)
     if (valor == 0.0)
         return QStringLiteral("0");
     // Fifteen significant digits: what a double holds exactly, as Basic printed
-    // it. Qt's formatting, not the C library's: a decimal point in any locale.
-    QString s = QString::asprintf("%.15g", valor);
+    // it. to_chars writes "%.15g" as the "C" locale does, whatever the
+    // process's locale, and without the cost of a printf.
+    char cifras[32];
+    const auto fin = std::to_chars(cifras, cifras + sizeof cifras, valor, std::chars_format::general, 15).ptr;
+    QString s = QString::fromLatin1(cifras, fin - cifras);
     if (s.contains(u'e') || s.contains(u'E')) {
         s = QString::asprintf("%.10f", valor);
         if (s.contains(u'.')) {

@@ -33,7 +33,7 @@ Procedimiento& Procedimiento::PasarPorAlto(long numero)
     return *this;
 }
 
-bool Procedimiento::paso(const std::function<void()>& cuerpo)
+bool Procedimiento::paso(CuerpoPaso cuerpo)
 {
     if (abandonado_)
         return false;

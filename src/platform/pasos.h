@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <type_traits>
+#include <memory>
 
 using GestorError = std::function<int(const Falla&, const QString& procedimiento)>;
 
@@ -23,6 +25,24 @@ constexpr int Continuar = 5;
 
 // Any exception as the failure it stands for.
 Falla FallaDeExcepcion(std::exception_ptr e);
+
+// A step's body, referred to while the step runs: loops make several steps a
+// row, and wrapping each in a std::function allocated for every one of them.
+class CuerpoPaso {
+public:
+    template <class F>
+        requires(!std::is_same_v<std::remove_cvref_t<F>, CuerpoPaso> && std::is_invocable_v<F&>)
+    CuerpoPaso(F&& cuerpo)   // NOLINT: any callable is a body
+        : objeto_(static_cast<const void*>(std::addressof(cuerpo))),
+          llama_([](const void* o) { (*static_cast<std::remove_reference_t<F>*>(const_cast<void*>(o)))(); })
+    {
+    }
+    void operator()() const { llama_(objeto_); }
+
+private:
+    const void* objeto_;
+    void (*llama_)(const void*);
+};
 
 class Procedimiento {
 public:
@@ -35,7 +55,7 @@ public:
     Procedimiento& PasarPorAlto(long numero);
 
     // Runs the step unless the procedure was left; false once it has been left.
-    bool paso(const std::function<void()>& cuerpo);
+    bool paso(CuerpoPaso cuerpo);
 
     bool abandonado() const { return abandonado_; }
     const QString& nombre() const { return nombre_; }

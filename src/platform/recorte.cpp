@@ -13,6 +13,13 @@ QStringView SinBlancosAlrededor(QStringView texto)
     return SinBlancosFinales(texto.mid(inicio));
 }
 
+QString Recorta(const QString& texto)
+{
+    if (texto.isEmpty() || (texto.front() != u' ' && texto.back() != u' '))
+        return texto;
+    return Recorta(QStringView(texto));
+}
+
 QStringView SinBlancosFinales(QStringView texto)
 {
     qsizetype fin = texto.size();

@@ -9,6 +9,8 @@
 
 // Blanks off both ends.
 QString Recorta(QStringView texto);
+// The same; a text with no blank at either end comes back shared, not copied.
+QString Recorta(const QString& texto);
 // Blanks off both ends, without copying.
 QStringView SinBlancosAlrededor(QStringView texto);
 // Blanks off the end only, without copying.

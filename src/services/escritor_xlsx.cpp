@@ -3,6 +3,7 @@
 #include "platform/eventos.h"
 
 #include <QFile>
+#include <algorithm>
 #include <clocale>
 #include <locale.h>
 #include <xlsxwriter.h>
@@ -141,7 +142,7 @@ void EscritorXlsx::Escribe(const Fila& fila)
             e = worksheet_write_number(hoja_, r, c, celda.valor.numero, formato);
             break;
         case Valor::Tipo::Texto:
-            e = worksheet_write_string(hoja_, r, c, celda.valor.texto.left(maximoTexto).toUtf8().constData(), formato);
+            e = worksheet_write_string(hoja_, r, c, utf8(QStringView(celda.valor.texto).left(maximoTexto)), formato);
             break;
         case Valor::Tipo::Vacio:
             if (formato)
@@ -151,6 +152,20 @@ void EscritorXlsx::Escribe(const Fila& fila)
         if (e != LXW_NO_ERROR)
             Anota(QStringLiteral("fila %1, columna %2: %3").arg(fila.numero).arg(celda.columna).arg(textoDeError(e)));
     }
+}
+
+const char* EscritorXlsx::utf8(QStringView texto)
+{
+    // A broken surrogate is written as toUtf8 writes it.
+    if (std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isSurrogate(); })) {
+        conSustitutos_ = texto.toUtf8();
+        return conSustitutos_.constData();
+    }
+    // One buffer for every cell: the library copies what it is given.
+    utf8_.resize(size_t(texto.size()) * 3 + 1);
+    char* fin = codificador_.appendToBuffer(utf8_.data(), texto);
+    *fin = '\0';
+    return utf8_.data();
 }
 
 QString EscritorXlsx::Cierra()

@@ -5,9 +5,13 @@
 
 #include "services/hoja_excel.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
+#include <QStringView>
 #include <map>
 #include <tuple>
+#include <vector>
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -31,6 +35,8 @@ public:
 private:
     lxw_format* Formato(const Hoja::Estilo& estilo);
     void Anota(const QString& falla);
+    // The text as UTF-8, valid until the next call.
+    const char* utf8(QStringView texto);
 
     QString ruta_;
     lxw_workbook* libro_ = nullptr;
@@ -40,4 +46,7 @@ private:
     std::map<Clave, lxw_format*> formatos_;
     QString falla_;
     bool cerrado_ = false;
+    std::vector<char> utf8_;
+    QByteArray conSustitutos_;
+    QStringEncoder codificador_{QStringEncoder::Utf8};
 };

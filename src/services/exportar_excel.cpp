@@ -17,6 +17,11 @@
 #include <QTemporaryFile>
 #include <array>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace ModExportarExcel {
 
@@ -88,6 +93,77 @@ struct Pedido {
     bool vistaPrevia = false;
 };
 
+// What a list text becomes in its cell: an amount (the cell takes the amount
+// format), a date (written year first; its column takes the date format) or
+// what it says, with the value the sheet reads from what is written.
+struct Decision {
+    enum class Clase : std::uint8_t { Texto, Importe, Fecha };
+    Clase clase = Clase::Texto;
+    std::optional<Hoja::Valor> valor;   // none: the text could not be written
+};
+
+Decision Decide(const QString& t)
+{
+    Decision d;
+    bool importe = false;
+    try {
+        importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda();
+    } catch (...) {
+        // A text that is no amount, or one too large: what follows decides.
+    }
+    try {
+        if (importe) {
+            d.clase = Decision::Clase::Importe;
+            d.valor = Hoja::LeeValor(Recorta(t));
+        } else if (const auto fecha = Hoja::LeeFecha(t)) {
+            d.clase = Decision::Clase::Fecha;
+            d.valor = Hoja::LeeValor(Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd")));
+        } else {
+            d.valor = Hoja::LeeValor(Recorta(t));
+        }
+    } catch (...) {
+    }
+    return d;
+}
+
+// The decisions of each column, taken once per text: both runs of the export
+// and every row repeating a text (units, brands, rubros, costs) share them.
+// A column of too many different texts (descriptions, codes) decides each
+// text anew and stops looking, so that memory does not grow with the rows.
+class Decisiones {
+public:
+    const Decision& De(int columna, const QString& t)
+    {
+        Columna& c = columnas_[columna];
+        if (!c.llena) {
+            if (const auto d = c.vistas.find(t); d != c.vistas.end())
+                return d->second;
+            if (c.vistas.size() < Maximo)
+                return c.vistas.emplace(t, Decide(t)).first->second;
+            c.llena = true;
+            c.vistas = {};
+        }
+        suelta_ = Decide(t);
+        return suelta_;
+    }
+
+private:
+    static constexpr size_t Maximo = 4096;
+    // The library's byte hash: QHash's keyed one costs more than deciding a short text.
+    struct Dispersion {
+        size_t operator()(const QString& t) const
+        {
+            return std::hash<std::u16string_view>{}(std::u16string_view(reinterpret_cast<const char16_t*>(t.utf16()), size_t(t.size())));
+        }
+    };
+    struct Columna {
+        std::unordered_map<QString, Decision, Dispersion> vistas;
+        bool llena = false;
+    };
+    std::map<int, Columna> columnas_;
+    Decision suelta_;
+};
+
 // The export's calls, in the order it makes them. With avisos, the notice is
 // shown and pending events run before each row and each column.
 struct Recorrido {
@@ -95,10 +171,13 @@ struct Recorrido {
     bool vistaPrevia;
     bool soloTildados;
     std::array<short, 3> fechas;
+    // Shared by the runs: a text is decided once, whichever run meets it first.
+    std::shared_ptr<Decisiones> decisionesCompartidas = std::make_shared<Decisiones>();
 
     Pedido Recorre(bool avisos) const
     {
         Procedimiento p = Procedimiento::Silencioso(QStringLiteral("ExportarListViewExcel"));
+        Decisiones& decisiones = *decisionesCompartidas;
         const auto& encabezados = lista.ColumnHeaders;
         const auto cuenta = [](const EncabezadoLista& e) { return e.Width > 50; };
 
@@ -132,6 +211,7 @@ struct Recorrido {
             p.paso([&] { ModGlobal::gCartel->CartelInicio(tituloCartel, false); });
 
         Eventos eventos;
+        bool fijas = false;
         int fila = 1;
         for (const FilaLista& item : lista.ListItems) {
             if (soloTildados && !item.Checked)
@@ -144,12 +224,16 @@ struct Recorrido {
                 if (avisos) {
                     eventos.Corre();
                     // A missing sub-item leaves the notice as it was.
+                    // The first two lines never change: given once, then kept.
                     if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
                         p.paso([&] {
                             bool cancelado = false;
-                            ModGlobal::gCartel->CartelMostrar(cancelado, QVariant(tituloCartel),
-                                                              QVariant(QStringLiteral("Espere Por Favor")),
+                            const LineaCartel titulo = fijas ? LineaCartel() : QVariant(tituloCartel);
+                            const LineaCartel espera =
+                                fijas ? LineaCartel() : QVariant(QStringLiteral("Espere Por Favor"));
+                            ModGlobal::gCartel->CartelMostrar(cancelado, titulo, espera,
                                                               QVariant(Recorta(item.SubItems[static_cast<qsizetype>(c) - 2])));
+                            fijas = true;
                         });
                 }
                 if (!cuenta(e))
@@ -159,19 +243,25 @@ struct Recorrido {
                     p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(item.Text)); });
                     continue;
                 }
-                const QString t = item.SubItems.value(static_cast<qsizetype>(c) - 2);
-                bool importe = false;
-                p.paso([&] { importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda(); });
-                if (importe) {
+                const Decision& d = decisiones.De(e.Position, item.SubItems.value(static_cast<qsizetype>(c) - 2));
+                const auto asigna = [&] {
+                    if (d.valor)
+                        p.paso([&] { hojaActiva().Asigna(r, e.Position, *d.valor); });
+                };
+                switch (d.clase) {
+                case Decision::Clase::Importe:
                     p.paso([&] { hojaActiva().FormatoCelda(r, e.Position, Hoja::FormatoNumero::Importe); });
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
-                } else if (const auto fecha = Hoja::LeeFecha(t)) {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Fechas::Formatea(*fecha, QStringLiteral("yyyy/mm/dd"))); });
+                    asigna();
+                    break;
+                case Decision::Clase::Fecha:
+                    asigna();
                     p.paso([&] { hojaActiva().SeleccionaColumna(e.Position); });
                     p.paso([&] { hojaActiva().FormatoSeleccion(Hoja::FormatoNumero::Fecha); });
                     p.paso([&] { hojaActiva().AutoAjusta(); });
-                } else {
-                    p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(t)); });
+                    break;
+                case Decision::Clase::Texto:
+                    asigna();
+                    break;
                 }
             }
         }

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace Hoja {
@@ -206,19 +207,43 @@ using namespace Hoja;
 
 namespace {
 
+}  // namespace
+
 // Shown lengths of a value under each number format.
-std::array<qsizetype, CantidadFormatos> largos(const Valor& v)
+std::array<qsizetype, CantidadFormatos> HojaExcel::Largos(const Valor& v)
 {
     std::array<qsizetype, CantidadFormatos> r{};
-    if (v.tipo == Valor::Tipo::Texto)
+    if (v.tipo == Valor::Tipo::Texto) {
         r.fill(v.texto.size());
-    else if (v.tipo == Valor::Tipo::Numero)
+    } else if (v.tipo == Valor::Tipo::Numero) {
+        // By the number's bits: -0 and 0 show differently.
+        const auto bits = std::bit_cast<std::uint64_t>(v.numero);
+        if (const auto l = largosNumeros_.find(bits); l != largosNumeros_.end())
+            return l->second;
         for (int f = 0; f < CantidadFormatos; ++f)
             r[f] = TextoMostrado(v, static_cast<FormatoNumero>(f)).size();
+        if (largosNumeros_.size() < 8192)
+            largosNumeros_.emplace(bits, r);
+    }
     return r;
 }
 
+namespace {
+
+// Where a column's cell is, or would go, in a row kept in column order.
+template <class Celdas>
+auto lugar(Celdas& celdas, int columna)
+{
+    return std::lower_bound(celdas.begin(), celdas.end(), columna, [](const auto& e, int c) { return e.first < c; });
+}
+
 }  // namespace
+
+HojaExcel::Pendiente* HojaExcel::BuscaPendiente(int columna)
+{
+    const auto p = lugar(pendientes_, columna);
+    return p != pendientes_.end() && p->first == columna ? &p->second : nullptr;
+}
 
 void HojaExcel::ValidaColumna(int columna)
 {
@@ -241,7 +266,12 @@ HojaExcel::Pendiente& HojaExcel::CeldaPendiente(int fila, int columna)
     ValidaColumna(columna);
     IrAFila(fila);
     columnas_.try_emplace(columna);
-    return pendientes_[columna];
+    if (pendientes_.empty() || pendientes_.back().first < columna)
+        return pendientes_.emplace_back(columna, Pendiente{}).second;
+    const auto donde = lugar(pendientes_, columna);   // not the end: the last column is not before it
+    if (donde->first == columna)
+        return donde->second;
+    return pendientes_.emplace(donde, columna, Pendiente{})->second;
 }
 
 bool HojaExcel::RigePropio(const Pendiente& p, const Columna& c) const
@@ -294,7 +324,11 @@ void HojaExcel::Negrita(int fila, int desde, int hasta, bool negrita)
 
 void HojaExcel::Asigna(int fila, int columna, const QString& texto)
 {
-    Valor valor = LeeValor(texto);
+    Asigna(fila, columna, LeeValor(texto));
+}
+
+void HojaExcel::Asigna(int fila, int columna, Valor valor)
+{
     Pendiente& p = CeldaPendiente(fila, columna);
     // A date typed into a cell of no particular format takes a date format.
     if (valor.esFecha && FormatoVigente(p, columnas_[columna].columna) == FormatoNumero::General) {
@@ -353,8 +387,8 @@ void HojaExcel::AutoAjusta()
         if (e.columna.ancho && *e.columna.ancho == 0)
             continue;
         qsizetype mayor = std::max(e.medidas.siguen[static_cast<int>(e.columna.formato)], e.medidas.propiasComoEstan);
-        if (const auto p = pendientes_.find(numero); p != pendientes_.end())
-            mayor = std::max(mayor, TextoMostrado(p->second.valor, FormatoVigente(p->second, e.columna)).size());
+        if (const Pendiente* p = BuscaPendiente(numero))
+            mayor = std::max(mayor, TextoMostrado(p->valor, FormatoVigente(*p, e.columna)).size());
         if (mayor > 0)
             e.columna.ancho = AnchoAjustado(mayor);
     }
@@ -380,14 +414,14 @@ void HojaExcel::CierraFila()
     if (pendientes_.empty())
         return;
     ultimaFila_ = fila_;
-    ultimaColumna_ = std::max(ultimaColumna_, pendientes_.rbegin()->first);
+    ultimaColumna_ = std::max(ultimaColumna_, pendientes_.back().first);
     if (!plan_) {
         for (const auto& [numero, p] : pendientes_) {
             if (p.valor.tipo == Valor::Tipo::Vacio)
                 continue;
             EstadoColumna& e = columnas_[numero];
             Medidas& m = e.medidas;
-            const auto l = largos(p.valor);
+            const auto l = Largos(p.valor);
             if (RigePropio(p, e.columna)) {
                 for (int f = 0; f < CantidadFormatos; ++f)
                     m.propias[f] = std::max(m.propias[f], l[f]);
@@ -398,9 +432,9 @@ void HojaExcel::CierraFila()
             }
         }
     } else if (destino_) {
-        Fila fila;
+        Fila& fila = salida_;
         fila.numero = fila_;
-        fila.celdas.reserve(pendientes_.size());
+        fila.celdas.clear();
         static const Columna sinPlan;
         for (auto& [numero, p] : pendientes_) {
             const auto c = plan_->columnas.find(numero);
@@ -431,7 +465,7 @@ Plan HojaExcel::Plan() const
         r.columnas[numero] = e.columna;
     r.tamanoFuente = tamanoFuente_;
     r.horizontal = horizontal_;
-    r.ultimaColumna = std::max(ultimaColumna_, pendientes_.empty() ? 0 : pendientes_.rbegin()->first);
+    r.ultimaColumna = std::max(ultimaColumna_, pendientes_.empty() ? 0 : pendientes_.back().first);
     r.ultimaFila = pendientes_.empty() ? ultimaFila_ : fila_;
     return r;
 }

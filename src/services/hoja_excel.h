@@ -20,6 +20,8 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace Hoja {
@@ -140,6 +142,8 @@ public:
     void Negrita(int fila, int desde, int hasta, bool negrita);
     // Cells(fila, columna) = texto
     void Asigna(int fila, int columna, const QString& texto);
+    // The same with the text already read (Hoja::LeeValor).
+    void Asigna(int fila, int columna, Hoja::Valor valor);
     // Cells(fila, columna).NumberFormat
     void FormatoCelda(int fila, int columna, Hoja::FormatoNumero formato);
     // Columns(columna).Select; a new sheet has cell (1, 1) selected.
@@ -195,7 +199,14 @@ private:
     Hoja::Destino* destino_ = nullptr;
     long long reloj_ = 0;
     int fila_ = 0;
-    std::map<int, Pendiente> pendientes_;
+    // The row in progress by column, in column order (cells mostly come in
+    // that order, and the storage is kept from row to row).
+    std::vector<std::pair<int, Pendiente>> pendientes_;
+    Pendiente* BuscaPendiente(int columna);
+    // Shown lengths of the numbers met so far (a column repeats its amounts).
+    std::unordered_map<std::uint64_t, std::array<qsizetype, Hoja::CantidadFormatos>> largosNumeros_;
+    std::array<qsizetype, Hoja::CantidadFormatos> Largos(const Hoja::Valor& v);
+    Hoja::Fila salida_;
     std::map<int, EstadoColumna> columnas_;
     bool seleccionColumna_ = false;
     int seleccion_ = 1;

@@ -36,6 +36,31 @@ TEST(Arbol, ClavesUnicasSinDistinguirMayusculas)
     EXPECT_EQ(NumeroDeFalla([&] { a.Nodes()(3); }), ErroresControl::IndiceFueraDeLimites);
 }
 
+// The last key looked up is remembered: each add, removal or clearing must
+// still show in the next answer for that same key.
+TEST(Arbol, UnaClaveBuscadaSeVeTrasAgregarQuitarYVaciar)
+{
+    Arbol a;
+    NodosArbol& n = a.Nodes();
+    EXPECT_FALSE(n.Existe(QStringLiteral("A01")));
+    n.Add({}, tvwLast, QStringLiteral("A"), QStringLiteral("(Todas)"));
+    n.Add(QStringLiteral("A"), tvwChild, QStringLiteral("A01"), QStringLiteral("01"));
+    EXPECT_TRUE(n.Existe(QStringLiteral("A01")));
+    EXPECT_TRUE(n.Existe(QStringLiteral("a01")));
+    EXPECT_EQ(n.Item(QStringLiteral("A01")).Text(), QStringLiteral("01"));
+    n.Remove(QStringLiteral("A01"));
+    EXPECT_FALSE(n.Existe(QStringLiteral("A01")));
+    n.Add(QStringLiteral("A"), tvwChild, QStringLiteral("A01"), QStringLiteral("otra"));
+    EXPECT_EQ(n.Item(QStringLiteral("A01")).Text(), QStringLiteral("otra"));
+    EXPECT_TRUE(n.Existe(QStringLiteral("A")));
+    n.Remove(QStringLiteral("A"));   // with its child
+    EXPECT_FALSE(n.Existe(QStringLiteral("A01")));
+    n.Add({}, tvwLast, QStringLiteral("B"));
+    EXPECT_TRUE(n.Existe(QStringLiteral("B")));
+    n.Clear();
+    EXPECT_FALSE(n.Existe(QStringLiteral("B")));
+}
+
 TEST(Arbol, RelacionesHijoSiguienteYUltimo)
 {
     // The family tree: each code placed as child or next sibling of the one before.

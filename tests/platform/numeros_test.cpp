@@ -4,6 +4,8 @@
 #include "support/locale_regional.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -48,6 +50,21 @@ TEST(TextoANumero, SignosSeparadoresBlancosYBasura)
     }
 }
 
+// The canonical form every number text is read through: sign, digits without
+// grouping or leading zeros, "." and the fraction without trailing zeros.
+TEST(TextoANumero, FormaCanonica)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"007,50", "7.5"},    {"-0,00", "0"},     {",5", "0.5"},       {"-.5", "-0.5"},  {"000", "0"},
+        {"10", "10"},         {"100,00", "100"},  {"1.000", "1"},      {"1.000,00", "1000"}, {" +0012.3400 ", "12.34"},
+        {"-1.234.567,891", "-1234567.891"}, {"0", "0"}, {"-0", "0"}, {"5.", "5"}, {"-,0", "0"}, {"\t7\u00A0", "7"},
+        {"0.0001", "0.0001"}, {"100", "100"}, {"1,5,5", "155"}, {"1.2,3", "12.3"}, {"1..2,3", "12.3"}};
+    for (const auto& [texto, canonico] : casos)
+        EXPECT_EQ(Numeros::Canonico(QString::fromUtf8(texto)), QString::fromUtf8(canonico)) << texto;
+    for (const char* malo : {"", " ", "-", "+", ".", ",", "1,2,3.4.5", "x1", "1-"})
+        EXPECT_FALSE(Numeros::Canonico(QString::fromUtf8(malo))) << malo;
+}
+
 TEST(TextoANumero, DesbordamientoDeMoneda)
 {
     UtilidadesComunes u;
@@ -83,6 +100,39 @@ TEST(TextoANumero, FormaPlanaSeLeeIgual)
     }
     EXPECT_EQ(Numeros::TextoPlano(2.5), QStringLiteral("2.5"));
     EXPECT_EQ(Numeros::TextoPlano(3), QStringLiteral("3"));
+}
+
+// The plain form is "%.15g", or fixed with ten decimals where that would
+// need an exponent: the same text Qt's own printf gives, over every magnitude.
+TEST(TextoANumero, LaFormaPlanaEsLaDeQuinceCifras)
+{
+    const auto referencia = [](double v) {
+        QString s = QString::asprintf("%.15g", v);
+        if (s.contains(u'e')) {
+            s = QString::asprintf("%.10f", v);
+            while (s.contains(u'.') && s.endsWith(u'0'))
+                s.chop(1);
+            if (s.endsWith(u'.'))
+                s.chop(1);
+        }
+        return s;
+    };
+    const struct {
+        double valor;
+        const char* texto;
+    } casos[] = {{0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"}, {-2.5, "-2.5"}, {1e-7, "0.0000001"},
+                 {123456789012345678.0, "123456789012345680"}, {999999999999999.9, "999999999999999.875"},
+                 {0.000123, "0.000123"}, {1e15, "1000000000000000"}, {100.0, "100"}, {2.675, "2.675"}};
+    for (const auto& c : casos)
+        EXPECT_EQ(Numeros::TextoPlano(c.valor), QString::fromLatin1(c.texto)) << c.texto;
+    std::uint64_t x = 88172645463325252ull;
+    for (int i = 0; i < 20000; ++i) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        const double v = double(x % 2000000000) / 1000.0 * std::pow(10.0, int(x % 31) - 15) * ((x >> 40) & 1 ? -1 : 1);
+        ASSERT_EQ(Numeros::TextoPlano(v), referencia(v)) << v;
+    }
 }
 
 TEST(TextoANumero, LaFormaPlanaNoDependeDelLocaleDelProceso)

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -197,6 +198,54 @@ TEST(SesionBD, FechasEscritasComoTextoSeComparanYOrdenanComoFechas)
               QStringList{QStringLiteral("10/01/2027 00:00|3")});
 }
 
+// The collations read the bytes SQLite hands them, with shortcuts for ASCII
+// and for the stored date form; they must order exactly as the comparisons on
+// whole texts do.
+TEST(SesionBD, LasColacionesOrdenanComoLasComparacionesDeTextos)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    ASSERT_TRUE(ReglasSqlite::Registra(db, nullptr));
+    auto compara = [db](const char* colacion, const QString& a, const QString& b) {
+        const QByteArray sql = QByteArray("SELECT CASE WHEN ?1 < ?2 COLLATE ") + colacion + " THEN -1 WHEN ?1 = ?2 COLLATE " +
+                               colacion + " THEN 0 ELSE 1 END";
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+        const QByteArray ua = a.toUtf8(), ub = b.toUtf8();
+        sqlite3_bind_text(st, 1, ua.constData(), int(ua.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, ub.constData(), int(ub.size()), SQLITE_TRANSIENT);
+        const int r = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 99;
+        sqlite3_finalize(st);
+        return r;
+    };
+    const std::pair<const char*, const char*> textos[] = {
+        {"abc", "ABC  "}, {"abc", "abd"}, {"Abc", "abcd"}, {"", "  "}, {"a b", "a"},
+        {"Insumo número 12", "Insumo número 3"}, {"Insumo número 12", "INSUMO NÚMERO 12"},
+        {"Artículo", "ARTÍCULO "}, {"Artículo", "Artículos"}, {"í", "Í"}, {"íb", "Ía"}, {"ía", "ÍB"},
+        {"Ñandú", "ñandu"}, {"Ñandú", "Nandú"}, {"ſ", "s"}, {"xſa", "XSb"}, {"Kelvin \u212A", "kelvin k"}, {"é", "f"},
+        {"e", "é"}, {"niño z", "niño a"}, {"€1", "€2"}};
+    for (const auto& [a, b] : textos) {
+        const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
+        EXPECT_EQ(compara("SINCASO", ta, tb), ReglasSqlite::ComparaSinCaso(ta, tb)) << a << " / " << b;
+        EXPECT_EQ(compara("SINCASO", tb, ta), ReglasSqlite::ComparaSinCaso(tb, ta)) << b << " / " << a;
+    }
+    const std::pair<const char*, const char*> fechas[] = {
+        {"2027-03-01 00:00:00", "2027-03-08 00:00:00"}, {"2027-03-01 00:00:00", "2027-03-01 00:00:00.000"},
+        {"2027-03-01 00:00:00.001", "2027-03-01 00:00:00"}, {"2027-03-01 10:00:00", "2027-03-01 09:59:59.999"},
+        {"2027-03-01 00:00:00", "01/03/2027"}, {"2027-03-01 00:00:00", "03/05/2027"}, {"2027-05-03 00:00:00", "03/05/2027"},
+        {"2027-03-01 00:00:00", "2027-03-01T00:00:00"}, {"2027-02-30 00:00:00", "2027-03-01 00:00:00"},
+        {"2027-02-30 00:00:00", "2027-02-30 00:00:01"}, {"2027-03-01 24:00:00", "2027-03-01 23:00:00"},
+        {"0000-01-01 00:00:00", "2027-03-01 00:00:00"}, {"2027-13-01 00:00:00", "hoy"}, {"hoy", "HOY "},
+        {"2027-03-01 00:00:00", "2027-03-01 00:00:0x"}, {"2026-12-09 09:15:00", "09/12/26 10:00"},
+        {"día 1", "2027-03-01 00:00:00"}, {"día 1", "DÍA 1"}};
+    for (const auto& [a, b] : fechas) {
+        const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
+        EXPECT_EQ(compara("FECHA", ta, tb), ReglasSqlite::ComparaFechas(ta, tb)) << a << " / " << b;
+        EXPECT_EQ(compara("FECHA", tb, ta), ReglasSqlite::ComparaFechas(tb, ta)) << b << " / " << a;
+    }
+    sqlite3_close(db);
+}
+
 TEST(SesionBD, LecturaDeFechas)
 {
     using ReglasSqlite::LeeFecha;
@@ -213,6 +262,48 @@ TEST(SesionBD, LecturaDeFechas)
     EXPECT_EQ(LeeFecha(u"2027-01-10T08:05:03"), QDateTime(QDate(2027, 1, 10), QTime(8, 5, 3)));
     for (const char16_t* malo : {u"31/02/2026", u"12/13/2026", u"hoy", u"0101", u"10/01/2027 25:00", u"10/01/202"})
         EXPECT_FALSE(LeeFecha(malo)) << QString::fromUtf16(malo).toStdString();
+}
+
+// Texts that repeat down a column share what was read first; every value must
+// still come back as it is stored: null and empty apart, past the texts a
+// column keeps, long and non-ASCII ones.
+TEST(SesionBD, LosTextosRepetidosSeLeenComoEstan)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const QString largo = QString(70, u'x');
+    const auto esperado = [&](int i) -> QVariant {
+        switch (i % 6) {
+        case 0: return QStringLiteral("Ñandú");
+        case 1: return QStringLiteral("N%1").arg(i);   // more different texts than a column keeps
+        case 2: return QStringLiteral("");
+        case 3: return QVariant();
+        case 4: return largo + QString::number(i % 12);
+        default: return QStringLiteral("ñandú");
+        }
+    };
+    QString lote = QStringLiteral("BEGIN TRANSACTION\r");
+    for (int i = 0; i < 15000; ++i) {
+        const QVariant v = esperado(i);
+        lote += QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('K%1', %2)\r")
+                    .arg(i, 5, 10, QLatin1Char('0'))
+                    .arg(v.isNull() ? QStringLiteral("NULL") : u'\'' + v.toString() + u'\'');
+    }
+    s.Ejecuta(lote + QStringLiteral("COMMIT TRANSACTION"));
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT Nombre FROM TA_MENU WHERE Clave LIKE 'K%' ORDER BY Clave"), rs);
+    int i = 0;
+    for (; !rs.Eof(); rs.MoveNext(), ++i) {
+        const QVariant v = rs.Valor(0);
+        const QVariant e = esperado(i);
+        ASSERT_EQ(v.isNull(), e.isNull()) << i;
+        if (!e.isNull()) {
+            ASSERT_EQ(v.metaType().id(), QMetaType::QString) << i;
+            ASSERT_EQ(v.toString(), e.toString()) << i;
+            ASSERT_FALSE(v.toString().isNull()) << i;
+        }
+    }
+    EXPECT_EQ(i, 15000);
 }
 
 TEST(SesionBD, AgregarYCambiarFilasPorUnRecordsetActualizable)

@@ -162,6 +162,40 @@ TEST(HojaExportada, ColumnasDeFecha)
     EXPECT_EQ(cero.plan.columnas.at(1).formato, FormatoNumero::General);
 }
 
+// What a text becomes is settled once per text and shared by the rows that
+// repeat it: each repetition must give the cell the text gives alone.
+TEST(HojaExportada, UnTextoRepetidoDaLaCeldaQueDaSolo)
+{
+    const std::vector<QString> textos = {
+        "    1234,50", "1234,50", " 12,5 ", "      0,00", "-3,25", "99999999999999999999,00", "1.234.567,89",
+        "003-MARCA", "00123", "Pan (u)", "", "   ", " Torta ", "31/02/2027", "12:30"};
+    const auto listaDe = [](const std::vector<QString>& t, int veces) {
+        FotoLista l;
+        l.ColumnHeaders = {{"Código", 1500, 1}, {"Texto", 1500, 2}};
+        for (int v = 0; v < veces; ++v)
+            for (const QString& x : t)
+                l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {x}, false});
+        return l;
+    };
+    const auto igual = [](const Hoja::Celda* a, const Hoja::Celda* b) {
+        return (!a && !b) || (a && b && a->valor == b->valor && a->estilo == b->estilo);
+    };
+    const HojaEnMemoria repetida = exporta(listaDe(textos, 3));
+    const int n = static_cast<int>(textos.size());
+    for (int i = 0; i < n; ++i) {
+        const HojaEnMemoria sola = exporta(listaDe({textos[size_t(i)]}, 1));
+        for (int v = 0; v < 3; ++v)
+            EXPECT_TRUE(igual(repetida.En(3 + v * n + i, 2), sola.En(3, 2))) << textos[size_t(i)].toStdString() << " #" << v;
+    }
+
+    // A date sets its column's format each time it is met; its cell is the same each time.
+    const HojaEnMemoria fechas = exporta(listaDe({"01/03/2027", "1234,50", "2027/03/01"}, 2));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(igual(fechas.En(3 + i, 2), fechas.En(6 + i, 2))) << i;
+    EXPECT_EQ(fechas.Muestra(6, 2), "01/03/2027");
+    EXPECT_EQ(fechas.Formato(8, 2), FormatoNumero::Fecha);
+}
+
 TEST(HojaExcel, LecturaDeLoQueSeEscribe)
 {
     struct Caso {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class MiembroColeccion {
@@ -44,7 +45,15 @@ public:
 
     T* Buscar(const QString& clave) const
     {
-        return clave.isEmpty() ? nullptr : claves_.value(clave.toCaseFolded(), nullptr);
+        if (clave.isEmpty())
+            return nullptr;
+        // Loops ask for one key several times running: the last answer holds
+        // until a member comes or goes.
+        if (buscada_ && *buscada_ == clave)
+            return hallado_;
+        hallado_ = claves_.value(clave.toCaseFolded(), nullptr);
+        buscada_ = clave;
+        return hallado_;
     }
 
     // 1-based position of a member.
@@ -76,6 +85,7 @@ public:
         nuevo.clave_ = clave;
         if (!clave.isEmpty())
             claves_.insert(clave.toCaseFolded(), &nuevo);
+        buscada_.reset();
         nuevo.lugar_ = donde - 1;
         if (donde <= Count())
             posicionesValidas_ = false;
@@ -90,6 +100,7 @@ public:
         elementos_.erase(elementos_.begin() + (indice - 1));
         if (!quitado->clave_.isEmpty())
             claves_.remove(quitado->clave_.toCaseFolded());
+        buscada_.reset();
         if (indice <= Count())
             posicionesValidas_ = false;
         return quitado;
@@ -99,6 +110,7 @@ public:
     {
         elementos_.clear();
         claves_.clear();
+        buscada_.reset();
         posicionesValidas_ = true;
     }
 
@@ -118,4 +130,6 @@ private:
     std::vector<std::unique_ptr<T>> elementos_;
     QHash<QString, T*> claves_;
     mutable bool posicionesValidas_ = true;
+    mutable std::optional<QString> buscada_;
+    mutable T* hallado_ = nullptr;
 };

@@ -9,7 +9,11 @@
 #include <QHash>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <sqlite3.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -98,6 +102,50 @@ bool pareceFechaIso(QStringView s)
            s[16] == u':';
 }
 
+// The texts of one column, kept while they repeat: codes and descriptions of
+// joined tables come back row after row, and a repeated one shares the text
+// already made instead of decoding and allocating it again. A column that
+// turns out to hold too many different texts stops being kept.
+class TextosRepetidos {
+public:
+    QString Texto(const char* p, int n)
+    {
+        if (n == 0)
+            return QString(reinterpret_cast<const QChar*>(u""), 0);   // empty, not null, as ever
+        if (!activo_ || n > Largo)
+            return QString::fromUtf8(p, n);
+        if (ranuras_.empty())
+            ranuras_.assign(Ranuras, 0);
+        size_t i = qHashBits(p, size_t(n)) & (Ranuras - 1);
+        for (; ranuras_[i]; i = (i + 1) & (Ranuras - 1)) {
+            const Entrada& e = entradas_[size_t(ranuras_[i] - 1)];
+            if (e.bytes.size() == n && std::memcmp(e.bytes.constData(), p, size_t(n)) == 0)
+                return e.texto;
+        }
+        QString texto = QString::fromUtf8(p, n);
+        if (entradas_.size() >= Ranuras / 2) {
+            activo_ = false;
+            ranuras_ = {};
+            entradas_ = {};
+            return texto;
+        }
+        entradas_.push_back({QByteArray(p, n), texto});
+        ranuras_[i] = int(entradas_.size());
+        return texto;
+    }
+
+private:
+    static constexpr int Largo = 64;
+    static constexpr size_t Ranuras = 4096;
+    struct Entrada {
+        QByteArray bytes;
+        QString texto;
+    };
+    bool activo_ = true;
+    std::vector<int> ranuras_;
+    std::vector<Entrada> entradas_;
+};
+
 class Sentencia {
 public:
     Sentencia(sqlite3* db, const char* desde, const char* hasta, const char** cola) : db_(db)
@@ -167,6 +215,23 @@ void enlaza(sqlite3* db, sqlite3_stmt* st, int i, const QVariant& v)
         throw fallaDe(db);
 }
 
+// A large result is tens of megabytes of cells, allocated while it is read
+// and freed when its recordset closes. The C library hands blocks that size
+// back to the system at once, and the next read pays to have its pages
+// faulted in and cleared again: they are kept in the heap for the next one.
+void ConservaBloquesGrandes()
+{
+#ifdef __GLIBC__
+    static const bool hecho = [] {
+        constexpr int Tope = 256 * 1024 * 1024;
+        mallopt(M_MMAP_THRESHOLD, Tope);
+        mallopt(M_TRIM_THRESHOLD, Tope);
+        return true;
+    }();
+    (void)hecho;
+#endif
+}
+
 class MotorSqlite final : public MotorBD {
 public:
     // SQLite is opened directly, not through Qt's driver: the same library, and
@@ -174,7 +239,10 @@ public:
     // application (the statistics session ends with the process).
     explicit MotorSqlite(const QString& archivo)
     {
-        if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        ConservaBloquesGrandes();
+        // A connection is used by one thread: SQLite's locking on every call is left out.
+        if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                            nullptr) != SQLITE_OK) {
             const QString motivo = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
             sqlite3_close(db_);
             db_ = nullptr;
@@ -397,6 +465,7 @@ private:
             lectura[static_cast<size_t>(i)] = lecturaDe(sqlite3_column_decltype(s.st(), i));
         }
         QHash<QString, QDateTime> fechas;
+        std::vector<TextosRepetidos> repetidos(static_cast<size_t>(columnas));
         while (s.paso()) {
             for (int i = 0; i < columnas; ++i) {
                 sqlite3_stmt* st = s.st();
@@ -418,8 +487,9 @@ private:
                     f->celdas.emplace_back(sqlite3_column_double(st, i));
                     break;
                 case SQLITE_TEXT: {
-                    const auto* t = static_cast<const QChar*>(sqlite3_column_text16(st, i));
-                    QString texto(t, sqlite3_column_bytes16(st, i) / 2);
+                    // UTF-8 is how the file holds it: no conversion inside SQLite.
+                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+                    QString texto = repetidos[static_cast<size_t>(i)].Texto(t, sqlite3_column_bytes(st, i));
                     const Lectura l = lectura[static_cast<size_t>(i)];
                     if (l == Lectura::Fecha || (l == Lectura::Libre && pareceFechaIso(texto))) {
                         // A local date-time costs a time-zone look-up; columns repeat their dates.

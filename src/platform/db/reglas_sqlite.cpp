@@ -249,9 +249,16 @@ int colacionSinCaso(void*, int na, const void* pa, int nb, const void* pb)
     const int n = na < nb ? na : nb;
     for (int i = 0; i < n; ++i) {
         unsigned char ca = a[i], cb = b[i];
-        if ((ca | cb) & 0x80)
-            return ComparaSinCaso(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
-                                  QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
+        if (ca == cb)
+            continue;
+        if ((ca | cb) & 0x80) {
+            // Folding goes character by character: an equal prefix decides
+            // nothing, so only the rest, from the start of its character, is read.
+            while (i > 0 && ((a[i] & 0xC0) == 0x80 || (b[i] & 0xC0) == 0x80))
+                --i;
+            return ComparaSinCaso(QString::fromUtf8(reinterpret_cast<const char*>(a + i), na - i),
+                                  QString::fromUtf8(reinterpret_cast<const char*>(b + i), nb - i));
+        }
         if (ca >= 'A' && ca <= 'Z')
             ca = static_cast<unsigned char>(ca + 32);
         if (cb >= 'A' && cb <= 'Z')
@@ -262,20 +269,91 @@ int colacionSinCaso(void*, int na, const void* pa, int nb, const void* pb)
     return signo(na - nb);
 }
 
+// The form the date triggers write, "yyyy-MM-dd HH:mm:ss[.zzz]", read
+// straight from its bytes: the key claveDeFecha would give, or none when the
+// text has another form (or is no valid date) and needs the full reading.
+std::optional<std::int64_t> claveIso(const unsigned char* s, int n)
+{
+    if (n != 19 && n != 23)
+        return std::nullopt;
+    static constexpr char forma[] = "dddd-dd-dd dd:dd:dd.ddd";
+    for (int i = 0; i < n; ++i)
+        if (forma[i] == 'd' ? (s[i] < '0' || s[i] > '9') : s[i] != static_cast<unsigned char>(forma[i]))
+            return std::nullopt;
+    auto num = [s](int desde, int cifras) {
+        int v = 0;
+        for (int i = desde; i < desde + cifras; ++i)
+            v = v * 10 + (s[i] - '0');
+        return v;
+    };
+    const int anio = num(0, 4), mes = num(5, 2), dia = num(8, 2), hora = num(11, 2), minuto = num(14, 2),
+              segundo = num(17, 2);
+    if (hora >= 24 || minuto >= 60 || segundo >= 60)
+        return std::nullopt;
+    // Every month has its 28th; only the days after it need the calendar.
+    if (anio == 0 || mes < 1 || mes > 12 || dia < 1 || (dia > 28 && !QDate::isValid(anio, mes, dia)))
+        return std::nullopt;
+    std::int64_t k = anio;
+    for (int v : {mes, dia, hora, minuto, segundo})
+        k = k * 100 + v;
+    return k * 1000 + (n == 23 ? num(20, 3) : 0);
+}
+
+// A date's key read from the bytes SQLite hands over: the ISO form directly,
+// other short ASCII texts widened on the stack (nothing allocated per comparison).
+std::optional<std::int64_t> claveDeBytes(const unsigned char* s, int n)
+{
+    if (const auto k = claveIso(s, n))
+        return k;
+    constexpr int Corto = 64;
+    if (n <= Corto && esAscii(s, n)) {
+        // The other side is mostly a literal of the statement (the two ends of
+        // a range, say), met again row after row: the last few are kept.
+        struct Leida {
+            unsigned char texto[Corto];
+            int largo = -1;
+            std::optional<std::int64_t> clave;
+        };
+        thread_local Leida leidas[4];
+        thread_local unsigned siguiente = 0;
+        for (const Leida& l : leidas)
+            if (n == l.largo && std::equal(s, s + n, l.texto))
+                return l.clave;
+        char16_t ancho[Corto];
+        std::copy(s, s + n, ancho);
+        Leida& nueva = leidas[siguiente++ % 4];
+        std::copy(s, s + n, nueva.texto);
+        nueva.largo = n;
+        nueva.clave = claveDeFecha(QStringView(ancho, n));
+        return nueva.clave;
+    }
+    return claveDeFecha(QString::fromUtf8(reinterpret_cast<const char*>(s), n));
+}
+
+// Dates go before other texts, in their order; none when neither is a date.
+std::optional<int> ordenDeClaves(std::optional<std::int64_t> ka, std::optional<std::int64_t> kb)
+{
+    if (ka && kb)
+        return *ka < *kb ? -1 : (*ka > *kb ? 1 : 0);
+    if (ka)
+        return -1;
+    if (kb)
+        return 1;
+    return std::nullopt;
+}
+
+// ComparaFechas on the bytes.
 int colacionFecha(void*, int na, const void* pa, int nb, const void* pb)
 {
     auto a = static_cast<const unsigned char*>(pa);
     auto b = static_cast<const unsigned char*>(pb);
-    // Dates are short ASCII texts: widened on the stack, nothing allocated per comparison.
-    constexpr int Corto = 64;
-    if (na <= Corto && nb <= Corto && esAscii(a, na) && esAscii(b, nb)) {
-        char16_t anchoA[Corto], anchoB[Corto];
-        std::copy(a, a + na, anchoA);
-        std::copy(b, b + nb, anchoB);
-        return ComparaFechas(QStringView(anchoA, na), QStringView(anchoB, nb));
-    }
-    return ComparaFechas(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
-                         QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
+    // The same text is the same date, or the same non-date.
+    if (na == nb && std::equal(a, a + na, b))
+        return 0;
+    if (const auto orden = ordenDeClaves(claveDeBytes(a, na), claveDeBytes(b, nb)))
+        return *orden;
+    return ComparaSinCaso(QString::fromUtf8(reinterpret_cast<const char*>(a), na),
+                          QString::fromUtf8(reinterpret_cast<const char*>(b), nb));
 }
 
 QString textoDe(sqlite3_value* v)
@@ -367,14 +445,8 @@ int ComparaSinCaso(QStringView a, QStringView b)
 
 int ComparaFechas(QStringView a, QStringView b)
 {
-    const auto ka = claveDeFecha(a);
-    const auto kb = claveDeFecha(b);
-    if (ka && kb)
-        return *ka < *kb ? -1 : (*ka > *kb ? 1 : 0);
-    if (ka)
-        return -1;
-    if (kb)
-        return 1;
+    if (const auto orden = ordenDeClaves(claveDeFecha(a), claveDeFecha(b)))
+        return *orden;
     return ComparaSinCaso(a, b);
 }
 
