@@ -6,6 +6,7 @@
 
 #include "platform/avisos.h"
 #include "platform/controles/lista.h"
+#include "platform/eventos.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
 #include "platform/recorte.h"
@@ -267,7 +268,9 @@ struct Recorrido {
         }
 
         if (avisos) {
-            // What is pending runs once more before the notice goes: its last lines count as shown.
+            // What is pending runs once more before the notice goes, its last
+            // lines painted first: they count as shown.
+            ::Eventos::DuranteEspera(true);
             QCoreApplication::processEvents();
             p.paso([&] { ModGlobal::gCartel->CartelCerrar(); });
         }

@@ -71,12 +71,12 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
     // asked for always shows.
     const qint64 transcurrido = pintado_.isValid() ? pintado_.elapsed() : intervalo;
     const bool pintar = transcurrido >= intervalo;
+    // The labels take their texts only when painted: a call in between just
+    // keeps them.
     const LineaCartel* lineas[3] = {&Linea1, &Linea2, &Linea3};
-    for (int i = 0; i < 3; ++i) {
-        v.LblCtrol[i]->setUpdatesEnabled(pintar);
+    for (int i = 0; i < 3; ++i)
         if (lineas[i]->has_value())
-            v.LblCtrol[i]->setText(ObtieneTextoNoNulo(**lineas[i]));
-    }
+            porPintar_[i] = ObtieneTextoNoNulo(**lineas[i]);
     if (pintar) {
         pinta(v);
     } else if (!pendiente_) {
@@ -101,8 +101,11 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
 void Dll_Display::pinta(Lbf_CtrlDisplay& v)
 {
     pendiente_ = false;
-    for (QLabel* linea : v.LblCtrol)
-        linea->setUpdatesEnabled(true);
+    for (int i = 0; i < 3; ++i)
+        if (porPintar_[i]) {
+            v.LblCtrol[i]->setText(*porPintar_[i]);
+            porPintar_[i].reset();
+        }
     if (v.isVisible()) {
         v.repaint();
         pintado_.restart();
@@ -117,6 +120,8 @@ void Dll_Display::CartelCerrar()
     ventana_->hide();
     ventana_.reset();
     pendiente_ = false;
+    for (auto& t : porPintar_)
+        t.reset();
     // The window that was working gets the keyboard back.
     if (anterior_)
         anterior_->activateWindow();

@@ -50,4 +50,6 @@ private:
     QElapsedTimer eventos_;  // since pending events last ran in full
     // A paint is due at the end of the interval.
     bool pendiente_ = false;
+    // The lines asked for since the last paint (none: the line keeps its text).
+    std::optional<QString> porPintar_[3];
 };

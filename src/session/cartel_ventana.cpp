@@ -124,10 +124,6 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay()
 
 void Lbf_CtrlDisplay::Timer1_Timer()
 {
-    // Lines held back between two quick calls show at the next frame.
-    for (QLabel* linea : LblCtrol)
-        if (linea && !linea->updatesEnabled())
-            linea->setUpdatesEnabled(true);
     ++NroImagen;
     MuestraFotograma(NroImagen);
     if (NroImagen >= Fotogramas)

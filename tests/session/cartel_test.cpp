@@ -68,10 +68,13 @@ TEST_F(Cartel, LasLineasDadasCambianYLasOtrasQuedan)
     const Lbf_CtrlDisplay& v = *cartel.Ventana();
     EXPECT_EQ(lineas(v), (QStringList{"uno", "dos", "tres"}));
 
+    // What shows once the throttle's interval has passed.
     cartel.CartelMostrar(cancelado, std::nullopt, QStringLiteral("segunda"));
+    QTest::qWait(50);
     EXPECT_EQ(lineas(v), (QStringList{"uno", "segunda", "tres"}));
 
     cartel.CartelMostrar(cancelado, QVariant(), std::nullopt, 42);
+    QTest::qWait(50);
     EXPECT_EQ(lineas(v), (QStringList{"", "segunda", "42"}));
     EXPECT_FALSE(cancelado);
 }
