@@ -65,6 +65,37 @@ TEST_F(EditorPlan, UnCodigoRechazadoNoQuedaEnElPlan)
               QStringList{QStringLiteral("MESA02|4")});
 }
 
+TEST_F(EditorPlan, ElOperadorTecleaUnCodigoEnLaFilaEnBlanco)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    QApplication::processEvents();
+    // A click on the code cell of the blank row, then the code and Enter, as the operator does.
+    const QModelIndex indice = v.vistaMSFlexGrid2->model()->index(0, C::Codigo);
+    QTest::mouseClick(v.vistaMSFlexGrid2->viewport(), Qt::LeftButton, {},
+                      v.vistaMSFlexGrid2->visualRect(indice).center());
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
+    QTest::keyClicks(v.vistaMSFlexGrid2, QStringLiteral("M"));
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    QTest::keyClicks(v.txtEdit2, QStringLiteral("ESA02"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+    EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa ratona de roble"));
+    // The editor has moved on to the line's quantity.
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Cantidad);
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    v.txtEdit2->setText(QStringLiteral("3"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("3"));
+
+    // Left from the description reaches the code of a filled line too.
+    v.MSFlexGrid2.setRow(1);
+    v.MSFlexGrid2.setCol(C::Descripcion);
+    v.vistaMSFlexGrid2->setFocus();
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_Left);
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
+}
+
 TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
 {
     FrmTervalio& v = *ventana;
