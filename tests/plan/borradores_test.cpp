@@ -164,6 +164,46 @@ TEST_F(Borradores, CambiarLaFechaConCambiosSinGrabarPreguntaAntes)
     EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria"));
 }
 
+TEST_F(Borradores, GrabarSobreElPlanDeOtraFechaNoCargadoPreguntaAntes)
+{
+    FrmTervalio& v = *ventana;
+    const QStringList demo{QStringLiteral("MESA01|4|UN|15/01/2027 00:00"), QStringLiteral("MESA03|2|UN|15/01/2027 00:00"),
+                           QStringLiteral("SILLA01|16|UN|15/01/2027 00:00")};
+    ASSERT_EQ(Lineas(1), demo);
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA02"), QStringLiteral("3"));
+    // The date of the stored plan typed over, however written, and F2 before Enter.
+    v.TxtFields[9]->setFocus();
+    v.TxtFields[9]->setText(QStringLiteral("15/1/27"));
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto,
+              QStringLiteral("Ya hay un plan grabado para el 15/01/2027 y no es el de la pantalla. "
+                             "¿Desea reemplazarlo por el de la pantalla?"));
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton);
+    // No (the default): nothing is written, the screen keeps its plan.
+    EXPECT_EQ(Lineas(1), demo);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Detalle FROM V_CPTES_MODELO_CAB WHERE IdCpteModelo = 1")),
+              QStringList{QStringLiteral("Pedido de la mueblería Río Sur")});
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/1/27"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA02"));
+
+    // Yes: the stored plan is replaced, under its own id.
+    avisos.Responder({Avisos::Si});
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(Lineas(1), QStringList{QStringLiteral("MESA02|3|UN|15/01/2027 00:00")});
+
+    // The plan loaded from that date is saved back without a question.
+    NombraPlan(QStringLiteral("15/01/2027"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("1"));
+    Graba();
+    EXPECT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(Lineas(1), (QStringList{QStringLiteral("MESA02|3|UN|15/01/2027 00:00"),
+                                      QStringLiteral("MESA03|1|UN|15/01/2027 00:00")}));
+}
+
 TEST_F(Borradores, LosApostrofesSeGrabanYSeLeenComoSeEscribieron)
 {
     FrmTervalio& v = *ventana;
