@@ -2,9 +2,11 @@
 #include "ventana_prueba.h"
 
 #include "platform/controles/vista_grilla.h"
+#include "platform/controles/vista_lista.h"
 #include "support/lector_xlsx.h"
 #include "voucher/columnas_grillas.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -341,6 +343,11 @@ TEST_F(Borradores, ProyeccionPorArticuloYPorInsumo)
     EXPECT_EQ(totales.ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
     EXPECT_TRUE(totales.ListSubItems(4).Bold());
     EXPECT_EQ(v.ListView3.ListItems().Item(1).ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
+    // Every header reads whole: the year is what tells two plans apart.
+    const QHeaderView& encabezado = *v.vistaListView3->header();
+    for (int c = 0; c < encabezado.count(); ++c)
+        EXPECT_GE(encabezado.sectionSize(c), encabezado.sectionSizeHint(c)) << titulos[c].toStdString();
+    EXPECT_GE(v.ListView3.ColumnHeaders().Item(4).Width(), v.vistaListView3->medidor().AnchoX(10));
 
     // By supply: each plan line times its supply's quantity per unit.
     // Pine board: 15/01 = 4×14 + 16×4 + 2×5 = 130 (× 950 = 123500); 20/01 = 1×14 + 3×5 = 29 (27550).
