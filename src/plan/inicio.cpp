@@ -2,6 +2,7 @@
 #include "plan/FrmTervalio.h"
 
 #include "platform/avisos.h"
+#include "platform/controles/edicion_en_grilla.h"
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
@@ -147,6 +148,10 @@ void FrmTervalio::InicializaGrids()
 
 void FrmTervalio::Grabar()
 {
+    // What the operator is typing in the grid is part of the plan: F2 goes
+    // through its check first, and a refused value stays in the editor.
+    if (edicion_ && !edicion_->Confirma())
+        return;
     ActualizarDatos();
 }
 

@@ -96,6 +96,35 @@ TEST_F(EditorPlan, ElOperadorTecleaUnCodigoEnLaFilaEnBlanco)
     EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
 }
 
+TEST_F(EditorPlan, F2ConElEditorAbiertoGrabaLoTecleado)
+{
+    FrmTervalio& v = *ventana;
+    const auto lineas = [this] {
+        return bd.Filas(QStringLiteral("SELECT TRIM(IdArticulo), Cantidad FROM V_CPTES_MODELO_DET "
+                                       "WHERE IdCpteModelo = 1 ORDER BY 1"));
+    };
+    // The stored plan of 15/01/2027: MESA01 4, MESA03 2, SILLA01 16.
+    NombraPlan(QStringLiteral("15/01/2027"));
+    ASSERT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA01"));
+
+    // A quantity that is no number, F2 with the editor open: refused, nothing saved.
+    TecleaSinConfirmar(1, C::Cantidad, QStringLiteral("abc"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("La cantidad ingresada no es un número válido"));
+    EXPECT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("MESA01|4"), QStringLiteral("MESA03|2"), QStringLiteral("SILLA01|16")}));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+
+    // A new quantity typed and F2 straight away: the typed quantity is what is saved.
+    TecleaSinConfirmar(1, C::Cantidad, QStringLiteral("5"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("MESA01|5"), QStringLiteral("MESA03|2"), QStringLiteral("SILLA01|16")}));
+    EXPECT_EQ(v.TxtFields[9]->text(), QString());
+}
+
 TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
 {
     FrmTervalio& v = *ventana;
