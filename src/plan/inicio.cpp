@@ -10,6 +10,7 @@
 #include "services/ModExportarExcel.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
+#include "voucher/columnas_grillas.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -135,6 +136,8 @@ void FrmTervalio::InicializaGridsDelComprobante()
 {
     Comprobante().InicializaGrids(nullptr, &MSFlexGrid2, nullptr, nullptr, &editorGrilla, nullptr,
                                   vistaMSFlexGrid2->medidor(), QStringLiteral("IR"), nullptr);
+    // The blank row waits on its code, so the first key typed opens its editor.
+    MSFlexGrid2.setCol(ColArticulos::Codigo);
 }
 
 void FrmTervalio::InicializaGrids()

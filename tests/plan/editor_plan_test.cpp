@@ -96,6 +96,27 @@ TEST_F(EditorPlan, ElOperadorTecleaUnCodigoEnLaFilaEnBlanco)
     EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
 }
 
+TEST_F(EditorPlan, UnPlanNuevoEsperaElCodigoDeSuFilaEnBlanco)
+{
+    FrmTervalio& v = *ventana;
+    // Named, and into the grid with Tab: the first letter typed opens the code's editor.
+    for (const char* fecha : {"21/01/2027", "22/01/2027"}) {
+        NombraPlan(QString::fromLatin1(fecha));
+        v.vistaMSFlexGrid2->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(v.MSFlexGrid2.Row(), 1) << fecha;
+        EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo) << fecha;
+        QTest::keyClicks(v.vistaMSFlexGrid2, QStringLiteral("M"));
+        ASSERT_TRUE(v.txtEdit2->isVisible()) << fecha;
+        QTest::keyClicks(v.txtEdit2, QStringLiteral("ESA03"));
+        QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+        EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA03")) << fecha;
+        // Saved: the grid is laid out afresh for the next plan.
+        QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+        ASSERT_EQ(Celda(1, C::Codigo), QString()) << fecha;
+    }
+}
+
 TEST_F(EditorPlan, F2ConElEditorAbiertoGrabaLoTecleado)
 {
     FrmTervalio& v = *ventana;
