@@ -126,6 +126,14 @@ void FrmTervalio::ActualizarDatos()
             existente = true;
         }
     });
+    // A stored plan of another date than the one on screen was never shown to
+    // the operator: it is not replaced without asking.
+    if (!p.abandonado() && existente && NombreDeBorrador(nombre) != NombreDeBorrador(ultimoNombreValidado_) &&
+        MsgBox(QStringLiteral("Ya hay un plan grabado para el %1 y no es el de la pantalla. "
+                              "¿Desea reemplazarlo por el de la pantalla?")
+                   .arg(NombreDeBorrador(nombre)),
+               Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton, aviso) != Avisos::Si)
+        return;
     bool enviado = false, cerrado = false;
 
     const auto recogeErrores = [&] {

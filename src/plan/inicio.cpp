@@ -2,6 +2,7 @@
 #include "plan/FrmTervalio.h"
 
 #include "platform/avisos.h"
+#include "platform/controles/edicion_en_grilla.h"
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
@@ -9,6 +10,7 @@
 #include "services/ModExportarExcel.h"
 #include "session/ModGlobal.h"
 #include "voucher/ClsCmnCptes.h"
+#include "voucher/columnas_grillas.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -134,6 +136,8 @@ void FrmTervalio::InicializaGridsDelComprobante()
 {
     Comprobante().InicializaGrids(nullptr, &MSFlexGrid2, nullptr, nullptr, &editorGrilla, nullptr,
                                   vistaMSFlexGrid2->medidor(), QStringLiteral("IR"), nullptr);
+    // The blank row waits on its code, so the first key typed opens its editor.
+    MSFlexGrid2.setCol(ColArticulos::Codigo);
 }
 
 void FrmTervalio::InicializaGrids()
@@ -147,6 +151,10 @@ void FrmTervalio::InicializaGrids()
 
 void FrmTervalio::Grabar()
 {
+    // What the operator is typing in the grid is part of the plan: F2 goes
+    // through its check first, and a refused value stays in the editor.
+    if (edicion_ && !edicion_->Confirma())
+        return;
     ActualizarDatos();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/recorte.h"
 #include "session/ModGlobal.h"
 
+#include <QHeaderView>
 #include <QRadioButton>
 
 using namespace ModGlobal;
@@ -178,4 +179,10 @@ void FrmTervalio::CmdCargarProyect_Click()
     total.setForeColor(Azul);
     total.setBold(true);
     vistaListView3->Sincronizar();
+    // A column is never narrower than its header: cut to "C_15/01/20", two
+    // years' plans of the same day could not be told apart.
+    const QHeaderView& cabecera = *vistaListView3->header();
+    for (int c = 0; c < cabecera.count() && c < encabezados.Count(); ++c)
+        if (!cabecera.isSectionHidden(c) && cabecera.sectionSize(c) < cabecera.sectionSizeHint(c))
+            ListView3.ColumnHeaders().Item(c + 1).setWidth(m.PixelesATwips(cabecera.sectionSizeHint(c)));
 }

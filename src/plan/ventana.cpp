@@ -190,6 +190,8 @@ void FrmTervalio::construyeControles()
     }
     vistaMSFlexGrid2 = nombrado(new VistaGrilla, "MSFlexGrid2");
     vistaMSFlexGrid2->setGrilla(&MSFlexGrid2);
+    // The code is typed into column 0: it cannot be a fixed column.
+    MSFlexGrid2.setFixedCols(0);
     txtEdit2 = new CajaTexto(vistaMSFlexGrid2->viewport());
     txtEdit2->setObjectName(QStringLiteral("txtEdit2"));
     editorGrilla.setVisible(false);

@@ -2,9 +2,11 @@
 #include "ventana_prueba.h"
 
 #include "platform/controles/vista_grilla.h"
+#include "platform/controles/vista_lista.h"
 #include "support/lector_xlsx.h"
 #include "voucher/columnas_grillas.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -164,6 +166,46 @@ TEST_F(Borradores, CambiarLaFechaConCambiosSinGrabarPreguntaAntes)
     EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria"));
 }
 
+TEST_F(Borradores, GrabarSobreElPlanDeOtraFechaNoCargadoPreguntaAntes)
+{
+    FrmTervalio& v = *ventana;
+    const QStringList demo{QStringLiteral("MESA01|4|UN|15/01/2027 00:00"), QStringLiteral("MESA03|2|UN|15/01/2027 00:00"),
+                           QStringLiteral("SILLA01|16|UN|15/01/2027 00:00")};
+    ASSERT_EQ(Lineas(1), demo);
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA02"), QStringLiteral("3"));
+    // The date of the stored plan typed over, however written, and F2 before Enter.
+    v.TxtFields[9]->setFocus();
+    v.TxtFields[9]->setText(QStringLiteral("15/1/27"));
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto,
+              QStringLiteral("Ya hay un plan grabado para el 15/01/2027 y no es el de la pantalla. "
+                             "¿Desea reemplazarlo por el de la pantalla?"));
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton);
+    // No (the default): nothing is written, the screen keeps its plan.
+    EXPECT_EQ(Lineas(1), demo);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Detalle FROM V_CPTES_MODELO_CAB WHERE IdCpteModelo = 1")),
+              QStringList{QStringLiteral("Pedido de la mueblería Río Sur")});
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/1/27"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA02"));
+
+    // Yes: the stored plan is replaced, under its own id.
+    avisos.Responder({Avisos::Si});
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(Lineas(1), QStringList{QStringLiteral("MESA02|3|UN|15/01/2027 00:00")});
+
+    // The plan loaded from that date is saved back without a question.
+    NombraPlan(QStringLiteral("15/01/2027"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("1"));
+    Graba();
+    EXPECT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(Lineas(1), (QStringList{QStringLiteral("MESA02|3|UN|15/01/2027 00:00"),
+                                      QStringLiteral("MESA03|1|UN|15/01/2027 00:00")}));
+}
+
 TEST_F(Borradores, LosApostrofesSeGrabanYSeLeenComoSeEscribieron)
 {
     FrmTervalio& v = *ventana;
@@ -301,6 +343,11 @@ TEST_F(Borradores, ProyeccionPorArticuloYPorInsumo)
     EXPECT_EQ(totales.ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
     EXPECT_TRUE(totales.ListSubItems(4).Bold());
     EXPECT_EQ(v.ListView3.ListItems().Item(1).ListSubItems(4).ForeColor(), ColorBgr(0xFF0000));
+    // Every header reads whole: the year is what tells two plans apart.
+    const QHeaderView& encabezado = *v.vistaListView3->header();
+    for (int c = 0; c < encabezado.count(); ++c)
+        EXPECT_GE(encabezado.sectionSize(c), encabezado.sectionSizeHint(c)) << titulos[c].toStdString();
+    EXPECT_GE(v.ListView3.ColumnHeaders().Item(4).Width(), v.vistaListView3->medidor().AnchoX(10));
 
     // By supply: each plan line times its supply's quantity per unit.
     // Pine board: 15/01 = 4×14 + 16×4 + 2×5 = 130 (× 950 = 123500); 20/01 = 1×14 + 3×5 = 29 (27550).

@@ -65,6 +65,87 @@ TEST_F(EditorPlan, UnCodigoRechazadoNoQuedaEnElPlan)
               QStringList{QStringLiteral("MESA02|4")});
 }
 
+TEST_F(EditorPlan, ElOperadorTecleaUnCodigoEnLaFilaEnBlanco)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    QApplication::processEvents();
+    // A click on the code cell of the blank row, then the code and Enter, as the operator does.
+    const QModelIndex indice = v.vistaMSFlexGrid2->model()->index(0, C::Codigo);
+    QTest::mouseClick(v.vistaMSFlexGrid2->viewport(), Qt::LeftButton, {},
+                      v.vistaMSFlexGrid2->visualRect(indice).center());
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
+    QTest::keyClicks(v.vistaMSFlexGrid2, QStringLiteral("M"));
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    QTest::keyClicks(v.txtEdit2, QStringLiteral("ESA02"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+    EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa ratona de roble"));
+    // The editor has moved on to the line's quantity.
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Cantidad);
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    v.txtEdit2->setText(QStringLiteral("3"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("3"));
+
+    // Left from the description reaches the code of a filled line too.
+    v.MSFlexGrid2.setRow(1);
+    v.MSFlexGrid2.setCol(C::Descripcion);
+    v.vistaMSFlexGrid2->setFocus();
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_Left);
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
+}
+
+TEST_F(EditorPlan, UnPlanNuevoEsperaElCodigoDeSuFilaEnBlanco)
+{
+    FrmTervalio& v = *ventana;
+    // Named, and into the grid with Tab: the first letter typed opens the code's editor.
+    for (const char* fecha : {"21/01/2027", "22/01/2027"}) {
+        NombraPlan(QString::fromLatin1(fecha));
+        v.vistaMSFlexGrid2->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(v.MSFlexGrid2.Row(), 1) << fecha;
+        EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo) << fecha;
+        QTest::keyClicks(v.vistaMSFlexGrid2, QStringLiteral("M"));
+        ASSERT_TRUE(v.txtEdit2->isVisible()) << fecha;
+        QTest::keyClicks(v.txtEdit2, QStringLiteral("ESA03"));
+        QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+        EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA03")) << fecha;
+        // Saved: the grid is laid out afresh for the next plan.
+        QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+        ASSERT_EQ(Celda(1, C::Codigo), QString()) << fecha;
+    }
+}
+
+TEST_F(EditorPlan, F2ConElEditorAbiertoGrabaLoTecleado)
+{
+    FrmTervalio& v = *ventana;
+    const auto lineas = [this] {
+        return bd.Filas(QStringLiteral("SELECT TRIM(IdArticulo), Cantidad FROM V_CPTES_MODELO_DET "
+                                       "WHERE IdCpteModelo = 1 ORDER BY 1"));
+    };
+    // The stored plan of 15/01/2027: MESA01 4, MESA03 2, SILLA01 16.
+    NombraPlan(QStringLiteral("15/01/2027"));
+    ASSERT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA01"));
+
+    // A quantity that is no number, F2 with the editor open: refused, nothing saved.
+    TecleaSinConfirmar(1, C::Cantidad, QStringLiteral("abc"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("La cantidad ingresada no es un número válido"));
+    EXPECT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("MESA01|4"), QStringLiteral("MESA03|2"), QStringLiteral("SILLA01|16")}));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+
+    // A new quantity typed and F2 straight away: the typed quantity is what is saved.
+    TecleaSinConfirmar(1, C::Cantidad, QStringLiteral("5"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_F2);
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(lineas(), (QStringList{QStringLiteral("MESA01|5"), QStringLiteral("MESA03|2"), QStringLiteral("SILLA01|16")}));
+    EXPECT_EQ(v.TxtFields[9]->text(), QString());
+}
+
 TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
 {
     FrmTervalio& v = *ventana;

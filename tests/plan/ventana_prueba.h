@@ -105,8 +105,8 @@ protected:
     }
 
     // Types into a plan cell as the operator does (the first character opens
-    // the editor over the cell) and presses Enter.
-    void TecleaEnCelda(int fila, int columna, const QString& texto)
+    // the editor over the cell) and leaves the editor open.
+    void TecleaSinConfirmar(int fila, int columna, const QString& texto)
     {
         FrmTervalio& v = *ventana;
         v.MSFlexGrid2.setRow(fila);
@@ -115,7 +115,14 @@ protected:
         QTest::keyClicks(v.vistaMSFlexGrid2, texto.left(1));
         ASSERT_TRUE(v.txtEdit2->isVisible());
         QTest::keyClicks(v.txtEdit2, texto.mid(1));
-        QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+    }
+
+    // The same, then Enter.
+    void TecleaEnCelda(int fila, int columna, const QString& texto)
+    {
+        TecleaSinConfirmar(fila, columna, texto);
+        if (ventana->txtEdit2->isVisible())
+            QTest::keyClick(ventana->txtEdit2, Qt::Key_Return);
     }
 
     // What the main session sent, from the last clear on.
