@@ -6,8 +6,10 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 
 namespace Hoja {
@@ -67,44 +69,53 @@ std::optional<double> LeeNumero(QStringView texto)
     if (cuerpo.size() > 1 && cuerpo[0] == u'0' && esDigito(cuerpo[1]))
         return std::nullopt;  // a code such as "00123"
 
-    // Groups of digits and the signs between them.
-    std::vector<qsizetype> grupos;
-    std::vector<QChar> signos;
-    qsizetype largo = 0;
+    // Thousands by one sign (the first), in groups of three after a first of
+    // one to three digits, and at most one decimal sign (the other) at the end.
+    qsizetype signos = 0;
+    QChar miles, ultimo;
     for (const QChar c : cuerpo) {
-        if (esDigito(c)) {
-            ++largo;
-        } else if (c == u'.' || c == u',') {
-            grupos.push_back(largo);
-            signos.push_back(c);
-            largo = 0;
-        } else {
+        if (esDigito(c))
+            continue;
+        if (c != u'.' && c != u',')
             return std::nullopt;
-        }
+        if (signos++ == 0)
+            miles = c;
+        ultimo = c;
     }
-    grupos.push_back(largo);
-    if (grupos.back() == 0)
+    if (!esDigito(cuerpo.back()))
         return std::nullopt;
-    if (signos.size() > 1) {
-        // Thousands by one sign, and at most one decimal sign (the other) at the end.
-        const QChar miles = signos.front();
-        size_t ultimoMiles = signos.size();
-        if (signos.back() != miles)
-            --ultimoMiles;
-        for (size_t k = 0; k < ultimoMiles; ++k)
-            if (signos[k] != miles)
+    if (signos > 1) {
+        const qsizetype ultimoMiles = ultimo == miles ? signos : signos - 1;
+        qsizetype grupo = 0, largo = 0;
+        for (const QChar c : cuerpo) {
+            if (esDigito(c)) {
+                ++largo;
+                continue;
+            }
+            if (grupo < ultimoMiles && c != miles)
                 return std::nullopt;
-        if (grupos.front() < 1 || grupos.front() > 3)
+            if (grupo == 0 ? largo < 1 || largo > 3 : grupo <= ultimoMiles && largo != 3)
+                return std::nullopt;
+            ++grupo;
+            largo = 0;
+        }
+        if (signos <= ultimoMiles && largo != 3)
             return std::nullopt;
-        for (size_t k = 1; k <= ultimoMiles; ++k)
-            if (grupos[k] != 3)
-                return std::nullopt;
     }
     const auto canonico = Numeros::Canonico(t);
     if (!canonico)
         return std::nullopt;
+    // The canonical form is sign, digits and point only: read as such, the
+    // double is the nearest to it, as QString's reading gives it, for a
+    // fraction of the cost; anything out of range takes QString's reading.
+    QVarLengthArray<char, 64> cifras(canonico->size());
+    for (qsizetype i = 0; i < canonico->size(); ++i)
+        cifras[i] = static_cast<char>(canonico->at(i).unicode());
+    double v = 0;
+    if (const auto r = std::from_chars(cifras.begin(), cifras.end(), v); r.ec == std::errc() && r.ptr == cifras.end())
+        return v;
     bool ok = false;
-    const double v = canonico->toDouble(&ok);
+    v = canonico->toDouble(&ok);
     if (!ok || !std::isfinite(v))
         return std::nullopt;
     return v;

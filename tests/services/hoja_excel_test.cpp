@@ -214,6 +214,11 @@ TEST(HojaExcel, LecturaDeLoQueSeEscribe)
         {"15/03/2024", Tipo::Numero, marzo15, true}, {"15-03-24", Tipo::Numero, marzo15, true},
         {"2024/03/15", Tipo::Numero, marzo15, true}, {"31/02/2024", Tipo::Texto, 0, false},
         {"12/5", Tipo::Texto, 0, false},           {"", Tipo::Vacio, 0, false},
+        // Thousands grouped in threes by one sign, the other one decimal.
+        {"1.234.567,89", Tipo::Numero, 1234567.89, false}, {"1,234,567", Tipo::Numero, 1234567, false},
+        {"-1.234", Tipo::Numero, -1.234, false},   {"12.34,5", Tipo::Texto, 0, false},
+        {"1234.567,8", Tipo::Texto, 0, false},     {"1,234,56", Tipo::Texto, 0, false},
+        {"1.234,5,6", Tipo::Texto, 0, false},      {"1.234,", Tipo::Texto, 0, false},
     };
     for (const Caso& c : casos) {
         const Hoja::Valor v = Hoja::LeeValor(QString::fromUtf8(c.texto));
