@@ -148,20 +148,21 @@ Decision Decide(const QString& t)
 
 // The decisions of each column, taken once per text: both runs of the export
 // and every row repeating a text (units, brands, rubros, costs) share them.
-// A column of too many different texts (descriptions, codes) decides each
-// text anew and stops looking, so that memory does not grow with the rows.
+// A column keeps at most a few thousand texts, so that memory does not grow
+// with the rows; past them, a text not kept is decided anew.
 class Decisiones {
 public:
     const Decision& De(int columna, const QString& t)
     {
         Columna& c = DeLaColumna(columna);
         if (!c.llena) {
-            if (Decision* d = c.vistas.Busca(t))
+            if (Decision* d = c.vistas.Busca(t)) {
+                c.Cuenta(true);
                 return *d;
+            }
             if (c.vistas.Cuantas() < Maximo)
                 return c.vistas.Agrega(t, Decide(t));
-            c.llena = true;
-            c.vistas = {};
+            c.Cuenta(false);
         }
         suelta_ = Decide(t);
         return suelta_;
@@ -169,6 +170,10 @@ public:
 
 private:
     static constexpr size_t Maximo = 4096;
+    // Once full, a column is still looked up while most of its texts are
+    // found there (a few thousand amounts, say, repeating); when most are
+    // not (descriptions, codes), it stops looking.
+    static constexpr int Tanda = static_cast<int>(Maximo);
 
     // Texts and their decisions in one array, found by the library's byte
     // hash (QHash's keyed one costs more than deciding a short text) at the
@@ -234,6 +239,22 @@ private:
     struct Columna {
         Tabla vistas;
         bool llena = false;
+        int buscadas = 0;
+        int halladas = 0;
+        void Cuenta(bool hallada)
+        {
+            if (vistas.Cuantas() < Maximo)
+                return;
+            if (hallada)
+                ++halladas;
+            if (++buscadas < Tanda)
+                return;
+            if (2 * halladas < buscadas) {
+                llena = true;
+                vistas = {};
+            }
+            buscadas = halladas = 0;
+        }
     };
     // A list has a few columns: found by going through them.
     Columna& DeLaColumna(int columna)

@@ -188,17 +188,19 @@ TEST(HojaExportada, UnTextoRepetidoDaLaCeldaQueDaSolo)
             EXPECT_TRUE(igual(repetida.En(3 + v * n + i, 2), sola.En(3, 2))) << textos[size_t(i)].toStdString() << " #" << v;
     }
 
-    // Many texts, past the number a column keeps: each still gives its own cell.
-    std::vector<QString> muchos;
-    for (int i = 0; i < 5000; ++i)
-        muchos.push_back(i % 2 ? QStringLiteral("%1,25").arg(i) : QStringLiteral("C-%1").arg(i));
-    const HojaEnMemoria variada = exporta(listaDe(muchos, 2));
-    const int m = static_cast<int>(muchos.size());
-    for (int i = 0; i < m; ++i)
-        ASSERT_TRUE(igual(variada.En(3 + i, 2), variada.En(3 + m + i, 2))) << muchos[size_t(i)].toStdString();
-    for (const int i : {0, 1, 63, 64, 4095, 4096, 4999}) {
-        const HojaEnMemoria sola = exporta(listaDe({muchos[size_t(i)]}, 1));
-        EXPECT_TRUE(igual(variada.En(3 + i, 2), sola.En(3, 2))) << muchos[size_t(i)].toStdString();
+    // Many texts, past the number a column keeps: repeating often enough to
+    // be looked up still (5,000), or too seldom (9,000); each gives its own cell.
+    for (const int cuantos : {5000, 9000}) {
+        std::vector<QString> muchos;
+        for (int i = 0; i < cuantos; ++i)
+            muchos.push_back(i % 2 ? QStringLiteral("%1,25").arg(i) : QStringLiteral("C-%1").arg(i));
+        const HojaEnMemoria variada = exporta(listaDe(muchos, 2));
+        for (int i = 0; i < cuantos; ++i)
+            ASSERT_TRUE(igual(variada.En(3 + i, 2), variada.En(3 + cuantos + i, 2))) << muchos[size_t(i)].toStdString();
+        for (const int i : {0, 1, 63, 64, 4095, 4096, 4999}) {
+            const HojaEnMemoria sola = exporta(listaDe({muchos[size_t(i)]}, 1));
+            EXPECT_TRUE(igual(variada.En(3 + i, 2), sola.En(3, 2))) << muchos[size_t(i)].toStdString();
+        }
     }
 
     // A date sets its column's format each time it is met; its cell is the same each time.
