@@ -102,9 +102,14 @@ void Adelanta(const std::vector<FilaLista>& filas, size_t i)
     }
     if (i + textos < filas.size()) {
         const FilaLista& f = filas[i + textos];
-        __builtin_prefetch(f.Text.constData());
-        for (const QString& s : f.SubItems)
+        // Both ends: a description runs over two lines of memory.
+        const auto pide = [](const QString& s) {
             __builtin_prefetch(s.constData());
+            __builtin_prefetch(s.constData() + s.size());
+        };
+        pide(f.Text);
+        for (const QString& s : f.SubItems)
+            pide(s);
     }
 }
 
@@ -125,6 +130,18 @@ struct Decision {
 Decision Decide(const QString& t)
 {
     Decision d;
+    // A text whose first character past the blanks is no digit, sign or
+    // decimal sign reads as no amount, date or number: it is what it says.
+    if (const QStringView recortado = QStringView(t).trimmed(); !recortado.isEmpty()) {
+        const QChar c = recortado.front();
+        if (!(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.' && c != u',') {
+            Hoja::Valor v;
+            v.tipo = Hoja::Valor::Tipo::Texto;
+            v.texto = Recorta(t);
+            d.valor = std::move(v);
+            return d;
+        }
+    }
     bool importe = false;
     try {
         importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda();

@@ -3,6 +3,7 @@
 
 #include "platform/controles/lista.h"
 #include "platform/falla.h"
+#include "platform/recorte.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +210,24 @@ TEST(HojaExportada, UnTextoRepetidoDaLaCeldaQueDaSolo)
         EXPECT_TRUE(igual(fechas.En(3 + i, 2), fechas.En(6 + i, 2))) << i;
     EXPECT_EQ(fechas.Muestra(6, 2), "01/03/2027");
     EXPECT_EQ(fechas.Formato(8, 2), FormatoNumero::Fecha);
+}
+
+// A text that is no amount is written as the sheet reads it typed in, trimmed.
+TEST(HojaExportada, UnTextoQueNoEsImporteSeEscribeComoLoLeeLaHoja)
+{
+    const QStringList textos = {"Pan (u)", " Torta ", "\tTorta", "x12,5", "Ñandú 3", "A-01/02/2024",
+                                "€ 12,50", QChar(0x2003) + QStringLiteral("5"), "\n12,5", "-x"};
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 1500, 1}, {"Texto", 1500, 2}};
+    for (const QString& t : textos)
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {t}, false});
+    const HojaEnMemoria h = exporta(l);
+    for (int i = 0; i < textos.size(); ++i) {
+        const Hoja::Celda* c = h.En(3 + i, 2);
+        ASSERT_NE(c, nullptr) << textos[i].toStdString();
+        EXPECT_EQ(c->valor, Hoja::LeeValor(Recorta(textos[i]))) << textos[i].toStdString();
+        EXPECT_EQ(c->estilo.formato, FormatoNumero::General) << textos[i].toStdString();
+    }
 }
 
 TEST(HojaExcel, LecturaDeLoQueSeEscribe)
