@@ -127,20 +127,26 @@ struct Decision {
     std::optional<Hoja::Valor> valor;   // none: the text could not be written
 };
 
+// A text whose first character past the blanks is no digit, sign or decimal
+// sign reads as no amount, date or number: it is what it says.
+bool SoloTexto(const QString& t)
+{
+    const QStringView recortado = QStringView(t).trimmed();
+    if (recortado.isEmpty())
+        return false;
+    const QChar c = recortado.front();
+    return !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.' && c != u',';
+}
+
 Decision Decide(const QString& t)
 {
     Decision d;
-    // A text whose first character past the blanks is no digit, sign or
-    // decimal sign reads as no amount, date or number: it is what it says.
-    if (const QStringView recortado = QStringView(t).trimmed(); !recortado.isEmpty()) {
-        const QChar c = recortado.front();
-        if (!(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.' && c != u',') {
-            Hoja::Valor v;
-            v.tipo = Hoja::Valor::Tipo::Texto;
-            v.texto = Recorta(t);
-            d.valor = std::move(v);
-            return d;
-        }
+    if (SoloTexto(t)) {
+        Hoja::Valor v;
+        v.tipo = Hoja::Valor::Tipo::Texto;
+        v.texto = Recorta(t);
+        d.valor = std::move(v);
+        return d;
     }
     bool importe = false;
     try {
@@ -172,7 +178,8 @@ public:
     const Decision& De(int columna, const QString& t)
     {
         Columna& c = DeLaColumna(columna);
-        if (!c.llena) {
+        // Deciding such a text costs less than looking it up.
+        if (!c.llena && !SoloTexto(t)) {
             if (Decision* d = c.vistas.Busca(t)) {
                 c.Cuenta(true);
                 return *d;
