@@ -191,6 +191,13 @@ public:
         suelta_ = Decide(t);
         return suelta_;
     }
+    // The value to write: a decision kept is copied, one taken for this cell alone given away.
+    Hoja::Valor Valor(const Decision& d)
+    {
+        if (&d == &suelta_)
+            return std::move(*suelta_.valor);
+        return *d.valor;
+    }
 
 private:
     static constexpr size_t Maximo = 4096;
@@ -382,7 +389,7 @@ struct Recorrido {
                 const Decision& d = decisiones.De(e.Position, k < item.SubItems.size() ? item.SubItems[k] : sinTexto);
                 const auto asigna = [&] {
                     if (d.valor)
-                        p.paso([&] { hojaActiva().Asigna(r, e.Position, *d.valor); });
+                        p.paso([&] { hojaActiva().Asigna(r, e.Position, decisiones.Valor(d)); });
                 };
                 switch (d.clase) {
                 case Decision::Clase::Importe:
