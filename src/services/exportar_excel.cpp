@@ -113,6 +113,13 @@ void Adelanta(const std::vector<FilaLista>& filas, size_t i)
     }
 }
 
+// A sub-item as the notice's line shows it, trimmed; one with nothing to
+// trim is shared, not copied through a trimmed text first.
+QVariant Linea(const QString& t)
+{
+    return SinBlancosAlrededor(t).size() == t.size() ? QVariant(t) : QVariant(Recorta(t));
+}
+
 struct Pedido {
     bool visible = false;
     bool vistaPrevia = false;
@@ -371,7 +378,7 @@ struct Recorrido {
                             const LineaCartel espera =
                                 fijas ? LineaCartel() : QVariant(QStringLiteral("Espere Por Favor"));
                             ModGlobal::gCartel->CartelMostrar(cancelado, titulo, espera,
-                                                              QVariant(Recorta(item.SubItems[static_cast<qsizetype>(c) - 2])));
+                                                              Linea(item.SubItems[static_cast<qsizetype>(c) - 2]));
                             fijas = true;
                         });
                     else if (c >= 2)
