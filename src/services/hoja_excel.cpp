@@ -272,11 +272,21 @@ void HojaExcel::IrAFila(int fila)
     }
 }
 
+HojaExcel::EstadoColumna& HojaExcel::Estado(int columna)
+{
+    const auto i = static_cast<size_t>(columna);  // a valid column: 1 or more
+    if (i >= estados_.size())
+        estados_.resize(i + 1, nullptr);
+    if (!estados_[i])
+        estados_[i] = &columnas_[columna];
+    return *estados_[i];
+}
+
 HojaExcel::Pendiente& HojaExcel::CeldaPendiente(int fila, int columna)
 {
     ValidaColumna(columna);
     IrAFila(fila);
-    columnas_.try_emplace(columna);
+    Estado(columna);
     if (pendientes_.empty() || pendientes_.back().first < columna)
         return pendientes_.emplace_back(columna, Pendiente{}).second;
     const auto donde = lugar(pendientes_, columna);   // not the end: the last column is not before it
@@ -342,7 +352,7 @@ void HojaExcel::Asigna(int fila, int columna, Valor valor)
 {
     Pendiente& p = CeldaPendiente(fila, columna);
     // A date typed into a cell of no particular format takes a date format.
-    if (valor.esFecha && FormatoVigente(p, columnas_[columna].columna) == FormatoNumero::General) {
+    if (valor.esFecha && FormatoVigente(p, Estado(columna).columna) == FormatoNumero::General) {
         p.estilo.formato = FormatoNumero::Fecha;
         p.formatoPropio = true;
         p.cuando = ++reloj_;
@@ -378,7 +388,7 @@ void HojaExcel::FormatoColumna(int columna, FormatoNumero formato)
     ValidaColumna(columna);
     if (terminada_)
         Rehusa();
-    EstadoColumna& e = columnas_[columna];
+    EstadoColumna& e = Estado(columna);
     e.columna.formato = formato;
     e.columna.ultimoFormato = ++reloj_;
     // The cells that kept their own format now follow the column's.
@@ -410,7 +420,7 @@ void HojaExcel::AnchoColumna(int columna, double ancho)
     ValidaColumna(columna);
     if (terminada_ || !(ancho >= 0 && ancho <= 255))
         Rehusa();
-    columnas_[columna].columna.ancho = ancho;
+    Estado(columna).columna.ancho = ancho;
 }
 
 void HojaExcel::Horizontal()
@@ -430,7 +440,7 @@ void HojaExcel::CierraFila()
         for (const auto& [numero, p] : pendientes_) {
             if (p.valor.tipo == Valor::Tipo::Vacio)
                 continue;
-            EstadoColumna& e = columnas_[numero];
+            EstadoColumna& e = Estado(numero);
             Medidas& m = e.medidas;
             const auto l = Largos(p.valor);
             if (RigePropio(p, e.columna)) {
@@ -446,10 +456,15 @@ void HojaExcel::CierraFila()
         Fila& fila = salida_;
         fila.numero = fila_;
         fila.celdas.clear();
+        if (alFinal_.empty())
+            for (const auto& [numero, c] : plan_->columnas) {
+                alFinal_.resize(std::max(alFinal_.size(), static_cast<size_t>(numero) + 1), nullptr);
+                alFinal_[static_cast<size_t>(numero)] = &c;
+            }
         static const Columna sinPlan;
         for (auto& [numero, p] : pendientes_) {
-            const auto c = plan_->columnas.find(numero);
-            const Columna& alFinal = c == plan_->columnas.end() ? sinPlan : c->second;
+            const auto i = static_cast<size_t>(numero);
+            const Columna& alFinal = i < alFinal_.size() && alFinal_[i] ? *alFinal_[i] : sinPlan;
             p.estilo.formato = FormatoVigente(p, alFinal);
             if (p.valor.tipo == Valor::Tipo::Vacio && !p.estilo.TieneAtributos() && p.estilo.formato == alFinal.formato)
                 continue;  // nothing the column does not already say
