@@ -156,14 +156,21 @@ void EscritorXlsx::Escribe(const Fila& fila)
 
 const char* EscritorXlsx::utf8(QStringView texto)
 {
+    // One buffer for every cell: the library copies what it is given.
+    utf8_.resize(size_t(texto.size()) * 3 + 1);
+    // Most texts are ASCII, a byte a character; the rest from the first other one.
+    char* fin = utf8_.data();
+    qsizetype i = 0;
+    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i)
+        *fin++ = static_cast<char>(texto[i].unicode());
+    const QStringView resto = texto.sliced(i);
     // A broken surrogate is written as toUtf8 writes it.
-    if (std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isSurrogate(); })) {
+    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate(); })) {
         conSustitutos_ = texto.toUtf8();
         return conSustitutos_.constData();
     }
-    // One buffer for every cell: the library copies what it is given.
-    utf8_.resize(size_t(texto.size()) * 3 + 1);
-    char* fin = codificador_.appendToBuffer(utf8_.data(), texto);
+    if (!resto.isEmpty())
+        fin = codificador_.appendToBuffer(fin, resto);
     *fin = '\0';
     return utf8_.data();
 }

@@ -18,11 +18,11 @@
 #include <QTemporaryFile>
 #include <array>
 #include <cmath>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace ModExportarExcel {
 
@@ -89,6 +89,37 @@ private:
     QElapsedTimer ultima_;
 };
 
+// The rows' texts lie wherever the list's load left them, and every cell
+// would wait on memory for its text: the texts of the rows a few ahead are
+// asked for while this one is worked on.
+void Adelanta(const std::vector<FilaLista>& filas, size_t i)
+{
+    constexpr size_t lista = 16, textos = 8;
+    if (i + lista < filas.size()) {
+        const auto* t = reinterpret_cast<const char*>(filas[i + lista].SubItems.constData());
+        for (size_t b = 0; b < filas[i + lista].SubItems.size() * sizeof(QString); b += 64)
+            __builtin_prefetch(t + b);
+    }
+    if (i + textos < filas.size()) {
+        const FilaLista& f = filas[i + textos];
+        // Both ends: a description runs over two lines of memory.
+        const auto pide = [](const QString& s) {
+            __builtin_prefetch(s.constData());
+            __builtin_prefetch(s.constData() + s.size());
+        };
+        pide(f.Text);
+        for (const QString& s : f.SubItems)
+            pide(s);
+    }
+}
+
+// A sub-item as the notice's line shows it, trimmed; one with nothing to
+// trim is shared, not copied through a trimmed text first.
+QVariant Linea(const QString& t)
+{
+    return SinBlancosAlrededor(t).size() == t.size() ? QVariant(t) : QVariant(Recorta(t));
+}
+
 struct Pedido {
     bool visible = false;
     bool vistaPrevia = false;
@@ -103,9 +134,27 @@ struct Decision {
     std::optional<Hoja::Valor> valor;   // none: the text could not be written
 };
 
+// A text whose first character past the blanks is no digit, sign or decimal
+// sign reads as no amount, date or number: it is what it says.
+bool SoloTexto(const QString& t)
+{
+    const QStringView recortado = QStringView(t).trimmed();
+    if (recortado.isEmpty())
+        return false;
+    const QChar c = recortado.front();
+    return !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.' && c != u',';
+}
+
 Decision Decide(const QString& t)
 {
     Decision d;
+    if (SoloTexto(t)) {
+        Hoja::Valor v;
+        v.tipo = Hoja::Valor::Tipo::Texto;
+        v.texto = Recorta(t);
+        d.valor = std::move(v);
+        return d;
+    }
     bool importe = false;
     try {
         importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda();
@@ -129,39 +178,131 @@ Decision Decide(const QString& t)
 
 // The decisions of each column, taken once per text: both runs of the export
 // and every row repeating a text (units, brands, rubros, costs) share them.
-// A column of too many different texts (descriptions, codes) decides each
-// text anew and stops looking, so that memory does not grow with the rows.
+// A column keeps at most a few thousand texts, so that memory does not grow
+// with the rows; past them, a text not kept is decided anew.
 class Decisiones {
 public:
     const Decision& De(int columna, const QString& t)
     {
-        Columna& c = columnas_[columna];
-        if (!c.llena) {
-            if (const auto d = c.vistas.find(t); d != c.vistas.end())
-                return d->second;
-            if (c.vistas.size() < Maximo)
-                return c.vistas.emplace(t, Decide(t)).first->second;
-            c.llena = true;
-            c.vistas = {};
+        Columna& c = DeLaColumna(columna);
+        // Deciding such a text costs less than looking it up.
+        if (!c.llena && !SoloTexto(t)) {
+            if (Decision* d = c.vistas.Busca(t)) {
+                c.Cuenta(true);
+                return *d;
+            }
+            if (c.vistas.Cuantas() < Maximo)
+                return c.vistas.Agrega(t, Decide(t));
+            c.Cuenta(false);
         }
         suelta_ = Decide(t);
         return suelta_;
     }
+    // The value to write: a decision kept is copied, one taken for this cell alone given away.
+    Hoja::Valor Valor(const Decision& d)
+    {
+        if (&d == &suelta_)
+            return std::move(*suelta_.valor);
+        return *d.valor;
+    }
 
 private:
     static constexpr size_t Maximo = 4096;
-    // The library's byte hash: QHash's keyed one costs more than deciding a short text.
-    struct Dispersion {
-        size_t operator()(const QString& t) const
+    // Once full, a column is still looked up while most of its texts are
+    // found there (a few thousand amounts, say, repeating); when most are
+    // not (descriptions, codes), it stops looking.
+    static constexpr int Tanda = static_cast<int>(Maximo);
+
+    // Texts and their decisions in one array, found by the library's byte
+    // hash (QHash's keyed one costs more than deciding a short text) at the
+    // first free place from the hash on: a look-up is one or two reads, no
+    // bucket list, no node of its own per text.
+    class Tabla {
+    public:
+        Decision* Busca(const QString& t)
         {
-            return std::hash<std::u16string_view>{}(std::u16string_view(reinterpret_cast<const char16_t*>(t.utf16()), size_t(t.size())));
+            if (lugares_.empty())
+                return nullptr;
+            const size_t h = Dispersion(t);
+            for (size_t i = h & mascara();; i = (i + 1) & mascara()) {
+                Lugar& l = lugares_[i];
+                if (!l.usado)
+                    return nullptr;
+                if (l.dispersion == h && l.texto == t)
+                    return &l.decision;
+            }
+        }
+        // Only for a text not there yet.
+        Decision& Agrega(const QString& t, Decision d)
+        {
+            if (2 * (cuantas_ + 1) > lugares_.size())
+                Agranda();
+            ++cuantas_;
+            return Pon(Dispersion(t), t, std::move(d));
+        }
+        size_t Cuantas() const { return cuantas_; }
+
+    private:
+        struct Lugar {
+            bool usado = false;
+            size_t dispersion = 0;
+            QString texto;
+            Decision decision;
+        };
+        static size_t Dispersion(const QString& t)
+        {
+            return std::hash<std::u16string_view>{}(
+                std::u16string_view(reinterpret_cast<const char16_t*>(t.constData()), size_t(t.size())));
+        }
+        size_t mascara() const { return lugares_.size() - 1; }
+        Decision& Pon(size_t h, QString t, Decision d)
+        {
+            size_t i = h & mascara();
+            while (lugares_[i].usado)
+                i = (i + 1) & mascara();
+            lugares_[i] = {true, h, std::move(t), std::move(d)};
+            return lugares_[i].decision;
+        }
+        void Agranda()
+        {
+            std::vector<Lugar> antes = std::exchange(lugares_, std::vector<Lugar>(std::max<size_t>(64, 2 * lugares_.size())));
+            for (Lugar& l : antes)
+                if (l.usado)
+                    Pon(l.dispersion, std::move(l.texto), std::move(l.decision));
+        }
+        std::vector<Lugar> lugares_;  // a power of two of them, at most half used
+        size_t cuantas_ = 0;
+    };
+
+    struct Columna {
+        Tabla vistas;
+        bool llena = false;
+        int buscadas = 0;
+        int halladas = 0;
+        void Cuenta(bool hallada)
+        {
+            if (vistas.Cuantas() < Maximo)
+                return;
+            if (hallada)
+                ++halladas;
+            if (++buscadas < Tanda)
+                return;
+            if (2 * halladas < buscadas) {
+                llena = true;
+                vistas = {};
+            }
+            buscadas = halladas = 0;
         }
     };
-    struct Columna {
-        std::unordered_map<QString, Decision, Dispersion> vistas;
-        bool llena = false;
-    };
-    std::map<int, Columna> columnas_;
+    // A list has a few columns: found by going through them.
+    Columna& DeLaColumna(int columna)
+    {
+        for (auto& [numero, c] : columnas_)
+            if (numero == columna)
+                return c;
+        return columnas_.emplace_back(columna, Columna()).second;
+    }
+    std::vector<std::pair<int, Columna>> columnas_;
     Decision suelta_;
 };
 
@@ -214,7 +355,10 @@ struct Recorrido {
         Eventos eventos;
         bool fijas = false;
         int fila = 1;
-        for (const FilaLista& item : lista.ListItems) {
+        const auto& filas = lista.ListItems;
+        for (size_t i = 0; i < filas.size(); ++i) {
+            Adelanta(filas, i);
+            const FilaLista& item = filas[i];
             if (soloTildados && !item.Checked)
                 continue;
             ++fila;
@@ -223,9 +367,10 @@ struct Recorrido {
             for (size_t c = 1; c <= encabezados.size(); ++c) {
                 const EncabezadoLista& e = encabezados[c - 1];
                 if (avisos) {
-                    eventos.Corre();
                     // A missing sub-item leaves the notice as it was.
                     // The first two lines never change: given once, then kept.
+                    // The notice's update runs pending events itself, and the
+                    // first column's ran with the row's.
                     if (c >= 2 && static_cast<qsizetype>(c) - 2 < item.SubItems.size())
                         p.paso([&] {
                             bool cancelado = false;
@@ -233,9 +378,11 @@ struct Recorrido {
                             const LineaCartel espera =
                                 fijas ? LineaCartel() : QVariant(QStringLiteral("Espere Por Favor"));
                             ModGlobal::gCartel->CartelMostrar(cancelado, titulo, espera,
-                                                              QVariant(Recorta(item.SubItems[static_cast<qsizetype>(c) - 2])));
+                                                              Linea(item.SubItems[static_cast<qsizetype>(c) - 2]));
                             fijas = true;
                         });
+                    else if (c >= 2)
+                        eventos.Corre();
                 }
                 if (!cuenta(e))
                     continue;
@@ -244,10 +391,12 @@ struct Recorrido {
                     p.paso([&] { hojaActiva().Asigna(r, e.Position, Recorta(item.Text)); });
                     continue;
                 }
-                const Decision& d = decisiones.De(e.Position, item.SubItems.value(static_cast<qsizetype>(c) - 2));
+                static const QString sinTexto;
+                const qsizetype k = static_cast<qsizetype>(c) - 2;
+                const Decision& d = decisiones.De(e.Position, k < item.SubItems.size() ? item.SubItems[k] : sinTexto);
                 const auto asigna = [&] {
                     if (d.valor)
-                        p.paso([&] { hojaActiva().Asigna(r, e.Position, *d.valor); });
+                        p.paso([&] { hojaActiva().Asigna(r, e.Position, decisiones.Valor(d)); });
                 };
                 switch (d.clase) {
                 case Decision::Clase::Importe:

@@ -6,8 +6,10 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 
 namespace Hoja {
@@ -67,44 +69,53 @@ std::optional<double> LeeNumero(QStringView texto)
     if (cuerpo.size() > 1 && cuerpo[0] == u'0' && esDigito(cuerpo[1]))
         return std::nullopt;  // a code such as "00123"
 
-    // Groups of digits and the signs between them.
-    std::vector<qsizetype> grupos;
-    std::vector<QChar> signos;
-    qsizetype largo = 0;
+    // Thousands by one sign (the first), in groups of three after a first of
+    // one to three digits, and at most one decimal sign (the other) at the end.
+    qsizetype signos = 0;
+    QChar miles, ultimo;
     for (const QChar c : cuerpo) {
-        if (esDigito(c)) {
-            ++largo;
-        } else if (c == u'.' || c == u',') {
-            grupos.push_back(largo);
-            signos.push_back(c);
-            largo = 0;
-        } else {
+        if (esDigito(c))
+            continue;
+        if (c != u'.' && c != u',')
             return std::nullopt;
-        }
+        if (signos++ == 0)
+            miles = c;
+        ultimo = c;
     }
-    grupos.push_back(largo);
-    if (grupos.back() == 0)
+    if (!esDigito(cuerpo.back()))
         return std::nullopt;
-    if (signos.size() > 1) {
-        // Thousands by one sign, and at most one decimal sign (the other) at the end.
-        const QChar miles = signos.front();
-        size_t ultimoMiles = signos.size();
-        if (signos.back() != miles)
-            --ultimoMiles;
-        for (size_t k = 0; k < ultimoMiles; ++k)
-            if (signos[k] != miles)
+    if (signos > 1) {
+        const qsizetype ultimoMiles = ultimo == miles ? signos : signos - 1;
+        qsizetype grupo = 0, largo = 0;
+        for (const QChar c : cuerpo) {
+            if (esDigito(c)) {
+                ++largo;
+                continue;
+            }
+            if (grupo < ultimoMiles && c != miles)
                 return std::nullopt;
-        if (grupos.front() < 1 || grupos.front() > 3)
+            if (grupo == 0 ? largo < 1 || largo > 3 : grupo <= ultimoMiles && largo != 3)
+                return std::nullopt;
+            ++grupo;
+            largo = 0;
+        }
+        if (signos <= ultimoMiles && largo != 3)
             return std::nullopt;
-        for (size_t k = 1; k <= ultimoMiles; ++k)
-            if (grupos[k] != 3)
-                return std::nullopt;
     }
     const auto canonico = Numeros::Canonico(t);
     if (!canonico)
         return std::nullopt;
+    // The canonical form is sign, digits and point only: read as such, the
+    // double is the nearest to it, as QString's reading gives it, for a
+    // fraction of the cost; anything out of range takes QString's reading.
+    QVarLengthArray<char, 64> cifras(canonico->size());
+    for (qsizetype i = 0; i < canonico->size(); ++i)
+        cifras[i] = static_cast<char>(canonico->at(i).unicode());
+    double v = 0;
+    if (const auto r = std::from_chars(cifras.begin(), cifras.end(), v); r.ec == std::errc() && r.ptr == cifras.end())
+        return v;
     bool ok = false;
-    const double v = canonico->toDouble(&ok);
+    v = canonico->toDouble(&ok);
     if (!ok || !std::isfinite(v))
         return std::nullopt;
     return v;
@@ -261,11 +272,21 @@ void HojaExcel::IrAFila(int fila)
     }
 }
 
+HojaExcel::EstadoColumna& HojaExcel::Estado(int columna)
+{
+    const auto i = static_cast<size_t>(columna);  // a valid column: 1 or more
+    if (i >= estados_.size())
+        estados_.resize(i + 1, nullptr);
+    if (!estados_[i])
+        estados_[i] = &columnas_[columna];
+    return *estados_[i];
+}
+
 HojaExcel::Pendiente& HojaExcel::CeldaPendiente(int fila, int columna)
 {
     ValidaColumna(columna);
     IrAFila(fila);
-    columnas_.try_emplace(columna);
+    Estado(columna);
     if (pendientes_.empty() || pendientes_.back().first < columna)
         return pendientes_.emplace_back(columna, Pendiente{}).second;
     const auto donde = lugar(pendientes_, columna);   // not the end: the last column is not before it
@@ -331,7 +352,7 @@ void HojaExcel::Asigna(int fila, int columna, Valor valor)
 {
     Pendiente& p = CeldaPendiente(fila, columna);
     // A date typed into a cell of no particular format takes a date format.
-    if (valor.esFecha && FormatoVigente(p, columnas_[columna].columna) == FormatoNumero::General) {
+    if (valor.esFecha && FormatoVigente(p, Estado(columna).columna) == FormatoNumero::General) {
         p.estilo.formato = FormatoNumero::Fecha;
         p.formatoPropio = true;
         p.cuando = ++reloj_;
@@ -367,7 +388,7 @@ void HojaExcel::FormatoColumna(int columna, FormatoNumero formato)
     ValidaColumna(columna);
     if (terminada_)
         Rehusa();
-    EstadoColumna& e = columnas_[columna];
+    EstadoColumna& e = Estado(columna);
     e.columna.formato = formato;
     e.columna.ultimoFormato = ++reloj_;
     // The cells that kept their own format now follow the column's.
@@ -399,7 +420,7 @@ void HojaExcel::AnchoColumna(int columna, double ancho)
     ValidaColumna(columna);
     if (terminada_ || !(ancho >= 0 && ancho <= 255))
         Rehusa();
-    columnas_[columna].columna.ancho = ancho;
+    Estado(columna).columna.ancho = ancho;
 }
 
 void HojaExcel::Horizontal()
@@ -419,7 +440,7 @@ void HojaExcel::CierraFila()
         for (const auto& [numero, p] : pendientes_) {
             if (p.valor.tipo == Valor::Tipo::Vacio)
                 continue;
-            EstadoColumna& e = columnas_[numero];
+            EstadoColumna& e = Estado(numero);
             Medidas& m = e.medidas;
             const auto l = Largos(p.valor);
             if (RigePropio(p, e.columna)) {
@@ -435,10 +456,15 @@ void HojaExcel::CierraFila()
         Fila& fila = salida_;
         fila.numero = fila_;
         fila.celdas.clear();
+        if (alFinal_.empty())
+            for (const auto& [numero, c] : plan_->columnas) {
+                alFinal_.resize(std::max(alFinal_.size(), static_cast<size_t>(numero) + 1), nullptr);
+                alFinal_[static_cast<size_t>(numero)] = &c;
+            }
         static const Columna sinPlan;
         for (auto& [numero, p] : pendientes_) {
-            const auto c = plan_->columnas.find(numero);
-            const Columna& alFinal = c == plan_->columnas.end() ? sinPlan : c->second;
+            const auto i = static_cast<size_t>(numero);
+            const Columna& alFinal = i < alFinal_.size() && alFinal_[i] ? *alFinal_[i] : sinPlan;
             p.estilo.formato = FormatoVigente(p, alFinal);
             if (p.valor.tipo == Valor::Tipo::Vacio && !p.estilo.TieneAtributos() && p.estilo.formato == alFinal.formato)
                 continue;  // nothing the column does not already say

@@ -130,6 +130,8 @@ public:
     HojaExcel() = default;
     // The second run: rows go to the destination in their final form.
     HojaExcel(const Hoja::Plan& plan, Hoja::Destino& destino) : plan_(&plan), destino_(&destino) {}
+    HojaExcel(const HojaExcel&) = delete;
+    HojaExcel& operator=(const HojaExcel&) = delete;
 
     // Cells.Font.Size
     void TamanoFuente(double puntos);
@@ -208,6 +210,12 @@ private:
     std::array<qsizetype, Hoja::CantidadFormatos> Largos(const Hoja::Valor& v);
     Hoja::Fila salida_;
     std::map<int, EstadoColumna> columnas_;
+    // Each column's state by its number, looked up at every cell (the map
+    // keeps them in order; its entries stay where they are).
+    std::vector<EstadoColumna*> estados_;
+    EstadoColumna& Estado(int columna);
+    // The plan's columns by number (the second run).
+    std::vector<const Hoja::Columna*> alFinal_;
     bool seleccionColumna_ = false;
     int seleccion_ = 1;
     double tamanoFuente_ = 11;

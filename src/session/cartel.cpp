@@ -15,7 +15,10 @@ namespace ModGlobal {
 Perezoso<Dll_Display> gCartel;
 }
 
-Dll_Display::Dll_Display() = default;
+Dll_Display::Dll_Display()
+{
+    reloj_.start();
+}
 
 Dll_Display::~Dll_Display()
 {
@@ -52,12 +55,12 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     v.show();
     // A long step that lets no events run still paints a skipped text.
     Eventos::FijarEspera([this](bool yaMismo) {
-        if (pendiente_ && ventana_ && (yaMismo || pintado_.elapsed() >= intervalo))
+        if (pendiente_ && ventana_ && (yaMismo || DesdePintado(reloj_.elapsed()) >= intervalo))
             pinta(*ventana_);
     });
-    eventos_.invalidate();
+    eventos_ = -1;
     // A new notice shows its first text at once, whatever the last one painted.
-    pintado_.invalidate();
+    pintado_ = -1;
 }
 
 void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, const LineaCartel& Linea2,
@@ -69,7 +72,8 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
     // the interval left unpainted is painted when the interval ends (by a
     // timer, or by a long step that lets no events run), so the last text
     // asked for always shows.
-    const qint64 transcurrido = pintado_.isValid() ? pintado_.elapsed() : intervalo;
+    qint64 ahora = reloj_.elapsed();
+    const qint64 transcurrido = DesdePintado(ahora);
     const bool pintar = transcurrido >= intervalo;
     // The labels take their texts only when painted: a call in between just
     // keeps them.
@@ -79,6 +83,7 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
             porPintar_[i] = ObtieneTextoNoNulo(**lineas[i]);
     if (pintar) {
         pinta(v);
+        ahora = reloj_.elapsed();
     } else if (!pendiente_) {
         pendiente_ = true;
         QTimer::singleShot(intervalo - transcurrido, &v, [this, &v] {
@@ -90,9 +95,9 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
     // A click waiting now is seen by the next call. What the program posted
     // itself is delivered at every call; a trip through the window system's
     // queue (a poll each) at most every 5 ms, which a hand cannot tell apart.
-    if (!eventos_.isValid() || eventos_.elapsed() >= 5) {
+    if (eventos_ < 0 || ahora - eventos_ >= 5) {
         QCoreApplication::processEvents();
-        eventos_.start();
+        eventos_ = reloj_.elapsed();
     } else {
         QCoreApplication::sendPostedEvents();
     }
@@ -108,7 +113,7 @@ void Dll_Display::pinta(Lbf_CtrlDisplay& v)
         }
     if (v.isVisible()) {
         v.repaint();
-        pintado_.restart();
+        pintado_ = reloj_.elapsed();
     }
 }
 

@@ -46,8 +46,12 @@ private:
     QPointer<QWidget> anteriorFoco_;
     // Lines are painted at most this often (ms).
     static constexpr qint64 intervalo = 40;
-    QElapsedTimer pintado_;
-    QElapsedTimer eventos_;  // since pending events last ran in full
+    // One clock, read once per call: a loop calls once per row. The moments
+    // are its milliseconds (-1: not since the notice opened).
+    QElapsedTimer reloj_;
+    qint64 pintado_ = -1;
+    qint64 eventos_ = -1;  // when pending events last ran in full
+    qint64 DesdePintado(qint64 ahora) const { return pintado_ < 0 ? intervalo : ahora - pintado_; }
     // A paint is due at the end of the interval.
     bool pendiente_ = false;
     // The lines asked for since the last paint (none: the line keeps its text).

@@ -191,6 +191,23 @@ TEST_F(Exportacion, LasFechasSeEscribenComoFechas)
     EXPECT_EQ(formatoDeCelda(estilos, columna.captured(1).toInt()), "dd/mm/yyyy");
 }
 
+TEST_F(Exportacion, LosTextosSeEscribenEnUtf8)
+{
+    // ASCII, other letters at the start, in the middle and at the end, a
+    // character past 16 bits, and a broken surrogate (written as toUtf8 writes it).
+    const QString roto = QStringLiteral("Caja ") + QChar(0xD800) + QStringLiteral(" x");
+    const QStringList textos = {"Caja x 12", "Ñandú", "Artículo de prueba", "Café", "Torta \U0001F382 x", roto};
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Texto", 900, 2}};
+    for (const QString& t : textos)
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {t}, false});
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
+    for (const QString& t : textos)
+        EXPECT_TRUE(hoja.contains("<t>" + t.toUtf8() + "</t>")) << t.toStdString();
+}
+
 TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
 {
     // The workbook cannot be written (the temporary folder is a file): nothing is opened.

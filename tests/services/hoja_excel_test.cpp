@@ -3,6 +3,7 @@
 
 #include "platform/controles/lista.h"
 #include "platform/falla.h"
+#include "platform/recorte.h"
 
 #include <gtest/gtest.h>
 
@@ -188,12 +189,45 @@ TEST(HojaExportada, UnTextoRepetidoDaLaCeldaQueDaSolo)
             EXPECT_TRUE(igual(repetida.En(3 + v * n + i, 2), sola.En(3, 2))) << textos[size_t(i)].toStdString() << " #" << v;
     }
 
+    // Many texts, past the number a column keeps: repeating often enough to
+    // be looked up still (5,000), or too seldom (9,000); each gives its own cell.
+    for (const int cuantos : {5000, 9000}) {
+        std::vector<QString> muchos;
+        for (int i = 0; i < cuantos; ++i)
+            muchos.push_back(i % 2 ? QStringLiteral("%1,25").arg(i) : QStringLiteral("C-%1").arg(i));
+        const HojaEnMemoria variada = exporta(listaDe(muchos, 2));
+        for (int i = 0; i < cuantos; ++i)
+            ASSERT_TRUE(igual(variada.En(3 + i, 2), variada.En(3 + cuantos + i, 2))) << muchos[size_t(i)].toStdString();
+        for (const int i : {0, 1, 63, 64, 4095, 4096, 4999}) {
+            const HojaEnMemoria sola = exporta(listaDe({muchos[size_t(i)]}, 1));
+            EXPECT_TRUE(igual(variada.En(3 + i, 2), sola.En(3, 2))) << muchos[size_t(i)].toStdString();
+        }
+    }
+
     // A date sets its column's format each time it is met; its cell is the same each time.
     const HojaEnMemoria fechas = exporta(listaDe({"01/03/2027", "1234,50", "2027/03/01"}, 2));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(igual(fechas.En(3 + i, 2), fechas.En(6 + i, 2))) << i;
     EXPECT_EQ(fechas.Muestra(6, 2), "01/03/2027");
     EXPECT_EQ(fechas.Formato(8, 2), FormatoNumero::Fecha);
+}
+
+// A text that is no amount is written as the sheet reads it typed in, trimmed.
+TEST(HojaExportada, UnTextoQueNoEsImporteSeEscribeComoLoLeeLaHoja)
+{
+    const QStringList textos = {"Pan (u)", " Torta ", "\tTorta", "x12,5", "Ñandú 3", "A-01/02/2024",
+                                "€ 12,50", QChar(0x2003) + QStringLiteral("5"), "\n12,5", "-x"};
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 1500, 1}, {"Texto", 1500, 2}};
+    for (const QString& t : textos)
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {t}, false});
+    const HojaEnMemoria h = exporta(l);
+    for (int i = 0; i < textos.size(); ++i) {
+        const Hoja::Celda* c = h.En(3 + i, 2);
+        ASSERT_NE(c, nullptr) << textos[i].toStdString();
+        EXPECT_EQ(c->valor, Hoja::LeeValor(Recorta(textos[i]))) << textos[i].toStdString();
+        EXPECT_EQ(c->estilo.formato, FormatoNumero::General) << textos[i].toStdString();
+    }
 }
 
 TEST(HojaExcel, LecturaDeLoQueSeEscribe)
@@ -214,6 +248,11 @@ TEST(HojaExcel, LecturaDeLoQueSeEscribe)
         {"15/03/2024", Tipo::Numero, marzo15, true}, {"15-03-24", Tipo::Numero, marzo15, true},
         {"2024/03/15", Tipo::Numero, marzo15, true}, {"31/02/2024", Tipo::Texto, 0, false},
         {"12/5", Tipo::Texto, 0, false},           {"", Tipo::Vacio, 0, false},
+        // Thousands grouped in threes by one sign, the other one decimal.
+        {"1.234.567,89", Tipo::Numero, 1234567.89, false}, {"1,234,567", Tipo::Numero, 1234567, false},
+        {"-1.234", Tipo::Numero, -1.234, false},   {"12.34,5", Tipo::Texto, 0, false},
+        {"1234.567,8", Tipo::Texto, 0, false},     {"1,234,56", Tipo::Texto, 0, false},
+        {"1.234,5,6", Tipo::Texto, 0, false},      {"1.234,", Tipo::Texto, 0, false},
     };
     for (const Caso& c : casos) {
         const Hoja::Valor v = Hoja::LeeValor(QString::fromUtf8(c.texto));
