@@ -4,9 +4,19 @@
 #include "session/ModGlobal.h"
 #include "platform/recorte.h"
 
+#include <cmath>
+
 namespace Stock {
 
 using namespace LecturaValores;
+
+namespace {
+
+// A lot's stock is a sum of movements held as doubles: quantities that agree
+// to 6 decimals are the same quantity, so no rounding residue makes a record.
+constexpr double Tolerancia = 1e-6;
+
+}  // namespace
 
 void RegInsumo::Llena(const QString& codigo, const QString& unidad, double cantidad)
 {
@@ -46,8 +56,9 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, st
             const double enLote = Numero(rs.Valor(QStringLiteral("Cantidad")));
             RegInsumo& lote = Lotes.back();
             lote.Llena(Texto(rs.Valor(QStringLiteral("NroLote"))), QString(), enLote);
-            if (tomado + enLote > Cantidad) {
-                lote.Cantidad = Cantidad - tomado;
+            if (tomado + enLote > Cantidad + Tolerancia) {
+                const double falta = Cantidad - tomado;
+                lote.Cantidad = std::fabs(falta) < Tolerancia ? 0 : falta;
                 tomado = Cantidad;
                 completo = true;
                 return;
@@ -60,7 +71,7 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, st
     }
     // What the lots do not cover, without a lot.
     p.paso([&] {
-        if (Cantidad > tomado) {
+        if (Cantidad > tomado + Tolerancia) {
             Lotes.emplace_back();
             Lotes.back().Cantidad = Cantidad - tomado;
         }

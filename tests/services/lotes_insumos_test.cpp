@@ -103,6 +103,45 @@ TEST(LotesInsumos, UnLoteEsLaSumaDeSusMovimientos)
     EXPECT_EQ(Registros(lotes), (QStringList{"(blanco)", "||3"}));
 }
 
+TEST(LotesInsumos, LotesFraccionadosSinResiduos)
+{
+    SesionGlobal s;
+    // Sums of tenths are not exact as doubles: 0.7 + 0.1 falls short of 0.8
+    // and 0.1 + 0.2 goes past 0.3.
+    s.bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) VALUES "
+        "('TINTA', '1', 'T1', 0.7), ('TINTA', '1', 'T2', 0.1), "
+        "('LACA', '1', 'M1', 0.1), ('LACA', '1', 'M2', 0.2), ('LACA', '1', 'M3', 0.5)"));
+    struct {
+        const char* articulo;
+        double cantidad;
+        QStringList lista;
+    } const casos[] = {
+        // Covered exactly: no line without lot for what is left of the rounding.
+        {"TINTA", 0.8, {"T1||0.7", "T2||0.1", "(blanco)"}},
+        {"TINTA", 0.9, {"T1||0.7", "T2||0.1", "(blanco)", "||0.1"}},
+        // Covered exactly by two lots: the second whole, the next with 0.
+        {"LACA", 0.3, {"M1||0.1", "M2||0.2", "M3||0"}},
+        {"LACA", 0.25, {"M1||0.1", "M2||0.15"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.articulo).arg(c.cantidad).toStdString());
+        std::vector<RegInsumo> lotes;
+        EXPECT_TRUE(ArticuloTieneLotes(c.articulo, "1", lotes, c.cantidad));
+        EXPECT_EQ(Registros(lotes), c.lista);
+        // Every quantity placed adds up to what was asked.
+        double total = 0;
+        for (const auto& r : lotes)
+            total += r.Cantidad;
+        EXPECT_NEAR(total, c.cantidad, 1e-9);
+    }
+    // What the exact cover leaves is no quantity at all, not a residue of either sign.
+    std::vector<RegInsumo> lotes;
+    ArticuloTieneLotes("LACA", "1", lotes, 0.3);
+    ASSERT_EQ(lotes.size(), 3u);
+    EXPECT_EQ(lotes[2].Cantidad, 0);
+}
+
 TEST(LotesInsumos, ElDelGridNoLee)
 {
     SesionGlobal s;
