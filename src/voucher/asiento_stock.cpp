@@ -144,8 +144,16 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
 
     Procedimiento p(QString(), LecturaValores::GestorSesion());
     bool sinAsiento = false;
-    // Runs a step: false once the procedure was left or a step found there is no entry to make.
-    const auto paso = [&](const std::function<void()>& cuerpo) { return p.paso(cuerpo) && !sinAsiento; };
+    // Runs a step: false once the procedure was left, a step found there is no
+    // entry to make, or a failure was passed over (what it left undone would
+    // unbalance the entry or leave a line without its account).
+    const auto paso = [&](const std::function<void()>& cuerpo) {
+        bool completo = false;
+        return p.paso([&] {
+            cuerpo();
+            completo = true;
+        }) && completo && !sinAsiento;
+    };
 
     DatosAsiento a;
     a.TipoMov = TipoMov;
@@ -328,14 +336,18 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
         }
         lineas << c;
     }
+    // Every line or none: one line passed over would leave the entry unbalanced.
     QString resultado;
-    for (const LineaAsiento& l : lineas)
-        if (!p.paso([&] {
+    if (!paso([&] {
+            QString texto;
+            for (const LineaAsiento& l : lineas) {
                 const QString sentencia = SentenciaLineaAsiento(a, l);
                 if (!sentencia.isEmpty())
-                    resultado += QStringLiteral("\r\n") + sentencia;
-            }))
-            return QString();
+                    texto += QStringLiteral("\r\n") + sentencia;
+            }
+            resultado = texto;
+        }))
+        return QString();
     Secuencia = static_cast<short>(numeroLinea + 1);
     return resultado;
 }

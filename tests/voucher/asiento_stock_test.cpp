@@ -444,4 +444,34 @@ TEST_F(AsientoStock, ValoresDeLaLinea)
                     .contains(QStringLiteral(",'DINV','U1','2   ')")));
 }
 
+// A failed statement passed over by the operator makes no entry: the lines
+// that came through would not balance, or the contra line would have no account.
+TEST_F(AsientoStock, UnaFallaPasadaPorAltoNoDejaMedioAsiento)
+{
+    Filas({{{"MESA01", "2", "85000", ""}}, {{"SILLA01", "3", "21000.25", ""}}});
+    ClsCmnCptes primera;
+    bd().Ejecuta(Asiento(primera, QStringLiteral("AJP"), 1));
+    struct Caso {
+        const char* sentencia;   // the statement that fails
+        long fila;               // 0 for the whole grid
+        int respuesta;           // 5 Ignore, 4 Retry
+        int lineas;              // statements in the text
+    };
+    for (const Caso c : {Caso{"FROM V_TA_MOTIVOSTOCK", 0, 5, 0}, Caso{"CUENTA = '1.1.5.02'", 2, 5, 0},
+                         Caso{"CUENTA = '1.1.5.02'", 2, 4, 2}}) {
+        SCOPED_TRACE(std::string(c.sentencia) + " / " + std::to_string(c.respuesta));
+        AvisosGrabados avisos;
+        avisos.Responder({c.respuesta});
+        InyectorFallas& inyector = gSesionBD->Conexion.Inyector;
+        inyector.FallaLaQueCoincida(QString::fromLatin1(c.sentencia), 10054, QStringLiteral("Se perdió la conexión"));
+        ClsCmnCptes cpte;
+        const QString texto = Asiento(cpte, QStringLiteral("AJP"), c.fila, 0,
+                                     c.fila == 0 ? QStringLiteral("00000009") : QStringLiteral("00000007"));
+        inyector.Desarma();
+        EXPECT_EQ(avisos.preguntas.size(), 1u);
+        EXPECT_EQ(texto.count(QStringLiteral("\r\n")), c.lineas) << texto.toStdString();
+        EXPECT_EQ(secuencia, c.lineas == 0 ? 1 : 1 + c.lineas);
+    }
+}
+
 }  // namespace
