@@ -3,7 +3,7 @@
 // Errors, CommandTimeout, IsolationLevel, DefaultDatabase, Execute and Close.
 //
 // Every operation starts with an empty Errors collection; a statement that
-// fails is recorded there (with its native number, the one the Parts test for:
+// fails is recorded there (with its native number, the one callers test for:
 // 2627 duplicate key, 547 reference or constraint) before it is raised as
 // Falla, so a caller that ignores the exception still sees the failure.
 
