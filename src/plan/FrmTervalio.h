@@ -211,6 +211,8 @@ private:
     QStringList PlanEnPantalla() const;
     void MarcaPlanGrabado();
     bool HayCambiosSinGrabar() const;
+    // The date, however written, is the one of the plan on screen.
+    bool EsLaFechaEnPantalla(const QString& fecha) const;
     // Runs an event handler so that no failure escapes it.
     void evento(const QString& nombre, const std::function<void()>& cuerpo);
     // A button's click runs the handler through evento under its name.

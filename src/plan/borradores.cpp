@@ -65,6 +65,11 @@ bool FrmTervalio::HayCambiosSinGrabar() const
     return PlanEnPantalla() != planGrabado_;
 }
 
+bool FrmTervalio::EsLaFechaEnPantalla(const QString& fecha) const
+{
+    return NombreDeBorrador(fecha) == NombreDeBorrador(ultimoNombreValidado_);
+}
+
 void FrmTervalio::ActualizarDatos()
 {
     // Every save starts clean: an earlier failure must not fail this one.
@@ -128,7 +133,7 @@ void FrmTervalio::ActualizarDatos()
     });
     // A stored plan of another date than the one on screen was never shown to
     // the operator: it is not replaced without asking.
-    if (!p.abandonado() && existente && NombreDeBorrador(nombre) != NombreDeBorrador(ultimoNombreValidado_) &&
+    if (!p.abandonado() && existente && !EsLaFechaEnPantalla(nombre) &&
         MsgBox(QStringLiteral("Ya hay un plan grabado para el %1 y no es el de la pantalla. "
                               "¿Desea reemplazarlo por el de la pantalla?")
                    .arg(NombreDeBorrador(nombre)),

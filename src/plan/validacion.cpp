@@ -34,7 +34,7 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
         }
         // Checking the same date again, however written, must not throw away
         // the rows on screen.
-        if (NombreDeBorrador(valor) == NombreDeBorrador(ultimoNombreValidado_)) {
+        if (EsLaFechaEnPantalla(valor)) {
             Texto.setText(ultimoNombreValidado_);
             return;
         }

@@ -17,9 +17,9 @@ void Pendientes();
 void FijarBombeo(std::function<void()> bombeo);
 
 // A long step that lets no events run calls this: a statement from time to
-// time while it runs, a file just before it is written. Whatever must show
-// meanwhile (the progress notice's last text) paints itself when its time has
-// come, or at once when `yaMismo`.
+// time while it runs, or before it waits on the server; the export before its
+// notice closes. Whatever must show meanwhile (the progress notice's last
+// text) paints itself when its time has come, or at once when `yaMismo`.
 void DuranteEspera(bool yaMismo = false);
 
 // What runs in DuranteEspera; an empty function clears it.

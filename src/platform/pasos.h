@@ -11,10 +11,10 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <type_traits>
-#include <memory>
 
 using GestorError = std::function<int(const Falla&, const QString& procedimiento)>;
 

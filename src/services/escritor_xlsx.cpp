@@ -1,7 +1,5 @@
 #include "services/escritor_xlsx.h"
 
-#include "platform/eventos.h"
-
 #include <QFile>
 #include <algorithm>
 #include <clocale>
@@ -184,8 +182,6 @@ QString EscritorXlsx::Cierra()
         Anota(QStringLiteral("no se creó el libro"));
         return falla_;
     }
-    // Writing the file lets no events run: the notice shows its last text first.
-    Eventos::DuranteEspera(true);
     const EnLocaleC enLocaleC;
     const lxw_error e = workbook_close(libro_);
     libro_ = nullptr;

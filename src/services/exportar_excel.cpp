@@ -145,16 +145,21 @@ bool SoloTexto(const QString& t)
     return !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.' && c != u',';
 }
 
+// Such a text as its cell takes it.
+Decision ComoTexto(const QString& t)
+{
+    Hoja::Valor v;
+    v.tipo = Hoja::Valor::Tipo::Texto;
+    v.texto = Recorta(t);
+    Decision d;
+    d.valor = std::move(v);
+    return d;
+}
+
+// Any other text: an amount, a date, a number or what it says.
 Decision Decide(const QString& t)
 {
     Decision d;
-    if (SoloTexto(t)) {
-        Hoja::Valor v;
-        v.tipo = Hoja::Valor::Tipo::Texto;
-        v.texto = Recorta(t);
-        d.valor = std::move(v);
-        return d;
-    }
     bool importe = false;
     try {
         importe = ModGlobal::gUtilidades->TextoAMoneda(t) > Moneda();
@@ -184,9 +189,13 @@ class Decisiones {
 public:
     const Decision& De(int columna, const QString& t)
     {
-        Columna& c = DeLaColumna(columna);
         // Deciding such a text costs less than looking it up.
-        if (!c.llena && !SoloTexto(t)) {
+        if (SoloTexto(t)) {
+            suelta_ = ComoTexto(t);
+            return suelta_;
+        }
+        Columna& c = DeLaColumna(columna);
+        if (!c.llena) {
             if (Decision* d = c.vistas.Busca(t)) {
                 c.Cuenta(true);
                 return *d;

@@ -216,10 +216,6 @@ std::uint32_t ColorDePaleta(int indice)
 
 using namespace Hoja;
 
-namespace {
-
-}  // namespace
-
 // Shown lengths of a value under each number format.
 std::array<qsizetype, CantidadFormatos> HojaExcel::Largos(const Valor& v)
 {
