@@ -251,7 +251,12 @@ void BM_CargarRubros(benchmark::State& estado)
     ContraObjetivo(estado, t, 100);
     // Beside it, the bare read of the statement the tree sends.
     long leidas = 0;
-    const Tiempos piso = LecturaDesnuda(UltimaConsulta(QStringLiteral("VT_RubroTipoDescripciones")), leidas);
+    const QString consulta = UltimaConsulta(QStringLiteral("VT_RubroTipoDescripciones"));
+    const Tiempos piso = LecturaDesnuda(consulta, leidas);
+    estado.counters["apertura_ms"] = Mide([&] {
+                                         Recordset rs;
+                                         ModGlobal::gSesionBD->AbreRecordset(consulta, rs);
+                                     }).pared;
     estado.counters["piso_ms"] = piso.pared;
     estado.counters["piso_cpu_ms"] = piso.cpu;
     estado.counters["nodos"] = v.TreeView1.Nodes().Count();

@@ -50,8 +50,10 @@ TEST(Arbol, UnaClaveBuscadaSeVeTrasAgregarQuitarYVaciar)
     EXPECT_EQ(n.Item(QStringLiteral("A01")).Text(), QStringLiteral("01"));
     n.Remove(QStringLiteral("A01"));
     EXPECT_FALSE(n.Existe(QStringLiteral("A01")));
+    EXPECT_FALSE(n.Existe(QStringLiteral("a01")));   // no spelling it was found by outlives it
     n.Add(QStringLiteral("A"), tvwChild, QStringLiteral("A01"), QStringLiteral("otra"));
     EXPECT_EQ(n.Item(QStringLiteral("A01")).Text(), QStringLiteral("otra"));
+    EXPECT_EQ(n.Item(QStringLiteral("a01")).Text(), QStringLiteral("otra"));
     EXPECT_TRUE(n.Existe(QStringLiteral("A")));
     n.Remove(QStringLiteral("A"));   // with its child
     EXPECT_FALSE(n.Existe(QStringLiteral("A01")));

@@ -51,7 +51,14 @@ public:
         // until a member comes or goes.
         if (buscada_ && *buscada_ == clave)
             return hallado_;
-        hallado_ = claves_.value(clave.toCaseFolded(), nullptr);
+        // Keys come back in the spelling they were found by: folding each
+        // time is most of a look-up.
+        hallado_ = porEscritura_.value(clave, nullptr);
+        if (!hallado_) {
+            hallado_ = claves_.value(clave.toCaseFolded(), nullptr);
+            if (hallado_)
+                porEscritura_.insert(clave, hallado_);
+        }
         buscada_ = clave;
         return hallado_;
     }
@@ -83,8 +90,10 @@ public:
         const int donde = Validar(indice, clave);
         T& nuevo = *elemento;
         nuevo.clave_ = clave;
-        if (!clave.isEmpty())
+        if (!clave.isEmpty()) {
             claves_.insert(clave.toCaseFolded(), &nuevo);
+            porEscritura_.insert(clave, &nuevo);
+        }
         buscada_.reset();
         nuevo.lugar_ = donde - 1;
         if (donde <= Count())
@@ -100,6 +109,7 @@ public:
         elementos_.erase(elementos_.begin() + (indice - 1));
         if (!quitado->clave_.isEmpty())
             claves_.remove(quitado->clave_.toCaseFolded());
+        porEscritura_.clear();
         buscada_.reset();
         if (indice <= Count())
             posicionesValidas_ = false;
@@ -110,6 +120,7 @@ public:
     {
         elementos_.clear();
         claves_.clear();
+        porEscritura_.clear();
         buscada_.reset();
         posicionesValidas_ = true;
     }
@@ -128,7 +139,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<T>> elementos_;
-    QHash<QString, T*> claves_;
+    QHash<QString, T*> claves_;               // by folded key
+    mutable QHash<QString, T*> porEscritura_;  // by a spelling a member was found by
     mutable bool posicionesValidas_ = true;
     mutable std::optional<QString> buscada_;
     mutable T* hallado_ = nullptr;

@@ -237,7 +237,7 @@ QVariant Recordset::Valor(int indice) const
     if (editando_)
         return edicion_[static_cast<size_t>(indice)];
     exigeFila();
-    return filas_->celdas[static_cast<size_t>(pos_ * filas_->columnas + indice)];
+    return filas_->celdas.at(pos_ * filas_->columnas + indice);
 }
 
 std::vector<std::vector<QVariant>> Recordset::GetRows(long cuantas)
@@ -251,7 +251,7 @@ std::vector<std::vector<QVariant>> Recordset::GetRows(long cuantas)
     std::vector<std::vector<QVariant>> r(static_cast<size_t>(filas_->columnas));
     for (int c = 0; c < filas_->columnas; ++c)
         for (long f = pos_; f < hasta; ++f)
-            r[static_cast<size_t>(c)].push_back(filas_->celdas[static_cast<size_t>(f * filas_->columnas + c)]);
+            r[static_cast<size_t>(c)].push_back(filas_->celdas.at(f * filas_->columnas + c));
     pos_ = std::max(pos_, hasta);
     return r;
 }
@@ -324,7 +324,7 @@ void Recordset::Update()
             if (k >= 0 && !cambiado_[static_cast<size_t>(k)])
                 edicion_[static_cast<size_t>(k)] = conexion->UltimaIdentidad();
         }
-        filas_->celdas.insert(filas_->celdas.end(), edicion_.begin(), edicion_.end());
+        filas_->celdas.append(QList<QVariant>(edicion_.begin(), edicion_.end()));
         pos_ = filas_->Filas() - 1;
     } else if (!columnas.isEmpty()) {
         // The row is found by its key, or by every value it had when read.
@@ -338,7 +338,7 @@ void Recordset::Update()
         }
         QStringList condiciones;
         for (int i : donde) {
-            const QVariant& original = filas_->celdas[static_cast<size_t>(pos_ * n + i)];
+            const QVariant& original = filas_->celdas.at(pos_ * n + i);
             if (original.isNull()) {
                 condiciones << nombreSql(filas_->nombres[i]) + QStringLiteral(" IS NULL");
             } else {

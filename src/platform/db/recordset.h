@@ -12,6 +12,7 @@
 // EOF is a macro of the C library, so the two marks are Bof() and Eof().
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -25,11 +26,13 @@ class ConexionBD;
 // The rows of one result, column names first.
 struct FilasBD {
     QStringList nombres;
-    std::vector<QVariant> celdas;   // row after row
+    // Row after row. A QList grows by moving its block, not cell by cell: a
+    // result of millions of cells is read without copying it again and again.
+    QList<QVariant> celdas;
     int columnas = 0;
     QHash<QString, int> indice;     // case-folded name -> column
 
-    long Filas() const { return columnas ? static_cast<long>(celdas.size() / static_cast<size_t>(columnas)) : 0; }
+    long Filas() const { return columnas ? static_cast<long>(celdas.size() / columnas) : 0; }
     // Builds the name index once per query; the query's text is read for its
     // AS names only when two columns share a name.
     void Indexa(QStringView sql);
