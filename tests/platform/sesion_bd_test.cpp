@@ -223,7 +223,11 @@ TEST(SesionBD, LasColacionesOrdenanComoLasComparacionesDeTextos)
         {"Insumo número 12", "Insumo número 3"}, {"Insumo número 12", "INSUMO NÚMERO 12"},
         {"Artículo", "ARTÍCULO "}, {"Artículo", "Artículos"}, {"í", "Í"}, {"íb", "Ía"}, {"ía", "ÍB"},
         {"Ñandú", "ñandu"}, {"Ñandú", "Nandú"}, {"ſ", "s"}, {"xſa", "XSb"}, {"Kelvin \u212A", "kelvin k"}, {"é", "f"},
-        {"e", "é"}, {"niño z", "niño a"}, {"€1", "€2"}};
+        {"e", "é"}, {"niño z", "niño a"}, {"€1", "€2"},
+        // past a first word of eight equal bytes
+        {"Insumo 000123 caja", "Insumo 000123 CAJA  "}, {"abcdefghXYZ", "abcdefghxyw"}, {"abcdefgh", "abcdefgh   "},
+        {"Insumo 0012ñ", "Insumo 0012Ñ"}, {"Insumo 0012ña", "Insumo 0012Ñb"}, {"Descripcion larga A", "DESCRIPCION LARGA b"},
+        {"12345678abcdefgh", "12345678ABCDEFGH "}, {"12345678abcdefghí", "12345678ABCDEFGHÍ"}};
     for (const auto& [a, b] : textos) {
         const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
         EXPECT_EQ(compara("SINCASO", ta, tb), ReglasSqlite::ComparaSinCaso(ta, tb)) << a << " / " << b;
