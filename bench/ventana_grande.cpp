@@ -212,6 +212,18 @@ void ContraObjetivo(benchmark::State& estado, Tiempos total, double objetivo)
     estado.counters["veces_objetivo"] = total.pared / n / objetivo;
 }
 
+// Beside a figure against its target, the bare read of the statement it
+// sends (from the session's log), and how many times that read it takes.
+void ContraSuConsulta(benchmark::State& estado, Tiempos total, const QString& contiene, const char* prefijo = "piso")
+{
+    long leidas = 0;
+    const Tiempos piso = LecturaDesnuda(UltimaConsulta(contiene), leidas);
+    const std::string p(prefijo);
+    estado.counters[p + "_ms"] = piso.pared;
+    estado.counters[p + "_cpu_ms"] = piso.cpu;
+    estado.counters["veces_" + p] = total.pared / double(estado.iterations()) / piso.pared;
+}
+
 // A data set of its own, the same size as the window's: the file from the
 // schema and the demo, then the rows.
 void BM_GeneraDatos(benchmark::State& estado)
@@ -249,16 +261,19 @@ void BM_CargarRubros(benchmark::State& estado)
         t += Mide([&] { v.CargarRubros(); });
     }
     ContraObjetivo(estado, t, 100);
-    // Beside it, the bare read of the statement the tree sends.
-    long leidas = 0;
-    const QString consulta = UltimaConsulta(QStringLiteral("VT_RubroTipoDescripciones"));
-    const Tiempos piso = LecturaDesnuda(consulta, leidas);
-    estado.counters["apertura_ms"] = Mide([&] {
-                                         Recordset rs;
-                                         ModGlobal::gSesionBD->AbreRecordset(consulta, rs);
-                                     }).pared;
-    estado.counters["piso_ms"] = piso.pared;
-    estado.counters["piso_cpu_ms"] = piso.cpu;
+    ContraSuConsulta(estado, t, QStringLiteral("VT_RubroTipoDescripciones"));
+    // And a grouped read of the same rubro and brand pairs: what the tree shows,
+    // without a row per article.
+    long pares = 0;
+    const Tiempos agrupada = LecturaDesnuda(
+        QStringLiteral("SELECT VT_INS_ARTICULOS.IDRUBRO, VT_INS_ARTICULOS.idTipo, MAX(VT_INS_ARTICULOS.DescrRubros), "
+                       "MAX(VT_INS_ARTICULOS.DescrTipo) FROM VT_INS_ARTICULOS INNER JOIN VT_RubroTipoDescripciones ON "
+                       "VT_INS_ARTICULOS.IDRUBRO = VT_RubroTipoDescripciones.IDRUBRO "
+                       "GROUP BY VT_INS_ARTICULOS.IDRUBRO, VT_INS_ARTICULOS.idTipo"),
+        pares);
+    estado.counters["agrupada_ms"] = agrupada.pared;
+    estado.counters["veces_agrupada"] = t.pared / double(estado.iterations()) / agrupada.pared;
+    estado.counters["pares"] = double(pares);
     estado.counters["nodos"] = v.TreeView1.Nodes().Count();
     estado.counters["filas_leidas/s"] =
         benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);
@@ -272,6 +287,7 @@ void BM_CargarFamilias(benchmark::State& estado)
     for (auto _ : estado)
         t += Mide([&] { v.CargarFamilias(); });
     ContraObjetivo(estado, t, 100);
+    ContraSuConsulta(estado, t, QStringLiteral("V_TA_FAMILIAS"));
     estado.counters["nodos"] = v.TreeView2.Nodes().Count();
     estado.counters["familias"] = Banco::Uno().resumen.familias;
     estado.counters["filas_leidas/s"] =
@@ -367,11 +383,7 @@ void BM_Proyeccion(benchmark::State& estado)
         t += Mide([&] { proyecta(v, porInsumo); });
     }
     ContraObjetivo(estado, t, porInsumo ? 150 : 50);
-    // Beside it, the bare read of the statement that sums the plan.
-    long leidas = 0;
-    const Tiempos piso = LecturaDesnuda(UltimaConsulta(QStringLiteral("SUM(")), leidas);
-    estado.counters["piso_ms"] = piso.pared;
-    estado.counters["piso_cpu_ms"] = piso.cpu;
+    ContraSuConsulta(estado, t, QStringLiteral("SUM("));   // the statement that sums the plan
     const DatosGrandes& d = Banco::Uno().datos;
     if (v.ListView3.ListItems().Count() < 2 || v.ListView3.ColumnHeaders().Count() != 3 + 2 * d.fechas)
         estado.SkipWithError("the projection came out empty or without its date columns");
