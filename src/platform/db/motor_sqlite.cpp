@@ -102,60 +102,143 @@ bool pareceFechaIso(QStringView s)
            s[16] == u':';
 }
 
-// The texts of one column, kept while they repeat: codes and descriptions of
-// joined tables come back row after row, and a repeated one shares the text
-// already made instead of decoding and allocating it again. A column that
-// turns out to hold too many different texts stops being kept.
-class TextosRepetidos {
+// A result's cells as SQLite hands them over: numbers as they are, texts and
+// blobs as their bytes, one after another. A cell becomes a value when it is
+// first read, by its column's reading, and keeps it. A text repeated on the row
+// after shares its bytes, and then the value made of them.
+class CeldasSqlite final : public CeldasDiferidas {
 public:
-    QString Texto(const char* p, int n)
+    explicit CeldasSqlite(std::vector<Lectura> lectura)
+        : lectura_(std::move(lectura)), hechas_(lectura_.size()), ultimas_(lectura_.size())
     {
-        if (n == 0)
-            return QString(reinterpret_cast<const QChar*>(u""), 0);   // empty, not null, as ever
-        if (!activo_ || n > Largo)
-            return QString::fromUtf8(p, n);
-        // Sorted results repeat a text on consecutive rows: the row before first.
-        if (ultima_ >= 0 && iguales(entradas_[size_t(ultima_)], p, n))
-            return entradas_[size_t(ultima_)].texto;
-        if (ranuras_.empty())
-            ranuras_.assign(Ranuras, 0);
-        size_t i = qHashBits(p, size_t(n)) & (Ranuras - 1);
-        for (; ranuras_[i]; i = (i + 1) & (Ranuras - 1)) {
-            const Entrada& e = entradas_[size_t(ranuras_[i] - 1)];
-            if (iguales(e, p, n)) {
-                ultima_ = ranuras_[i] - 1;
-                return e.texto;
+    }
+
+    // The statement's current row, every column.
+    void AgregaFila(sqlite3_stmt* st)
+    {
+        const size_t columnas = lectura_.size();
+        for (size_t c = 0; c < columnas; ++c) {
+            const int i = int(c);
+            Cruda cruda{0, 0, static_cast<std::uint8_t>(sqlite3_column_type(st, i))};
+            switch (cruda.tipo) {
+            case SQLITE_INTEGER: {
+                const sqlite3_int64 v = sqlite3_column_int64(st, i);
+                std::memcpy(&cruda.valor, &v, sizeof v);
+                break;
             }
+            case SQLITE_FLOAT: {
+                const double v = sqlite3_column_double(st, i);
+                std::memcpy(&cruda.valor, &v, sizeof v);
+                break;
+            }
+            case SQLITE_NULL:
+                break;
+            default: {
+                // UTF-8 is how the file holds a text: no conversion inside SQLite.
+                const char* p = cruda.tipo == SQLITE_TEXT ? reinterpret_cast<const char*>(sqlite3_column_text(st, i))
+                                                          : static_cast<const char*>(sqlite3_column_blob(st, i));
+                cruda.largo = static_cast<std::uint32_t>(sqlite3_column_bytes(st, i));
+                if (celdas_.size() >= columnas) {
+                    const Cruda& antes = celdas_[celdas_.size() - columnas];
+                    if (antes.tipo == cruda.tipo && antes.largo == cruda.largo &&
+                        (cruda.largo == 0 || std::memcmp(bytes_.data() + antes.valor, p, cruda.largo) == 0)) {
+                        cruda.valor = antes.valor;
+                        break;
+                    }
+                }
+                cruda.valor = bytes_.size();
+                bytes_.insert(bytes_.end(), p, p + cruda.largo);
+                break;
+            }
+            }
+            celdas_.push_back(cruda);
         }
-        QString texto = QString::fromUtf8(p, n);
-        if (entradas_.size() >= Ranuras / 2) {
-            activo_ = false;
-            ultima_ = -1;
-            ranuras_ = {};
-            entradas_ = {};
-            return texto;
+    }
+
+    size_t Cuantas() const override { return celdas_.size(); }
+
+    QVariant Celda(size_t i) const override
+    {
+        const Cruda& c = celdas_[i];
+        const size_t columna = i % lectura_.size();
+        const Lectura l = lectura_[columna];
+        switch (c.tipo) {
+        case SQLITE_NULL:
+            return QVariant();
+        case SQLITE_INTEGER: {
+            sqlite3_int64 v;
+            std::memcpy(&v, &c.valor, sizeof v);
+            if (l == Lectura::Logico)
+                return QVariant(v != 0);
+            if (v >= INT_MIN && v <= INT_MAX)
+                return QVariant(static_cast<int>(v));
+            return QVariant(static_cast<qlonglong>(v));
         }
-        entradas_.push_back({QByteArray(p, n), texto});
-        ranuras_[i] = int(entradas_.size());
-        ultima_ = ranuras_[i] - 1;
-        return texto;
+        case SQLITE_FLOAT: {
+            double v;
+            std::memcpy(&v, &c.valor, sizeof v);
+            return QVariant(v);
+        }
+        case SQLITE_TEXT: {
+            // A text read again is the value made the first time.
+            auto& hechas = hechas_[columna];
+            if (!hechas)
+                hechas = std::make_unique<QVariant[]>(celdas_.size() / lectura_.size());
+            QVariant& hecha = hechas[i / lectura_.size()];
+            if (hecha.isValid())
+                return hecha;
+            Ultima& u = ultimas_[columna];
+            if (!u.hecha || u.desde != c.valor || u.largo != c.largo)
+                u = {true, c.valor, c.largo, texto(c, l)};
+            hecha = u.valor;
+            return hecha;
+        }
+        default:
+            // SQLite hands a blob of no bytes as no pointer at all.
+            return c.largo == 0 ? QVariant(QByteArray()) : QVariant(QByteArray(bytes_.data() + c.valor, qsizetype(c.largo)));
+        }
     }
 
 private:
-    static constexpr int Largo = 64;
-    static constexpr size_t Ranuras = 4096;
-    struct Entrada {
-        QByteArray bytes;
-        QString texto;
+    struct Cruda {
+        std::uint64_t valor;   // the number's bits, or where the bytes start
+        std::uint32_t largo;   // bytes of a text or blob
+        std::uint8_t tipo;     // SQLite's
     };
-    static bool iguales(const Entrada& e, const char* p, int n)
+    // The value a column's text was made last, while the next rows repeat it.
+    struct Ultima {
+        bool hecha = false;
+        std::uint64_t desde = 0;
+        std::uint32_t largo = 0;
+        QVariant valor;
+    };
+
+    QVariant texto(const Cruda& c, Lectura l) const
     {
-        return e.bytes.size() == n && std::memcmp(e.bytes.constData(), p, size_t(n)) == 0;
+        // Empty, not null, as ever.
+        QString texto = c.largo == 0 ? QString(reinterpret_cast<const QChar*>(u""), 0)
+                                     : QString::fromUtf8(bytes_.data() + c.valor, qsizetype(c.largo));
+        if (l == Lectura::Fecha || (l == Lectura::Libre && pareceFechaIso(texto))) {
+            // A local date-time costs a time-zone look-up; columns repeat their dates.
+            const auto visto = fechas_.constFind(texto);
+            if (visto != fechas_.constEnd())
+                return QVariant(visto.value());
+            if (const auto fecha = ReglasSqlite::LeeFecha(texto)) {
+                if (fechas_.size() < 8192)
+                    fechas_.insert(texto, *fecha);
+                return QVariant(*fecha);
+            }
+        }
+        return QVariant(std::move(texto));
     }
-    bool activo_ = true;
-    int ultima_ = -1;   // the entry the last text was
-    std::vector<int> ranuras_;
-    std::vector<Entrada> entradas_;
+
+    std::vector<Lectura> lectura_;
+    std::vector<Cruda> celdas_;
+    std::vector<char> bytes_;
+    // By column, made when its first text is read: the values made of its texts.
+    mutable std::vector<std::unique_ptr<QVariant[]>> hechas_;
+    mutable std::vector<Ultima> ultimas_;
+    mutable QHash<QString, QDateTime> fechas_;
 };
 
 class Sentencia {
@@ -409,7 +492,7 @@ private:
             std::shared_ptr<FilasBD> r;
             long ninguna = 0;
             sql(QStringLiteral("SELECT CASE WHEN (") + s.sql + QStringLiteral(") THEN 1 ELSE 0 END"), ninguna, &r);
-            const bool cierto = r && !r->celdas.empty() && r->celdas[0].toInt() != 0;
+            const bool cierto = r && r->Filas() > 0 && r->Celda(0, 0).toInt() != 0;
             for (const auto& rama : cierto ? s.entonces : s.sino)
                 corre(rama, afectadas, filas);
             return;
@@ -481,57 +564,10 @@ private:
             f->nombres << QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(s.st(), i)));
             lectura[static_cast<size_t>(i)] = lecturaDe(sqlite3_column_decltype(s.st(), i));
         }
-        QHash<QString, QDateTime> fechas;
-        std::vector<TextosRepetidos> repetidos(static_cast<size_t>(columnas));
-        while (s.paso()) {
-            for (int i = 0; i < columnas; ++i) {
-                sqlite3_stmt* st = s.st();
-                switch (sqlite3_column_type(st, i)) {
-                case SQLITE_NULL:
-                    f->celdas.emplace_back();
-                    break;
-                case SQLITE_INTEGER: {
-                    const sqlite3_int64 v = sqlite3_column_int64(st, i);
-                    if (lectura[static_cast<size_t>(i)] == Lectura::Logico)
-                        f->celdas.emplace_back(v != 0);
-                    else if (v >= INT_MIN && v <= INT_MAX)
-                        f->celdas.emplace_back(static_cast<int>(v));
-                    else
-                        f->celdas.emplace_back(static_cast<qlonglong>(v));
-                    break;
-                }
-                case SQLITE_FLOAT:
-                    f->celdas.emplace_back(sqlite3_column_double(st, i));
-                    break;
-                case SQLITE_TEXT: {
-                    // UTF-8 is how the file holds it: no conversion inside SQLite.
-                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-                    QString texto = repetidos[static_cast<size_t>(i)].Texto(t, sqlite3_column_bytes(st, i));
-                    const Lectura l = lectura[static_cast<size_t>(i)];
-                    if (l == Lectura::Fecha || (l == Lectura::Libre && pareceFechaIso(texto))) {
-                        // A local date-time costs a time-zone look-up; columns repeat their dates.
-                        const auto visto = fechas.constFind(texto);
-                        if (visto != fechas.constEnd()) {
-                            f->celdas.emplace_back(visto.value());
-                            break;
-                        }
-                        if (const auto fecha = ReglasSqlite::LeeFecha(texto)) {
-                            if (fechas.size() < 8192)
-                                fechas.insert(texto, *fecha);
-                            f->celdas.emplace_back(*fecha);
-                            break;
-                        }
-                    }
-                    f->celdas.emplace_back(std::move(texto));
-                    break;
-                }
-                default:
-                    f->celdas.emplace_back(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, i)),
-                                                      sqlite3_column_bytes(st, i)));
-                    break;
-                }
-            }
-        }
+        auto celdas = std::make_unique<CeldasSqlite>(std::move(lectura));
+        while (s.paso())
+            celdas->AgregaFila(s.st());
+        f->diferidas = std::move(celdas);
         return f;
     }
 

@@ -32,6 +32,17 @@ QString nombreSql(const QString& n)
 
 }  // namespace
 
+void FilasBD::Materializa()
+{
+    if (!diferidas)
+        return;
+    const size_t n = diferidas->Cuantas();
+    celdas.reserve(qsizetype(n));
+    for (size_t i = 0; i < n; ++i)
+        celdas.push_back(diferidas->Celda(i));
+    diferidas.reset();
+}
+
 void FilasBD::Indexa(QStringView sql)
 {
     indice.clear();
@@ -237,7 +248,7 @@ QVariant Recordset::Valor(int indice) const
     if (editando_)
         return edicion_[static_cast<size_t>(indice)];
     exigeFila();
-    return filas_->celdas.at(pos_ * filas_->columnas + indice);
+    return filas_->Celda(pos_, indice);
 }
 
 std::vector<std::vector<QVariant>> Recordset::GetRows(long cuantas)
@@ -251,7 +262,7 @@ std::vector<std::vector<QVariant>> Recordset::GetRows(long cuantas)
     std::vector<std::vector<QVariant>> r(static_cast<size_t>(filas_->columnas));
     for (int c = 0; c < filas_->columnas; ++c)
         for (long f = pos_; f < hasta; ++f)
-            r[static_cast<size_t>(c)].push_back(filas_->celdas.at(f * filas_->columnas + c));
+            r[static_cast<size_t>(c)].push_back(filas_->Celda(f, c));
     pos_ = std::max(pos_, hasta);
     return r;
 }
@@ -262,6 +273,7 @@ void Recordset::AddNew()
     if (bloqueo_ <= 1)
         throw FallaDeSesion(NoActualizable, QStringLiteral("El recordset se abrió de solo lectura: no admite agregar filas."));
     guardaSiEdita();
+    filas_->Materializa();
     editando_ = nueva_ = true;
     edicion_.assign(static_cast<size_t>(filas_->columnas), QVariant());
     cambiado_.assign(static_cast<size_t>(filas_->columnas), false);
@@ -273,6 +285,7 @@ void Recordset::asigna(int indice, const QVariant& valor)
         throw FallaDeSesion(NoActualizable, QStringLiteral("El recordset se abrió de solo lectura: no admite cambios."));
     if (!editando_) {
         exigeFila();
+        filas_->Materializa();
         const auto desde = filas_->celdas.begin() + pos_ * filas_->columnas;
         edicion_.assign(desde, desde + filas_->columnas);
         cambiado_.assign(static_cast<size_t>(filas_->columnas), false);

@@ -23,16 +23,40 @@
 
 class ConexionBD;
 
+// Cells an engine keeps in its own form, made values only when read: a large
+// result is mostly read a few columns at a time.
+class CeldasDiferidas {
+public:
+    virtual ~CeldasDiferidas() = default;
+    virtual size_t Cuantas() const = 0;
+    virtual QVariant Celda(size_t i) const = 0;   // row after row
+};
+
 // The rows of one result, column names first.
 struct FilasBD {
     QStringList nombres;
     // Row after row. A QList grows by moving its block, not cell by cell: a
     // result of millions of cells is read without copying it again and again.
     QList<QVariant> celdas;
+    // When set, the cells are these instead (until Materializa).
+    std::unique_ptr<CeldasDiferidas> diferidas;
     int columnas = 0;
     QHash<QString, int> indice;     // case-folded name -> column
 
-    long Filas() const { return columnas ? static_cast<long>(celdas.size() / columnas) : 0; }
+    long Filas() const
+    {
+        if (!columnas)
+            return 0;
+        const size_t n = diferidas ? diferidas->Cuantas() : size_t(celdas.size());
+        return static_cast<long>(n / size_t(columnas));
+    }
+    QVariant Celda(long fila, int columna) const
+    {
+        const qsizetype i = qsizetype(fila) * columnas + columna;
+        return diferidas ? diferidas->Celda(size_t(i)) : celdas.at(i);
+    }
+    // Every cell as a value in celdas: before rows are changed or added.
+    void Materializa();
     // Builds the name index once per query; the query's text is read for its
     // AS names only when two columns share a name.
     void Indexa(QStringView sql);
