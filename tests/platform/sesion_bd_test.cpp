@@ -310,6 +310,46 @@ TEST(SesionBD, LosTextosRepetidosSeLeenComoEstan)
     EXPECT_EQ(i, 15000);
 }
 
+// A result's cells are made values when read: each reads the same the first
+// time and every time after, forwards, backwards and through GetRows.
+TEST(SesionBD, UnaCeldaSeLeeIgualLaPrimeraVezYLasQueSiguen)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Ejecuta(QStringLiteral("CREATE TABLE TIPOS (B BIT, N INTEGER, G INTEGER, F FLOAT, X VARCHAR(10), D DATETIME, L TEXT)\r"
+                             "INSERT INTO TIPOS VALUES (1, 1, 5000000000, 1.5, 'igual', '2027-03-01 10:00:00', '2027-03-01 10:00:00')\r"
+                             "INSERT INTO TIPOS VALUES (0, 2, 5000000000, 2.5, 'igual', '2027-03-01 10:00:00', 'otro')\r"
+                             "INSERT INTO TIPOS VALUES (NULL, 3, NULL, NULL, '', NULL, '')"));
+    const QDateTime fecha(QDate(2027, 3, 1), QTime(10, 0));
+    const std::vector<std::vector<QVariant>> esperadas = {
+        {true, 1, qlonglong(5000000000), 1.5, QStringLiteral("igual"), fecha, QStringLiteral("2027-03-01 10:00:00"), fecha},
+        {false, 2, qlonglong(5000000000), 2.5, QStringLiteral("igual"), fecha, QStringLiteral("otro"), QStringLiteral("otro")},
+        {QVariant(), 3, QVariant(), QVariant(), QStringLiteral(""), QVariant(), QStringLiteral(""), QStringLiteral("")}};
+    const auto igual = [](const QVariant& v, const QVariant& e) {
+        return v.isNull() == e.isNull() && (e.isNull() || (v.metaType() == e.metaType() && v == e)) &&
+               (e.metaType().id() != QMetaType::QString || !v.toString().isNull());
+    };
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT B, N, G, F, X, D, L, L || '' AS E FROM TIPOS ORDER BY N"), rs);
+    ASSERT_EQ(rs.RecordCount(), 3);
+    for (int vez = 0; vez < 2; ++vez) {
+        rs.MoveFirst();
+        for (size_t f = 0; f < esperadas.size(); ++f, rs.MoveNext())
+            for (int c = 0; c < 8; ++c)
+                EXPECT_TRUE(igual(rs.Valor(c), esperadas[f][size_t(c)])) << vez << " " << f << " " << c;
+    }
+    rs.MoveLast();
+    for (int f = 2; f >= 0; --f, rs.MovePrevious())
+        for (int c = 0; c < 8; ++c)
+            EXPECT_TRUE(igual(rs.Valor(c), esperadas[size_t(f)][size_t(c)])) << f << " " << c;
+    rs.MoveFirst();
+    const auto columnas = rs.GetRows();
+    ASSERT_EQ(columnas.size(), 8u);
+    for (size_t c = 0; c < 8; ++c)
+        for (size_t f = 0; f < esperadas.size(); ++f)
+            EXPECT_TRUE(igual(columnas[c][f], esperadas[f][c])) << f << " " << c;
+}
+
 TEST(SesionBD, AgregarYCambiarFilasPorUnRecordsetActualizable)
 {
     BasePrueba bd;
