@@ -103,15 +103,13 @@ bool pareceFechaIso(QStringView s)
 }
 
 // A result's cells as SQLite hands them over: numbers as they are, texts and
-// blobs as their bytes, one after another. A cell becomes a value when it is
-// first read, by its column's reading, and keeps it. A text repeated on the row
-// after shares its bytes, and then the value made of them.
+// blobs as their bytes, one after another. A cell becomes a value each time it
+// is read, by its column's reading; a text read again before its column reads
+// another (the same cell, or the same text on the rows after) is the value
+// already made. Keeping every value made would cost a full read twice over.
 class CeldasSqlite final : public CeldasDiferidas {
 public:
-    explicit CeldasSqlite(std::vector<Lectura> lectura)
-        : lectura_(std::move(lectura)), hechas_(lectura_.size()), ultimas_(lectura_.size())
-    {
-    }
+    explicit CeldasSqlite(std::vector<Lectura> lectura) : lectura_(std::move(lectura)), ultimas_(lectura_.size()) {}
 
     // The statement's current row, every column.
     void AgregaFila(sqlite3_stmt* st)
@@ -180,18 +178,10 @@ public:
             return QVariant(v);
         }
         case SQLITE_TEXT: {
-            // A text read again is the value made the first time.
-            auto& hechas = hechas_[columna];
-            if (!hechas)
-                hechas = std::make_unique<QVariant[]>(celdas_.size() / lectura_.size());
-            QVariant& hecha = hechas[i / lectura_.size()];
-            if (hecha.isValid())
-                return hecha;
             Ultima& u = ultimas_[columna];
             if (!u.hecha || u.desde != c.valor || u.largo != c.largo)
                 u = {true, c.valor, c.largo, texto(c, l)};
-            hecha = u.valor;
-            return hecha;
+            return u.valor;
         }
         default:
             // SQLite hands a blob of no bytes as no pointer at all.
@@ -235,8 +225,6 @@ private:
     std::vector<Lectura> lectura_;
     std::vector<Cruda> celdas_;
     std::vector<char> bytes_;
-    // By column, made when its first text is read: the values made of its texts.
-    mutable std::vector<std::unique_ptr<QVariant[]>> hechas_;
     mutable std::vector<Ultima> ultimas_;
     mutable QHash<QString, QDateTime> fechas_;
 };
