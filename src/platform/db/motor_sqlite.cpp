@@ -102,6 +102,62 @@ bool pareceFechaIso(QStringView s)
            s[16] == u':';
 }
 
+// The texts of one column, kept while they repeat: codes and descriptions of
+// joined tables come back row after row, and a repeated one shares the text
+// already made instead of decoding and allocating it again. A column that
+// turns out to hold too many different texts stops being kept.
+class TextosRepetidos {
+public:
+    QString Texto(const char* p, int n)
+    {
+        if (n == 0)
+            return QString(reinterpret_cast<const QChar*>(u""), 0);   // empty, not null, as ever
+        if (!activo_ || n > Largo)
+            return QString::fromUtf8(p, n);
+        // Sorted results repeat a text on consecutive rows: the row before first.
+        if (ultima_ >= 0 && iguales(entradas_[size_t(ultima_)], p, n))
+            return entradas_[size_t(ultima_)].texto;
+        if (ranuras_.empty())
+            ranuras_.assign(Ranuras, 0);
+        size_t i = qHashBits(p, size_t(n)) & (Ranuras - 1);
+        for (; ranuras_[i]; i = (i + 1) & (Ranuras - 1)) {
+            const Entrada& e = entradas_[size_t(ranuras_[i] - 1)];
+            if (iguales(e, p, n)) {
+                ultima_ = ranuras_[i] - 1;
+                return e.texto;
+            }
+        }
+        QString texto = QString::fromUtf8(p, n);
+        if (entradas_.size() >= Ranuras / 2) {
+            activo_ = false;
+            ultima_ = -1;
+            ranuras_ = {};
+            entradas_ = {};
+            return texto;
+        }
+        entradas_.push_back({QByteArray(p, n), texto});
+        ranuras_[i] = int(entradas_.size());
+        ultima_ = ranuras_[i] - 1;
+        return texto;
+    }
+
+private:
+    static constexpr int Largo = 64;
+    static constexpr size_t Ranuras = 4096;
+    struct Entrada {
+        QByteArray bytes;
+        QString texto;
+    };
+    static bool iguales(const Entrada& e, const char* p, int n)
+    {
+        return e.bytes.size() == n && std::memcmp(e.bytes.constData(), p, size_t(n)) == 0;
+    }
+    bool activo_ = true;
+    int ultima_ = -1;   // the entry the last text was
+    std::vector<int> ranuras_;
+    std::vector<Entrada> entradas_;
+};
+
 // A result's cells as SQLite hands them over: numbers as they are, texts and
 // blobs as their bytes, one after another. A cell becomes a value each time it
 // is read, by its column's reading; a text read again before its column reads
@@ -109,7 +165,10 @@ bool pareceFechaIso(QStringView s)
 // already made. Keeping every value made would cost a full read twice over.
 class CeldasSqlite final : public CeldasDiferidas {
 public:
-    explicit CeldasSqlite(std::vector<Lectura> lectura) : lectura_(std::move(lectura)), ultimas_(lectura_.size()) {}
+    explicit CeldasSqlite(std::vector<Lectura> lectura)
+        : lectura_(std::move(lectura)), ultimas_(lectura_.size()), repetidos_(lectura_.size())
+    {
+    }
 
     // The statement's current row, every column.
     void AgregaFila(sqlite3_stmt* st)
@@ -180,7 +239,7 @@ public:
         case SQLITE_TEXT: {
             Ultima& u = ultimas_[columna];
             if (!u.hecha || u.desde != c.valor || u.largo != c.largo)
-                u = {true, c.valor, c.largo, texto(c, l)};
+                u = {true, c.valor, c.largo, texto(c, columna)};
             return u.valor;
         }
         default:
@@ -203,11 +262,10 @@ private:
         QVariant valor;
     };
 
-    QVariant texto(const Cruda& c, Lectura l) const
+    QVariant texto(const Cruda& c, size_t columna) const
     {
-        // Empty, not null, as ever.
-        QString texto = c.largo == 0 ? QString(reinterpret_cast<const QChar*>(u""), 0)
-                                     : QString::fromUtf8(bytes_.data() + c.valor, qsizetype(c.largo));
+        const Lectura l = lectura_[columna];
+        QString texto = repetidos_[columna].Texto(bytes_.data() + c.valor, int(c.largo));
         if (l == Lectura::Fecha || (l == Lectura::Libre && pareceFechaIso(texto))) {
             // A local date-time costs a time-zone look-up; columns repeat their dates.
             const auto visto = fechas_.constFind(texto);
@@ -226,6 +284,9 @@ private:
     std::vector<Cruda> celdas_;
     std::vector<char> bytes_;
     mutable std::vector<Ultima> ultimas_;
+    // Texts met again further down share the value already made, as the rows
+    // of a list then share their texts.
+    mutable std::vector<TextosRepetidos> repetidos_;
     mutable QHash<QString, QDateTime> fechas_;
 };
 
