@@ -114,30 +114,23 @@ public:
             return QString(reinterpret_cast<const QChar*>(u""), 0);   // empty, not null, as ever
         if (!activo_ || n > Largo)
             return QString::fromUtf8(p, n);
-        // Sorted results repeat a text on consecutive rows: the row before first.
-        if (ultima_ >= 0 && iguales(entradas_[size_t(ultima_)], p, n))
-            return entradas_[size_t(ultima_)].texto;
         if (ranuras_.empty())
             ranuras_.assign(Ranuras, 0);
         size_t i = qHashBits(p, size_t(n)) & (Ranuras - 1);
         for (; ranuras_[i]; i = (i + 1) & (Ranuras - 1)) {
             const Entrada& e = entradas_[size_t(ranuras_[i] - 1)];
-            if (iguales(e, p, n)) {
-                ultima_ = ranuras_[i] - 1;
+            if (e.bytes.size() == n && std::memcmp(e.bytes.constData(), p, size_t(n)) == 0)
                 return e.texto;
-            }
         }
         QString texto = QString::fromUtf8(p, n);
         if (entradas_.size() >= Ranuras / 2) {
             activo_ = false;
-            ultima_ = -1;
             ranuras_ = {};
             entradas_ = {};
             return texto;
         }
         entradas_.push_back({QByteArray(p, n), texto});
         ranuras_[i] = int(entradas_.size());
-        ultima_ = ranuras_[i] - 1;
         return texto;
     }
 
@@ -148,12 +141,7 @@ private:
         QByteArray bytes;
         QString texto;
     };
-    static bool iguales(const Entrada& e, const char* p, int n)
-    {
-        return e.bytes.size() == n && std::memcmp(e.bytes.constData(), p, size_t(n)) == 0;
-    }
     bool activo_ = true;
-    int ultima_ = -1;   // the entry the last text was
     std::vector<int> ranuras_;
     std::vector<Entrada> entradas_;
 };
