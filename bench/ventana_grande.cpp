@@ -212,16 +212,22 @@ void ContraObjetivo(benchmark::State& estado, Tiempos total, double objetivo)
     estado.counters["veces_objetivo"] = total.pared / n / objetivo;
 }
 
-// Beside a figure against its target, the bare read of the statement it
-// sends (from the session's log), and how many times that read it takes.
-void ContraSuConsulta(benchmark::State& estado, Tiempos total, const QString& contiene, const char* prefijo = "piso")
+// Beside a figure against its target, a statement read bare and how many
+// times that read the figure takes, under the given name; the rows read.
+long ContraLectura(benchmark::State& estado, Tiempos total, const QString& consulta, const std::string& nombre)
 {
     long leidas = 0;
-    const Tiempos piso = LecturaDesnuda(UltimaConsulta(contiene), leidas);
-    const std::string p(prefijo);
-    estado.counters[p + "_ms"] = piso.pared;
-    estado.counters[p + "_cpu_ms"] = piso.cpu;
-    estado.counters["veces_" + p] = total.pared / double(estado.iterations()) / piso.pared;
+    const Tiempos piso = LecturaDesnuda(consulta, leidas);
+    estado.counters[nombre + "_ms"] = piso.pared;
+    estado.counters[nombre + "_cpu_ms"] = piso.cpu;
+    estado.counters["veces_" + nombre] = total.pared / double(estado.iterations()) / piso.pared;
+    return leidas;
+}
+
+// The floor of a figure: the statement it sent that names the text (from the session's log).
+void ContraSuConsulta(benchmark::State& estado, Tiempos total, const QString& contiene)
+{
+    ContraLectura(estado, total, UltimaConsulta(contiene), "piso");
 }
 
 // A data set of its own, the same size as the window's: the file from the
@@ -264,16 +270,13 @@ void BM_CargarRubros(benchmark::State& estado)
     ContraSuConsulta(estado, t, QStringLiteral("VT_RubroTipoDescripciones"));
     // And a grouped read of the same rubro and brand pairs: what the tree shows,
     // without a row per article.
-    long pares = 0;
-    const Tiempos agrupada = LecturaDesnuda(
+    estado.counters["pares"] = double(ContraLectura(
+        estado, t,
         QStringLiteral("SELECT VT_INS_ARTICULOS.IDRUBRO, VT_INS_ARTICULOS.idTipo, MAX(VT_INS_ARTICULOS.DescrRubros), "
                        "MAX(VT_INS_ARTICULOS.DescrTipo) FROM VT_INS_ARTICULOS INNER JOIN VT_RubroTipoDescripciones ON "
                        "VT_INS_ARTICULOS.IDRUBRO = VT_RubroTipoDescripciones.IDRUBRO "
                        "GROUP BY VT_INS_ARTICULOS.IDRUBRO, VT_INS_ARTICULOS.idTipo"),
-        pares);
-    estado.counters["agrupada_ms"] = agrupada.pared;
-    estado.counters["veces_agrupada"] = t.pared / double(estado.iterations()) / agrupada.pared;
-    estado.counters["pares"] = double(pares);
+        "agrupada"));
     estado.counters["nodos"] = v.TreeView1.Nodes().Count();
     estado.counters["filas_leidas/s"] =
         benchmark::Counter(double(Banco::Uno().datos.articulos) * double(estado.iterations()), benchmark::Counter::kIsRate);

@@ -317,8 +317,6 @@ std::optional<std::int64_t> claveIso(const unsigned char* s, int n)
     return k * 1000 + (n == 23 ? num(20, 3) : 0);
 }
 
-// A date's key read from the bytes SQLite hands over: the ISO form directly,
-// other short ASCII texts widened on the stack (nothing allocated per comparison).
 // A short text's slot in the table of keys already read.
 unsigned ranuraDe(const unsigned char* s, int n)
 {
@@ -334,11 +332,14 @@ unsigned ranuraDe(const unsigned char* s, int n)
     return unsigned(h >> 58);
 }
 
+// A date's key read from the bytes SQLite hands over: the ISO form directly,
+// other short ASCII texts widened on the stack (nothing allocated per comparison).
 std::optional<std::int64_t> claveDeBytes(const unsigned char* s, int n)
 {
     constexpr int Corto = 64;
+    const auto deUtf8 = [s, n] { return claveDeFecha(QString::fromUtf8(reinterpret_cast<const char*>(s), n)); };
     if (n == 0 || n > Corto)
-        return claveDeFecha(QString::fromUtf8(reinterpret_cast<const char*>(s), n));
+        return deUtf8();
     // Sorts, groups and the two ends of a range meet the same few dates row
     // after row: each text's key is kept in a small table by its bytes.
     struct Leida {
@@ -351,14 +352,12 @@ std::optional<std::int64_t> claveDeBytes(const unsigned char* s, int n)
     if (l.largo == n && std::memcmp(l.texto, s, size_t(n)) == 0)
         return l.clave;
     std::optional<std::int64_t> clave = claveIso(s, n);
-    if (!clave) {
-        if (esAscii(s, n)) {
-            char16_t ancho[Corto];
-            std::copy(s, s + n, ancho);
-            clave = claveDeFecha(QStringView(ancho, n));
-        } else {
-            clave = claveDeFecha(QString::fromUtf8(reinterpret_cast<const char*>(s), n));
-        }
+    if (!clave && esAscii(s, n)) {
+        char16_t ancho[Corto];
+        std::copy(s, s + n, ancho);
+        clave = claveDeFecha(QStringView(ancho, n));
+    } else if (!clave) {
+        clave = deUtf8();
     }
     std::memcpy(l.texto, s, size_t(n));
     l.largo = n;
