@@ -904,20 +904,30 @@ int CargaComprobante::Fusiona()
     // Quantities that cancel out have no average: the line keeps its own row.
     if (suma == ::Moneda())
         return 0;
-    const double largo = (doble(i, Largo) * qi.ADoble() + doble(r, Largo) * qr.ADoble()) / suma.ADoble();
-    g.setTextMatrix(i, Largo, Numeros::TextoPlano(largo));
-    g.setTextMatrix(i, LargoAnterior, moneda(i, Largo).Texto());
-    g.setTextMatrix(i, CantidadEquiv, (moneda(r, CantidadEquiv) + moneda(i, CantidadEquiv)).Texto());
+    // Every figure is worked out before the earlier row changes: a failure on
+    // the way leaves both rows as they were, so the line is not counted twice
+    // and a retry starts again from the same figures.
+    const QString largo =
+        Numeros::TextoPlano((doble(i, Largo) * qi.ADoble() + doble(r, Largo) * qr.ADoble()) / suma.ADoble());
     const ::Moneda promedio = (moneda(i, Importe) * qi + moneda(r, Importe) * qr) / suma;
-    g.setTextMatrix(i, Cantidad, suma.Texto());
-    g.setTextMatrix(i, Importe, promedio.Texto());
-    g.setTextMatrix(i, Total, (moneda(r, Total) + moneda(i, Total)).Texto());
-    for (int columna : {Costo, Impuestos, ITC})
-        g.setTextMatrix(i, columna,
-                        Numeros::TextoPlano((moneda(i, columna) * qi + moneda(r, columna) * qr).ADoble() /
-                                            suma.ADoble()));
-    g.setTextMatrix(i, TotalConImpuestos, (moneda(r, TotalConImpuestos) + moneda(i, TotalConImpuestos)).Texto());
-    g.setTextMatrix(i, PrecioSinIVA, promedio.Texto());
+    const auto ponderado = [&](int columna) {
+        return Numeros::TextoPlano((moneda(i, columna) * qi + moneda(r, columna) * qr).ADoble() / suma.ADoble());
+    };
+    const std::pair<int, QString> nuevas[] = {
+        {Largo, largo},
+        {LargoAnterior, gUtilidades->TextoAMoneda(largo).Texto()},
+        {CantidadEquiv, (moneda(r, CantidadEquiv) + moneda(i, CantidadEquiv)).Texto()},
+        {Cantidad, suma.Texto()},
+        {Importe, promedio.Texto()},
+        {Total, (moneda(r, Total) + moneda(i, Total)).Texto()},
+        {Costo, ponderado(Costo)},
+        {Impuestos, ponderado(Impuestos)},
+        {ITC, ponderado(ITC)},
+        {TotalConImpuestos, (moneda(r, TotalConImpuestos) + moneda(i, TotalConImpuestos)).Texto()},
+        {PrecioSinIVA, promedio.Texto()},
+    };
+    for (const auto& [columna, texto] : nuevas)
+        g.setTextMatrix(i, columna, texto);
     g.setRows(r);
     return i;
 }

@@ -1196,6 +1196,42 @@ TEST_F(Madera, LoQueNoSeFusiona)
         ADD_FAILURE() << p.texto.toStdString();
 }
 
+// A fold that fails half way (a cost whose weighted sum overflows) leaves the
+// earlier board as it was, whatever the answer: the line is never counted in
+// two rows, nor folded twice on a retry.
+TEST_F(Madera, UnaFusionQueFallaNoTocaLaFilaAnterior)
+{
+    Tabla("TABPIN", 2, 4, 10);
+    Tabla("TABPIN", 3, 6, 20, ", Costo = 900000000000000");
+    struct Caso {
+        const char* nombre;
+        std::initializer_list<int> respuestas;
+        bool termina;
+        int filas;
+    };
+    const Caso casos[] = {
+        {"sigue", {Avisos::Ignorar}, true, 4},
+        {"reintenta y sigue", {Avisos::Reintentar, Avisos::Ignorar}, true, 4},
+        {"abandona", {Avisos::Abortar}, false, 3},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        avisos.preguntas.clear();
+        avisos.Responder(caso.respuestas);
+        c.articulos.setRows(2);
+        for (int col = 0; col < c.articulos.Cols(); ++col)
+            c.articulos.setTextMatrix(1, col, QString());
+        Comprobante(c, QStringLiteral("NP"));
+        EXPECT_EQ(c(), caso.termina);
+        EXPECT_EQ(avisos.preguntas.size(), caso.respuestas.size());
+        ASSERT_EQ(c.articulos.Rows(), caso.filas);
+        EXPECT_EQ(Celdas(1, {Cantidad, Largo, LargoAnterior, Importe, Total, CantidadEquiv, Costo}),
+                  (QStringList{"2", "4", "", "10", "20", "8", "5"}));
+        EXPECT_EQ(Celdas(2, {Codigo, Cantidad, Importe, Total}),
+                  (QStringList{"TABPIN", "3", "20", "60"}));
+    }
+}
+
 TEST_F(Madera, SinMedidasLasCeldasQuedanEnBlanco)
 {
     Linea(QStringLiteral("NP"), QStringLiteral("TORN01"), 1, QStringLiteral("Ud_Pr = 'CAJ', Importe_Ud = 3"));
