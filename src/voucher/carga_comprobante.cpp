@@ -282,10 +282,12 @@ void CargaComprobante::AgregaFilas(Grilla* grilla, Recordset& origen, void (Carg
     p_.paso([&] { vacio = origen.Eof(); });
     if (vacio)
         return;
-    // A grid cleared down to its titles has no row to take the first line.
+    // The first line goes into the grid's entry row; a grid cleared down to
+    // its titles has none, and a last row that already holds a line (its
+    // first cell filled) is kept, as the article rows keep theirs.
     p_.paso([&] {
         Grilla& g = Exigida(grilla);
-        if (g.Rows() <= g.FixedRows())
+        if (g.Rows() <= g.FixedRows() || !Recorta(g.TextMatrix(g.Rows() - 1, 0)).isEmpty())
             g.setRows(g.Rows() + 1);
     });
     bool primera = true;

@@ -1525,4 +1525,40 @@ TEST_F(Demo, GrillasConSoloTitulosRecibenLasFilasDebajo)
     }
 }
 
+// A line already in the last row of the tasks or other-concepts grid stays:
+// the first loaded line goes below it; an empty entry row takes it as before.
+TEST_F(Demo, UnaFilaYaCargadaNoSePisa)
+{
+    struct Caso {
+        const char* nombre;
+        const char* tarea;
+        const char* concepto;
+        QStringList tareas;
+        QStringList otros;
+        bool conservadas;
+    };
+    const Caso casos[] = {
+        {"filas cargadas", "T9", "Envío a domicilio", {"T9", "ARM", ""},
+         {"Envío a domicilio", "FLETES Flete a Río Sur", "Descuento por pago contado", ""}, true},
+        {"filas de entrada", " ", "", {"ARM", ""}, {"FLETES Flete a Río Sur", "Descuento por pago contado", ""},
+         false},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Carga c;
+        c.LetraDestino = QStringLiteral("A");
+        c.tareas.setTextMatrix(1, ColTareas::Codigo, QString::fromUtf8(caso.tarea));
+        c.tareas.setTextMatrix(1, ColTareas::Descripcion, QStringLiteral("Tarea del operador"));
+        c.otros.setTextMatrix(1, ColOtrosConceptos::Detalle, QString::fromUtf8(caso.concepto));
+        c.otros.setTextMatrix(1, ColOtrosConceptos::Importe, QStringLiteral("15"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.tareas, ColTareas::Codigo), caso.tareas);
+        EXPECT_EQ(Columna(c.otros, ColOtrosConceptos::Detalle), caso.otros);
+        if (caso.conservadas) {
+            EXPECT_EQ(c.tareas.TextMatrix(1, ColTareas::Descripcion), QStringLiteral("Tarea del operador"));
+            EXPECT_EQ(c.otros.TextMatrix(1, ColOtrosConceptos::Importe), QStringLiteral("15"));
+        }
+    }
+}
+
 }  // namespace
