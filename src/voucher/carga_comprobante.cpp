@@ -720,6 +720,13 @@ int CargaComprobante::PreciosYMedidas()
             grilla.setCellForeColor(ColorBgr(16777215));
         });
     };
+    // A test of the line's fields as one step: one that failed is not met, and
+    // the writes it guards are left out.
+    const auto cumple = [&](const auto& prueba) {
+        bool si = false;
+        p_.paso([&] { si = prueba(); });
+        return si;
+    };
     const QString ejecutable = Sistema::NombreEjecutable();
     using namespace ColArticulos;
 
@@ -740,7 +747,7 @@ int CargaComprobante::PreciosYMedidas()
             Celda(g, Coeficiente, [&] { return texto(factor); });
     });
     Celda(g, UnidadBase, [&] { return nulo("IdUnidadBase") ? celda(Unidad) : texto("IdUnidadBase"); });
-    if (!nulo("Presentacion"))
+    if (cumple([&] { return !nulo("Presentacion"); }))
         Celda(g, Presentacion, [&] { return texto("Presentacion"); });
     if (ConvertirMoneda) {
         Celda(g, Costo, [&] { return (importe("Costo") * cotizacion()).Texto(); });
@@ -762,7 +769,8 @@ int CargaComprobante::PreciosYMedidas()
         Celda(g, Total, [&] { return texto("Total"); });
     }
     if (!ConvertirMoneda && !EsSistemaCompras) {
-        const double cantidad = LecturaValores::Numero(linea("Cantidad"));
+        double cantidad = 0;
+        p_.paso([&] { cantidad = LecturaValores::Numero(linea("Cantidad")); });
         // A quotient of the line as the unit price shows it; a quantity of 0 leaves the price as it was.
         const auto precioDe = [&](const char* campo) {
             Celda(g, Importe, [&] {
@@ -771,7 +779,12 @@ int CargaComprobante::PreciosYMedidas()
                 return FmtMoneda(Numeros::TextoPlano(LecturaValores::Numero(linea(campo)) / cantidad), -1, false);
             });
         };
-        if (!nulo("IdLista")) {
+        bool conLista = false, sinLista = false;
+        p_.paso([&] {
+            conLista = !nulo("IdLista");
+            sinLista = !conLista;
+        });
+        if (conLista) {
             Celda(g, ListaConIVA, [&] {
                 Recordset rs;
                 Abre(QStringLiteral("SELECT CONIVA FROM  VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = ") +
@@ -795,14 +808,18 @@ int CargaComprobante::PreciosYMedidas()
                 Celda(g, Total, [&] { return texto("TotalFinal"); });
                 precioDe("TotalFinal");
             }
-        } else if (PreciosFinales && !nulo("TotalFinal")) {
+        } else if (sinLista && PreciosFinales && cumple([&] { return !nulo("TotalFinal"); })) {
             // Without a final total there is nothing to take: price and total stay.
             Celda(g, Total, [&] { return texto("TotalFinal"); });
-            const double total = LecturaValores::Numero(linea("Total"));
-            if (total <= 0)
-                precioDe("TotalFinal");
-            else if (!(LecturaValores::Val(texto("PorcDto")) > 0))
-                precioDe("Total");
+            const char* cociente = nullptr;
+            p_.paso([&] {
+                if (LecturaValores::Numero(linea("Total")) <= 0)
+                    cociente = "TotalFinal";
+                else if (!(LecturaValores::Val(texto("PorcDto")) > 0))
+                    cociente = "Total";
+            });
+            if (cociente)
+                precioDe(cociente);
         }
     }
     if (!EsTipo(TC, {"NP"})) {
@@ -830,7 +847,7 @@ int CargaComprobante::PreciosYMedidas()
             return PreciosFinales ? moneda(celda(Total)).Texto() : totalConImpuestos();
         });
     } else {
-        if (!nulo("Precio_Lista"))
+        if (cumple([&] { return !nulo("Precio_Lista"); }))
             Celda(g, PrecioLista, [&] {
                 return ConvertirMoneda ? (importe("Precio_Lista") * cotizacion()).Texto()
                                        : TextoCampo(linea("Precio_Lista"));

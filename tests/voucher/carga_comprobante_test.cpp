@@ -1085,6 +1085,47 @@ TEST_F(Fila1, TasaTotalConImpuestosRestoYLotes)
     EXPECT_EQ(Celdas(1, {NroLote, NroSerie, LoteAduana, LoteOrigen}), QStringList(4, QString()));
 }
 
+// A stored line without a column that the row's prices and presentation test
+// is asked about like any other failure, and the load goes on or leaves as
+// answered; the failure never escapes the loader.
+TEST_F(Fila1, UnaColumnaQueFaltaSePreguntaYLaCargaSigueOSale)
+{
+    Ajuste(s, QStringLiteral("PreciosFinales"), QStringLiteral("SI"));
+    for (const char* columna : {"Presentacion", "Cantidad", "IdLista", "TotalFinal", "Total", "Precio_Lista"}) {
+        SCOPED_TRACE(columna);
+        const bool compras = QLatin1String(columna) == QLatin1String("Precio_Lista");
+        const QString tc = compras ? QStringLiteral("OC") : QStringLiteral("NP");
+        const QString tabla = compras ? QStringLiteral("C_MV_CPTEINSUMOS") : QStringLiteral("V_MV_CPTEINSUMOS");
+        Limpia();
+        Cabecera(tc, QStringLiteral("0"), compras);
+        Linea(tc, QStringLiteral("MESA01"), 10,
+              QStringLiteral("IdLista = NULL, TotalFinal = 121, Total = 100, Precio_Lista = 50"), compras);
+        Ejecuta(s, QStringLiteral("ALTER TABLE %1 RENAME COLUMN %2 TO Falta").arg(tabla, QLatin1String(columna)));
+        for (bool sigue : {true, false}) {
+            avisos.preguntas.clear();
+            avisos.AlMostrar = [&] {
+                if (sigue)
+                    avisos.Responder({Avisos::Ignorar});
+            };
+            c.articulos.setRows(1);
+            c.articulos.setRows(2);
+            Comprobante(c, tc);
+            c.Compras = compras;
+            c.Proveedor = QStringLiteral("P1");
+            bool termino = !sigue;
+            EXPECT_NO_THROW(termino = c());
+            EXPECT_EQ(termino, sigue);
+            EXPECT_FALSE(avisos.preguntas.empty());
+            if (sigue) {
+                EXPECT_EQ(Celdas(1, {Codigo, Descripcion}), (QStringList{"MESA01", "Línea de MESA01"}));
+            }
+        }
+        avisos.AlMostrar = nullptr;
+        Ejecuta(s, QStringLiteral("ALTER TABLE %1 RENAME COLUMN Falta TO %2").arg(tabla, QLatin1String(columna)));
+    }
+    Ajuste(s, QStringLiteral("PreciosFinales"), QStringLiteral("NO"));
+}
+
 TEST_F(Fila1, OrdenDeCompra)
 {
     Ejecuta(s, QStringLiteral("UPDATE V_MA_ARTICULOS SET Costo = 900 WHERE IDARTICULO = 'BISA01'"));
