@@ -24,11 +24,12 @@ std::optional<QDateTime> ComoFecha(const QVariant& v)
     return Fechas::Lee(v.toString());
 }
 
-// A date in the suite's short form; a text that is no date as it stands.
-QString Fecha(const QVariant& v)
+// A date in the given form (the suite's short one by default); a text that is
+// no date as it stands.
+QString Fecha(const QVariant& v, const QString& forma = ModGlobal::FormatoFecha())
 {
     const auto f = ComoFecha(v);
-    return f ? Fechas::Formatea(*f, ModGlobal::FormatoFecha()) : Celdas::Texto(v);
+    return f ? Fechas::Formatea(*f, forma) : Celdas::Texto(v);
 }
 
 }  // namespace
@@ -93,12 +94,16 @@ Fila ArmaFila(const QString& tc, bool soloPendientes, bool esTransporte, const C
         else if (marca("APROBADO"))
             i = imagen("Aprobado");
         // A pending sales order already being prepared.
+        const QVariant preparacion = campo(QStringLiteral("FechaPreparacion"));
         if (es({"NP"}) && soloPendientes && Recorta(texto("TC")).compare(u"NP", Qt::CaseInsensitive) == 0
-            && ComoFecha(campo(QStringLiteral("FechaPreparacion"))))
+            && preparacion.isValid() && !preparacion.isNull())
             i = imagen("Aprobado");
         icono(i);
-        const auto grabada = ComoFecha(campo(QStringLiteral("FechaHora_Grabacion")));
-        f.texto = grabada ? Fechas::Formatea(*grabada, QStringLiteral("dd/mm/yyyy hh:mm:ss")) : fecha("fecha");
+        // Any saved date-time that is not blank, even one that reads as no date.
+        const QVariant grabada = campo(QStringLiteral("FechaHora_Grabacion"));
+        f.texto = Recorta(Celdas::Texto(grabada)).isEmpty()
+                      ? fecha("fecha")
+                      : Fecha(grabada, QStringLiteral("dd/mm/yyyy hh:mm:ss"));
         f.subItems << texto("IdComprobante") << (es({"OT", "FC", "NP"}) ? texto("IdComplemento") : QString())
                    << texto("Nombre");
         if (es({"NP", "FC", "RM"}))

@@ -523,3 +523,48 @@ TEST_F(ConsultaCptes, FilasConNullEnCadaColumna)
 }
 
 }  // namespace
+
+namespace {
+
+// A sales row's text and a pending order's mark ask only whether the stored
+// value is there: a saved date-time that reads as no date still shows, and a
+// preparation date that is not Null marks the order, whatever it holds.
+TEST_F(ConsultaCptes, FilaDeVentasSinFechaQueSeLea)
+{
+    struct Caso {
+        QVariant grabada;
+        QVariant preparacion;
+        const char* texto;
+        const char* icono;
+    };
+    const QDateTime grabada(QDate(2026, 1, 5), QTime(10, 15));
+    const Caso casos[] = {
+        {grabada, QVariant(), "05/01/2026 10:15:00", "NP"},
+        {QStringLiteral("sin registrar"), QVariant(), "sin registrar", "NP"},
+        {QStringLiteral("   "), QVariant(), "09/01/26", "NP"},
+        {QVariant(), QDate(2026, 1, 10), "09/01/26", "Aprobado"},
+        {QVariant(), QString(), "09/01/26", "Aprobado"},
+        {QVariant(), QStringLiteral("pendiente"), "09/01/26", "Aprobado"},
+    };
+    FilasComprobantes::Apoyo apoyo;
+    apoyo.imagen = [this](const QString& codigo) { return int(v->ObtieneIndiceImagen(codigo)); };
+    v = std::make_unique<FrmConsComprobantes>();
+    for (const Caso& c : casos) {
+        const auto campo = [&c](const QString& nombre) -> QVariant {
+            if (nombre.compare(u"FechaHora_Grabacion", Qt::CaseInsensitive) == 0)
+                return c.grabada;
+            if (nombre.compare(u"FechaPreparacion", Qt::CaseInsensitive) == 0)
+                return c.preparacion;
+            if (nombre.compare(u"fecha", Qt::CaseInsensitive) == 0)
+                return QDate(2026, 1, 9);
+            if (nombre.compare(u"TC", Qt::CaseInsensitive) == 0)
+                return QStringLiteral("NP  ");
+            return QVariant();
+        };
+        const FilasComprobantes::Fila f = FilasComprobantes::ArmaFila(QStringLiteral("NP"), true, false, campo, apoyo);
+        EXPECT_EQ(f.texto, QString::fromUtf8(c.texto)) << c.texto;
+        EXPECT_EQ(f.icono, v->ObtieneIndiceImagen(QString::fromUtf8(c.icono))) << c.texto << " " << c.icono;
+    }
+}
+
+}  // namespace
