@@ -3,6 +3,9 @@
 
 void FrmConsComprobantes::CmdAceptar_Click()
 {
+    // Already closing (asked during a run): a later accept chooses nothing.
+    if (cierrePendiente_)
+        return;
     ListItem* elegido = ListView1.SelectedItem();
     if (!elegido) {
         NroComprobante.clear();

@@ -185,9 +185,11 @@ void FrmConsComprobantes::CmdCancelar_Click()
 
 void FrmConsComprobantes::Form_Unload(int resultado)
 {
-    // Never inside a run's own loop: the run closes the window once it has left.
+    // Never inside a run's own loop: the run closes the window once it has
+    // left, with the first close asked for.
     if (enCurso_) {
-        cierrePendiente_ = resultado;
+        if (!cierrePendiente_)
+            cierrePendiente_ = resultado;
         return;
     }
     ListView1.ListItems().Clear();

@@ -460,6 +460,36 @@ TEST_F(ConsultaCptes, CancelarDuranteLaCargaLaDetiene)
     EXPECT_EQ(v->NroComprobante, QStringLiteral("000100000313X"));
     EXPECT_FALSE(v->isVisible());
     EXPECT_EQ(v->result(), QDialog::Accepted);
+
+    // The first close that arrives is the one that holds: what follows it in
+    // the same events neither chooses a voucher nor changes the result.
+    struct Caso {
+        bool aceptaPrimero;
+        const char* numero;
+        int resultado;
+    };
+    for (const Caso c : {Caso{false, "", QDialog::Rejected}, Caso{true, "000100000313X", QDialog::Accepted}}) {
+        SCOPED_TRACE(c.aceptaPrimero ? "accept, then cancel" : "cancel, then accept");
+        Corre("RM");
+        v->NroComprobante.clear();
+        v->show();
+        agregadas = 0;
+        trasLaPrimeraFila(agregadas, [&] {
+            v->ListView1.setSelectedItem(&v->ListView1.ListItems().Item(1));
+            if (c.aceptaPrimero) {
+                v->CmdAceptar->click();
+                v->CmdCancelar->click();
+            } else {
+                v->CmdCancelar->click();
+                v->CmdAceptar->click();
+            }
+        });
+        v->CmdBuscar_Click();
+        EXPECT_EQ(agregadas, 1);
+        EXPECT_EQ(v->NroComprobante, QString::fromUtf8(c.numero));
+        EXPECT_FALSE(v->isVisible());
+        EXPECT_EQ(v->result(), c.resultado);
+    }
 }
 
 }  // namespace
