@@ -137,15 +137,16 @@ void FrmConsComprobantes::llenaLista()
         });
         for (int i = 0; elemento && i < fila.subItems.size(); ++i)
             agrega.paso([&] { elemento->setSubItems(i + 1, fila.subItems[i]); });
+        // Enter accepts the first row from the moment it shows; a row the
+        // operator chooses meanwhile stays chosen.
+        Procedimiento::Silencioso(QStringLiteral("ConsultaCptes")).paso([&] {
+            if (elemento && ListView1.ListItems().Count() == 1 && !ListView1.SelectedItem())
+                ListView1.setSelectedItem(elemento);
+        });
         if (!fila.completa || p.abandonado())
             break;
         p.paso([&] { rsCptes_.MoveNext(); });
         // The operator can already see, sort, accept or cancel.
         QCoreApplication::processEvents();
     }
-    // Enter accepts the first row shown.
-    Procedimiento::Silencioso(QStringLiteral("ConsultaCptes")).paso([&] {
-        if (ListView1.ListItems().Count() > 0 && !cierrePendiente_)
-            ListView1.setSelectedItem(&ListView1.ListItems().Item(1));
-    });
 }

@@ -598,3 +598,39 @@ TEST_F(ConsultaCptes, FilaDeVentasSinFechaQueSeLea)
 }
 
 }  // namespace
+
+namespace {
+
+// A row the operator chooses while the list is still loading stays chosen
+// once the load ends; only a list left without a choice gets its first row.
+TEST_F(ConsultaCptes, LaFilaElegidaDuranteLaCargaQuedaElegida)
+{
+    Corre("RM");
+    ASSERT_GE(v->ListView1.ListItems().Count(), 3);
+    v->show();
+    int agregadas = 0;
+    QObject::connect(&v->ListView1, &Lista::insertado, v.get(), [this, &agregadas] {
+        if (++agregadas == 2)
+            QTimer::singleShot(0, v.get(), [this] { v->ListView1.setSelectedItem(&v->ListView1.ListItems().Item(2)); });
+    });
+    v->CmdBuscar_Click();
+    ASSERT_GT(agregadas, 2);
+    ASSERT_NE(v->ListView1.SelectedItem(), nullptr);
+    EXPECT_EQ(v->ListView1.SelectedItem()->SubItems(1), QStringLiteral("000100000311X"));
+    v->CmdAceptar_Click();
+    EXPECT_EQ(v->NroComprobante, QStringLiteral("000100000311X"));
+
+    // Without a choice, an accept while the rows arrive takes the first one.
+    Corre("RM");
+    v->show();
+    agregadas = 0;
+    QObject::connect(&v->ListView1, &Lista::insertado, v.get(), [this, &agregadas] {
+        if (++agregadas == 2)
+            QTimer::singleShot(0, v.get(), [this] { v->CmdAceptar->click(); });
+    });
+    v->CmdBuscar_Click();
+    EXPECT_EQ(v->NroComprobante, QStringLiteral("000100000313X"));
+    EXPECT_EQ(v->result(), QDialog::Accepted);
+}
+
+}  // namespace
