@@ -192,8 +192,12 @@ QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote)
     const QStringList lotes = Items(Lote);
     const auto& util = *ModGlobal::gUtilidades;
     for (qsizetype i = 0; i < valores.size(); ++i) {
-        if (util.TextoAMoneda(valores[i]) > Moneda())
-            return i < lotes.size() ? lotes[i] : QString();
+        if (util.TextoAMoneda(valores[i]) <= Moneda())
+            continue;
+        // Lists that are not parallel have no lot for that value: the caller must hear of it.
+        if (i >= lotes.size())
+            throw Falla(Falla::FueraDeRango, QStringLiteral("Subíndice fuera del intervalo"), OrigenPrograma());
+        return lotes[i];
     }
     return QString();
 }

@@ -45,8 +45,9 @@ QString DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QStri
 // serial list is not blank.
 long Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bool SinConsolidar);
 // Removes every Chr255 from both lists (the caller sees the cleaned texts) and
-// returns the lot paired with the first value above 0; "" when there is none
-// or that value has no lot. Failures reach the caller.
+// returns the lot paired with the first value above 0; "" when there is none.
+// A lots list too short to pair that value fails with "subscript out of
+// range". Failures reach the caller.
 QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote);
 // Item QuePosicion (from 1) untrimmed; an unclosed last item is read as if
 // closed. "" for 0 or less and past the end. Failures reach the caller.

@@ -3,6 +3,7 @@
 #include "support/sesion_global.h"
 
 #include "platform/avisos.h"
+#include "platform/falla.h"
 
 #include <gtest/gtest.h>
 
@@ -171,7 +172,7 @@ TEST(ListasPipe, LoteDelPrimerValorPositivo)
     } const casos[] = {
         {"|0|2|1|", "|L1|L2|L3|", "L2", "|0|2|1|", "|L1|L2|L3|"},
         {"|1ÿ|", "|L1ÿ|", "L1", "|1|", "|L1|"},
-        {"|0|0|5|", "|L1|", "", "|0|0|5|", "|L1|"},   // no lot at that index
+        {"|0|5|", "|L1|", "", "|0|5|", "|L1|"},   // paired with the lots' spare element
         {"|0|-1|", "|L1|L2|", "", "|0|-1|", "|L1|L2|"},
         {"|ÿ0|ÿ 3 |", "|ÿA|ÿ B |", "B", "|0| 3 |", "|A| B |"},
         {"", "", "", "", ""},
@@ -182,6 +183,25 @@ TEST(ListasPipe, LoteDelPrimerValorPositivo)
         EXPECT_EQ(ExtraeSerieLoteConValor(valores, lotes), T(c.lote));
         EXPECT_EQ(valores, T(c.valoresDespues));
         EXPECT_EQ(lotes, T(c.lotesDespues));
+    }
+    // A value past the end of the lots list is a fault of the lists, not "no lot";
+    // the cleaned texts are handed back all the same.
+    const std::pair<const char*, const char*> cortas[] = {
+        {"|0|0|5|", "|L1|"},
+        {"|0|1ÿ|", ""},
+        {"|0|0|0|2|", "|L1ÿ|L2ÿ|"},
+    };
+    for (const auto& [valoresTexto, lotesTexto] : cortas) {
+        SCOPED_TRACE(valoresTexto);
+        QString valores = T(valoresTexto), lotes = T(lotesTexto);
+        try {
+            ExtraeSerieLoteConValor(valores, lotes);
+            ADD_FAILURE() << "no failure";
+        } catch (const Falla& f) {
+            EXPECT_EQ(f.Numero, Falla::FueraDeRango);
+        }
+        EXPECT_FALSE(valores.contains(Chr255));
+        EXPECT_FALSE(lotes.contains(Chr255));
     }
 }
 
