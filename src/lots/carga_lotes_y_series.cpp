@@ -122,7 +122,8 @@ void FrmCargaLotesySeries::InicializaGrid()
             cantidades_.setColumnasTexto({ColValor});
         }
         cantidades_.setSoloEnteros(false);
-        const double unidades = Numeros::RedondeoPar(std::fabs(Cantidad), 0);
+        // The row count is the quantity plus the title row, rounded as a whole: 2.5 units make 3 rows of data.
+        const double unidades = Numeros::RedondeoPar(std::fabs(Cantidad) + 1, 0) - 1;
         if (unidades > MaximoUnidades) {
             MsgBox(QStringLiteral("La cantidad supera las 100000 unidades: no se pueden informar lotes o series de a una"),
                    Avisos::Informacion, QStringLiteral("Aviso al Operador"));

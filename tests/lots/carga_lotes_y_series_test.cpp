@@ -276,8 +276,11 @@ TEST_F(CargaLotesySeries, GrillaDeCarga)
         {"a blank list writes nothing", Lotes, 2, "| | |", "", "ITEM|Número de Lote|", {"1||", "2||"}},
         {"single-list modes read serials then lots", Lotes, 3, "|L1|", "|S1|", "ITEM|Número de Lote|",
          {"1|S1|", "2||", "3|L1|"}},
-        {"half units to even", Lotes, 2.5, "", "", "ITEM|Número de Lote|", {"1||", "2||"}},
-        {"a negative quantity counts its units", SeriesSolas, -3.5, "", "", "ITEM|Número de Serie|", {"1||", "2||", "3||", "4||"}},
+        // Quantity and title row rounded together, halves to even: 3.5 rows are 4, 2.5 are 2.
+        {"half units, rows to even", Lotes, 2.5, "", "", "ITEM|Número de Lote|", {"1||", "2||", "3||"}},
+        {"another half", Lotes, 1.5, "", "", "ITEM|Número de Lote|", {"1||"}},
+        {"a negative quantity counts its units", SeriesSolas, -3.5, "", "", "ITEM|Número de Serie|", {"1||", "2||", "3||"}},
+        {"a fraction below a half makes no row of its own", Lotes, 2.4, "", "", "ITEM|Número de Lote|", {"1||", "2||"}},
     };
     for (const Caso& c : casos) {
         auto f = Entrada(c.modo, c.cantidad, QString::fromUtf8(c.lotes), QString::fromUtf8(c.series));
