@@ -186,12 +186,14 @@ void FrmCargaLotesySeries::VerificaExistenciasEnGrilla()
         });
         for (qsizetype j = 0; j < existentes.size(); ++j) {
             if (!p.paso([&] {
-                    const QString clave = NormalizaClave(existentes[j]);
-                    // The trailing row holds no stock to take from.
-                    const int i = clave == QString(Chr255) ? -1 : ModGlobal::BuscaEnArray(claves, clave);
+                    const int i = ModGlobal::BuscaEnArray(claves, NormalizaClave(existentes[j]));
                     if (i < 0)
                         return;
                     const int fila = i + 1;
+                    // Stock without lot or serial shares its key with the trailing row, which
+                    // comes last and holds no stock to take from.
+                    if (Recorta(g.TextMatrix(fila, ColStock)).isEmpty())
+                        return;
                     const double tomada = j < cantidades.size() ? Numeros::NumeroInicial(cantidades[j]) : 0;
                     g.setTextMatrix(fila, ColStock,
                                     Numeros::TextoPlano(Numeros::NumeroInicial(g.TextMatrix(fila, ColStock)) - tomada));

@@ -38,7 +38,7 @@ constexpr Modo LoteYSerie{true, true, false};
 
 // Depot "1   ": LOTE held as L1 3 + 2 at two positions, L2 5 + 2 - 1, L3
 // received 4 and issued 4; LYS by lot and serial (one serial without lot);
-// SER by serial alone, A3 received and issued.
+// SER by serial alone, A3 received and issued; SINL 5 without lot and 3 of L1.
 class CargaLotesySeries : public ::testing::Test {
 protected:
     void SetUp() override
@@ -51,7 +51,8 @@ protected:
             "('LYS', '1', 'M1', 'S2', NULL, 1), ('LYS', '1', 'M1', 'S1', NULL, 1), ('LYS', '1', 'M2', 'S3', NULL, 1), "
             "('LYS', '1', NULL, 'S0', NULL, 1), "
             "('SER', '1', NULL, 'A1', NULL, 1), ('SER', '1', NULL, 'A2', NULL, 1), "
-            "('SER', '1', NULL, 'A3', NULL, 1), ('SER', '1', NULL, 'A3', NULL, -1)"));
+            "('SER', '1', NULL, 'A3', NULL, 1), ('SER', '1', NULL, 'A3', NULL, -1), "
+            "('SINL', '1', NULL, NULL, NULL, 5), ('SINL', '1', 'L1', NULL, NULL, 3)"));
         ModGlobal::gSesionBD->LimpiaBitacora();
     }
     void TearDown() override
@@ -209,6 +210,9 @@ TEST_F(CargaLotesySeries, SaldosPorLoteYSerie)
          {"|S0|1|1", "M1|S1|1|1", "M1|S2|1|0", "M2|S3|1|0", "|||0"}},
         {"a previous lot and serial split into its columns", "LYS", LoteYSerie, 2, {K("|M9~S9|M1~S2|"), "|1|1|", "", ""},
          {"|S0|1|", "M1|S1|1|", "M1|S2|1|1", "M2|S3|1|", "M9|S9|0|1", "|||"}},
+        // Its key is the trailing row's too: the stock row comes first and takes the deduction.
+        {"another line took stock without lot", "SINL", Lotes, 4, {"", "", K("|~|L1~|~|"), "|2|1|0|"},
+         {"||3|3", "L1||2|1", "|||0"}},
         {"another line took serial S1 of M1 only", "LYS", LoteYSerie, 1, {"", "", K("|M1~S1|"), "|1|"},
          {"|S0|1|1", "M1|S1|0|0", "M1|S2|1|0", "M2|S3|1|0", "|||0"}},
         {"serials only, the issued one gone", "SER", SeriesSolas, 1, {}, {"|A1|1|1", "|A2|1|0", "|||0"}},
