@@ -16,6 +16,7 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 using ListasPipe::Chr255;
 
@@ -132,19 +133,27 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
         CompletaCantidades();
         return;
     }
-    // Each key's first place in the previous list, looked up once per row.
+    // The previous items go back to the rows in order: the n-th item of a key to
+    // the n-th row of that key, any further one to its last row, their
+    // quantities added. Only the key without lot or serial has two rows (its
+    // stock, then the trailing row); a key the list holds twice has one row.
     const QStringList anteriores = Items(Lotes);
     const QStringList cantidades = Items(Series);
-    QHash<QString, qsizetype> posicion;
-    for (qsizetype i = anteriores.size() - 1; i >= 0; --i)
-        posicion.insert(Indice(anteriores[i]), i);
-    for (int f = 1; f < g.Rows(); ++f) {
-        const auto it = posicion.constFind(ClaveFila(f).toLower());
-        if (it == posicion.cend())
+    QHash<QString, QList<int>> filasPorClave;
+    for (int f = 1; f < g.Rows(); ++f)
+        filasPorClave[ClaveFila(f).toLower()].append(f);
+    QHash<QString, qsizetype> vistas;
+    std::map<int, double> puestas;
+    for (qsizetype i = 0; i < anteriores.size(); ++i) {
+        const QString indice = Indice(anteriores[i]);
+        const auto it = filasPorClave.constFind(indice);
+        if (it == filasPorClave.cend())
             continue;
-        const QString cantidad = *it < cantidades.size() ? cantidades[*it] : QString();
-        g.setTextMatrix(f, ColCantidad, Numeros::TextoPlano(Numeros::NumeroInicial(cantidad)));
+        const int fila = it->at(std::min(vistas[indice]++, it->size() - 1));
+        puestas[fila] += Numeros::NumeroInicial(i < cantidades.size() ? cantidades[i] : QString());
     }
+    for (const auto& [fila, cantidad] : puestas)
+        g.setTextMatrix(fila, ColCantidad, Numeros::TextoPlano(cantidad));
 }
 
 void FrmCargaLotesySeries::VerificaAnterioresCarga()

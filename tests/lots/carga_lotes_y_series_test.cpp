@@ -208,6 +208,11 @@ TEST_F(CargaLotesySeries, SaldosPorLoteYSerie)
          {"L1||5|1", "L2||6|", "L9||0|2", "|||2"}},
         {"lot and serial on every row, no lot first", "LYS", LoteYSerie, 2, {},
          {"|S0|1|1", "M1|S1|1|1", "M1|S2|1|0", "M2|S3|1|0", "|||0"}},
+        // The trailing row's key is the stock without lot's too: each row takes its own item.
+        {"a previous choice from stock without lot", "SINL", Lotes, 4, {K("|~|L1~|~|"), "|3|1|0|", "", ""},
+         {"||5|3", "L1||3|1", "|||0"}},
+        {"a lot the previous list holds twice adds up", "LOTE", Lotes, 5, {K("|L1~|L2~|l1~|"), "|2|1|2|", "", ""},
+         {"L1||5|4", "L2||6|1", "|||"}},
         {"a previous lot and serial split into its columns", "LYS", LoteYSerie, 2, {K("|M9~S9|M1~S2|"), "|1|1|", "", ""},
          {"|S0|1|", "M1|S1|1|", "M1|S2|1|1", "M2|S3|1|", "M9|S9|0|1", "|||"}},
         // Its key is the trailing row's too: the stock row comes first and takes the deduction.
