@@ -1,6 +1,8 @@
 // The picker's acceptance: what the chosen row hands back for each type.
 #include "picker/FrmConsComprobantes.h"
 
+#include "platform/recorte.h"
+
 void FrmConsComprobantes::CmdAceptar_Click()
 {
     // Already closing (asked during a run): a later accept chooses nothing.
@@ -11,7 +13,11 @@ void FrmConsComprobantes::CmdAceptar_Click()
         NroComprobante.clear();
     } else if (EsDelGrupo(TC, {"OT", "NP", "FC", "RM", "ND", "NC", "NCFP", "OP", "FP", "GF"})) {
         NroComprobante = elegido->SubItems(1);
+        // Rows of types without a complement leave its cell empty: they hand
+        // back "0", the complement such a voucher is stored and loaded by.
         IdComplemento = elegido->SubItems(2);
+        if (Recorta(IdComplemento).isEmpty())
+            IdComplemento = QStringLiteral("0");
     } else if (EsDelGrupo(TC, {"FCC", "NCC", "LNCC", "NCPE", "NDPR", "NCCP", "NDC", "LNDC", "RMC"})) {
         NroComprobante = elegido->SubItems(1);
         Proveedor = elegido->SubItems(2);

@@ -87,6 +87,21 @@ TEST(VentanaComprobantes, AceptacionPorGrupoDeTipos)
     }
 }
 
+// Sales rows of types without a complement ("RM", "ND", "NC"...) leave that
+// cell empty; the caller loads the voucher by the complement handed back.
+TEST(VentanaComprobantes, VentaSinComplementoDevuelveCero)
+{
+    for (const char* tc : {"RM", "ND", "NC", "OP"})
+        for (const char* celda : {"", "  "}) {
+            Ventana w(tc);
+            w.fila(1).setSubItems(2, QString::fromUtf8(celda));
+            w.v.ListView1.setSelectedItem(&w.fila(1));
+            w.v.CmdAceptar_Click();
+            EXPECT_EQ(w.v.NroComprobante, QStringLiteral("a1")) << tc;
+            EXPECT_EQ(w.v.IdComplemento, QStringLiteral("0")) << tc << " [" << celda << "]";
+        }
+}
+
 TEST(VentanaComprobantes, SinFilaElegidaNoDevuelveNada)
 {
     Ventana w("FC", 2);
