@@ -143,9 +143,9 @@ bool Actualizacion::Corre()
     if (!p.paso([&] { recepcionOrdenDeCompra(); }))
         return false;
     if (!p.paso([&] {
-            e_.Signo = e_.SignoRemota != 0 ? e_.SignoRemota : e_.Clase.ObtieneSignoComprobante(e_.TC, false);
-            if (e_.Signo == 0)
-                e_.Signo = -1;
+            // Only the direction of the caller's sign counts: it never scales a quantity.
+            const short signo = e_.SignoRemota != 0 ? e_.SignoRemota : e_.Clase.ObtieneSignoComprobante(e_.TC, false);
+            e_.Signo = signo > 0 ? 1 : -1;
         }))
         return false;
     if (!p.paso([&] {

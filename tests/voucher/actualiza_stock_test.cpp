@@ -301,6 +301,36 @@ TEST_F(ActualizaStock_, SoloLosBlancosSeRecortan)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// The caller's sign gives the direction only: a value beyond 1 scales nothing.
+TEST_F(ActualizaStock_, SignoRemotaSoloDaElSentido)
+{
+    struct Caso {
+        const char* tc;
+        short signoRemota;
+        const char* linea;   // "Cantidad|CantidadUD|CANT_BL"
+    };
+    const Caso casos[] = {
+        {"RM", 0, "-2|-2|-1"}, {"AJP", 0, "2|2|1"},  {"AJP", 1, "2|2|1"},  {"RM", -1, "-2|-2|-1"},
+        {"RM", 2, "2|2|1"},    {"AJP", -3, "-2|-2|-1"}, {"RM", 32767, "2|2|1"}, {"AJP", -32768, "-2|-2|-1"},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "2"}, {C::Bultos, "1"}});
+        Llamada l;
+        l.TC = QString::fromLatin1(c.tc);
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9200 + n++);
+        l.SignoRemota = c.signoRemota;
+        Postea(l);
+        EXPECT_FALSE(l.HayError) << c.tc << " " << c.signoRemota;
+        EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Cantidad, CantidadUD, CANT_BL FROM V_MV_STOCK WHERE TC = '%1' AND "
+                                            "IdComprobante = '%2'")
+                                 .arg(l.TC, l.SucNroLetra)),
+                  QStringList{QString::fromLatin1(c.linea)})
+            << c.tc << " " << c.signoRemota;
+    }
+}
+
 TEST_F(ActualizaStock_, LoteAutomaticoDespuesDel10)
 {
     Ajuste(s, QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
