@@ -263,7 +263,7 @@ bool Actualizacion::fila()
             porLote_ = marca(C::PideLote);
             if (e_.Signo == 1 && !porTalle_ && porSerie_ && !e_.EsTransferencia)
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), true);
-            else if (e_.Signo == 1 && !porTalle_ && !porSerie_)
+            else if (!LineaStock::ItemsDeSalida(e_) && !porTalle_ && !porSerie_)
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), false);
             else
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
@@ -355,7 +355,7 @@ bool Actualizacion::tomaItem()
             e_.LoteActual = LineaStock::LoteFijoDeItem(e_);
     };
 
-    if (e_.Signo == 1) {
+    if (!LineaStock::ItemsDeSalida(e_)) {
         e_.LoteActual = lote25(item(C::NroLote));
         e_.SerieActual = serie25(item(C::NroSerie));
         const QString perecedero = Recorta(celda(C::Perecedero));
@@ -405,12 +405,17 @@ bool Actualizacion::tomaItem()
     }
     e_.SerieActual.clear();
     const QString clave = item(C::NroLote);
+    if (!Recorta(clave).isEmpty()) {
+        if (!separa(clave))
+            e_.LoteActual = clave;
+        e_.LoteActual = lote25(e_.LoteActual);
+        e_.SerieActual = serie25(e_.SerieActual);
+    }
+    // What a transfer brings in without a lot of its own takes the fixed lot.
+    if (e_.Signo == 1)
+        loteFijo();
     if (Recorta(clave).isEmpty())
         return true;
-    if (!separa(clave))
-        e_.LoteActual = clave;
-    e_.LoteActual = lote25(e_.LoteActual);
-    e_.SerieActual = serie25(e_.SerieActual);
     return cantidad(item(C::NroSerie));
 }
 
@@ -418,7 +423,7 @@ bool Actualizacion::sigue() const
 {
     if (e_.CantItems < 2)
         return false;
-    if (e_.Signo == 1 && !marca(C::PideTalle) && !porSerie_)
+    if (!LineaStock::ItemsDeSalida(e_) && !marca(C::PideTalle) && !porSerie_)
         return e_.Item < Importe(celda(C::Cantidad)).ADoble();
     return e_.Item < e_.CantItems;
 }

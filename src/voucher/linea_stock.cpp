@@ -117,7 +117,7 @@ double Linea::cantidad()
     double linea = Importe(celda(C::Cantidad)).ADoble();
     const bool hayLote = !Recorta(e_.LoteActual).isEmpty();
     const bool haySerie = !Recorta(e_.SerieActual).isEmpty();
-    if (e_.Signo == 1) {
+    if (!LineaStock::ItemsDeSalida(e_)) {
         if (EsVerdadero(Recorta(celda(C::PideTalle)), true))
             linea = e_.CantidadItem;
         else if (!hayLote && haySerie)
@@ -400,6 +400,14 @@ QString UnidadDeNegocio()
 QString Numero(double valor)
 {
     return gSesionBD->ValorSQL(valor + 0.0, QStringLiteral("@"));
+}
+
+bool ItemsDeSalida(const PosteoStock& e)
+{
+    if (e.Signo != 1)
+        return true;
+    const auto marca = [&](int c) { return EsVerdadero(Recorta(e.Grid.TextMatrix(e.Fila, c)), true); };
+    return e.EsTransferencia && !marca(C::PideTalle) && !marca(C::PideSerie);
 }
 
 QString LoteFijoDeItem(const PosteoStock& e)

@@ -129,6 +129,12 @@ QString Numero(double valor);
 // The lot an item without one of its own takes, fitted to 25.
 QString LoteFijoDeItem(const PosteoStock& e);
 
+// The current row's items are read as they leave stock: each lot of column 21
+// with its quantity in column 22. So are outgoing rows, and the incoming pass
+// of a transfer for rows without sizes or serial numbers, which brings in
+// what its outgoing pass took out.
+bool ItemsDeSalida(const PosteoStock& e);
+
 // Deferred mode appends the statement to Lote after a CR. Immediate mode runs
 // it at once in a write scope of its own, nested in the posting's: a refused
 // statement leaves nothing, keeps the database's text in Rechazo and raises.

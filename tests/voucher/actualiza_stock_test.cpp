@@ -301,6 +301,81 @@ TEST_F(ActualizaStock_, SoloLosBlancosSeRecortan)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// A transfer's lists come as they leave the origin (lots in column 21, their
+// quantities in column 22): the destination receives each lot with the
+// quantity that left.
+TEST_F(ActualizaStock_, LaTransferenciaTraeLoQueSaco)
+{
+    const QString chr255(ListasPipe::Chr255);
+    struct Caso {
+        const char* nombre;
+        std::vector<std::pair<int, const char*>> celdas;
+        QString lotes, cantidades;
+        const char* loteFijo;
+        QStringList lineas;
+    };
+    const std::vector<std::pair<int, const char*>> lote = {{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::PideLote, "-1"},
+                             {C::PideSerie, "0"},   {C::PideTalle, "0"}, {C::Perecedero, "0"}};
+    const std::vector<Caso> casos = {
+        {"dos lotes",
+         lote,
+         QStringLiteral("|L1|L2|"),
+         QStringLiteral("|2|3|"),
+         "",
+         {"1|BARN01|1|-2|L1|NULL", "2|BARN01|1|-3|L2|NULL", "3|BARN01|2|2|L1|NULL", "4|BARN01|2|3|L2|NULL"}},
+        {"lote y serie sin marca de serie",
+         lote,
+         QStringLiteral("|L1") + chr255 + QStringLiteral("S1|L2") + chr255 + QStringLiteral("S2|"),
+         QStringLiteral("|4|1|"),
+         "",
+         {"1|BARN01|1|-4|L1|S1", "2|BARN01|1|-1|L2|S2", "3|BARN01|2|4|L1|S1", "4|BARN01|2|1|L2|S2"}},
+        {"perecedero de dos lotes",
+         {{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::Perecedero, "-1"}, {C::PideSerie, "0"},
+          {C::PideTalle, "0"}},
+         QStringLiteral("|V1|V2|"),
+         QStringLiteral("|1|4|"),
+         "",
+         {"1|BARN01|1|-1|V1|NULL", "2|BARN01|1|-4|V2|NULL", "3|BARN01|2|1|V1|NULL", "4|BARN01|2|4|V2|NULL"}},
+        {"un solo lote",
+         lote,
+         QStringLiteral("|L1|"),
+         QStringLiteral("|5|"),
+         "",
+         {"1|BARN01|1|-5|L1|NULL", "2|BARN01|2|5|L1|NULL"}},
+        {"sin lotes, con el lote fijo a la llegada",
+         {{C::Codigo, "MESA01"}, {C::Cantidad, "3"}, {C::PideTalle, "0"}},
+         QString(),
+         QString(),
+         "LF",
+         {"1|MESA01|1|-3|NULL|NULL", "2|MESA01|2|3|LF|NULL"}},
+        {"con series, como antes",
+         {{C::Codigo, "ATORN01"}, {C::Cantidad, "2"}, {C::PideSerie, "-1"}, {C::PideTalle, "0"}},
+         u'|' + chr255 + QStringLiteral("SN1|") + chr255 + QStringLiteral("SN2|"),
+         QStringLiteral("|1|1|"),
+         "",
+         {"1|ATORN01|1|-1|NULL|SN1", "2|ATORN01|1|-1|NULL|SN2", "3|ATORN01|2|1|NULL|SN1", "4|ATORN01|2|1|NULL|SN2"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        NuevaGrilla();
+        Fila({});
+        for (const auto& [col, texto] : c.celdas)
+            g.setTextMatrix(1, col, QString::fromUtf8(texto));
+        g.setTextMatrix(1, C::NroLote, c.lotes);
+        g.setTextMatrix(1, C::NroSerie, c.cantidades);
+        Llamada l;
+        l.TC = QStringLiteral("TR");
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9300 + n++);
+        l.EsTransferencia = true;
+        l.IdDepositoDestino = QStringLiteral("2");
+        l.LoteFijo = QString::fromLatin1(c.loteFijo);
+        Postea(l);
+        EXPECT_FALSE(l.HayError) << c.nombre;
+        EXPECT_EQ(Lineas(l), c.lineas) << c.nombre;
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 // The caller's sign gives the direction only: a value beyond 1 scales nothing.
 TEST_F(ActualizaStock_, SignoRemotaSoloDaElSentido)
 {
