@@ -261,12 +261,14 @@ bool Actualizacion::fila()
             porTalle_ = marca(C::PideTalle);
             porSerie_ = marca(C::PideSerie);
             porLote_ = marca(C::PideLote);
-            if (e_.Signo == 1 && !porTalle_ && porSerie_ && !e_.EsTransferencia)
-                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), true);
-            else if (!LineaStock::ItemsDeSalida(e_) && !porTalle_ && !porSerie_)
-                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), false);
-            else
+            // Lots that leave are counted one by one: a lot taken twice (from two
+            // positions, say) is two lines, not one.
+            if (LineaStock::ItemsDeSalida(e_))
+                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
+            else if (porTalle_)
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
+            else
+                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), porSerie_);
         }))
         return false;
     e_.Item = 0;
@@ -403,6 +405,9 @@ bool Actualizacion::tomaItem()
         e_.SerieActual.clear();
         return cantidad(item(C::NroSerie));
     }
+    // An item without a lot (the depot's own stock beside its positions) has
+    // none, not the lot of the item before it.
+    e_.LoteActual.clear();
     e_.SerieActual.clear();
     const QString clave = item(C::NroLote);
     if (!Recorta(clave).isEmpty()) {
@@ -414,7 +419,8 @@ bool Actualizacion::tomaItem()
     // What a transfer brings in without a lot of its own takes the fixed lot.
     if (e_.Signo == 1)
         loteFijo();
-    if (Recorta(clave).isEmpty())
+    // A row without lots moves column 7; an item of a list, its own quantity.
+    if (Recorta(clave).isEmpty() && e_.CantItems < 2)
         return true;
     return cantidad(item(C::NroSerie));
 }

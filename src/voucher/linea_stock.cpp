@@ -144,7 +144,9 @@ void Linea::unidades(double cantidadLinea)
     if (celda(C::Pesable).isEmpty())
         escribe(C::Pesable, QStringLiteral("0"));
     const QString base = Recorta(celda(C::UnidadBase));
-    const bool loteOSerie = !Recorta(e_.LoteActual).isEmpty() || !Recorta(e_.SerieActual).isEmpty();
+    // A line of one item of a list moves that item, with a lot of its own or not.
+    const bool loteOSerie = !Recorta(e_.LoteActual).isEmpty() || !Recorta(e_.SerieActual).isEmpty() ||
+                            (LineaStock::ItemsDeSalida(e_) && e_.CantItems > 1);
     const double cantidadBase = Importe(celda(C::CantidadUD)).ADoble() * e_.Signo;
     double cantidadUD = 0;
     QString unidadBase;
@@ -404,10 +406,7 @@ QString Numero(double valor)
 
 bool ItemsDeSalida(const PosteoStock& e)
 {
-    if (e.Signo != 1)
-        return true;
-    const auto marca = [&](int c) { return EsVerdadero(Recorta(e.Grid.TextMatrix(e.Fila, c)), true); };
-    return e.EsTransferencia && !marca(C::PideTalle) && !marca(C::PideSerie);
+    return e.Signo != 1 || e.EsTransferencia;
 }
 
 QString LoteFijoDeItem(const PosteoStock& e)

@@ -129,10 +129,10 @@ QString Numero(double valor);
 // The lot an item without one of its own takes, fitted to 25.
 QString LoteFijoDeItem(const PosteoStock& e);
 
-// The current row's items are read as they leave stock: each lot of column 21
-// with its quantity in column 22. So are outgoing rows, and the incoming pass
-// of a transfer for rows without sizes or serial numbers, which brings in
-// what its outgoing pass took out.
+// The current row's items are read as they leave stock: each item of column
+// 21, repeated or blank ones included, with its quantity in column 22. So are
+// outgoing rows, and the incoming pass of a transfer, which brings in what its
+// outgoing pass took out.
 bool ItemsDeSalida(const PosteoStock& e);
 
 // Deferred mode appends the statement to Lote after a CR. Immediate mode runs

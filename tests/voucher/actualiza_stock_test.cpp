@@ -376,6 +376,52 @@ TEST_F(ActualizaStock_, LaTransferenciaTraeLoQueSaco)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// Every item of a list that leaves is a line of its own quantity: a lot taken
+// twice, or an item without a lot (the depot's own stock beside positions),
+// is neither lost nor posted with the lot or the quantity of another.
+TEST_F(ActualizaStock_, CadaItemQueSaleEsUnaLinea)
+{
+    struct Caso {
+        const char* nombre;
+        const char* lotes;
+        const char* cantidades;
+        bool transferencia;
+        QStringList lineas;   // "Secuencia|depot|Cantidad|NroLote|CantidadUD"
+    };
+    const std::vector<Caso> casos = {
+        {"el mismo lote dos veces", "|L1|L1|", "|2|3|", false, {"1|1|-2|L1|-2", "2|1|-3|L1|-3"}},
+        {"el mismo lote en otra caja", "|L1|l1|", "|2|3|", false, {"1|1|-2|L1|-2", "2|1|-3|l1|-3"}},
+        {"un ítem sin lote en medio", "|L1||L3|", "|2|1|2|", false, {"1|1|-2|L1|-2", "2|1|-1|NULL|-1", "3|1|-2|L3|-2"}},
+        {"el stock del depósito al final", "|L1|L2||", "|2|2|1|", false, {"1|1|-2|L1|-2", "2|1|-2|L2|-2", "3|1|-1|NULL|-1"}},
+        {"un ítem sin lote ni cantidad", "|L1||L3|", "|2|0|3|", false, {"1|1|-2|L1|-2", "2|1|-3|L3|-3"}},
+        {"transferencia del mismo lote dos veces", "|L1|L1|", "|2|3|", true,
+         {"1|1|-2|L1|-2", "2|1|-3|L1|-3", "3|2|2|L1|2", "4|2|3|L1|3"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::PideLote, "-1"}, {C::PideSerie, "0"},
+              {C::PideTalle, "0"}, {C::Perecedero, "0"}});
+        g.setTextMatrix(1, C::NroLote, QString::fromLatin1(c.lotes));
+        g.setTextMatrix(1, C::NroSerie, QString::fromLatin1(c.cantidades));
+        Llamada l;
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9400 + n++);
+        if (c.transferencia) {
+            l.TC = QStringLiteral("TR");
+            l.EsTransferencia = true;
+            l.IdDepositoDestino = QStringLiteral("2");
+        }
+        Postea(l);
+        EXPECT_FALSE(l.HayError) << c.nombre;
+        EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Secuencia, TRIM(IdDeposito), Cantidad, NroLote, CantidadUD FROM V_MV_STOCK "
+                                            "WHERE TC = '%1' AND IdComprobante = '%2' ORDER BY Secuencia")
+                                 .arg(l.TC, l.SucNroLetra)),
+                  c.lineas)
+            << c.nombre;
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 // The caller's sign gives the direction only: a value beyond 1 scales nothing.
 TEST_F(ActualizaStock_, SignoRemotaSoloDaElSentido)
 {
