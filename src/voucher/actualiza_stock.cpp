@@ -262,9 +262,11 @@ bool Actualizacion::fila()
             porSerie_ = marca(C::PideSerie);
             porLote_ = marca(C::PideLote);
             // Lots that leave are counted one by one: a lot taken twice (from two
-            // positions, say) is two lines, not one.
+            // positions, say) is two lines, not one. A list without a lot is none.
             if (LineaStock::ItemsDeSalida(e_))
-                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
+                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false) == 0
+                                   ? 0
+                                   : ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
             else if (porTalle_)
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
             else

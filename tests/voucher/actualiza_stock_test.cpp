@@ -394,6 +394,7 @@ TEST_F(ActualizaStock_, CadaItemQueSaleEsUnaLinea)
         {"un ítem sin lote en medio", "|L1||L3|", "|2|1|2|", false, {"1|1|-2|L1|-2", "2|1|-1|NULL|-1", "3|1|-2|L3|-2"}},
         {"el stock del depósito al final", "|L1|L2||", "|2|2|1|", false, {"1|1|-2|L1|-2", "2|1|-2|L2|-2", "3|1|-1|NULL|-1"}},
         {"un ítem sin lote ni cantidad", "|L1||L3|", "|2|0|3|", false, {"1|1|-2|L1|-2", "2|1|-3|L3|-3"}},
+        {"una lista sin ningún lote es una fila sin lotes", "|||", "", false, {"1|1|-5|NULL|-5"}},
         {"transferencia del mismo lote dos veces", "|L1|L1|", "|2|3|", true,
          {"1|1|-2|L1|-2", "2|1|-3|L1|-3", "3|2|2|L1|2", "4|2|3|L1|3"}},
     };
