@@ -77,7 +77,8 @@ QList<LineaAsiento> TotalesPorCuenta(const Importes& articulos)
     for (const QString& c : articulos.Codigos)
         literales << Literal(c);
     // The embedded engine takes no chain of a thousand ORs: a long grid is
-    // asked in parts, their accounts merged in the order the server gives.
+    // asked in parts, their accounts merged and put in account order, as one
+    // grouped read would give them.
     constexpr qsizetype Tramo = 200;
     QList<LineaAsiento> cuentas;
     const auto yaEsta = [&](const QString& cuenta) {
@@ -92,8 +93,7 @@ QList<LineaAsiento> TotalesPorCuenta(const Importes& articulos)
                                      ArmaCondicion(QStringLiteral(" idarticulo "), QStringLiteral("="),
                                                    literales.mid(desde, Tramo), QStringLiteral(" OR "), QString(),
                                                    false, false) +
-                                     QStringLiteral(") and not cuentacontableC is null group by cuentacontableC "
-                                                    "order by cuentacontableC"),
+                                     QStringLiteral(") and not cuentacontableC is null group by cuentacontableC"),
                                  rs, nullptr, 0, 1);
         for (; !rs.Eof(); rs.MoveNext()) {
             const QString cuenta = gUtilidades->ValorNoNuloTexto(rs.Valor(0));

@@ -115,7 +115,13 @@ TEST_F(AsientoStock, GrillaEntera)
 {
     Filas({{{"MESA01", "2", "85000", ""}}, {{"SILLA01", "3", "21000.25", ""}}});
     ClsCmnCptes cpte;
+    gSesionBD->LimpiaBitacora();
     const QString texto = Asiento(cpte, QStringLiteral("AJP"), 0);
+    // The accounts of the articles, read as the suite reads them.
+    EXPECT_TRUE(s.Enviado().contains(QStringLiteral(
+        "select cuentacontableC from v_ma_articulos where ( idarticulo ='MESA01                   ' OR "
+        " idarticulo ='SILLA01                  ') and not cuentacontableC is null group by cuentacontableC")))
+        << s.Enviado().join(u'\n').toStdString();
     EXPECT_EQ(texto,
               QStringLiteral("\r\n") + Columnas +
                   QStringLiteral("'5.1.4.01','1','3','1','15/03/26','15/03/26','Diferencia de inventario','AJP','0001',"
