@@ -97,7 +97,8 @@ QList<LineaAsiento> TotalesPorCuenta(const Importes& articulos)
                                  rs, nullptr, 0, 1);
         for (; !rs.Eof(); rs.MoveNext()) {
             const QString cuenta = gUtilidades->ValorNoNuloTexto(rs.Valor(0));
-            if (!yaEsta(cuenta))
+            // A blank account is no account, as a Null one: no line is booked to it.
+            if (!Recorta(cuenta).isEmpty() && !yaEsta(cuenta))
                 cuentas.append({cuenta, Moneda(), u'D', 0});
         }
         gSesionBD->CierraRecordset(rs);

@@ -277,6 +277,17 @@ TEST_F(AsientoStock, ArticulosYCuentas)
     EXPECT_EQ(texto.count(QStringLiteral("INSERT")), 2);
     EXPECT_TRUE(texto.contains(QStringLiteral("'1.1.5.02','2','3','1'")));
     EXPECT_TRUE(texto.contains(QStringLiteral(",300,'   1',1,300,")));
+    // Articles whose account is blank book nothing, as those without one.
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Costo, cuentacontableC) VALUES "
+                                "('CLAVO01', 10, ''), ('GRAMPA01', 20, '   ')"));
+    bd().Ejecuta(QStringLiteral("DELETE FROM MV_ASIENTOS"));
+    Filas({{{"MESA01", "1", "100", ""}}, {{"CLAVO01", "4", "10", ""}}, {{"GRAMPA01", "2", "20", ""}}});
+    bd().Ejecuta(Asiento(cpte, QStringLiteral("AJP"), 0, 0, QStringLiteral("00000010")));
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Cuenta, [DEBE-HABER], Importe FROM MV_ASIENTOS ORDER BY Id")),
+              QStringList({"5.1.4.01|H|100", "1.1.5.02|D|100"}));
+    Filas({{{"CLAVO01", "4", "10", ""}}});
+    EXPECT_EQ(Asiento(cpte, QStringLiteral("AJP"), 0, 0, QStringLiteral("00000011")), QString());
+    EXPECT_EQ(secuencia, 2);
     // No article has an account: nothing, one line number used all the same.
     Filas({{{"TORN01", "5", "3200", ""}}});
     EXPECT_EQ(Asiento(cpte, QStringLiteral("AJP"), 0, 0, QStringLiteral("00000008")), QString());
