@@ -128,6 +128,39 @@ TEST_F(Borradores, UnDiaEscritoDeCualquierFormaEsUnSoloPlan)
               (QStringList{QStringLiteral("1|15/01/2027"), QStringLiteral("2|20/1/2027")}));
 }
 
+TEST_F(Borradores, UnAnioDeDosCifrasEsElQueLeeLaBase)
+{
+    FrmTervalio& v = *ventana;
+    const struct {
+        const char* escrito;
+        const char* nombre;
+    } casos[] = {
+        {"15/01/29", "15/01/2029"}, {"15/01/30", "15/01/2030"}, {"15-01-35", "15/01/2035"},
+        {"15/1/49", "15/01/2049"},  {"15/01/50", "15/01/1950"}, {"15/01/99", "15/01/1999"},
+        {"15/01/35 10:00", "15/01/2035"}, {"15/01/1935", "15/01/1935"},
+    };
+    for (const auto& c : casos) {
+        NombraPlan(QString::fromLatin1(c.escrito));
+        EXPECT_EQ(v.TxtFields[9]->text(), QString::fromLatin1(c.nombre)) << c.escrito;
+    }
+    // Saved and projected in the year the range typed the same way reads.
+    NombraPlan(QStringLiteral("15/01/35"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("2"));
+    Graba();
+    ASSERT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Nombre FROM V_CPTES_MODELO_CAB WHERE IdCpteModelo = 2")),
+              QStringList{QStringLiteral("15/01/2035")});
+    EXPECT_EQ(Lineas(2), QStringList{QStringLiteral("MESA01|2|UN|15/01/2035 00:00")});
+    const QStringList filas = Proyecta(false, QStringLiteral("01/01/35"), QStringLiteral("31/12/35"));
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Item(4).Text(), QStringLiteral("C_15/01/2035"));
+    EXPECT_EQ(filas.value(0).section(u'|', 0, 0), QStringLiteral("MESA01")) << filas.join(u'\n').toStdString();
+    // Typed again the same way, the plan comes back.
+    v.SSTab2.setTab(0);
+    NombraPlan(QStringLiteral("15/1/35"));
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2035"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+}
+
 TEST_F(Borradores, CambiarLaFechaConCambiosSinGrabarPreguntaAntes)
 {
     FrmTervalio& v = *ventana;
