@@ -3,6 +3,7 @@
 #include "plan/FrmTervalio.h"
 
 #include "platform/controles/colores.h"
+#include "platform/controles/edicion_en_grilla.h"
 #include "platform/selector_consultas.h"
 #include "services/ModExportarExcel.h"
 #include "session/ModGlobal.h"
@@ -136,6 +137,17 @@ void FrmTervalio::CmdConsultar_Click()
         int tecla = 13;
         TxtFields_KeyDown(caja->Index, tecla, 0);
     } else if (caja->objectName().compare(QLatin1String("txtEdit2"), Qt::CaseInsensitive) == 0) {
+        // From the grid with its editor closed (given up with Esc, say), the
+        // answer is typed into the current cell when that cell is the
+        // look-up's; otherwise it has no cell to go to.
+        if (!edicion_->Abierta()) {
+            if (!EditaCelda(respuesta))
+                return;
+            if (txtEdit2->Tag.trimmed().compare(etiqueta, Qt::CaseInsensitive) != 0) {
+                edicion_->Cancela();
+                return;
+            }
+        }
         txtEdit2->setText(respuesta);
         editorGrilla.setVisible(true);
         txtEdit2->setFocus();

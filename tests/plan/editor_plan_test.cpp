@@ -182,3 +182,46 @@ TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorPlan, F5EnLaGrillaPoneElArticuloElegido)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    // While typing the code.
+    TecleaSinConfirmar(1, C::Codigo, QStringLiteral("M"));
+    avisos.ResponderDialogo(EligeEnLaLista(QStringLiteral("MESA03")));
+    QTest::keyClick(v.txtEdit2, Qt::Key_F5);
+    EXPECT_EQ(avisos.dialogosMostrados, 1);
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA03"));
+    EXPECT_EQ(Celda(1, C::Descripcion), QStringLiteral("Mesa de luz de pino"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Return);
+
+    // With the editor given up over the next code and the grid holding the focus.
+    TecleaSinConfirmar(2, C::Codigo, QStringLiteral("X"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+    ASSERT_FALSE(v.txtEdit2->isVisible());
+    avisos.ResponderDialogo(EligeEnLaLista(QStringLiteral("MESA01")));
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_F5);
+    EXPECT_EQ(avisos.dialogosMostrados, 2);
+    EXPECT_EQ(Celda(2, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_EQ(Celda(2, C::Descripcion), QStringLiteral("Mesa de comedor de pino"));
+    EXPECT_EQ(Celda(2, C::Cantidad), QStringLiteral("1"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+
+    // An article chosen while the current cell is a quantity goes nowhere:
+    // no box is left over the grid and the line keeps its quantity.
+    TecleaSinConfirmar(3, C::Codigo, QStringLiteral("X"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Escape);
+    v.MSFlexGrid2.setRow(1);
+    v.MSFlexGrid2.setCol(C::Cantidad);
+    avisos.ResponderDialogo(EligeEnLaLista(QStringLiteral("MESA01")));
+    QTest::keyClick(v.vistaMSFlexGrid2, Qt::Key_F5);
+    EXPECT_FALSE(v.txtEdit2->isVisible());
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA03"));
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("1"));
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+}
+
+}  // namespace

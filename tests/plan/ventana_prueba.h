@@ -6,6 +6,7 @@
 
 #include "plan/FrmTervalio.h"
 #include "platform/controles/vista_grilla.h"
+#include "platform/selector_consultas.h"
 #include "session/ModGlobal.h"
 #include "support/avisos_grabados.h"
 #include "support/base_prueba.h"
@@ -123,6 +124,18 @@ protected:
         TecleaSinConfirmar(fila, columna, texto);
         if (ventana->txtEdit2->isVisible())
             QTest::keyClick(ventana->txtEdit2, Qt::Key_Return);
+    }
+
+    // A pick-list answer: the operator narrows the list to the text and takes its first row.
+    static std::function<int(QDialog&)> EligeEnLaLista(const QString& texto)
+    {
+        return [texto](QDialog& d) {
+            auto& dialogo = dynamic_cast<DialogoSelector&>(d);
+            dialogo.show();
+            QTest::keyClicks(&dialogo.Filtro(), texto);
+            QTest::keyClick(&dialogo.Filtro(), Qt::Key_Return);
+            return d.result();
+        };
     }
 
     // What the main session sent, from the last clear on.
