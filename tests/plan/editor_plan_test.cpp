@@ -181,10 +181,6 @@ TEST_F(EditorPlan, ElEditorCubreSuCeldaAunTrasDesplazarYEnsancharColumnas)
     SobreLaCelda(fila, C::Cantidad);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(EditorPlan, F5EnLaGrillaPoneElArticuloElegido)
 {
     FrmTervalio& v = *ventana;
