@@ -17,6 +17,8 @@ namespace Hoja {
 namespace {
 
 const QDate origenSerie(1899, 12, 30);
+// The first day the spreadsheet keeps as a date; an earlier one stays the text typed.
+const QDate primerDia(1900, 1, 1);
 constexpr double ultimoSerie = 2958466.0;  // 1 Jan 10000
 
 bool esDigito(QChar c)
@@ -144,7 +146,10 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
 
 double NumeroDeSerie(const QDateTime& fecha)
 {
-    return static_cast<double>(origenSerie.daysTo(fecha.date())) + fecha.time().msecsSinceStartOfDay() / 86400000.0;
+    // Before its 29 February 1900 the spreadsheet counts from 31 December 1899.
+    const QDate dia = fecha.date();
+    const QDate origen = dia < QDate(1900, 3, 1) ? QDate(1899, 12, 31) : origenSerie;
+    return static_cast<double>(origen.daysTo(dia)) + fecha.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
 Valor LeeValor(const QString& texto)
@@ -155,7 +160,7 @@ Valor LeeValor(const QString& texto)
     if (const auto n = LeeNumero(texto)) {
         v.tipo = Valor::Tipo::Numero;
         v.numero = *n;
-    } else if (const auto f = LeeFecha(texto)) {
+    } else if (const auto f = LeeFecha(texto); f && f->date() >= primerDia) {
         v.tipo = Valor::Tipo::Numero;
         v.numero = NumeroDeSerie(*f);
         v.esFecha = true;

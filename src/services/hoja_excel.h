@@ -44,7 +44,8 @@ struct Valor {
 };
 
 // A text put into a cell, read as the spreadsheet reads what is typed: a number
-// or a date only when the whole trimmed text is one; blanks only, nothing.
+// or a date (from 1 Jan 1900 on) only when the whole trimmed text is one;
+// blanks only, nothing.
 Valor LeeValor(const QString& texto);
 // A whole number text: an optional sign, digits, "." or "," as decimal sign,
 // thousands grouped in threes by the other sign. A leading zero makes it a

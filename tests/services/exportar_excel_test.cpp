@@ -191,6 +191,30 @@ TEST_F(Exportacion, LasFechasSeEscribenComoFechas)
     EXPECT_EQ(formatoDeCelda(estilos, columna.captured(1).toInt()), "dd/mm/yyyy");
 }
 
+// The dates of a list in the first two months of 1900 land on their own day,
+// and one before 1900 (the empty date of some lists) stays the text written.
+TEST_F(Exportacion, LasFechasDeComienzosDe1900CaenEnSuDia)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Vence", 900, 2}};
+    l.ListItems = {{"A1", {"01/01/1900"}, false}, {"A2", {"28/02/1900"}, false}, {"A3", {"01/03/1900"}, false},
+                   {"A4", {"30/12/1899"}, false}};
+    HojaEnMemoria memoria;
+    HojaExportada(l, false, false, -1, -1, -1, memoria);
+    EXPECT_EQ(memoria.Muestra(3, 2), "01/01/1900");
+    EXPECT_EQ(memoria.Muestra(4, 2), "28/02/1900");
+    EXPECT_EQ(memoria.Muestra(5, 2), "01/03/1900");
+    EXPECT_EQ(memoria.Muestra(6, 2), "1899/12/30");
+
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QString hoja = QString::fromUtf8(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml"));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"B3\" s=\"\\d+\"><v>1</v></c>"))) << hoja.toStdString();
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"B4\" s=\"\\d+\"><v>59</v></c>")));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"B5\" s=\"\\d+\"><v>61</v></c>")));
+    EXPECT_TRUE(hoja.contains(QRegularExpression("<c r=\"B6\"[^>]*t=\"inlineStr\"><is><t>1899/12/30</t></is></c>")));
+}
+
 TEST_F(Exportacion, LosTextosSeEscribenEnUtf8)
 {
     // ASCII, other letters at the start, in the middle and at the end, a

@@ -253,6 +253,11 @@ TEST(HojaExcel, LecturaDeLoQueSeEscribe)
         {"-1.234", Tipo::Numero, -1.234, false},   {"12.34,5", Tipo::Texto, 0, false},
         {"1234.567,8", Tipo::Texto, 0, false},     {"1,234,56", Tipo::Texto, 0, false},
         {"1.234,5,6", Tipo::Texto, 0, false},      {"1.234,", Tipo::Texto, 0, false},
+        // The sheet's first days: 1 January 1900 is day 1, and it counts a 29 February 1900.
+        {"01/01/1900", Tipo::Numero, 1, true},      {"28/02/1900", Tipo::Numero, 59, true},
+        {"01/03/1900", Tipo::Numero, 61, true},     {"01/01/1900 12:00", Tipo::Numero, 1.5, true},
+        // An earlier date is no date the sheet keeps: the text stays.
+        {"31/12/1899", Tipo::Texto, 0, false},      {"1899/12/30", Tipo::Texto, 0, false},
     };
     for (const Caso& c : casos) {
         const Hoja::Valor v = Hoja::LeeValor(QString::fromUtf8(c.texto));
