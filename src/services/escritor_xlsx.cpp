@@ -162,9 +162,13 @@ const char* EscritorXlsx::utf8(QStringView texto)
     for (; i < texto.size() && texto[i].unicode() < 0x80; ++i)
         *fin++ = static_cast<char>(texto[i].unicode());
     const QStringView resto = texto.sliced(i);
-    // A broken surrogate is written as toUtf8 writes it.
-    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate(); })) {
-        conSustitutos_ = texto.toUtf8();
+    // A broken surrogate is written as toUtf8 writes it; U+FFFE and U+FFFF,
+    // which no XML file may hold, as the spreadsheet escapes them ("_xFFFE_"),
+    // or the whole sheet would be unreadable.
+    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate() || c.unicode() >= 0xFFFE; })) {
+        QString escapado = texto.toString();
+        escapado.replace(QChar(0xFFFE), QStringLiteral("_xFFFE_")).replace(QChar(0xFFFF), QStringLiteral("_xFFFF_"));
+        conSustitutos_ = escapado.toUtf8();
         return conSustitutos_.constData();
     }
     if (!resto.isEmpty())

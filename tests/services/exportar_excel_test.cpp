@@ -16,6 +16,7 @@
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 using namespace ModExportarExcel;
@@ -230,6 +231,35 @@ TEST_F(Exportacion, LosTextosSeEscribenEnUtf8)
     const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
     for (const QString& t : textos)
         EXPECT_TRUE(hoja.contains("<t>" + t.toUtf8() + "</t>")) << t.toStdString();
+}
+
+// A text holding a character no XML file may carry, in a title or a cell,
+// leaves the sheet readable: the character goes escaped as the spreadsheet
+// escapes it, and so do control characters.
+TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
+{
+    struct {
+        QString texto;
+        QByteArray escrito;
+    } const casos[] = {
+        {QStringLiteral("Caja ") + QChar(0xFFFE) + QStringLiteral(" x"), "Caja _xFFFE_ x"},
+        {QChar(0xFFFF) + QStringLiteral("Ñandú"), "_xFFFF_" + QStringLiteral("Ñandú").toUtf8()},
+        {QStringLiteral("A") + QChar(0x01) + QStringLiteral("B"), "A_x0001_B"},
+    };
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {QStringLiteral("Texto") + QChar(0xFFFE), 900, 2}};
+    for (const auto& c : casos)
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {c.texto}, false});
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
+    QXmlStreamReader xml(hoja);
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(hoja.contains("<t>Texto_xFFFE_</t>"));
+    for (const auto& c : casos)
+        EXPECT_TRUE(hoja.contains("<t>" + c.escrito + "</t>")) << c.escrito.toStdString();
 }
 
 TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
