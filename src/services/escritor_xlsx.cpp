@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <locale.h>
 #include <xlsxwriter.h>
@@ -11,6 +12,46 @@ using namespace Hoja;
 namespace {
 
 constexpr qsizetype maximoTexto = 32767;  // characters a cell can hold
+
+// Whether "_xHHHH_" starts at position i: a reader takes it for the
+// character of that code.
+bool escapeEn(QStringView t, qsizetype i)
+{
+    if (i + 7 > t.size() || t[i] != u'_' || t[i + 1] != u'x' || t[i + 6] != u'_')
+        return false;
+    for (qsizetype k = i + 2; k < i + 6; ++k)
+        if (!isxdigit(t[k].unicode() < 0x80 ? t[k].unicode() : 0))
+            return false;
+    return true;
+}
+
+bool conEscapeXlsx(QStringView t)
+{
+    for (qsizetype i = t.indexOf(u'_'); i >= 0; i = t.indexOf(u'_', i + 1))
+        if (escapeEn(t, i))
+            return true;
+    return false;
+}
+
+// The text as the spreadsheet writes it: a "_" that opens "_xHHHH_" as
+// "_x005F_", and U+FFFE and U+FFFF, which no XML file may hold (the whole
+// sheet would be unreadable), as "_xFFFE_" and "_xFFFF_".
+QString escapadoXlsx(QStringView t)
+{
+    QString r;
+    r.reserve(t.size() + 14);
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].unicode() == 0xFFFE)
+            r += QStringLiteral("_xFFFE_");
+        else if (t[i].unicode() == 0xFFFF)
+            r += QStringLiteral("_xFFFF_");
+        else if (escapeEn(t, i))
+            r += QStringLiteral("_x005F_");
+        else
+            r += t[i];
+    }
+    return r;
+}
 
 QString textoDeError(lxw_error e)
 {
@@ -162,13 +203,11 @@ const char* EscritorXlsx::utf8(QStringView texto)
     for (; i < texto.size() && texto[i].unicode() < 0x80; ++i)
         *fin++ = static_cast<char>(texto[i].unicode());
     const QStringView resto = texto.sliced(i);
-    // A broken surrogate is written as toUtf8 writes it; U+FFFE and U+FFFF,
-    // which no XML file may hold, as the spreadsheet escapes them ("_xFFFE_"),
-    // or the whole sheet would be unreadable.
-    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate() || c.unicode() >= 0xFFFE; })) {
-        QString escapado = texto.toString();
-        escapado.replace(QChar(0xFFFE), QStringLiteral("_xFFFE_")).replace(QChar(0xFFFF), QStringLiteral("_xFFFF_"));
-        conSustitutos_ = escapado.toUtf8();
+    // A broken surrogate is written as toUtf8 writes it; the rest of what the
+    // sheet's XML cannot carry as it stands, escaped.
+    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate() || c.unicode() >= 0xFFFE; }) ||
+        conEscapeXlsx(texto)) {
+        conSustitutos_ = escapadoXlsx(texto).toUtf8();
         return conSustitutos_.constData();
     }
     if (!resto.isEmpty())

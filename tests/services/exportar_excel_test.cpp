@@ -235,7 +235,8 @@ TEST_F(Exportacion, LosTextosSeEscribenEnUtf8)
 
 // A text holding a character no XML file may carry, in a title or a cell,
 // leaves the sheet readable: the character goes escaped as the spreadsheet
-// escapes it, and so do control characters.
+// escapes it, and so do control characters. A text that looks like such an
+// escape has its "_" escaped, so it reads back as it was.
 TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
 {
     struct {
@@ -245,6 +246,10 @@ TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
         {QStringLiteral("Caja ") + QChar(0xFFFE) + QStringLiteral(" x"), "Caja _xFFFE_ x"},
         {QChar(0xFFFF) + QStringLiteral("Ñandú"), "_xFFFF_" + QStringLiteral("Ñandú").toUtf8()},
         {QStringLiteral("A") + QChar(0x01) + QStringLiteral("B"), "A_x0001_B"},
+        {QStringLiteral("COD_x0041_"), "COD_x005F_x0041_"},
+        {QStringLiteral("_x00e9__x00E9_ Ñ"), "_x005F_x00e9__x005F_x00E9_ " + QStringLiteral("Ñ").toUtf8()},
+        // Nothing a reader would take for an escape.
+        {QStringLiteral("a_xyz_b _x12_ _X0041_ _x004G_"), "a_xyz_b _x12_ _X0041_ _x004G_"},
     };
     FotoLista l;
     l.ColumnHeaders = {{"Código", 900, 1}, {QStringLiteral("Texto") + QChar(0xFFFE), 900, 2}};
