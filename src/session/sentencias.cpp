@@ -77,11 +77,20 @@ QString ArmaCondicion(const QString& columna, const QString& operador, const QSt
 {
     if (valores.isEmpty())
         return QStringLiteral("1=1");
-    QString r = columna + operador + delimitador + valores.at(0) + delimitador;
+    // Between apostrophes a value's own apostrophes are doubled, so a code
+    // such as O'12 is looked for as it is instead of breaking the statement.
+    const bool entreApostrofos = delimitador == u"'";
+    const auto termino = [&](const QString& valor) {
+        QString v = valor;
+        if (entreApostrofos)
+            v.replace(u'\'', QStringLiteral("''"));
+        return columna + operador + delimitador + v + delimitador;
+    };
+    QString r = termino(valores.at(0));
     for (qsizetype i = 1; i < valores.size(); ++i) {
         if (soloNoVacios && Recorta(valores[i]).isEmpty())
             continue;
-        r += union_ + columna + operador + delimitador + valores[i] + delimitador;
+        r += union_ + termino(valores[i]);
     }
     if (incluyeNulo.toBool())
         r += union_ + columna + QStringLiteral(" is null ");

@@ -55,6 +55,39 @@ TEST(Sentencias, CondicionBusquedaYReescrituraOracle)
     EXPECT_EQ(AdaptaSQL(QStringLiteral("len")), QStringLiteral("len"));
 }
 
+TEST(Sentencias, CondicionConApostrofosEnLosValores)
+{
+    struct Caso {
+        const char* delimitador;
+        QStringList valores;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"'", {QStringLiteral("O'12")}, "c='O''12'"},
+        {"'", {QStringLiteral("A"), QStringLiteral("'B'")}, "c='A' OR c='''B'''"},
+        // Other delimiters, and values already made literals, go as they are.
+        {"", {QStringLiteral("'O''12'")}, "c='O''12'"},
+        {"\"", {QStringLiteral("O'12")}, "c=\"O'12\""},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(ArmaCondicion(QStringLiteral("c"), QStringLiteral("="), c.valores, QStringLiteral(" OR "),
+                                QString::fromLatin1(c.delimitador), false, false),
+                  QString::fromLatin1(c.esperado))
+            << c.delimitador << qPrintable(c.valores.join(u','));
+
+    // The condition runs and finds the code with its apostrophe.
+    SesionGlobal s;
+    s.bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('O''12')"));
+    Recordset rs;
+    gSesionBD->AbreRecordset(QStringLiteral("SELECT Clave FROM TA_MENU WHERE ") +
+                                 ArmaCondicion(QStringLiteral("Clave"), QStringLiteral("="),
+                                               {QStringLiteral("X"), QStringLiteral("O'12")}, QStringLiteral(" OR "),
+                                               QStringLiteral("'"), false, false),
+                             rs);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Valor(0).toString(), QStringLiteral("O'12"));
+}
+
 TEST(GuionDeDatos, ElTextoEnviadoYElCommit)
 {
     SesionGlobal s;
