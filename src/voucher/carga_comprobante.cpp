@@ -317,8 +317,16 @@ QString CargaComprobante::TextoImporte(const QVariant& campo)
 {
     Moneda importe = gUtilidades->TextoAMoneda(TextoCampo(campo));
     if (ConvertirMoneda)
-        importe = importe * gUtilidades->TextoAMoneda(TextoCampo(RsCabecera.Valor(QStringLiteral("Cotizacion"))));
+        importe = Convertido(importe);
     return FmtMoneda(importe.Texto().trimmed(), -1, false);
+}
+
+Moneda CargaComprobante::Convertido(Moneda importe)
+{
+    // The rate as stored: rounded to four decimals first, a rate such as
+    // 0.000833 or 1234.56789 would turn every amount into another figure.
+    const double cotizacion = LecturaValores::Numero(RsCabecera.Valor(QStringLiteral("Cotizacion")));
+    return Moneda::DesdeDoble(importe.ADoble() * cotizacion);
 }
 
 void CargaComprobante::CargaTareas()
@@ -634,10 +642,9 @@ void CargaComprobante::DatosArticulo()
         return texto("CantidadUd");
     });
     const auto importe = [&](const char* campo) { return gUtilidades->TextoAMoneda(TextoCampo(linea(campo))); };
-    const auto cotizacion = [&] { return gUtilidades->TextoAMoneda(TextoCampo(cabecera("Cotizacion"))); };
     Celda(g, Importe, [&] {
         if (ConvertirMoneda)
-            return (importe("Importe") * cotizacion()).Texto();
+            return Convertido(importe("Importe")).Texto();
         if (Recorta(TextoCampo(cabecera("CondicionIva"))) == QLatin1String("1") &&
             importe("Importe") > importe("Importe_S_IVA") && !PreciosFinales)
             return texto("Importe_S_IVA");
@@ -652,7 +659,7 @@ void CargaComprobante::DatosArticulo()
             return;
         Celda(g, PrecioConIVA, [&] {
             if (ConvertirMoneda)
-                return (importe("Importe") * cotizacion()).Texto();
+                return Convertido(importe("Importe")).Texto();
             if (PreciosFinales)
                 return (importe("Importe") - importe("Impuestos")).Texto();
             return texto("Importe");
@@ -707,7 +714,6 @@ int CargaComprobante::PreciosYMedidas()
     const auto nulo = [&](const char* campo) { return linea(campo).isNull(); };
     const auto moneda = [&](const QString& t) { return gUtilidades->TextoAMoneda(t); };
     const auto importe = [&](const char* campo) { return moneda(TextoCampo(linea(campo))); };
-    const auto cotizacion = [&] { return moneda(TextoCampo(RsCabecera.Valor(QStringLiteral("Cotizacion")))); };
     const auto celda = [&](int columna) {
         Grilla& grilla = Exigida(g);
         return grilla.TextMatrix(grilla.Rows() - 1, columna);
@@ -750,11 +756,11 @@ int CargaComprobante::PreciosYMedidas()
     if (cumple([&] { return !nulo("Presentacion"); }))
         Celda(g, Presentacion, [&] { return texto("Presentacion"); });
     if (ConvertirMoneda) {
-        Celda(g, Costo, [&] { return (importe("Costo") * cotizacion()).Texto(); });
-        Celda(g, PrecioSinIVA, [&] { return (importe("Importe_S_IVA") * cotizacion()).Texto(); });
-        Celda(g, Impuestos, [&] { return (importe("Impuestos") * cotizacion()).Texto(); });
-        Celda(g, ITC, [&] { return (importe("iTC") * cotizacion()).Texto(); });
-        Celda(g, Total, [&] { return (importe("Total") * cotizacion()).Texto(); });
+        Celda(g, Costo, [&] { return Convertido(importe("Costo")).Texto(); });
+        Celda(g, PrecioSinIVA, [&] { return Convertido(importe("Importe_S_IVA")).Texto(); });
+        Celda(g, Impuestos, [&] { return Convertido(importe("Impuestos")).Texto(); });
+        Celda(g, ITC, [&] { return Convertido(importe("iTC")).Texto(); });
+        Celda(g, Total, [&] { return Convertido(importe("Total")).Texto(); });
     } else {
         Celda(g, Costo, [&] {
             if (!EsSistemaCompras)
@@ -849,7 +855,7 @@ int CargaComprobante::PreciosYMedidas()
     } else {
         if (cumple([&] { return !nulo("Precio_Lista"); }))
             Celda(g, PrecioLista, [&] {
-                return ConvertirMoneda ? (importe("Precio_Lista") * cotizacion()).Texto()
+                return ConvertirMoneda ? Convertido(importe("Precio_Lista")).Texto()
                                        : TextoCampo(linea("Precio_Lista"));
             });
         Celda(g, TotalConImpuestos, totalConImpuestos);
@@ -892,7 +898,7 @@ int CargaComprobante::PreciosYMedidas()
     }
     Celda(g, UnidadPrecio, [&] { return texto("Ud_Pr"); });
     Celda(g, ImportePorUnidad, [&] {
-        return ConvertirMoneda ? (importe("Importe_Ud") * cotizacion()).Texto() : texto("Importe_Ud");
+        return ConvertirMoneda ? Convertido(importe("Importe_Ud")).Texto() : texto("Importe_Ud");
     });
     int filaFusion = 0;
     p_.paso([&] { filaFusion = Fusiona(); });

@@ -7,6 +7,7 @@
 // with the next one, anything else leaves the load with what was written.
 
 #include "platform/db/recordset.h"
+#include "platform/moneda.h"
 #include "platform/pasos.h"
 
 #include <QString>
@@ -56,6 +57,8 @@ private:
     // An amount of a line as its cell shows it: in the header's currency when
     // converting, with the configured decimals.
     QString TextoImporte(const QVariant& campo);
+    // An amount of the stored voucher in the local currency: times the header's rate.
+    Moneda Convertido(Moneda importe);
     QString ConsultaLineas(const QString& orden) const;
     void Abre(const QString& sql, Recordset& rs);
     // The step as one of the procedure's; true when it ran to its end.

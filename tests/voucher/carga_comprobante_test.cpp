@@ -1085,6 +1085,35 @@ TEST_F(Fila1, TasaTotalConImpuestosRestoYLotes)
     EXPECT_EQ(Celdas(1, {NroLote, NroSerie, LoteAduana, LoteOrigen}), QStringList(4, QString()));
 }
 
+// Amounts in another currency take the header's rate with all its decimals;
+// only the converted amount is rounded, to four decimals.
+TEST_F(Fila1, LaCotizacionSeAplicaConTodosSusDecimales)
+{
+    struct Caso {
+        const char* cotizacion;
+        QStringList esperadas;   // 38, 17, 15, 14
+    };
+    const Caso casos[] = {
+        {"1234.56789", {"6172.8394", "12345.6789", "123456.789", "14814.8147"}},
+        {"0.000833", {"0.0042", "0.0083", "0.0833", "0.01"}},
+        {"2", {"10", "20", "200", "24"}},
+    };
+    c.ConvertirMoneda = true;
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.cotizacion);
+        Limpia();
+        Cabecera(QStringLiteral("NP"), QStringLiteral("0"), false,
+                 QStringLiteral("Cotizacion = %1").arg(QLatin1String(caso.cotizacion)));
+        Linea(QStringLiteral("NP"), QStringLiteral("MESA01"), 10,
+              QStringLiteral("Costo = 5, Importe_S_IVA = 10, Total = 100, Importe = 12"));
+        Carga1(QStringLiteral("NP"));
+        EXPECT_EQ(Celdas(1, {Costo, PrecioSinIVA, Total, Importe}), caso.esperadas);
+    }
+    c.ConvertirMoneda = false;
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
 // A stored line without a column that the row's prices and presentation test
 // is asked about like any other failure, and the load goes on or leaves as
 // answered; the failure never escapes the loader.
