@@ -15,6 +15,7 @@
 #include "voucher/ClsCmnCptes.h"
 #include "voucher/columnas_grillas.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace ModGlobal;
@@ -402,6 +403,7 @@ void CargaComprobante::CargaArticulos()
                    .arg(CantLineasHoja),
                Avisos::Informacion, QStringLiteral("Aviso al operador"));
     });
+    CuentaLineasPorArticulo();
     short senal = 0;
     QString cargados;
     while (!p_.abandonado()) {
@@ -520,11 +522,41 @@ double CargaComprobante::CantidadAplicada()
     return aplicado;
 }
 
+QString CargaComprobante::ClaveArticulo() const
+{
+    return Recorta(Texto(RsLineas.Valor(QStringLiteral("IdArticulo")))).toUpper();
+}
+
+void CargaComprobante::CuentaLineasPorArticulo()
+{
+    LineasRestantes.clear();
+    AplicadoTomado.clear();
+    // Without the count every line takes the article's whole invoiced quantity, as one line would.
+    try {
+        for (; !RsLineas.Eof(); RsLineas.MoveNext())
+            ++LineasRestantes[ClaveArticulo()];
+    } catch (const Falla&) {
+        LineasRestantes.clear();
+    }
+    RsLineas.MoveFirst();
+}
+
+double CargaComprobante::ParteAplicada(double aplicadoArticulo, double cantidad) const
+{
+    const QString clave = ClaveArticulo();
+    const double resto = aplicadoArticulo - AplicadoTomado.value(clave);
+    if (LineasRestantes.value(clave) > 1)
+        return std::clamp(resto, 0.0, std::max(cantidad, 0.0));
+    return resto;
+}
+
 void CargaComprobante::Cantidades()
 {
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
     const QString ejecutable = Sistema::NombreEjecutable();
     const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
+    // The applied quantity came from what was invoiced from the whole article.
+    bool porArticulo = false;
     p_.paso([&] {
         const QString reparto = Recorta(Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))));
         const bool porRepartos = reparto == QLatin1String("-1");
@@ -545,7 +577,8 @@ void CargaComprobante::Cantidades()
                     Aplicado = movido;
                 }
             } else {
-                Aplicado = CantidadAplicada();
+                Aplicado = ParteAplicada(CantidadAplicada(), cantidad);
+                porArticulo = true;
             }
         } else if (!Compras && EsTipo(TC, {"FP", "FC"})) {
             Pendiente = cantidad;
@@ -583,8 +616,17 @@ void CargaComprobante::Cantidades()
         }
     });
     p_.paso([&] {
-        if (Iguales(ejecutable, QStringLiteral("Tarnivel")) && EsTipo(TC, {"RM"}) && EsTipo(CpteDestino, {"FC"}))
-            Aplicado = CantidadAplicada();
+        if (Iguales(ejecutable, QStringLiteral("Tarnivel")) && EsTipo(TC, {"RM"}) && EsTipo(CpteDestino, {"FC"})) {
+            Aplicado = ParteAplicada(CantidadAplicada(), LecturaValores::Numero(linea("Cantidad")));
+            porArticulo = true;
+        }
+    });
+    p_.paso([&] {
+        const QString clave = ClaveArticulo();
+        if (porArticulo)
+            AplicadoTomado[clave] += Aplicado;
+        if (LineasRestantes.value(clave) > 0)
+            --LineasRestantes[clave];
     });
 }
 

@@ -10,6 +10,7 @@
 #include "platform/moneda.h"
 #include "platform/pasos.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -38,6 +39,12 @@ private:
     void Cantidades();
     // The quantity already invoiced from the line's article (0 when none).
     double CantidadAplicada();
+    // The line's share of what was invoiced from its article: the article's
+    // earlier lines take theirs first, and each line but the article's last
+    // takes at most its own quantity.
+    double ParteAplicada(double aplicadoArticulo, double cantidad) const;
+    QString ClaveArticulo() const;
+    void CuentaLineasPorArticulo();
     void DatosArticulo();
     // Prices, amounts, lots and measures of the row; the earlier row a timber
     // line was folded into (its own row is gone), 0 when none.
@@ -105,4 +112,8 @@ private:
     double Aplicado = 0;
     bool ArticuloEncontrado = false;
     bool PideDeposito = false;
+    // By article: its lines not yet worked on, and what its earlier lines
+    // took of the quantity invoiced from it.
+    QHash<QString, int> LineasRestantes;
+    QHash<QString, double> AplicadoTomado;
 };

@@ -1114,6 +1114,48 @@ TEST_F(Fila1, LaCotizacionSeAplicaConTodosSusDecimales)
         ADD_FAILURE() << p.texto.toStdString();
 }
 
+// What was invoiced from an article is taken once among its lines, in their
+// order, each line but the last taking at most its own quantity.
+TEST_F(Fila1, LoAplicadoDeUnArticuloSeRepartePorSusLineas)
+{
+    struct Caso {
+        const char* nombre;
+        const char* tc;
+        const char* reparto;
+        const char* ejecutable;
+        std::vector<double> cantidades;
+        double aplicado;
+        QStringList col7;
+        QStringList col23;
+    };
+    const Caso casos[] = {
+        {"dos líneas, 3 facturado", "NP", "0", "V_Pelmaro", {5, 5}, 3, {"2", "5", ""}, {"2", "5", ""}},
+        {"dos líneas, 7 facturado", "NP", "0", "V_Pelmaro", {5, 5}, 7, {"0", "3", ""}, {"0", "3", ""}},
+        {"tres líneas, de más", "NP", "0", "V_Pelmaro", {2, 3, 4}, 11, {"0", "0", "0", ""}, {"0", "0", "-2", ""}},
+        {"una línea, de más", "NP", "0", "V_Pelmaro", {10}, 12, {"0", ""}, {"-2", ""}},
+        {"remito en Tarnivel", "RM", "-1", "Tarnivel", {4, 6}, 5, {"0", "5", ""}, {"0", "5", ""}},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Limpia();
+        Sistema::FijarNombreEjecutable(QString::fromLatin1(caso.ejecutable));
+        const QString tc = QString::fromLatin1(caso.tc);
+        Cabecera(tc, QString::fromLatin1(caso.reparto));
+        double total = 0;
+        for (double cantidad : caso.cantidades) {
+            Linea(tc, QStringLiteral("MESA01"), cantidad);
+            total += cantidad;
+        }
+        Consolidado(tc, QStringLiteral("MESA01"), total, 0);
+        Aplicado(QStringLiteral("MESA01"), caso.aplicado);
+        Carga1(tc);
+        EXPECT_EQ(Columna(c.articulos, Cantidad), caso.col7);
+        EXPECT_EQ(Columna(c.articulos, RestoPorAplicar), caso.col23);
+    }
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
 // A stored line without a column that the row's prices and presentation test
 // is asked about like any other failure, and the load goes on or leaves as
 // answered; the failure never escapes the loader.
