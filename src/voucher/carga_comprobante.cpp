@@ -530,15 +530,34 @@ QString CargaComprobante::ClaveArticulo() const
 void CargaComprobante::CuentaLineasPorArticulo()
 {
     LineasRestantes.clear();
+    CantidadRestante.clear();
     AplicadoTomado.clear();
-    // Without the count every line takes the article's whole invoiced quantity, as one line would.
+    PendienteTomado.clear();
+    // Without the count every line takes the article's whole figures, as one line would.
     try {
-        for (; !RsLineas.Eof(); RsLineas.MoveNext())
-            ++LineasRestantes[ClaveArticulo()];
+        for (; !RsLineas.Eof(); RsLineas.MoveNext()) {
+            const QString clave = ClaveArticulo();
+            ++LineasRestantes[clave];
+            CantidadRestante[clave] +=
+                std::max(LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Cantidad"))), 0.0);
+        }
     } catch (const Falla&) {
         LineasRestantes.clear();
+        CantidadRestante.clear();
     }
     RsLineas.MoveFirst();
+}
+
+double CargaComprobante::PartePendiente(double pendienteArticulo, double cantidad) const
+{
+    const QString clave = ClaveArticulo();
+    // Elsewhere a voucher delivered by rounds loads only the first line of each article.
+    if (!Iguales(Sistema::NombreEjecutable(), QStringLiteral("Tarnivel")) || cantidad <= 0 ||
+        !CantidadRestante.contains(clave))
+        return pendienteArticulo;
+    // What the later lines of the article could still take is not this line's.
+    const double resto = pendienteArticulo - PendienteTomado.value(clave);
+    return std::max(resto - (CantidadRestante.value(clave) - cantidad), 0.0);
 }
 
 double CargaComprobante::ParteAplicada(double aplicadoArticulo, double cantidad) const
@@ -555,8 +574,10 @@ void CargaComprobante::Cantidades()
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
     const QString ejecutable = Sistema::NombreEjecutable();
     const bool osmarin = Iguales(ejecutable, QStringLiteral("Osmarin"));
-    // The applied quantity came from what was invoiced from the whole article.
+    // The applied quantity came from what was invoiced from the whole article,
+    // the pending one from what is still to deliver of it.
     bool porArticulo = false;
+    bool pendientePorArticulo = false;
     p_.paso([&] {
         const QString reparto = Recorta(Texto(RsCabecera.Valor(QStringLiteral("IdReparto"))));
         const bool porRepartos = reparto == QLatin1String("-1");
@@ -566,7 +587,8 @@ void CargaComprobante::Cantidades()
         double movido = 0;
         if (EsTipo(TC, {"RM", "NP"}) && EntregaParcialRemito && !Compras && !DescargaStockRemitos) {
             if (porRepartos) {
-                Pendiente = clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido);
+                Pendiente = PartePendiente(clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido), cantidad);
+                pendientePorArticulo = true;
                 if (EsTipo(TC, {"RM"}) && cantidad < 0 && Pendiente == 0) {
                     Aplicado = 0;
                     Pendiente = cantidad;
@@ -583,14 +605,16 @@ void CargaComprobante::Cantidades()
         } else if (!Compras && EsTipo(TC, {"FP", "FC"})) {
             Pendiente = cantidad;
             if (porRepartos) {
-                Pendiente = tope(clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido));
+                Pendiente = tope(PartePendiente(clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido), cantidad));
+                pendientePorArticulo = true;
                 Aplicado = cantidad - Pendiente;
             }
         } else if (!Compras) {
             const QVariant preparada = linea("Cantidadpreparada");
             const double cantPreparada = LecturaValores::Numero(preparada);
             if (porRepartos && !DescargaStockRemitos) {
-                Pendiente = clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido);
+                Pendiente = PartePendiente(clase_.CantRepartoPend(TC, SucNroLetra, articulo, movido), cantidad);
+                pendientePorArticulo = true;
                 Aplicado = cantidad - Pendiente;
             } else if (porRepartos && EsTipo(TC, {"PR"})) {
                 if (!preparada.isNull()) {
@@ -625,8 +649,13 @@ void CargaComprobante::Cantidades()
         const QString clave = ClaveArticulo();
         if (porArticulo)
             AplicadoTomado[clave] += Aplicado;
+        const double cantidad = LecturaValores::Numero(linea("Cantidad"));
+        if (pendientePorArticulo && cantidad > 0)
+            PendienteTomado[clave] += Pendiente;
         if (LineasRestantes.value(clave) > 0)
             --LineasRestantes[clave];
+        if (CantidadRestante.contains(clave))
+            CantidadRestante[clave] -= std::max(cantidad, 0.0);
     });
 }
 

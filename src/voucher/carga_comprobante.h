@@ -43,6 +43,9 @@ private:
     // earlier lines take theirs first, and each line but the article's last
     // takes at most its own quantity.
     double ParteAplicada(double aplicadoArticulo, double cantidad) const;
+    // The line's share of what is still to deliver of its article: what the
+    // article's later lines could take is left to them.
+    double PartePendiente(double pendienteArticulo, double cantidad) const;
     QString ClaveArticulo() const;
     void CuentaLineasPorArticulo();
     void DatosArticulo();
@@ -112,8 +115,11 @@ private:
     double Aplicado = 0;
     bool ArticuloEncontrado = false;
     bool PideDeposito = false;
-    // By article: its lines not yet worked on, and what its earlier lines
-    // took of the quantity invoiced from it.
+    // By article: its lines not yet worked on and their quantity, and what
+    // its earlier lines took of the quantity invoiced from it and of the
+    // quantity still to deliver.
     QHash<QString, int> LineasRestantes;
+    QHash<QString, double> CantidadRestante;
     QHash<QString, double> AplicadoTomado;
+    QHash<QString, double> PendienteTomado;
 };

@@ -1156,6 +1156,45 @@ TEST_F(Fila1, LoAplicadoDeUnArticuloSeRepartePorSusLineas)
         ADD_FAILURE() << p.texto.toStdString();
 }
 
+// Under Tarnivel a voucher delivered by rounds loads every line of an article:
+// what was delivered of the article is taken from its lines in their order,
+// so what is still to deliver is on the last ones.
+TEST_F(Fila1, LoPendienteDeUnArticuloSeRepartePorSusLineas)
+{
+    struct Caso {
+        const char* nombre;
+        const char* tc;
+        std::vector<double> cantidades;
+        double movido;
+        QStringList col7;
+    };
+    const Caso casos[] = {
+        {"pedido, 4 entregado", "NP", {5, 5}, 4, {"1", "5", ""}},
+        {"pedido, nada entregado", "NP", {5, 5}, 0, {"5", "5", ""}},
+        {"pedido, todo entregado", "NP", {5, 5}, 10, {"0", "0", ""}},
+        {"factura, 6 entregado", "FC", {2, 3, 5}, 6, {"0", "0", "4", ""}},
+        {"presupuesto, 3 entregado", "PR", {4, 4}, 3, {"1", "4", ""}},
+        {"pedido con devolución", "NP", {5, -2, 4}, 2, {"1", "0", "4", ""}},
+    };
+    Sistema::FijarNombreEjecutable(QStringLiteral("Tarnivel"));
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Limpia();
+        const QString tc = QString::fromLatin1(caso.tc);
+        Cabecera(tc, QStringLiteral("-1"));
+        double total = 0;
+        for (double cantidad : caso.cantidades) {
+            Linea(tc, QStringLiteral("MESA01"), cantidad);
+            total += cantidad;
+        }
+        Consolidado(tc, QStringLiteral("MESA01"), total, caso.movido);
+        Carga1(tc);
+        EXPECT_EQ(Columna(c.articulos, Cantidad), caso.col7);
+    }
+    for (auto& p : avisos.preguntas)
+        ADD_FAILURE() << p.texto.toStdString();
+}
+
 // A stored line without a column that the row's prices and presentation test
 // is asked about like any other failure, and the load goes on or leaves as
 // answered; the failure never escapes the loader.
