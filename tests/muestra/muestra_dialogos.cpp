@@ -87,7 +87,9 @@ int main(int argc, char** argv)
         imprime("Proveedor", proveedor);
     } else if (cual == QLatin1String("despacho") || cual == QLatin1String("vencimiento")) {
         FrmDespacho f;
-        f.EsPerecedero = cual == QLatin1String("vencimiento");
+        // The caller chooses the expiry-date mode through the customs office.
+        if (cual == QLatin1String("vencimiento"))
+            f.Aduana = QStringLiteral("PERECEDERO");
         Avisos::Actual().Dialogo(f);
         imprime("Despacho", f.Despacho);
         imprime("Origen", f.Origen);
