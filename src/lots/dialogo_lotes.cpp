@@ -35,6 +35,9 @@ DialogoLotes::DialogoLotes(const char* nombre, const QString& titulo, const QStr
         boton->setAutoDefault(false);
         boton->setDefault(false);
     }
+    // Cancel takes no focus: a click on it must not put an open entry through
+    // the cell's check, whose refusal would keep the window from closing.
+    CmdCancelar->setFocusPolicy(Qt::NoFocus);
     Toolbar1 = nombrado(new QToolBar, "Toolbar1");
     vistaMSFlexGrid1 = nombrado(new VistaGrilla, "MSFlexGrid1");
     vistaMSFlexGrid1->setGrilla(&MSFlexGrid1);

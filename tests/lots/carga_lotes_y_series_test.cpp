@@ -623,6 +623,18 @@ TEST_F(DialogoCargaLotesySeries, CargaConLasTeclasYCancelar)
     EXPECT_EQ(f->Lotes, QStringLiteral("antes"));
     EXPECT_EQ(f->Series, QStringLiteral("antes"));
     EXPECT_DOUBLE_EQ(f->Cantidad, 7);
+
+    // Also while the editor holds a quantity its check refuses: nothing is asked.
+    f = Salida(QStringLiteral("LOTE"), Lotes, 7);
+    f->Lotes = QStringLiteral("antes");
+    r = Muestra(*f, [](FrmCargaLotesySeries& f) {
+        Teclea(f, QStringLiteral("99"));
+        QTest::mouseClick(f.CmdCancelar, Qt::LeftButton);
+    });
+    EXPECT_EQ(r, QDialog::Rejected);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_EQ(f->Lotes, QStringLiteral("antes"));
+    EXPECT_DOUBLE_EQ(f->Cantidad, 7);
 }
 
 TEST_F(DialogoCargaLotesySeries, SalidaSilenciosaSinVentana)

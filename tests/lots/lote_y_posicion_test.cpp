@@ -463,6 +463,21 @@ TEST_F(DialogoLoteYPosicion, SuperaConSiYCancelar)
     EXPECT_EQ(f->Posiciones, QString());
     EXPECT_EQ(f->Lotes, QString());
 
+    // A click on Cancel cancels also while the editor holds a quantity its check
+    // refuses: nothing is asked and nothing is written.
+    avisos.preguntas.clear();
+    f = Carga(QStringLiteral("ART"), true, true, 6);
+    r = Muestra(*f, [](FrmLoteyPosicion& f) {
+        QTest::keyClick(f.vistaMSFlexGrid1, Qt::Key_Up);
+        Teclea(f.vistaMSFlexGrid1, QStringLiteral("99"));
+        ASSERT_TRUE(f.TxtEdit->isVisible());
+        QTest::mouseClick(f.CmdCancelar, Qt::LeftButton);
+    });
+    EXPECT_EQ(r, QDialog::Rejected);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    EXPECT_EQ(f->Posiciones, QString());
+    EXPECT_EQ(Cant(*f, 2), QStringLiteral("1"));
+
     // Esc outside the editor cancels too; inside it only closes the editor.
     f = Carga(QStringLiteral("ART"), true, true, 6);
     r = Muestra(*f, [](FrmLoteyPosicion& f) {
