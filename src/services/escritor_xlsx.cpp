@@ -200,13 +200,17 @@ const char* EscritorXlsx::utf8(QStringView texto)
     // Most texts are ASCII, a byte a character; the rest from the first other one.
     char* fin = utf8_.data();
     qsizetype i = 0;
-    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i)
+    // Only a text holding "_" can hold what reads as an escape: the others are not searched.
+    bool subrayado = false;
+    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i) {
+        subrayado |= texto[i] == u'_';
         *fin++ = static_cast<char>(texto[i].unicode());
+    }
     const QStringView resto = texto.sliced(i);
     // A broken surrogate is written as toUtf8 writes it; the rest of what the
     // sheet's XML cannot carry as it stands, escaped.
     if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate() || c.unicode() >= 0xFFFE; }) ||
-        conEscapeXlsx(texto)) {
+        ((subrayado || !resto.isEmpty()) && conEscapeXlsx(texto))) {
         conSustitutos_ = escapadoXlsx(texto).toUtf8();
         return conSustitutos_.constData();
     }
