@@ -209,8 +209,12 @@ const char* EscritorXlsx::utf8(QStringView texto)
     const QStringView resto = texto.sliced(i);
     // A broken surrogate is written as toUtf8 writes it; the rest of what the
     // sheet's XML cannot carry as it stands, escaped.
-    if (std::any_of(resto.begin(), resto.end(), [](QChar c) { return c.isSurrogate() || c.unicode() >= 0xFFFE; }) ||
-        ((subrayado || !resto.isEmpty()) && conEscapeXlsx(texto))) {
+    bool aparte = false;
+    for (const QChar c : resto) {
+        subrayado |= c == u'_';
+        aparte |= c.isSurrogate() || c.unicode() >= 0xFFFE;
+    }
+    if (aparte || (subrayado && conEscapeXlsx(texto))) {
         conSustitutos_ = escapadoXlsx(texto).toUtf8();
         return conSustitutos_.constData();
     }

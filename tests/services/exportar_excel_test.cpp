@@ -248,6 +248,8 @@ TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
         {QStringLiteral("A") + QChar(0x01) + QStringLiteral("B"), "A_x0001_B"},
         {QStringLiteral("COD_x0041_"), "COD_x005F_x0041_"},
         {QStringLiteral("_x00e9__x00E9_ Ñ"), "_x005F_x00e9__x005F_x00E9_ " + QStringLiteral("Ñ").toUtf8()},
+        // The pattern past the first character that is not ASCII.
+        {QStringLiteral("Ñ COD_x0041_"), QStringLiteral("Ñ").toUtf8() + " COD_x005F_x0041_"},
         // Nothing a reader would take for an escape.
         {QStringLiteral("a_xyz_b _x12_ _X0041_ _x004G_"), "a_xyz_b _x12_ _X0041_ _x004G_"},
     };
