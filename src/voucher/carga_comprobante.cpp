@@ -529,42 +529,36 @@ QString CargaComprobante::ClaveArticulo() const
 
 void CargaComprobante::CuentaLineasPorArticulo()
 {
-    LineasRestantes.clear();
-    CantidadRestante.clear();
-    AplicadoTomado.clear();
-    PendienteTomado.clear();
+    PorArticulo.clear();
     // Without the count every line takes the article's whole figures, as one line would.
     try {
         for (; !RsLineas.Eof(); RsLineas.MoveNext()) {
-            const QString clave = ClaveArticulo();
-            ++LineasRestantes[clave];
-            CantidadRestante[clave] +=
-                std::max(LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Cantidad"))), 0.0);
+            LineasDeArticulo& a = PorArticulo[ClaveArticulo()];
+            a.contadas = true;
+            ++a.lineas;
+            a.cantidad += std::max(LecturaValores::Numero(RsLineas.Valor(QStringLiteral("Cantidad"))), 0.0);
         }
     } catch (const Falla&) {
-        LineasRestantes.clear();
-        CantidadRestante.clear();
+        PorArticulo.clear();
     }
     RsLineas.MoveFirst();
 }
 
 double CargaComprobante::PartePendiente(double pendienteArticulo, double cantidad) const
 {
-    const QString clave = ClaveArticulo();
+    const LineasDeArticulo a = PorArticulo.value(ClaveArticulo());
     // Elsewhere a voucher delivered by rounds loads only the first line of each article.
-    if (!Iguales(Sistema::NombreEjecutable(), QStringLiteral("Tarnivel")) || cantidad <= 0 ||
-        !CantidadRestante.contains(clave))
+    if (!Iguales(Sistema::NombreEjecutable(), QStringLiteral("Tarnivel")) || cantidad <= 0 || !a.contadas)
         return pendienteArticulo;
     // What the later lines of the article could still take is not this line's.
-    const double resto = pendienteArticulo - PendienteTomado.value(clave);
-    return std::max(resto - (CantidadRestante.value(clave) - cantidad), 0.0);
+    return std::max(pendienteArticulo - a.pendiente - (a.cantidad - cantidad), 0.0);
 }
 
 double CargaComprobante::ParteAplicada(double aplicadoArticulo, double cantidad) const
 {
-    const QString clave = ClaveArticulo();
-    const double resto = aplicadoArticulo - AplicadoTomado.value(clave);
-    if (LineasRestantes.value(clave) > 1)
+    const LineasDeArticulo a = PorArticulo.value(ClaveArticulo());
+    const double resto = aplicadoArticulo - a.aplicado;
+    if (a.lineas > 1)
         return std::clamp(resto, 0.0, std::max(cantidad, 0.0));
     return resto;
 }
@@ -646,16 +640,16 @@ void CargaComprobante::Cantidades()
         }
     });
     p_.paso([&] {
-        const QString clave = ClaveArticulo();
+        LineasDeArticulo& a = PorArticulo[ClaveArticulo()];
         if (porArticulo)
-            AplicadoTomado[clave] += Aplicado;
+            a.aplicado += Aplicado;
         const double cantidad = LecturaValores::Numero(linea("Cantidad"));
         if (pendientePorArticulo && cantidad > 0)
-            PendienteTomado[clave] += Pendiente;
-        if (LineasRestantes.value(clave) > 0)
-            --LineasRestantes[clave];
-        if (CantidadRestante.contains(clave))
-            CantidadRestante[clave] -= std::max(cantidad, 0.0);
+            a.pendiente += Pendiente;
+        if (a.lineas > 0)
+            --a.lineas;
+        if (a.contadas)
+            a.cantidad -= std::max(cantidad, 0.0);
     });
 }
 

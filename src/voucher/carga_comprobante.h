@@ -115,11 +115,15 @@ private:
     double Aplicado = 0;
     bool ArticuloEncontrado = false;
     bool PideDeposito = false;
-    // By article: its lines not yet worked on and their quantity, and what
-    // its earlier lines took of the quantity invoiced from it and of the
-    // quantity still to deliver.
-    QHash<QString, int> LineasRestantes;
-    QHash<QString, double> CantidadRestante;
-    QHash<QString, double> AplicadoTomado;
-    QHash<QString, double> PendienteTomado;
+    // By article: its lines not yet worked on and their quantity (when they
+    // could be counted), and what its earlier lines took of the quantity
+    // invoiced from it and of the quantity still to deliver.
+    struct LineasDeArticulo {
+        bool contadas = false;
+        int lineas = 0;
+        double cantidad = 0;
+        double aplicado = 0;
+        double pendiente = 0;
+    };
+    QHash<QString, LineasDeArticulo> PorArticulo;
 };
