@@ -4,14 +4,13 @@
 #include "plan/reglas_plan.h"
 
 #include "platform/avisos.h"
+#include "platform/db/reglas_sqlite.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
 #include "platform/recorte.h"
 #include "session/ModGlobal.h"
 #include "voucher/columnas_grillas.h"
 #include "voucher/filas_en_uso.h"
-
-#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -26,19 +25,13 @@ QString NombreDeBorrador(const QString& fecha)
 {
     if (!Fechas::EsFecha(fecha))
         return QString();
-    const auto f = Fechas::Lee(Recorta(fecha));
+    // The day the database reads in the same text (and in the projection's
+    // range): there a two-digit year 00-49 is 2000-2049.
+    const QString t = Recorta(fecha);
+    auto f = ReglasSqlite::LeeFecha(t);
     if (!f)
-        return QString();
-    QDate dia = f->date();
-    // A two-digit year is the one the database reads in the same text (and
-    // in the projection's range): 00-49 are 2000-2049, 50-99 1950-1999.
-    static const QRegularExpression anioCorto(QStringLiteral(R"(^\s*\d{1,2}[/-]\d{1,2}[/-](\d{2})(?!\d))"));
-    const auto m = anioCorto.match(fecha);
-    if (m.hasMatch()) {
-        const int yy = m.captured(1).toInt();
-        dia = QDate(yy < 50 ? 2000 + yy : 1900 + yy, dia.month(), dia.day());
-    }
-    return Fechas::Formatea(QDateTime(dia, QTime(0, 0)), QStringLiteral("dd/mm/yyyy"));
+        f = Fechas::Lee(t);
+    return f ? Fechas::Formatea(*f, QStringLiteral("dd/mm/yyyy")) : QString();
 }
 
 QString BuscaBorrador(const QString& fecha, Recordset& cabecera, bool& encontrado)
