@@ -139,10 +139,10 @@ void FrmConsComprobantes::llenaLista()
             agrega.paso([&] { elemento->setSubItems(i + 1, fila.subItems[i]); });
         // Enter accepts the first row from the moment it shows; a row the
         // operator chooses meanwhile stays chosen.
-        Procedimiento::Silencioso(QStringLiteral("ConsultaCptes")).paso([&] {
-            if (elemento && ListView1.ListItems().Count() == 1 && !ListView1.SelectedItem())
+        if (elemento && ListView1.ListItems().Count() == 1 && !ListView1.SelectedItem())
+            Procedimiento::Silencioso(QStringLiteral("ConsultaCptes")).paso([&] {
                 ListView1.setSelectedItem(elemento);
-        });
+            });
         if (!fila.completa || p.abandonado())
             break;
         p.paso([&] { rsCptes_.MoveNext(); });
