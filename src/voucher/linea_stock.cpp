@@ -2,6 +2,7 @@
 // posted, column by column in the fixed order the statement carries.
 #include "voucher/posteo_stock.h"
 
+#include "lots/listas_pipe.h"
 #include "platform/controles/grilla.h"
 #include "platform/db/ambito_escritura.h"
 #include "platform/eventos.h"
@@ -94,6 +95,7 @@ private:
     PosteoStock& e_;
     Grilla& g_;
     const int fila_;
+    double parteOtraUnidad_ = 0;   // the line's share of a row in another unit; 0 for the rest
     QList<CampoValor> campos_;
 };
 
@@ -131,6 +133,16 @@ double Linea::cantidad()
         if (!otraUnidad) {
             linea = e_.CantidadItem;
             escribe(C::CantidadUD, Numeros::TextoPlano(e_.CantidadItem));
+        } else {
+            // The row's quantities are in its own unit and in the base unit: each
+            // lot line moves its share of them, not the whole row again.
+            parteOtraUnidad_ = 1;
+            double total = 0;
+            for (long n = 1; e_.CantItems > 1 && n <= e_.CantItems; ++n)
+                total += Cifra(ListasPipe::ExtraeSerieLote(celda(C::NroSerie), short(n)));
+            if (total != 0)
+                parteOtraUnidad_ = e_.CantidadItem / total;
+            linea *= parteOtraUnidad_;
         }
     }
     linea *= e_.Signo;
@@ -159,7 +171,9 @@ void Linea::unidades(double cantidadLinea)
         cantidadUD = Importe(celda(C::CantidadEquiv)).ADoble() * e_.Signo;
         unidadBase = Recorta(celda(C::UnidadEquiv));
     } else if (!base.isEmpty()) {
-        if (loteOSerie)
+        if (parteOtraUnidad_ != 0 && cantidadBase != 0)
+            cantidadUD = cantidadBase * parteOtraUnidad_;
+        else if (loteOSerie)
             cantidadUD = cantidadLinea;
         else if (e_.Signo == 1 && cantidadBase == 0 && cantidadLinea != 0)
             cantidadUD = cantidadLinea;

@@ -77,6 +77,26 @@ protected:
     }
     void Fila(CeldasFila celdas) { AgregaFila(g, celdas); }
     void Postea(Llamada& l) { ::Postea(*clase, g, l); }
+    // Posts the grid as an RM numbered n, or as a transfer to depot 2.
+    Llamada PosteaComo(int n, bool transferencia)
+    {
+        Llamada l;
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(n);
+        if (transferencia) {
+            l.TC = QStringLiteral("TR");
+            l.EsTransferencia = true;
+            l.IdDepositoDestino = QStringLiteral("2");
+        }
+        Postea(l);
+        return l;
+    }
+    // The given columns of a voucher's lines, in their order.
+    QStringList LineasCon(const char* columnas, const Llamada& l)
+    {
+        return s.bd.Filas(QStringLiteral("SELECT %1 FROM V_MV_STOCK WHERE TC = '%2' AND IdComprobante = '%3' ORDER BY "
+                                         "Secuencia")
+                              .arg(QLatin1String(columnas), l.TC, l.SucNroLetra));
+    }
     // The lines of a voucher: "Secuencia|article|depot|quantity|lot|serial".
     QStringList Lineas(const Llamada& l)
     {
@@ -405,22 +425,44 @@ TEST_F(ActualizaStock_, CadaItemQueSaleEsUnaLinea)
               {C::PideTalle, "0"}, {C::Perecedero, "0"}});
         g.setTextMatrix(1, C::NroLote, QString::fromLatin1(c.lotes));
         g.setTextMatrix(1, C::NroSerie, QString::fromLatin1(c.cantidades));
-        Llamada l;
-        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9400 + n++);
-        if (c.transferencia) {
-            l.TC = QStringLiteral("TR");
-            l.EsTransferencia = true;
-            l.IdDepositoDestino = QStringLiteral("2");
-        }
-        Postea(l);
+        const Llamada l = PosteaComo(9400 + n++, c.transferencia);
         EXPECT_FALSE(l.HayError) << c.nombre;
-        EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Secuencia, TRIM(IdDeposito), Cantidad, NroLote, CantidadUD FROM V_MV_STOCK "
-                                            "WHERE TC = '%1' AND IdComprobante = '%2' ORDER BY Secuencia")
-                                 .arg(l.TC, l.SucNroLetra)),
-                  c.lineas)
-            << c.nombre;
+        EXPECT_EQ(LineasCon("Secuencia, TRIM(IdDeposito), Cantidad, NroLote, CantidadUD", l), c.lineas) << c.nombre;
     }
     EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+// A row in another unit than the base one (column 8 not 1): its lot lines share
+// the row's quantity and its base-unit quantity by their own quantities, so the
+// lines add up to the row instead of each moving the whole row.
+TEST_F(ActualizaStock_, LosLotesDeUnaFilaEnOtraUnidadSeRepartenLaFila)
+{
+    struct Caso {
+        const char* nombre;
+        const char* lotes;
+        const char* cantidades;
+        const char* col74;
+        bool transferencia;
+        QStringList lineas;   // "Secuencia|Cantidad|NroLote|CantidadUD"
+    };
+    const std::vector<Caso> casos = {
+        {"un solo lote", "|L1|", "|10|", "10", false, {"1|-5|L1|-10"}},
+        {"dos lotes", "|L1|L2|", "|4|6|", "10", false, {"1|-2|L1|-4", "2|-3|L2|-6"}},
+        {"sin cantidad en la unidad base", "|L1|L2|", "|4|6|", "", false, {"1|-2|L1|-2", "2|-3|L2|-3"}},
+        {"transferencia de dos lotes", "|L1|L2|", "|4|6|", "10", true,
+         {"1|-2|L1|-4", "2|-3|L2|-6", "3|2|L1|4", "4|3|L2|6"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Unidad, "CAJ"}, {C::Coeficiente, "2"}, {C::UnidadBase, "UN"},
+              {C::CantidadUD, c.col74}, {C::PideLote, "-1"}, {C::PideSerie, "0"}, {C::PideTalle, "0"}, {C::Perecedero, "0"},
+              {C::NroLote, c.lotes}, {C::NroSerie, c.cantidades}});
+        const Llamada l = PosteaComo(9450 + n++, c.transferencia);
+        EXPECT_FALSE(l.HayError);
+        EXPECT_EQ(LineasCon("Secuencia, Cantidad, NroLote, CantidadUD", l), c.lineas);
+    }
 }
 
 // The caller's sign gives the direction only: a value beyond 1 scales nothing.
