@@ -929,7 +929,10 @@ int CargaComprobante::PreciosYMedidas()
     Celda(g, RestoPorAplicar, [&] {
         if (Iguales(ejecutable, QStringLiteral("Osmarin")))
             return Numeros::TextoPlano(Pendiente);
-        return Numeros::TextoPlano(LecturaValores::Numero(linea("Cantidad")) - Aplicado);
+        // Returned, the applied quantity has turned negative: what is left is
+        // still the line less what was applied.
+        const double aplicado = EsDevolucion ? -Aplicado : Aplicado;
+        return Numeros::TextoPlano(LecturaValores::Numero(linea("Cantidad")) - aplicado);
     });
     Celda(g, IdCpteCargado, [&] { return Recorta(SucNroLetra); });
     if (!gMaderera || EsSistemaCompras)

@@ -646,6 +646,7 @@ TEST_F(Lineas, CantidadCargadaSegunPendienteYAplicado)
         bool compras;
         const char* col7;
         const char* col10;
+        const char* col23 = nullptr;   // the quantity still to apply, where checked
     };
     const auto nada = [](Lineas&) {};
     const Caso casos[] = {
@@ -658,7 +659,7 @@ TEST_F(Lineas, CantidadCargadaSegunPendienteYAplicado)
         {"RM devuelto", "RM", "-1", -3, [](Lineas& t) { t.Consolidado("RM", "MESA01", -3, 0); }, "V_Pelmaro", "",
          "FC", 0, false, "-3", "-3"},
         {"NP aplicado 3", "NP", "0", 10, [](Lineas& t) { t.Aplicado("MESA01", 3); }, "V_Pelmaro", "", "FC", 0, false,
-         "7", "10"},
+         "7", "10", "7"},
         {"NP aplicado 12", "NP", "0", 10, [](Lineas& t) { t.Aplicado("MESA01", 12); }, "V_Pelmaro", "", "FC", 0,
          false, "0", "10"},
         {"NP sin aplicado", "NP", "0", 10, nada, "V_Pelmaro", "", "FC", 0, false, "10", "10"},
@@ -691,9 +692,10 @@ TEST_F(Lineas, CantidadCargadaSegunPendienteYAplicado)
         {"PR sin preparar", "PR", "-1", 10, nada, "V_Pelmaro", "DescargaStockRemitos=SI", "FC", 0, false, "10", "10"},
         {"PR reparto 5", "PR", "5", 10, nada, "V_Pelmaro", "", "FC", 0, false, "10", "10"},
         {"NP de compras", "NP", "0", 10, nada, "V_Pelmaro", "", "FC", 0, true, "10", "10"},
+        // Returned, the line still has what was not applied to give back.
         {"RM a NC", "RM", "0", 5, [](Lineas& t) { t.Aplicado("MESA01", 2); }, "V_Pelmaro", "", "NC", 0, false, "-3",
-         "5"},
-        {"FC devuelta", "FC", "0", 5, nada, "V_Pelmaro", "", "NC", -98, false, "-5", "5"},
+         "5", "3"},
+        {"FC devuelta", "FC", "0", 5, nada, "V_Pelmaro", "", "NC", -98, false, "-5", "5", "5"},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -722,6 +724,9 @@ TEST_F(Lineas, CantidadCargadaSegunPendienteYAplicado)
         EXPECT_EQ(c.articulos.Rows(), 3);
         EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::Cantidad), QString::fromLatin1(caso.col7));
         EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::CantidadEquiv), QString::fromLatin1(caso.col10));
+        if (caso.col23) {
+            EXPECT_EQ(c.articulos.TextMatrix(1, ColArticulos::RestoPorAplicar), QString::fromLatin1(caso.col23));
+        }
     }
     for (auto& p : avisos.preguntas)
         ADD_FAILURE() << p.texto.toStdString();
@@ -1078,7 +1083,7 @@ TEST_F(Fila1, TasaTotalConImpuestosRestoYLotes)
     Aplicado(QStringLiteral("BARN01"), 2);
     Carga1(QStringLiteral("RM"), QStringLiteral("NC"));
     EXPECT_EQ(Celdas(1, {Cantidad, RestoPorAplicar, NroLote, NroSerie, LoteAduana, LoteOrigen}),
-              (QStringList{"-3", "7", "|L2601|L2602|", "|2|1|", "A1", "AR"}));
+              (QStringList{"-3", "3", "|L2601|L2602|", "|2|1|", "A1", "AR"}));
     Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTE SET TC = 'NP' WHERE ID = 900"));
     Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET TC = 'NP' WHERE IDCOMPROBANTE = '000200000001X'"));
     Carga1(QStringLiteral("NP"));
