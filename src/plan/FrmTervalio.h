@@ -131,6 +131,8 @@ public:
     // ---- Category and family trees --------------------------------------------------
     void CargarRubros();
     void CargarFamilias();
+    // Starts reading the family tree's rows while the rubro tree is built.
+    void AnticipaFamilias();
     void ExtraeRubroTipoProveedor(const QString& Clave, QString& Rubro, QString& Tipo, QString& Familia,
                                   QString& Proveedor);
     void TreeView1_NodeClick(Node* nodo);

@@ -9,6 +9,22 @@ using namespace ModGlobal;
 
 namespace {
 constexpr long ClaveRepetida = 35602;
+
+// The family's own code and description, named: the article view's column
+// order must not decide what the tree shows.
+const QString& SentenciaFamilias()
+{
+    static const QString sql = QStringLiteral(
+        "SELECT @ADMIN_V_TA_FAMILIAS.IdFamilia, @ADMIN_V_TA_FAMILIAS.Descripcion FROM VT_INS_ARTICULOS "
+        "INNER JOIN @ADMIN_V_TA_FAMILIAS ON dbo.VT_INS_ARTICULOS.IdFamilia = @ADMIN_V_TA_FAMILIAS.IdFamilia "
+        "ORDER BY @ADMIN_V_TA_FAMILIAS.IDFAMILIA");
+    return sql;
+}
+}  // namespace
+
+void FrmTervalio::AnticipaFamilias()
+{
+    gSesionBD->Conexion.Anticipa(SentenciaFamilias());
 }
 
 void FrmTervalio::CargarRubros()
@@ -92,15 +108,7 @@ void FrmTervalio::CargarFamilias()
         actual = &TreeView2.Nodes().Add(QString(), tvwNext, QStringLiteral("A"), QStringLiteral("(Todas)"));
         actual->setExpanded(true);
     });
-    // The family's own code and description, named: the article view's column
-    // order must not decide what the tree shows.
-    p.paso([&] {
-        gSesionBD->AbreRecordset(
-            QStringLiteral("SELECT @ADMIN_V_TA_FAMILIAS.IdFamilia, @ADMIN_V_TA_FAMILIAS.Descripcion FROM VT_INS_ARTICULOS "
-                           "INNER JOIN @ADMIN_V_TA_FAMILIAS ON dbo.VT_INS_ARTICULOS.IdFamilia = @ADMIN_V_TA_FAMILIAS.IdFamilia "
-                           "ORDER BY @ADMIN_V_TA_FAMILIAS.IDFAMILIA"),
-            rs, &gSesionBD->Conexion, 2, 1, -1, true);
-    });
+    p.paso([&] { gSesionBD->AbreRecordset(SentenciaFamilias(), rs, &gSesionBD->Conexion, 2, 1, -1, true); });
     if (p.abandonado() || !rs.State() || (rs.Bof() && rs.Eof()))
         return;
     std::vector<std::vector<QVariant>> filas;

@@ -92,6 +92,7 @@ void FrmTervalio::Form_Load()
     });
     p.paso([this] { AplicaSkin(*this); });
     p.paso([this] { gUtilidades->InicializaFormulario(this, 0); });
+    p.paso([this] { AnticipaFamilias(); });
     p.paso([this] { CargarRubros(); });
     p.paso([this] { CargarFamilias(); });
     p.paso([this] { Encolumnar(5); });

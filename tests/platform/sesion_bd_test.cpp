@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <cmath>
@@ -787,4 +788,57 @@ TEST(SesionBD, FallaProgramadaDondeFallariaLaSentencia)
     EXPECT_EQ(nivel(s), 1);
     s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
     EXPECT_EQ(claves(), QStringList{QStringLiteral("U1")});
+}
+
+// A read asked for ahead gives what a plain read gives when the text is sent:
+// it is logged then, fails then, and never hands back rows the file no longer
+// holds (a write of the session, or another connection's commit, in between).
+TEST(SesionBD, UnaLecturaAnticipadaDaLoQueLaBaseTieneAlEnviarla)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const QString sql = QStringLiteral("SELECT Clave, Nombre FROM TA_MENU ORDER BY Clave");
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('A1', 'uno'), ('B1', 'dos')"));
+    const QStringList dos{QStringLiteral("A1|uno"), QStringLiteral("B1|dos")};
+    // Time for the read ahead to be over before what follows it.
+    const auto leida = [&] {
+        s.Conexion.Anticipa(sql);
+        QThread::msleep(200);
+    };
+
+    s.Conexion.LimpiaBitacora();
+    s.Conexion.Inyector.PonerACero();
+    leida();
+    EXPECT_TRUE(s.Bitacora().isEmpty());
+    EXPECT_EQ(bd.Filas(sql), dos);
+    EXPECT_EQ(s.Bitacora(), QStringList{sql});
+    EXPECT_EQ(s.Conexion.Inyector.Contadas(), 1);
+
+    leida();
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave, Nombre) VALUES ('C1', 'tres')"));
+    EXPECT_EQ(bd.Filas(sql).size(), 3);
+
+    leida();
+    bd.SqlDirecto(QStringLiteral("UPDATE TA_MENU SET Nombre = 'otro' WHERE rowid = (SELECT max(rowid) FROM TA_MENU)"));
+    EXPECT_EQ(bd.Filas(sql).value(2), QStringLiteral("C1|otro"));
+
+    // Inside a transaction the session's own rows count.
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION\rINSERT INTO TA_MENU (Clave, Nombre) VALUES ('D1', 'cuatro')"));
+    leida();
+    EXPECT_EQ(bd.Filas(sql).value(3), QStringLiteral("D1|cuatro"));
+    s.Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+
+    // Failures, the database's and programmed ones, come when the text is sent.
+    const QString falta = QStringLiteral("SELECT * FROM NO_EXISTE");
+    s.Conexion.Anticipa(falta);
+    EXPECT_EQ(fallaDe([&] { bd.Filas(falta); }).Numero, 208);
+    EXPECT_EQ(s.Conexion.Errors.Count(), 1);
+    leida();
+    s.Conexion.Inyector.FallaLaQueCoincida(QStringLiteral("TA_MENU"), 1222, QStringLiteral("Bloqueo"));
+    EXPECT_EQ(fallaDe([&] { bd.Filas(sql); }).Numero, 1222);
+    EXPECT_EQ(bd.Filas(sql).size(), 3);
+
+    // Asked for and never sent: the session closes as ever.
+    s.Conexion.Anticipa(sql);
+    s.Conexion.Close();
 }

@@ -105,6 +105,17 @@ void ConexionBD::Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<Fi
         (*filas)->Indexa(sql);
 }
 
+void ConexionBD::Anticipa(const QString& sql)
+{
+    if (!motor_)
+        return;
+    try {
+        motor_->Anticipa(sql);
+    } catch (const Falla&) {
+        // The read runs as ever when it is sent.
+    }
+}
+
 long ConexionBD::EjecutaConParametros(const QString& sql, const QVariantList& valores)
 {
     Errors.Clear();

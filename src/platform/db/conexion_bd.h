@@ -92,6 +92,8 @@ public:
     virtual QVariant UltimaIdentidad() = 0;
     virtual QStringList ClavePrimaria(const QString& tabla) = 0;
     virtual void Cierra() = 0;
+    // May start reading a text that will be sent soon; by default nothing.
+    virtual void Anticipa(const QString&) {}
 };
 
 class ConexionBD : public std::enable_shared_from_this<ConexionBD> {
@@ -111,6 +113,9 @@ public:
     // Runs a text; its first result goes into *filas when asked.
     void Ejecuta(const QString& sql, long& afectadas, std::shared_ptr<FilasBD>* filas);
     long EjecutaConParametros(const QString& sql, const QVariantList& valores);
+    // A read the caller will send next may start meanwhile: nothing is logged
+    // or raised here; the text, when sent, is logged and fails as ever.
+    void Anticipa(const QString& sql);
     QStringList ClavePrimaria(const QString& tabla);
     QVariant UltimaIdentidad();
     QString Prepara(const QString& sql) const;

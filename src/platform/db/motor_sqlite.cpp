@@ -8,9 +8,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <climits>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <sqlite3.h>
+#include <thread>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -347,6 +352,121 @@ void enlaza(sqlite3* db, sqlite3_stmt* st, int i, const QVariant& v)
         throw fallaDe(db);
 }
 
+// Every row of a prepared statement that returns columns.
+std::shared_ptr<FilasBD> LeeFilas(Sentencia& s, int columnas)
+{
+    auto f = std::make_shared<FilasBD>();
+    f->columnas = columnas;
+    std::vector<Lectura> lectura(static_cast<size_t>(columnas));
+    for (int i = 0; i < columnas; ++i) {
+        f->nombres << QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(s.st(), i)));
+        lectura[static_cast<size_t>(i)] = lecturaDe(sqlite3_column_decltype(s.st(), i));
+    }
+    auto celdas = std::make_unique<CeldasSqlite>(std::move(lectura));
+    while (s.paso())
+        celdas->AgregaFila(s.st());
+    f->diferidas = std::move(celdas);
+    return f;
+}
+
+// A read started ahead, in a thread and on a read-only connection of its own,
+// so that what the window asks for next is ready when it asks. Only one
+// SELECT goes ahead; when it cannot (not a read, a failure) nothing is kept
+// and the session reads as ever, failure included.
+class LecturaAnticipada {
+public:
+    LecturaAnticipada(const QByteArray& archivo, QString texto, const QString& sql, long long version)
+        : texto_(std::move(texto)), version_(version),
+          hilo_([this, archivo, u = sql.toUtf8()] { lee(archivo, u); })
+    {
+    }
+
+    ~LecturaAnticipada()
+    {
+        {
+            const std::lock_guard<std::mutex> l(m_);
+            cancelada_ = true;
+            if (db_)
+                sqlite3_interrupt(db_);
+        }
+        if (hilo_.joinable())
+            hilo_.join();
+    }
+    LecturaAnticipada(const LecturaAnticipada&) = delete;
+    LecturaAnticipada& operator=(const LecturaAnticipada&) = delete;
+
+    const QString& Texto() const { return texto_; }
+    long long Version() const { return version_; }
+
+    // Waits for the read, the window painting meanwhile as during any long
+    // statement; no rows when it could not be made.
+    std::shared_ptr<FilasBD> Toma(QString& sentencia)
+    {
+        {
+            std::unique_lock<std::mutex> l(m_);
+            while (!hecha_) {
+                cv_.wait_for(l, std::chrono::milliseconds(10));
+                l.unlock();
+                Eventos::DuranteEspera();
+                l.lock();
+            }
+        }
+        hilo_.join();
+        sentencia = sentencia_;
+        return std::move(filas_);
+    }
+
+private:
+    void lee(const QByteArray& archivo, const QByteArray& sql)
+    {
+        static const int sinTransaccion = 0;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(archivo.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) ==
+                SQLITE_OK &&
+            ReglasSqlite::Registra(db, &sinTransaccion)) {
+            bool sigue;
+            {
+                const std::lock_guard<std::mutex> l(m_);
+                sigue = !cancelada_;
+                db_ = db;
+            }
+            try {
+                const char* fin = sql.constData() + sql.size();
+                const char* cola = nullptr;
+                if (sigue) {
+                    sqlite3_exec(db, "PRAGMA threads = 4", nullptr, nullptr, nullptr);
+                    Sentencia st(db, sql.constData(), fin, &cola);
+                    const bool sola = cola && QByteArray(cola, fin - cola).trimmed().isEmpty();
+                    const int columnas = st.st() ? sqlite3_column_count(st.st()) : 0;
+                    if (sola && columnas > 0 && sqlite3_stmt_readonly(st.st())) {
+                        sentencia_ = QString::fromUtf8(sqlite3_sql(st.st()));
+                        filas_ = LeeFilas(st, columnas);
+                    }
+                }
+            } catch (const Falla&) {
+                filas_.reset();
+            }
+            const std::lock_guard<std::mutex> l(m_);
+            db_ = nullptr;
+        }
+        sqlite3_close(db);
+        const std::lock_guard<std::mutex> l(m_);
+        hecha_ = true;
+        cv_.notify_all();
+    }
+
+    const QString texto_;       // as the session will send it
+    const long long version_;   // of the file when it was asked for
+    std::mutex m_;
+    std::condition_variable cv_;
+    sqlite3* db_ = nullptr;     // the helper's connection while it reads
+    bool cancelada_ = false;
+    bool hecha_ = false;
+    QString sentencia_;
+    std::shared_ptr<FilasBD> filas_;
+    std::thread hilo_;          // last: it starts once the rest is made
+};
+
 // A large result is tens of megabytes of cells, allocated while it is read
 // and freed when its recordset closes. The C library hands blocks that size
 // back to the system at once, and the next read pays to have its pages
@@ -426,14 +546,32 @@ public:
             espera_ = opciones.tiempoEspera;
             sqlite3_busy_timeout(db_, static_cast<int>(std::clamp(espera_, 0L, 86400L) * 1000));
         }
-        const auto lote = TsqlSqlite::TraduceLote(texto);
         inyector_ = opciones.inyector;
+        if (filas && !*filas && tomaAnticipada(texto, *filas))
+            return;
+        const auto lote = TsqlSqlite::TraduceLote(texto);
         for (const auto& s : lote)
             corre(s, afectadas, filas);
     }
 
+    void Anticipa(const QString& texto) override
+    {
+        // Inside a transaction another connection would not see what it wrote.
+        if (nivel_ > 0 || anticipadas_.size() >= MaximoAnticipadas)
+            return;
+        for (const auto& a : anticipadas_)
+            if (a->Texto() == texto)
+                return;
+        const auto lote = TsqlSqlite::TraduceLote(texto);
+        if (lote.size() != 1 || lote[0].clase != TsqlSqlite::Sentencia::Clase::Comun)
+            return;
+        anticipadas_.push_back(std::make_unique<LecturaAnticipada>(QByteArray(sqlite3_db_filename(db_, "main")), texto,
+                                                                   lote[0].sql, versionDelArchivo()));
+    }
+
     long EjecutaConParametros(const QString& sql, const QVariantList& valores) override
     {
+        anticipadas_.clear();
         const QByteArray u = sql.toUtf8();
         Sentencia s(db_, u.constData(), u.constData() + u.size(), nullptr);
         for (int i = 0; i < valores.size(); ++i)
@@ -468,6 +606,7 @@ public:
 
     void Cierra() override
     {
+        anticipadas_.clear();
         if (!db_)
             return;
         // The server undoes what a closed connection left open.
@@ -574,11 +713,14 @@ private:
                 p = cola;
                 if (!s.st())
                     continue;
+                // A write makes what was read ahead stale (and waits for those reads to stop).
+                if (!anticipadas_.empty() && !sqlite3_stmt_readonly(s.st()))
+                    anticipadas_.clear();
                 if (inyector_)
                     programada(QString::fromUtf8(sqlite3_sql(s.st())));
                 const int columnas = sqlite3_column_count(s.st());
                 if (columnas > 0 && filas && !*filas) {
-                    *filas = lee(s, columnas);
+                    *filas = LeeFilas(s, columnas);
                 } else {
                     while (s.paso()) {
                     }
@@ -592,26 +734,43 @@ private:
         }
     }
 
-    std::shared_ptr<FilasBD> lee(Sentencia& s, int columnas)
+    // What was read ahead for this text, when it still holds: the file is as it
+    // was when the read was asked for (another connection's commit changes its
+    // version; a write of this one has thrown the read away).
+    bool tomaAnticipada(const QString& texto, std::shared_ptr<FilasBD>& filas)
     {
-        auto f = std::make_shared<FilasBD>();
-        f->columnas = columnas;
-        std::vector<Lectura> lectura(static_cast<size_t>(columnas));
-        for (int i = 0; i < columnas; ++i) {
-            f->nombres << QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(s.st(), i)));
-            lectura[static_cast<size_t>(i)] = lecturaDe(sqlite3_column_decltype(s.st(), i));
-        }
-        auto celdas = std::make_unique<CeldasSqlite>(std::move(lectura));
-        while (s.paso())
-            celdas->AgregaFila(s.st());
-        f->diferidas = std::move(celdas);
-        return f;
+        const auto it = std::find_if(anticipadas_.begin(), anticipadas_.end(),
+                                     [&](const auto& a) { return a->Texto() == texto; });
+        if (it == anticipadas_.end())
+            return false;
+        const std::unique_ptr<LecturaAnticipada> a = std::move(*it);
+        anticipadas_.erase(it);
+        if (a->Version() != versionDelArchivo())
+            return false;
+        QString sentencia;
+        auto leidas = a->Toma(sentencia);
+        if (!leidas)
+            return false;
+        if (inyector_)
+            programada(sentencia);
+        filas = std::move(leidas);
+        return true;
     }
+
+    long long versionDelArchivo()
+    {
+        static const char version[] = "PRAGMA data_version";
+        Sentencia s(db_, version, version + sizeof version - 1, nullptr);
+        return s.paso() ? sqlite3_column_int64(s.st(), 0) : -1;
+    }
+
+    static constexpr size_t MaximoAnticipadas = 4;
 
     sqlite3* db_ = nullptr;
     int nivel_ = 0;
     long espera_ = -1;
     InyectorFallas* inyector_ = nullptr;
+    std::vector<std::unique_ptr<LecturaAnticipada>> anticipadas_;
 };
 
 }  // namespace
