@@ -443,7 +443,8 @@ private:
                         filas_ = LeeFilas(st, columnas);
                     }
                 }
-            } catch (const Falla&) {
+            } catch (...) {
+                // Nothing kept: the session reads the text itself, and fails there.
                 filas_.reset();
             }
             const std::lock_guard<std::mutex> l(m_);
@@ -565,8 +566,11 @@ public:
         const auto lote = TsqlSqlite::TraduceLote(texto);
         if (lote.size() != 1 || lote[0].clase != TsqlSqlite::Sentencia::Clase::Comun)
             return;
+        const long long version = versionDelArchivo();
+        if (version < 0)
+            return;
         anticipadas_.push_back(std::make_unique<LecturaAnticipada>(QByteArray(sqlite3_db_filename(db_, "main")), texto,
-                                                                   lote[0].sql, versionDelArchivo()));
+                                                                   lote[0].sql, version));
     }
 
     long EjecutaConParametros(const QString& sql, const QVariantList& valores) override
@@ -757,11 +761,16 @@ private:
         return true;
     }
 
+    // -1 when it cannot be read: nothing is read ahead, nor taken.
     long long versionDelArchivo()
     {
         static const char version[] = "PRAGMA data_version";
-        Sentencia s(db_, version, version + sizeof version - 1, nullptr);
-        return s.paso() ? sqlite3_column_int64(s.st(), 0) : -1;
+        try {
+            Sentencia s(db_, version, version + sizeof version - 1, nullptr);
+            return s.paso() ? sqlite3_column_int64(s.st(), 0) : -1;
+        } catch (const Falla&) {
+            return -1;
+        }
     }
 
     static constexpr size_t MaximoAnticipadas = 4;
