@@ -405,7 +405,8 @@ void CargaComprobante::CargaArticulos()
     });
     CuentaLineasPorArticulo();
     short senal = 0;
-    QString cargados;
+    // The codes loaded so far; the empty first one is matched by a line without code.
+    QStringList cargados{QString()};
     while (!p_.abandonado()) {
         bool fin = true;
         p_.paso([&] { fin = RsLineas.Eof(); });
@@ -418,7 +419,7 @@ void CargaComprobante::CargaArticulos()
     p_.paso([&] { Exigida(MSFlexGrid2).setRows(MSFlexGrid2->Rows() + 1); });
 }
 
-bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& senal, QString& cargados)
+bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& senal, QStringList& cargados)
 {
     Grilla* g = MSFlexGrid2;
     const auto linea = [&](const char* campo) { return RsLineas.Valor(QString::fromLatin1(campo)); };
@@ -458,11 +459,12 @@ bool CargaComprobante::LineaArticulo(int& contador, bool& primeraFila, short& se
         if (tarnivel || Recorta(Texto(RsCabecera.Valor(QStringLiteral("IdReparto")))) != QLatin1String("-1"))
             return;
         const QString codigo = Recorta(Texto(linea("IdArticulo")));
-        for (const QString& item : cargados.split(u','))
-            if (Iguales(Recorta(item), codigo))
+        // Each code whole: one holding a comma does not stand for the articles named by its parts.
+        for (const QString& item : cargados)
+            if (Iguales(item, codigo))
                 repetido = true;
         if (!repetido)
-            cargados += u',' + codigo;
+            cargados << codigo;
     });
     if (repetido) {
         // Only a row this line added goes; a row it took from the grid stays for the next line.

@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -35,7 +36,7 @@ private:
     void FilaTarea();
     void CargaArticulos();
     // One stored line into the article grid; false when the sheet is full.
-    bool LineaArticulo(int& contador, bool& primeraFila, short& senal, QString& cargados);
+    bool LineaArticulo(int& contador, bool& primeraFila, short& senal, QStringList& cargados);
     void Cantidades();
     // The quantity already invoiced from the line's article (0 when none).
     double CantidadAplicada();

@@ -795,6 +795,15 @@ TEST_F(Lineas, RepetidosPorRepartoOsmarinYUnidadDeNegocio)
         EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"MESA01", "SILLA01", "", ""}));
     }
     {
+        // A code holding a comma is one code: the line of the article named by its first part still loads.
+        Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdArticulo = 'SILLA01,MESA01' WHERE ID = 501"));
+        Carga c;
+        Comprobante(c, QStringLiteral("PR"));
+        EXPECT_TRUE(c());
+        EXPECT_EQ(Columna(c.articulos, 0), (QStringList{"SILLA01,MESA01", "SILLA01", "MESA01", "MESA03", ""}));
+        Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdArticulo = 'MESA01' WHERE ID = 501"));
+    }
+    {
         // A first line without code matches the empty item of the loaded codes: the caller's row stays.
         Ejecuta(s, QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdArticulo = '' WHERE ID = 501"));
         Carga c;
