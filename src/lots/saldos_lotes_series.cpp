@@ -84,9 +84,7 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
     // whatever position or row they came in.
     std::vector<StockClave> stock;
     QHash<QString, size_t> porClave;
-    bool hayFilas = false;
     for (; !rs.Bof() && !rs.Eof(); rs.MoveNext()) {
-        hayFilas = true;
         const QString lote = Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("NroLote"))));
         const QString serie = Recorta(LecturaValores::Texto(rs.Valor(QStringLiteral("NroSerie"))));
         const QString indice = Clave(lote, serie).toLower();
@@ -107,10 +105,14 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
         g.setTextMatrix(fila, ColCantidad, cantidad);
     };
     QHash<QString, int> claves;
+    // Movements that cancel out are no stock: without a key left in stock there
+    // is no trailing row to take the request.
+    bool hayStock = false;
     for (const StockClave& s : stock) {
         const double saldo = Numeros::RedondeoPar(s.cantidad, 6);
         if (saldo <= 0)
             continue;
+        hayStock = true;
         agregaFila(s.lote, s.serie, Numeros::TextoPlano(saldo), QString());
         claves.insert(Clave(s.lote, s.serie).toLower(), g.Rows() - 1);
     }
@@ -126,7 +128,7 @@ void FrmCargaLotesySeries::VerificaAnterioresConsulta()
         claves.insert(clave.toLower(), g.Rows() - 1);
     }
 
-    if (!hayFilas)
+    if (!hayStock)
         return;
     agregaFila(QString(), QString(), QString(), QString());
     if (Lotes.isEmpty()) {

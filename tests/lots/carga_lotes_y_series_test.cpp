@@ -38,7 +38,8 @@ constexpr Modo LoteYSerie{true, true, false};
 
 // Depot "1   ": LOTE held as L1 3 + 2 at two positions, L2 5 + 2 - 1, L3
 // received 4 and issued 4; LYS by lot and serial (one serial without lot);
-// SER by serial alone, A3 received and issued; SINL 5 without lot and 3 of L1.
+// SER by serial alone, A3 received and issued; SINL 5 without lot and 3 of L1;
+// AGO's only lot received and issued.
 class CargaLotesySeries : public ::testing::Test {
 protected:
     void SetUp() override
@@ -52,7 +53,8 @@ protected:
             "('LYS', '1', NULL, 'S0', NULL, 1), "
             "('SER', '1', NULL, 'A1', NULL, 1), ('SER', '1', NULL, 'A2', NULL, 1), "
             "('SER', '1', NULL, 'A3', NULL, 1), ('SER', '1', NULL, 'A3', NULL, -1), "
-            "('SINL', '1', NULL, NULL, NULL, 5), ('SINL', '1', 'L1', NULL, NULL, 3)"));
+            "('SINL', '1', NULL, NULL, NULL, 5), ('SINL', '1', 'L1', NULL, NULL, 3), "
+            "('AGO', '1', 'G1', NULL, NULL, 4), ('AGO', '1', 'G1', NULL, 'P1', -4)"));
         ModGlobal::gSesionBD->LimpiaBitacora();
     }
     void TearDown() override
@@ -223,6 +225,9 @@ TEST_F(CargaLotesySeries, SaldosPorLoteYSerie)
         {"serials only, the issued one gone", "SER", SeriesSolas, 1, {}, {"|A1|1|1", "|A2|1|0", "|||0"}},
         {"nothing in stock: previous keys only, no trailing row", "NADA", Lotes, 3, {K("|X1~|"), "|3|", "", ""}, {"X1||0|0"}},
         {"nothing in stock, nothing before", "NADA", Lotes, 3, {}, {}},
+        // Rows whose sums leave nothing are no stock: no trailing row to take the request.
+        {"every lot issued, nothing before", "AGO", Lotes, 3, {}, {}},
+        {"every lot issued: previous keys only", "AGO", Lotes, 3, {K("|G1~|"), "|3|", "", ""}, {"G1||0|0"}},
     };
     for (const Caso& c : casos) {
         auto f = Salida(QString::fromLatin1(c.articulo), c.modo, c.cantidad, c.pedido);
@@ -392,6 +397,16 @@ TEST_F(CargaLotesySeries, AceptarEnSalida)
     f->CmdAceptar_Click();
     EXPECT_EQ(f->Lotes, K("|~S0|M1~S1|M1~S2|M2~S3|~|"));
     EXPECT_EQ(f->Series, QStringLiteral("|1|1|0|0|0|"));
+
+    // Every lot issued: a silent request is short, not taken without lot.
+    avisos.preguntas.clear();
+    f = Salida(QStringLiteral("AGO"), Lotes, 3);
+    f->Lotes = QStringLiteral("antes");
+    f->CmdAceptar_Click();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("El Stock es Menor a la cantidad solicitada "));
+    EXPECT_EQ(f->Lotes, QStringLiteral("antes"));
+    EXPECT_NE(f->result(), QDialog::Accepted);
 }
 
 TEST_F(CargaLotesySeries, AceptarEnCarga)
