@@ -12,6 +12,7 @@
 #include "session/ModGlobal.h"
 
 #include <cmath>
+#include <vector>
 
 using LecturaValores::Literal;
 
@@ -114,26 +115,39 @@ void FrmLoteyPosicion::VerificaAnteriores()
     }
 
     if (EsConsultaDePosicionLote) {
+        // A position can have a row per lot even when lots are not asked, so an
+        // item goes to the first of its rows no earlier item took; one more
+        // item than rows adds to the last of them.
+        std::vector<bool> puesta(size_t(g.Rows()), false);
         for (qsizetype i = 0; i + 1 < posiciones.size(); ++i) {
             const QString& posicion = posiciones[i];
             const QString cantidad = i < cantidades.size() ? cantidades[i] : QString();
             // A lots list shorter than the positions list reads its missing items as empty.
             const QString lote = i < lotes.size() ? lotes[i] : QString();
+            int fila = 0;
             if (Recorta(posicion).isEmpty()) {
                 // The stock without position, when the depot has a row for it.
-                if (filaDeposito_ > 0)
-                    g.setTextMatrix(filaDeposito_, ColCantidad, cantidad);
+                fila = filaDeposito_;
+            } else {
+                for (int j = 1; j < g.Rows(); ++j) {
+                    if (j == filaDeposito_ || !MismoTexto(g.TextMatrix(j, ColPosicion), posicion))
+                        continue;
+                    if (EsPosicionYLote && !MismoTexto(g.TextMatrix(j, ColLote), lote))
+                        continue;
+                    fila = j;
+                    if (!puesta[size_t(j)])
+                        break;
+                }
+            }
+            if (fila <= 0)
                 continue;
-            }
-            const int filas = g.Rows();
-            for (int j = 1; j < filas; ++j) {
-                if (j == filaDeposito_ || !MismoTexto(g.TextMatrix(j, ColPosicion), posicion))
-                    continue;
-                if (EsPosicionYLote && !MismoTexto(g.TextMatrix(j, ColLote), lote))
-                    continue;
-                g.setTextMatrix(j, ColCantidad, cantidad);
-                break;
-            }
+            if (puesta[size_t(fila)])
+                g.setTextMatrix(fila, ColCantidad,
+                                Numeros::TextoPlano(Numeros::NumeroInicial(g.TextMatrix(fila, ColCantidad)) +
+                                                    Numeros::NumeroInicial(cantidad)));
+            else
+                g.setTextMatrix(fila, ColCantidad, cantidad);
+            puesta[size_t(fila)] = true;
         }
     } else if (consulta != Consulta::Ninguna) {
         DistribuyeCantidad();

@@ -24,7 +24,7 @@ using Filas = QStringList;
 // Depot 1: ART (litres) at P01 lot L1 5, P02 lot L1 3 and 2 without position;
 // CAJA (boxes of 100 units) at B-01 8 and B-02 12, filled B-02 first, and
 // 1 + 1 without position under two lots; SINEQ (units, no equivalence) at P01
-// 4; SOLO at P01 2 and no stock without position.
+// 4; SOLO at P01 2 and no stock without position; DOSL at P01 under two lots.
 class LoteYPosicion : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,7 +32,7 @@ protected:
         auto& bd = s.bd.Sesion();
         bd.Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdUnidad) VALUES "
                                   "('ART', 'BARNIZ MARINO brillante', 'LT'), ('CAJA', 'Tornillo', 'CAJ'), "
-                                  "('SINEQ', 'Bisagra', 'UN'), ('SOLO', 'Cola', 'KG')"));
+                                  "('SINEQ', 'Bisagra', 'UN'), ('SOLO', 'Cola', 'KG'), ('DOSL', 'Lija', 'UN')"));
         bd.Ejecuta(QStringLiteral("INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) "
                                   "VALUES ('CAJA', 'CAJ', 'UN', 100)"));
         bd.Ejecuta(QStringLiteral("INSERT INTO ma_posiciones (iddeposito, idposicion, ordeningreso) VALUES "
@@ -43,7 +43,8 @@ protected:
             "('1', 'B-01', NULL, 'CAJA', 'CAJ', 8), ('1', 'B-02', NULL, 'CAJA', 'CAJ', 12), "
             "('1', NULL, 'A', 'CAJA', 'CAJ', 1), ('1', NULL, 'B', 'CAJA', 'CAJ', 1), "
             "('1', 'P01', NULL, 'SINEQ', 'UN', 4), ('1', 'P01', NULL, 'SOLO', 'KG', 2), "
-            "('1', 'P02', NULL, 'SOLO', 'KG', 0), ('2', 'P01', 'L1', 'ART', 'LT', 50)"));
+            "('1', 'P02', NULL, 'SOLO', 'KG', 0), ('2', 'P01', 'L1', 'ART', 'LT', 50), "
+            "('1', 'P01', 'L1', 'DOSL', 'UN', 3), ('1', 'P01', 'L2', 'DOSL', 'UN', 2)"));
         ModGlobal::gSesionBD->LimpiaBitacora();
     }
     void TearDown() override
@@ -209,6 +210,7 @@ TEST_F(LoteYPosicion, ReaplicaLasListasAnteriores)
         const char* posiciones;
         const char* lotes;
         Filas cantidades;
+        const char* articulo = "ART";
     };
     const Caso casos[] = {
         {"one item, no proposal", true, "|P02*3|", "|L1|", {"0", "3", "0"}},
@@ -218,9 +220,14 @@ TEST_F(LoteYPosicion, ReaplicaLasListasAnteriores)
         {"a shorter lots list reads as empty lots", true, "|P01*1|*2|", "|L1|", {"1", "0", "2"}},
         {"positions only never had lots", false, "|P01*1.5|P02*2|*0.5|", "", {"1.5", "2", "0.5"}},
         {"the quantity as the list holds it", false, "|P01*2,5|", "", {"2,5", "0", "0"}},
+        {"a depot item twice adds up", true, "|*1|*1.5|", "|||", {"0", "0", "2.5"}},
+        // A position with a row per lot, lots asked or not: each item of it to its own row.
+        {"positions only, one item a row", false, "|P01*3|P01*2|", "", {"3", "2"}, "DOSL"},
+        {"one item more than rows adds to the last", false, "|P01*3|P01*1|P01*1|", "", {"3", "2"}, "DOSL"},
+        {"with lots, by lot", true, "|P01*1|P01*2|", "|L2|L1|", {"2", "1"}, "DOSL"},
     };
     for (const Caso& c : casos) {
-        auto f = Carga(QStringLiteral("ART"), true, c.lote, 6, QStringLiteral("LT"), QString::fromLatin1(c.posiciones),
+        auto f = Carga(QString::fromLatin1(c.articulo), true, c.lote, 6, QStringLiteral("LT"), QString::fromLatin1(c.posiciones),
                        QString::fromLatin1(c.lotes));
         Filas cantidades;
         for (int i = 1; i < f->MSFlexGrid1.Rows(); ++i)
