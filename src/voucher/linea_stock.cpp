@@ -116,9 +116,14 @@ QString Linea::destino(const QString& literal) const
 
 double Linea::cantidad()
 {
-    double linea = Importe(celda(C::Cantidad)).ADoble();
+    const double fila = Importe(celda(C::Cantidad)).ADoble();
+    double linea = fila;
     const bool hayLote = !Recorta(e_.LoteActual).isEmpty();
     const bool haySerie = !Recorta(e_.SerieActual).isEmpty();
+    // The row's quantity is in its own unit, column 74 in the base one.
+    const bool otraUnidad =
+        Cifra(celda(C::Coeficiente)) != 1 &&
+        Recorta(celda(C::UnidadBase)).compare(Recorta(celda(C::Unidad)), Qt::CaseInsensitive) != 0;
     if (!LineaStock::ItemsDeSalida(e_)) {
         if (EsVerdadero(Recorta(celda(C::PideTalle)), true))
             linea = e_.CantidadItem;
@@ -126,10 +131,11 @@ double Linea::cantidad()
             linea = e_.CantidadItem;
         else if ((hayLote || haySerie) && e_.CantItems > 1)
             linea = 1;
+        // A lot, serial or size line brings in its share of column 74, not its
+        // own figure in the row's unit.
+        if (otraUnidad && (hayLote || haySerie) && fila != 0)
+            parteOtraUnidad_ = linea / fila;
     } else if (e_.CantidadItem > 0 || hayLote || haySerie) {
-        const bool otraUnidad =
-            Cifra(celda(C::Coeficiente)) != 1 &&
-            Recorta(celda(C::UnidadBase)).compare(Recorta(celda(C::Unidad)), Qt::CaseInsensitive) != 0;
         if (!otraUnidad) {
             linea = e_.CantidadItem;
             escribe(C::CantidadUD, Numeros::TextoPlano(e_.CantidadItem));

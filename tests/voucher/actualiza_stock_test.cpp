@@ -465,6 +465,49 @@ TEST_F(ActualizaStock_, LosLotesDeUnaFilaEnOtraUnidadSeRepartenLaFila)
     }
 }
 
+// What enters by lot, serial or size in another unit than the base one: each
+// line's base-unit quantity is its share of column 74, not its own figure in
+// the row's unit.
+TEST_F(ActualizaStock_, LoQueEntraEnOtraUnidadLlevaSuParteDeLaUnidadBase)
+{
+    const QString chr255(ListasPipe::Chr255);
+    struct Caso {
+        const char* nombre;
+        const char* unidad;
+        const char* coeficiente;
+        const char* talle;
+        const char* serie;
+        QString lotes, series;
+        QStringList lineas;   // "Cantidad|NroLote|NroSerie|CantidadUD"
+    };
+    const std::vector<Caso> casos = {
+        {"un solo lote", "CAJ", "12", "0", "0", QStringLiteral("|L1|"), QString(), {"2|L1|NULL|24"}},
+        {"series", "CAJ", "12", "0", "-1", QString(), QStringLiteral("|A|B|"), {"1|NULL|A|12", "1|NULL|B|12"}},
+        {"talles", "CAJ", "12", "-1", "0", QStringLiteral("|T1|T2|"), QStringLiteral("|1|1|"),
+         {"1|T1|NULL|12", "1|T2|NULL|12"}},
+        {"lote y serie", "CAJ", "12", "0", "-1", QString(), QStringLiteral("|L1") + chr255 + QStringLiteral("S1|L1") + chr255 + QStringLiteral("S2|"),
+         {"1|L1|S1|12", "1|L1|S2|12"}},
+        {"la misma unidad, como antes", "UN", "12", "0", "-1", QString(), QStringLiteral("|A|B|"),
+         {"1|NULL|A|1", "1|NULL|B|1"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "2"}, {C::Unidad, c.unidad}, {C::Coeficiente, c.coeficiente},
+              {C::UnidadBase, "UN"}, {C::CantidadUD, "24"}, {C::PideLote, "-1"}, {C::PideSerie, c.serie},
+              {C::PideTalle, c.talle}, {C::Perecedero, "0"}});
+        g.setTextMatrix(1, C::NroLote, c.lotes);
+        g.setTextMatrix(1, C::NroSerie, c.series);
+        Llamada l;
+        l.TC = QStringLiteral("AJP");
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9470 + n++);
+        Postea(l);
+        EXPECT_FALSE(l.HayError);
+        EXPECT_EQ(LineasCon("Cantidad, NroLote, NroSerie, CantidadUD", l), c.lineas);
+    }
+}
+
 // The caller's sign gives the direction only: a value beyond 1 scales nothing.
 TEST_F(ActualizaStock_, SignoRemotaSoloDaElSentido)
 {
