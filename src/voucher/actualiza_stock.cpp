@@ -441,9 +441,13 @@ QString Actualizacion::asiento(const QString& motivo, short tipo, long fila)
     QString m = motivo, tc = e_.TC, nro = e_.SucNroLetra.mid(4, 8);
     bool debito = true;
     const auto numeracion = e_.AsientoPedido ? ClsCmnCptes::NumeroDeAsiento::ElMismo : ClsCmnCptes::NumeroDeAsiento::Nuevo;
-    e_.AsientoPedido = true;
-    return e_.Clase.GeneraAsientoStock(g_, m, tc, e_.SucNroLetra.left(4), nro, e_.SucNroLetra.mid(12, 1), e_.fecha,
-                                       debito, tipo, fila, e_.SecuenciaAsiento, numeracion);
+    const QString texto = e_.Clase.GeneraAsientoStock(g_, m, tc, e_.SucNroLetra.left(4), nro, e_.SucNroLetra.mid(12, 1),
+                                                      e_.fecha, debito, tipo, fila, e_.SecuenciaAsiento, numeracion);
+    // Later rows join the first entry that booked something; until then the
+    // class may still hold the number of another voucher's entry.
+    if (!texto.isEmpty())
+        e_.AsientoPedido = true;
+    return texto;
 }
 
 // The entry of a deferred batch: its kind by the first matching rule; with

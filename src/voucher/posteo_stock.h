@@ -83,7 +83,7 @@ struct PosteoStock {
     bool LoteFijoAutomatico = false;   // LoteFijo is the automatic lot: written in its stored form
     QString Lote;                // deferred mode: SQLTemp as passed, then CR and each statement
     short SecuenciaAsiento = 1;  // the next line number of the accounting entry
-    bool AsientoPedido = false;  // an entry was requested: later ones keep its number
+    bool AsientoPedido = false;  // an entry booked something: later ones keep its number
     QString Rechazo;             // the database's text of the last statement it refused
 };
 

@@ -110,6 +110,23 @@ protected:
         return s.bd.Filas(QStringLiteral("SELECT * FROM V_MV_STOCK ORDER BY Id")) +
                s.bd.Filas(QStringLiteral("SELECT * FROM MV_ASIENTOS ORDER BY Id"));
     }
+    // An AJN 0001-numero of two rows, each with its own reason: the table's
+    // first, the kit's TRF; a deferred batch is run.
+    void PosteaConMotivosPorFila(const char* numero, const char* motivoMesa, bool diferido)
+    {
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}, {C::MotivoStock, motivoMesa}});
+        Fila({{C::Codigo, "KIT01"}, {C::Cantidad, "2"}, {C::Costo, "12000"}, {C::MotivoStock, "TRF"}});
+        Llamada r;
+        r.TC = QStringLiteral("AJN");
+        r.SucNroLetra = QStringLiteral("0001%1X").arg(QLatin1String(numero));
+        r.IdMotivoStock = QStringLiteral("ELDELGRID");
+        r.GeneraSentenciaSQL = diferido;
+        Postea(r);
+        EXPECT_FALSE(r.HayError);
+        if (diferido)
+            bd().Ejecuta(r.SQLTemp);
+    }
     // Debit and credit of the entry lines of a voucher number.
     QStringList Asientos(const QString& numero)
     {
@@ -721,18 +738,7 @@ TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
 
     // Each row its own reason, at once and deferred alike.
     const auto porFila = [&](const char* numero, bool diferido) {
-        NuevaGrilla();
-        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}, {C::MotivoStock, "VTA"}});
-        Fila({{C::Codigo, "KIT01"}, {C::Cantidad, "2"}, {C::Costo, "12000"}, {C::MotivoStock, "TRF"}});
-        Llamada r;
-        r.TC = QStringLiteral("AJN");
-        r.SucNroLetra = QStringLiteral("0001%1X").arg(QLatin1String(numero));
-        r.IdMotivoStock = QStringLiteral("ELDELGRID");
-        r.GeneraSentenciaSQL = diferido;
-        Postea(r);
-        EXPECT_FALSE(r.HayError);
-        if (diferido)
-            bd().Ejecuta(r.SQLTemp);
+        PosteaConMotivosPorFila(numero, "VTA", diferido);
         return Asientos(QString::fromLatin1(numero));
     };
     const QStringList esperado = {QStringLiteral("1.1.5.01|D|24000"), QStringLiteral("1.1.5.01|H|24000"),
@@ -740,6 +746,34 @@ TEST_F(ActualizaStock_, ElAsientoUnaVezPorFila)
     EXPECT_EQ(porFila("00009003", false), esperado);
     EXPECT_EQ(porFila("00009004", true), esperado);
     EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+// A posting whose first rows book nothing (a reason without a row, say) numbers
+// the entry of its first booked row afresh: it never joins the entry an earlier
+// posting left in the class.
+TEST_F(ActualizaStock_, ElAsientoNoSeSumaAlDeOtroComprobante)
+{
+    const auto numeros = [&](const char* numero) {
+        return s.bd.Filas(QStringLiteral("SELECT DISTINCT [Numero Asiento] FROM MV_ASIENTOS WHERE NUMERO = '%1'")
+                              .arg(QLatin1String(numero)));
+    };
+    for (const bool diferido : {false, true}) {
+        SCOPED_TRACE(diferido ? "diferido" : "al instante");
+        NuevaGrilla();
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+        Llamada primero;
+        primero.TC = QStringLiteral("AJN");
+        primero.SucNroLetra = diferido ? QStringLiteral("000100009011X") : QStringLiteral("000100009001X");
+        primero.IdMotivoStock = QStringLiteral("VTA");
+        Postea(primero);
+        ASSERT_FALSE(primero.HayError);
+        const QStringList anterior = numeros(diferido ? "00009011" : "00009001");
+        ASSERT_EQ(anterior.size(), 1);
+
+        PosteaConMotivosPorFila(diferido ? "00009012" : "00009002", "ZZZ", diferido);
+        EXPECT_EQ(numeros(diferido ? "00009012" : "00009002"),
+                  QStringList{QString::number(anterior.value(0).toInt() + 1)});
+    }
 }
 
 TEST_F(ActualizaStock_, TodoONada)
