@@ -393,8 +393,14 @@ bool Actualizacion::tomaItem()
             }
             return cantidad(item(C::NroSerie));
         }
-        if (e_.LoteFijo.isEmpty() && e_.Item > 1)
+        if (e_.LoteFijo.isEmpty() && e_.Item > 1) {
+            // The entry dialog hands a lot list back with nothing beside it: each
+            // of its lots is a unit of its own, not a unit of quantity 0.
+            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() && e_.Item <= e_.CantItems &&
+                ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0)
+                return true;
             return cantidad(item(C::NroSerie)) || !(porTalle_ || porSerie_ || porLote_);
+        }
         return true;
     }
 

@@ -250,6 +250,14 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
              g.setTextMatrix(1, C::NroLote, ListasPipe::InsertaCHR255(QStringLiteral("|L5|L6|")));
          },
          {"1|BARN01|1|1|L5|1", "2|BARN01|1|1|L6|2"}},
+        {"lotes de entrada sin nada al lado: un lote por unidad",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100009016X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "3"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "0"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|L7|L8|L9|"}});
+         },
+         {"1|BARN01|1|1|L7|NULL", "2|BARN01|1|1|L8|NULL", "3|BARN01|1|1|L9|NULL"}},
         {"perecedero con el lote fijo",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
