@@ -91,8 +91,14 @@ void FrmTervalio::MuestraCantidad()
     if (FrmCantidad->isVisible())
         return;
     // With no article chosen there is nothing to plan.
-    if (!ListView1.SelectedItem())
+    const ListItem* elegido = ListView1.SelectedItem();
+    if (!elegido)
         return;
+    // The frame shows the chosen article's description and unit: one reached
+    // with the keyboard is not in the detail yet.
+    const QString codigo = Recorta(elegido->Text());
+    if (lblCodigo->text().compare(codigo, Qt::CaseInsensitive) != 0)
+        MuestraDetalleArticulo(codigo);
     TxtCantidad->setText(QStringLiteral("1"));
     FrmCantidad->show();
     FrmCantidad->raise();

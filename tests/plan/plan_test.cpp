@@ -82,6 +82,38 @@ TEST_F(Plan, CantidadDesdeLaListaAgregaUnaFilaAlPlan)
     EXPECT_EQ(v.MSFlexGrid2.Rows(), 4);
 }
 
+TEST_F(Plan, LaCantidadEsDelArticuloElegidoConElTeclado)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("15/03/2024"));
+    // The supplies: one after the other they have other units and descriptions.
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("02"), QString(), donde, false);
+    v.vistaListView1->Sincronizar();
+    ASSERT_GE(v.ListView1.ListItems().Count(), 3);
+    const QModelIndex primera = v.vistaListView1->modelo()->index(0, 0);
+    QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, v.vistaListView1->visualRect(primera).center());
+    ASSERT_EQ(v.lblCodigo->text(), v.ListView1.ListItems().Item(1).Text());
+    // Down to an article of another unit, then Enter: the frame is that article's.
+    for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
+        QTest::keyClick(v.vistaListView1, Qt::Key_Down);
+        if (v.ListView1.ListItems().Item(i).SubItems(2) != v.ListView1.ListItems().Item(1).SubItems(2))
+            break;
+    }
+    const ListItem* elegido = v.ListView1.SelectedItem();
+    ASSERT_TRUE(elegido);
+    ASSERT_NE(elegido->SubItems(2), v.ListView1.ListItems().Item(1).SubItems(2));
+    QTest::keyClick(v.vistaListView1, Qt::Key_Return);
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    EXPECT_FALSE(v.LblDescripcion->text().isEmpty());
+    EXPECT_TRUE(elegido->SubItems(1).startsWith(v.LblDescripcion->text() + QStringLiteral(" ("))) << elegido->SubItems(1).toStdString();
+    EXPECT_EQ(v.TxtUnidad->text(), elegido->SubItems(2));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(Celda(1, C::Codigo), elegido->Text());
+    EXPECT_EQ(Celda(1, C::Unidad), elegido->SubItems(2));
+}
+
 TEST_F(Plan, LaUnidadEsLaDelArticuloOUnaDeSusEquivalencias)
 {
     FrmTervalio& v = *ventana;
