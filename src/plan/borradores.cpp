@@ -4,6 +4,7 @@
 #include "plan/reglas_plan.h"
 
 #include "platform/avisos.h"
+#include "platform/controles/vista_grilla.h"
 #include "platform/db/reglas_sqlite.h"
 #include "platform/fechas.h"
 #include "platform/numeros.h"
@@ -316,6 +317,10 @@ void FrmTervalio::AsignarDatos2()
     }
     // The lines were checked through the grid's editor: it is not left showing over the grid.
     editorGrilla.setVisible(false);
+    // A refused line's message gave the editor the focus; hidden, it would take
+    // what the operator types next out of sight: the grid, with the line, has it.
+    if (txtEdit2->hasFocus())
+        vistaMSFlexGrid2->setFocus();
     // One blank row after the loaded lines, to type the next article into.
     p.paso([&] { FilaEnBlancoFinal(); });
     MarcaPlanGrabado();

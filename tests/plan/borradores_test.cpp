@@ -239,6 +239,29 @@ TEST_F(Borradores, GrabarSobreElPlanDeOtraFechaNoCargadoPreguntaAntes)
                                       QStringLiteral("MESA03|1|UN|15/01/2027 00:00")}));
 }
 
+TEST_F(Borradores, UnaLineaRechazadaAlCargarDejaElTecladoEnLaGrilla)
+{
+    FrmTervalio& v = *ventana;
+    // A line of an article no longer in the catalogue, and one since suspended.
+    for (const char* codigo : {"BORRADO", "RACK01"}) {
+        SCOPED_TRACE(codigo);
+        avisos.preguntas.clear();
+        bd.Sesion().Ejecuta(QStringLiteral("DELETE FROM V_CPTES_MODELO_DET WHERE IdArticulo IN ('BORRADO', 'RACK01')"));
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, IdUnidad, FechaComp) "
+                                  "VALUES (1, '%1', 3, 'UN', '15/01/2027')").arg(QString::fromLatin1(codigo)));
+        NombraPlan(QStringLiteral("16/01/2027"));
+        NombraPlan(QStringLiteral("15/01/2027"));
+        ASSERT_EQ(avisos.preguntas.size(), 1u);
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(4, C::Codigo), QString::fromLatin1(codigo));
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(4, C::Cantidad), QStringLiteral("3"));
+        // The keyboard is in a box the operator sees: the grid, where the line is.
+        QWidget* foco = Foco();
+        ASSERT_TRUE(foco);
+        EXPECT_TRUE(foco->isVisible()) << foco->objectName().toStdString();
+        EXPECT_EQ(foco, v.vistaMSFlexGrid2);
+    }
+}
+
 TEST_F(Borradores, LosApostrofesSeGrabanYSeLeenComoSeEscribieron)
 {
     FrmTervalio& v = *ventana;
