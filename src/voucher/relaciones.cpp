@@ -27,6 +27,13 @@ QString RelacionadosCon(const QString& tc, const QString& sucNroLetra)
            QStringLiteral(" AND COMPROBANTEORIGEN = ") + Literal(Recorta(sucNroLetra));
 }
 
+// An amount field read as a number, Null as 0: the text Qt gives a double
+// writes round millions with an exponent ("1e+06"), which reads as no number.
+Moneda ImporteDe(const QVariant& campo)
+{
+    return Moneda::DesdeDoble(LecturaValores::Numero(campo));
+}
+
 void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
 {
     // The form must declare the property, as the caller's form object had to.
@@ -50,7 +57,7 @@ Moneda ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
     });
     p.paso([&] {
         if (!rs.Eof())
-            importe = gUtilidades->TextoAMoneda(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Importe"))));
+            importe = ImporteDe(rs.Valor(QStringLiteral("Importe")));
     });
     if (rs.State())
         rs.Close();
@@ -80,7 +87,7 @@ Moneda ClsCmnCptes::ObtieneImporteCptesAsociados(const QString& TC, const QStrin
     gSesionBD->AbreRecordset(RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND ANULADA = 0"), rs, nullptr, 0, 1);
     Moneda total;
     for (; !rs.Eof(); rs.MoveNext())
-        total += gUtilidades->TextoAMoneda(gUtilidades->ValorNoNuloTexto(rs.Valor(QStringLiteral("Importe"))));
+        total += ImporteDe(rs.Valor(QStringLiteral("Importe")));
     gSesionBD->CierraRecordset(rs);
     return total;
 }
@@ -127,7 +134,7 @@ double ClsCmnCptes::CantRepartoPend(const QString& TC, const QString& SucNroLetr
                           Literal(gUtilidades->TransformaClave(IdArticulo));
     // No row and Null are 0.
     const auto primerValor = [](const QString& sql, const QString& campo) {
-        return gUtilidades->TextoADoble(gUtilidades->ValorNoNuloTexto(PrimerValor(sql, campo)));
+        return LecturaValores::Numero(PrimerValor(sql, campo));
     };
     double enComprobante = primerValor(
         QStringLiteral("SELECT * FROM VT_V_MV_CPTEINSUMOS_CONS2  with(nolock)  WHERE ") + clave, QStringLiteral("Cantidad"));

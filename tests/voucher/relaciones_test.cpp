@@ -17,7 +17,8 @@ void Ejecuta(SesionGlobal& s, const char* sql)
 TEST(Relaciones, CargosAplicadosDeUnaCuenta)
 {
     SesionGlobal s;
-    Ejecuta(s, "INSERT INTO V_MV_CargosAplicados (CUENTA, SALDO) VALUES ('C001', 150.25), ('C001', 49.75), ('C002', 7)");
+    Ejecuta(s, "INSERT INTO V_MV_CargosAplicados (CUENTA, SALDO) VALUES ('C001', 150.25), ('C001', 49.75), ('C002', 7), "
+               "('C003', 1000000), ('C003', 1000000)");
     ClsCmnCptes cpte;
     gSesionBD->LimpiaBitacora();
     EXPECT_EQ(cpte.ImporteCargosReales(QStringLiteral(" C001 ")), Moneda::DesdeEntero(200));
@@ -25,6 +26,8 @@ TEST(Relaciones, CargosAplicadosDeUnaCuenta)
               QStringLiteral("SELECT SUM (SALDO) AS IMPORTE FROM V_MV_CargosAplicados WHERE CUENTA = 'C001'"));
     EXPECT_EQ(cpte.ImporteCargosReales(QStringLiteral("SIN CARGOS")), Moneda());
     EXPECT_EQ(cpte.ImporteCargosReales(QStringLiteral("O'Higgins")), Moneda());
+    // A round amount of millions, which a double's shortest text writes with an exponent.
+    EXPECT_EQ(cpte.ImporteCargosReales(QStringLiteral("C003")), Moneda::DesdeEntero(2000000));
 }
 
 TEST(Relaciones, CargosAplicadosQueFallanPasanAlGestorYDanCero)
@@ -46,7 +49,9 @@ TEST(Relaciones, ComprobantesHechosDesdeOtro)
                "('FC', '0001000000011', 100, 0, 'RM  ', '0001000000051', '0'),"
                "('FC', '0001000000012', 40.5, 1, 'RM', '0001000000051', '0'),"
                "('NC', '0001000000001', NULL, 0, 'RM', '0001000000051', '1'),"
-               "('FC', '0001000000013', 30, 1, 'RM', '0001000000052', '0')");
+               "('FC', '0001000000013', 30, 1, 'RM', '0001000000052', '0'),"
+               "('FC', '0001000000014', 2000000, 0, 'RM', '0001000000054', '0'),"
+               "('FC', '0001000000015', 1000000, 0, 'RM', '0001000000054', '0')");
     ClsCmnCptes cpte;
     struct Caso {
         const char* tc;
@@ -80,6 +85,8 @@ TEST(Relaciones, ComprobantesHechosDesdeOtro)
               Moneda::DesdeEntero(100));
     EXPECT_EQ(cpte.ObtieneImporteCptesAsociados(QStringLiteral("RM"), QStringLiteral("0001000000052")), Moneda());
     EXPECT_EQ(cpte.ObtieneImporteCptesAsociados(QStringLiteral("FC"), QStringLiteral("0001000000011")), Moneda());
+    EXPECT_EQ(cpte.ObtieneImporteCptesAsociados(QStringLiteral("RM"), QStringLiteral("0001000000054")),
+              Moneda::DesdeEntero(3000000));
 }
 
 TEST(Relaciones, SiguienteLoteAutomaticoSeCuentaComoNumero)
@@ -118,10 +125,10 @@ TEST(Relaciones, CantidadPendienteDeEntregar)
     SesionGlobal s;
     Ejecuta(s, "INSERT INTO VT_V_MV_CPTEINSUMOS_CONS2 (TC, IDCOMPROBANTE, IDARTICULO, Cantidad) VALUES "
                "('NP', '0001000000003', 'MESA01', 10), ('NP', '0001000000003', 'SILLA01', 8),"
-               "('NP', '0001000000003', 'BARN01', NULL)");
+               "('NP', '0001000000003', 'BARN01', NULL), ('NP', '0001000000003', 'TABLA01', 1500000)");
     Ejecuta(s, "INSERT INTO VT_V_MV_Stock_Cons (TC, IDCOMPROBANTE, IDARTICULO, CANTIDAD) VALUES "
                "('NP', '0001000000003', 'MESA01', 3), ('NP', '0001000000003', 'MESA01', 1),"
-               "('NP', '0001000000003', 'SILLA01', 12)");
+               "('NP', '0001000000003', 'SILLA01', 12), ('NP', '0001000000003', 'TABLA01', 1000000)");
     struct Caso {
         const char* articulo;
         double pendiente;
@@ -132,6 +139,7 @@ TEST(Relaciones, CantidadPendienteDeEntregar)
         {"SILLA01", 0, 12},   // delivered beyond the voucher
         {"BARN01", 0, 0},
         {"NOESTA", 0, 0},
+        {"TABLA01", 500000, 1000000},   // round millions
     };
     ClsCmnCptes cpte;
     for (const Caso& c : casos) {
