@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -165,7 +166,8 @@ double RedondeoPar(double valor, int decimales)
     double entero = std::floor(x);
     const double resto = x - entero;
     // Treat values within a hair of .5 as halves, so 2.675 read from text rounds as written.
-    const double eps = 1e-9 * std::max(1.0, std::fabs(x));
+    // The hair never grows past a thousandth: a large figure is no half.
+    const double eps = std::min(1e-9 * std::max(1.0, std::fabs(x)), 1e-3);
     if (std::fabs(resto - 0.5) <= eps) {
         if (std::fmod(entero, 2.0) != 0.0)
             entero += 1.0;

@@ -163,6 +163,24 @@ TEST(Moneda, AritmeticaYRedondeoPar)
     EXPECT_THROW(Moneda::DesdeEntero(1) / Moneda(), Falla);
 }
 
+TEST(Numeros, RedondeoParDeNumerosGrandes)
+{
+    // A value within a hair of a half goes to the even digit; a large value
+    // that is no half at all keeps its own figure.
+    const struct {
+        double valor;
+        int decimales;
+        double esperado;
+    } casos[] = {
+        {2.675, 2, 2.68},           {0.125, 2, 0.12},          {-2.5, 0, -2},
+        {3.5, 0, 4},                {1000000001, 0, 1000000001}, {2147483647, 0, 2147483647},
+        {123456789.13, 2, 123456789.13}, {1000.000001, 6, 1000.000001}, {4503599627370497.0, 0, 4503599627370497.0},
+        {2500000000.5, 0, 2500000000}, {2500000001.5, 0, 2500000002},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(Numeros::RedondeoPar(c.valor, c.decimales), c.esperado) << std::fixed << c.valor << " " << c.decimales;
+}
+
 TEST(Utilidades, AjustaAnchoYTextos)
 {
     UtilidadesComunes u;
