@@ -54,8 +54,10 @@ QString FmtMoneda(const QString& importe, int decimales, bool miles)
     if (decimales == -3)
         return importe;
     int n = decimales;
+    // A 16-bit count, rounded: a setting of "2.7" gives 3 and one of eleven
+    // digits fails to the caller.
     if (decimales == -1)
-        n = static_cast<int>(Numeros::NumeroInicial(gCantidadDecimales));
+        n = Entero16(Numeros::NumeroInicial(gCantidadDecimales));
     if (n == 0)
         n = DigitosMonedaRegional();
     if (n == -2 || n < 0)
@@ -112,7 +114,9 @@ QString FormatoHoras(double minutos, long& horas, long& minutosResto, bool forza
     if (forzarDosPuntos || Recorta(separador).isEmpty())
         separador = QStringLiteral(":");
     if (separador != QLatin1String(".")) {
-        const long total = std::lround(minutos);
+        // Rounded half to even, as the integer division rounds it; beyond the
+        // 32 bits of the hours and minutes the call fails to the caller.
+        const long total = Entero32(minutos);
         horas = total / 60;
         minutosResto = total % 60;
         const auto dosDigitos = [](long v) {

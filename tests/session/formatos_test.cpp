@@ -68,6 +68,35 @@ TEST(Formatos, FmtMonedaPorCodigoDeDecimales)
     gCantidadDecimales = previo;
 }
 
+TEST(Formatos, FmtMonedaConDecimalesConfiguradosRaros)
+{
+    // The configured decimals are a 16-bit count, rounded as Basic rounds;
+    // beyond that the call fails to its caller instead of a figure or a crash.
+    const QString previo = gCantidadDecimales;
+    const struct {
+        const char* decimales;
+        const char* esperado;   // nullptr: overflow
+    } casos[] = {
+        {"2.7", "1,500"},    {"2.5", "1,50"},   {" 3 ", "1,500"},   {"1x", "1,5"},
+        {"-2", "2"},         {"-7", "2"},       {"99999999999", nullptr}, {"3000000000", nullptr},
+        {"40000", nullptr},
+    };
+    for (const auto& c : casos) {
+        gCantidadDecimales = QString::fromLatin1(c.decimales);
+        if (c.esperado) {
+            EXPECT_EQ(FmtMoneda(QStringLiteral("1.5"), -1, false), QString::fromLatin1(c.esperado)) << c.decimales;
+            continue;
+        }
+        try {
+            FmtMoneda(QStringLiteral("1.5"), -1, false);
+            ADD_FAILURE() << "no failure for " << c.decimales;
+        } catch (const Falla& f) {
+            EXPECT_EQ(f.Numero, Falla::Desbordamiento) << c.decimales;
+        }
+    }
+    gCantidadDecimales = previo;
+}
+
 TEST(Formatos, HorasYMinutos)
 {
     EXPECT_EQ(ValidaHora(QStringLiteral("2"), QString(), QString(), true), 120);
@@ -85,6 +114,37 @@ TEST(Formatos, HorasYMinutos)
     EXPECT_EQ(m, 30);
     EXPECT_EQ(FormatoHoras(0, h, m, true), QStringLiteral("00:00"));
     EXPECT_EQ(FormatoHoras(6005, h, m), QStringLiteral("100:05"));
+}
+
+TEST(Formatos, FormatoHorasDeMinutosConFraccionONoRepresentables)
+{
+    // A fraction of a minute is rounded half to even, as Basic's integer division does.
+    const struct {
+        double minutos;
+        const char* texto;
+        long horas, resto;
+    } casos[] = {
+        {2.5, "00:02", 0, 2}, {3.5, "00:04", 0, 4}, {150.5, "02:30", 2, 30}, {89.6, "01:30", 1, 30},
+        {-90, "-01:-30", -1, -30}, {2147483647.0, "35791394:07", 35791394, 7},
+    };
+    for (const auto& c : casos) {
+        long h = -9, m = -9;
+        EXPECT_EQ(FormatoHoras(c.minutos, h, m), QString::fromLatin1(c.texto)) << c.minutos;
+        EXPECT_EQ(h, c.horas) << c.minutos;
+        EXPECT_EQ(m, c.resto) << c.minutos;
+    }
+    // Hours and minutes are 32-bit: a count beyond them fails, out arguments untouched.
+    for (double minutos : {2147483648.0, -2147483649.0, 1e30}) {
+        long h = -9, m = -9;
+        try {
+            FormatoHoras(minutos, h, m);
+            ADD_FAILURE() << "no failure for " << minutos;
+        } catch (const Falla& f) {
+            EXPECT_EQ(f.Numero, Falla::Desbordamiento) << minutos;
+        }
+        EXPECT_EQ(h, -9);
+        EXPECT_EQ(m, -9);
+    }
 }
 
 TEST(Formatos, ListaDeTotalesYLimpiezaDeTextos)
