@@ -47,13 +47,34 @@ QString Decodifica(const QByteArray& bytes)
     return r;
 }
 
+bool EscribeEntero(QFile& archivo, qint64 posicion, const QByteArray& bytes)
+{
+    const qint64 largo = archivo.size();
+    QByteArray cubiertos;
+    const bool alFinal = archivo.openMode().testFlag(QIODevice::Append);
+    if (!alFinal) {
+        if (posicion < largo && archivo.seek(posicion))
+            cubiertos = archivo.read(largo - posicion);
+        if (!archivo.seek(posicion))
+            return false;
+    } else {
+        posicion = largo;
+    }
+    // Unbuffered, a short write shows here and not when the file closes.
+    if (archivo.write(bytes) == bytes.size() && archivo.flush())
+        return true;
+    archivo.resize(posicion);
+    if (!cubiertos.isEmpty() && archivo.seek(posicion))
+        archivo.write(cubiertos);
+    return false;
+}
+
 bool Agrega(const QString& archivo, const QString& texto)
 {
     QFile f(archivo);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const QByteArray b = Codifica(texto);
-    return f.write(b) == b.size();
+    return EscribeEntero(f, f.size(), Codifica(texto));
 }
 
 }  // namespace TextoAnsi
