@@ -6,6 +6,7 @@
 #include "platform/texto_ansi.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace Def_QConsulta {
 
@@ -49,22 +50,30 @@ void CreaConsultasPredefinidas()
         {"UnidadNegocio", "V_TA_UnidadNegocio", "|Descripcion|Codigo|"},
         {"DEPOSITO", "V_TA_DEPOSITO", "|Descripcion|IdDeposito|"},
     };
-    const QString archivo = gConsulta->ArchivoConsultas;
-    QFile f(archivo);
-    if (!f.open(QIODevice::ReadWrite))
-        throw Falla(75, QStringLiteral("Error de acceso a la ruta o el archivo ") + archivo + QStringLiteral(": ") +
-                            f.errorString(),
-                    OrigenPrograma());
+    QByteArray registros;
     for (const auto& d : predefinidas) {
         QConsulta r;
         r.Titulo = QString::fromLatin1(d[0]).trimmed();
         r.Tabla = QString::fromLatin1(d[1]);
         r.Campos = QString::fromLatin1(d[2]).trimmed();
-        // After the last whole record.
-        const qint64 posicion = f.size() / QConsulta::Largo * QConsulta::Largo;
-        if (!f.seek(posicion) || f.write(r.Bytes()) != QConsulta::Largo)
-            throw Falla(75, QStringLiteral("No se pudo escribir ") + archivo + QStringLiteral(": ") + f.errorString(),
-                        OrigenPrograma());
+        registros += r.Bytes();
+    }
+    const QString archivo = gConsulta->ArchivoConsultas;
+    const bool existia = QFileInfo::exists(archivo);
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw Falla(75, QStringLiteral("Error de acceso a la ruta o el archivo ") + archivo + QStringLiteral(": ") +
+                            f.errorString(),
+                    OrigenPrograma());
+    // After the last whole record, all eleven or none: a start-up finds a
+    // file it could not finish missing, and writes it again.
+    const qint64 posicion = f.size() / QConsulta::Largo * QConsulta::Largo;
+    if (!TextoAnsi::EscribeEntero(f, posicion, registros)) {
+        const QString motivo = f.errorString();
+        f.close();
+        if (!existia)
+            QFile::remove(archivo);
+        throw Falla(75, QStringLiteral("No se pudo escribir ") + archivo + QStringLiteral(": ") + motivo, OrigenPrograma());
     }
 }
 

@@ -1,4 +1,5 @@
 #include "arranque.h"
+#include "support/limite_archivo.h"
 
 #include <QFileInfo>
 
@@ -36,6 +37,14 @@ QByteArray predefinidas()
            registro("DEPOSITO", "V_TA_DEPOSITO", "|Descripcion|IdDeposito|");
 }
 
+// A partial record after the whole ones.
+void agregaResto(const QString& archivo)
+{
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("resto");
+}
+
 TEST_F(Arranque, ConsultasPredefinidasByteAByte)
 {
     Inicia(Parametros());
@@ -53,12 +62,36 @@ TEST_F(Arranque, ConsultasPredefinidasByteAByte)
     EXPECT_EQ(app.Lee(QStringLiteral("consultas.qsl")), predefinidas());
 
     // Asked again over the file, the records go after the last whole one.
-    QFile f(archivo);
-    ASSERT_TRUE(f.open(QIODevice::Append));
-    f.write("resto");
-    f.close();
+    agregaResto(archivo);
     CreaConsultasPredefinidas();
     EXPECT_EQ(app.Lee(QStringLiteral("consultas.qsl")), predefinidas() + predefinidas());
+}
+
+TEST_F(Arranque, UnArchivoDeConsultasQueNoCabeEnteroNoQuedaAMedias)
+{
+    const QString archivo = app.Archivo(QStringLiteral("consultas.qsl"));
+    gConsulta->ArchivoConsultas = archivo;
+    const auto sinLugar = [&](qint64 cabe) {
+        const LimiteDeArchivo disco(static_cast<rlim_t>(cabe));
+        try {
+            CreaConsultasPredefinidas();
+            ADD_FAILURE() << "a short write was taken for a whole one";
+        } catch (const Falla& f) {
+            EXPECT_EQ(f.Numero, 75);
+        }
+    };
+    // A new file that cannot take the eleven records is not left behind.
+    sinLugar(5000);
+    EXPECT_FALSE(QFileInfo::exists(archivo));
+    // So the next start writes it whole.
+    Inicia(Parametros());
+    EXPECT_EQ(app.Lee(QStringLiteral("consultas.qsl")), predefinidas());
+
+    // Over an existing file, what it held stays, a partial record included.
+    agregaResto(archivo);
+    const QByteArray antes = app.Lee(QStringLiteral("consultas.qsl"));
+    sinLugar(antes.size() + 3000);
+    EXPECT_EQ(app.Lee(QStringLiteral("consultas.qsl")), antes);
 }
 
 TEST_F(Arranque, ConsultasEnLaCarpetaDelUsuarioSiLaAplicacionNoSePuedeEscribir)
