@@ -18,6 +18,11 @@ QVariant UtilidadesComunes::ValorNoNulo(const QVariant& valor) const
 
 QString UtilidadesComunes::ValorNoNuloTexto(const QVariant& valor) const
 {
+    // A number field reads as Basic writes it: 1000000, not the double's
+    // shortest text 1e+06, which no number reader takes back.
+    const int tipo = valor.metaType().id();
+    if ((tipo == QMetaType::Double || tipo == QMetaType::Float) && !valor.isNull())
+        return Numeros::TextoPlano(valor.toDouble());
     return ValorNoNulo(valor).toString();
 }
 

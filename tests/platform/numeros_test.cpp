@@ -205,6 +205,25 @@ TEST(Utilidades, AjustaAnchoYTextos)
     EXPECT_EQ(u.ValorNoNulo(QVariant(5)).toInt(), 5);
 }
 
+// A number field as text reads back as the same number: round millions and
+// small fractions too, which the double's shortest text writes with an exponent.
+TEST(Utilidades, UnNumeroComoTextoSeLeeDeVuelta)
+{
+    UtilidadesComunes u;
+    const struct {
+        QVariant valor;
+        const char* texto;
+    } casos[] = {
+        {QVariant(1000000.0), "1000000"},  {QVariant(2.5e7), "25000000"},   {QVariant(-3000000.0), "-3000000"},
+        {QVariant(0.00001), "0.00001"},    {QVariant(0.1 + 0.2), "0.3"},    {QVariant(1234.5f), "1234.5"},
+        {QVariant(1.5), "1.5"},            {QVariant(0.0), "0"},            {QVariant(12), "12"},
+        {QVariant(QStringLiteral("1e+06")), "1e+06"}, {QVariant(QMetaType(QMetaType::Double)), ""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(u.ValorNoNuloTexto(c.valor), QString::fromLatin1(c.texto)) << c.texto;
+    EXPECT_EQ(u.TextoADoble(u.ValorNoNuloTexto(QVariant(1000000.0))), 1000000.0);
+}
+
 TEST(Utilidades, CredencialesIdaYVuelta)
 {
     UtilidadesComunes u;
