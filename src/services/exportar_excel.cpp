@@ -197,12 +197,17 @@ public:
         Columna& c = DeLaColumna(columna);
         if (!c.llena) {
             if (Decision* d = c.vistas.Busca(t)) {
-                c.Cuenta(true);
-                return *d;
+                if (!c.Cuenta(true))
+                    return *d;
+                // The table goes with this look-up: its decision leaves it first.
+                suelta_ = std::move(*d);
+                c.vistas = {};
+                return suelta_;
             }
             if (c.vistas.Cuantas() < Maximo)
                 return c.vistas.Agrega(t, Decide(t));
-            c.Cuenta(false);
+            if (c.Cuenta(false))
+                c.vistas = {};
         }
         suelta_ = Decide(t);
         return suelta_;
@@ -288,19 +293,18 @@ private:
         bool llena = false;
         int buscadas = 0;
         int halladas = 0;
-        void Cuenta(bool hallada)
+        // True when the column stops looking: the caller lets the table go.
+        bool Cuenta(bool hallada)
         {
             if (vistas.Cuantas() < Maximo)
-                return;
+                return false;
             if (hallada)
                 ++halladas;
             if (++buscadas < Tanda)
-                return;
-            if (2 * halladas < buscadas) {
-                llena = true;
-                vistas = {};
-            }
+                return false;
+            llena = 2 * halladas < buscadas;
             buscadas = halladas = 0;
+            return llena;
         }
     };
     // A list has a few columns: found by going through them.

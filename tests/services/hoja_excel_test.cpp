@@ -320,3 +320,28 @@ TEST(HojaExportada, DeLaListaDeLaVentana)
     EXPECT_EQ(h.Muestra(4, 2), "A002");
     EXPECT_EQ(h.En(4, 1), nullptr);
 }
+
+// A column whose table of texts is full and seldom hit stops looking there;
+// the text found by the look-up that makes it stop still gives its own cell.
+TEST(HojaExportada, ElTextoHalladoAlDejarDeBuscarDaSuCelda)
+{
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 1500, 1}, {"Importe", 1500, 2}};
+    const auto fila = [&](const QString& t) {
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {t}, false});
+    };
+    // As many texts as the column keeps, as many more it does not, then one it keeps.
+    for (int i = 0; i < 4096; ++i)
+        fila(QStringLiteral("%1,5").arg(i + 1));
+    for (int i = 0; i < 4095; ++i)
+        fila(QStringLiteral("%1,75").arg(i + 1));
+    fila(QStringLiteral("7,5"));
+    const HojaEnMemoria h = exporta(l);
+    const int ultima = 3 + static_cast<int>(l.ListItems.size()) - 1;
+    const Hoja::Celda* c = h.En(ultima, 2);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->valor.tipo, Tipo::Numero);
+    EXPECT_EQ(c->valor.numero, 7.5);
+    EXPECT_EQ(c->estilo.formato, FormatoNumero::Importe);
+    EXPECT_EQ(h.Muestra(ultima, 2), h.Muestra(3 + 6, 2));
+}
