@@ -4,6 +4,7 @@
 #include "platform/controles/vista_lista.h"
 #include "platform/numeros.h"
 #include "platform/recorte.h"
+#include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 
 #include <QGroupBox>
@@ -21,6 +22,15 @@ QString LimiteFilas()
     bool ok = false;
     const long n = t.toLong(&ok);
     return ok && n > 0 ? QString::number(n) : QStringLiteral("1000");
+}
+
+// A field's amount: a number as the number it is (its shortest text may carry
+// an exponent, as 1e+06 or 5e-04, which no amount reads), a text as read.
+Moneda ImporteDeCampo(const QVariant& valor)
+{
+    if (LecturaValores::EsNumero(valor))
+        return Moneda::DesdeDoble(valor.toDouble());
+    return gUtilidades->TextoAMoneda(valor.toString());
 }
 
 }  // namespace
@@ -123,7 +133,7 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
                                     u')');
             fila.setSubItems(2, Recorta(texto("IdUnidad")));
             const QVariant costo = rs.Valor(QStringLiteral("Costo"));
-            const QString importe = costo.isNull() ? QStringLiteral("0") : gUtilidades->TextoAMoneda(costo.toString()).Texto();
+            const QString importe = costo.isNull() ? QStringLiteral("0") : ImporteDeCampo(costo).Texto();
             fila.setSubItems(3, gUtilidades->AlineaDerecha(FmtMoneda(importe, -1, false), 10));
             fila.setSubItems(4, texto("idTipo") + u'-' + texto("DescrTipo"));
             fila.setSubItems(5, texto("IDRUBRO") + u'-' + texto("DescrRubros"));

@@ -106,6 +106,46 @@ TEST_F(Arranque, FiltrosYBusquedaRapidaConApostrofes)
     EXPECT_EQ(v.ListView1.ListItems().Count(), 3);
 }
 
+// Costs as the database hands them, shown with four decimals.
+class CostosDeLaLista : public VentanaPrueba {
+protected:
+    struct Caso {
+        const char* codigo;
+        const char* costo;     // as the statement writes it
+        const char* mostrado;  // the list's cost cell
+    };
+    static constexpr Caso casos[] = {
+        {"COSTO1", "0.0005", "    0,0005"},   // a number whose shortest text has an exponent
+        {"COSTO2", "0.0001", "    0,0001"},
+        {"COSTO3", "12.25", "   12,2500"},
+        {"COSTO4", "85000", "85000,0000"},
+        {"COSTO5", "NULL", "    0,0000"},
+    };
+
+    void PreparaBase() override
+    {
+        SesionBD& s = bd.Sesion();
+        s.Ejecuta(QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = '4' WHERE CLAVE = 'CANTIDADDECIMALES'"));
+        for (const Caso& c : casos)
+            s.Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdRubro, IdFamilia, IdUnidad, "
+                                     "Costo, SUSPENDIDO) VALUES ('%1', 'Costo', 'MUE', '0909', 'UN', %2, 0)")
+                          .arg(QString::fromLatin1(c.codigo), QString::fromLatin1(c.costo)));
+    }
+};
+
+TEST_F(CostosDeLaLista, CadaCostoComoElImporteQueEs)
+{
+    FrmTervalio& v = *ventana;
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("0909"), QString(), donde, false);
+    QStringList esperadas;
+    for (const Caso& c : casos)
+        esperadas << QString::fromLatin1(c.codigo) + u'|' + QStringLiteral("Costo ()|UN|") + QString::fromLatin1(c.mostrado);
+    QStringList filas = Filas(v.ListView1, 4);
+    filas.sort();
+    EXPECT_EQ(filas, esperadas);
+}
+
 TEST_F(Arranque, TeclasQueAbrenLaBusquedaRapida)
 {
     FrmTervalio& v = *ventana;
