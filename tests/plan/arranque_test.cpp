@@ -218,6 +218,34 @@ TEST_F(Arranque, F2ConShiftNoHaceNadaYCerrarTerminaLaSesion)
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE EGRESO IS NULL")), QStringList{QStringLiteral("0")});
 }
 
+// A window opened by another: the opener holds the session and keeps it.
+class AbiertaDesdeOtra : public VentanaPrueba {
+protected:
+    void PreparaBase() override
+    {
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('SUPERVISOR_Contiene', 'si')"));
+    }
+};
+
+TEST_F(AbiertaDesdeOtra, UsaLaSesionDelQueLaAbreYAlCerrarSoloSeOculta)
+{
+    EXPECT_TRUE(ventana->OptSearch[1]->isChecked());   // "si" counts as "SI"
+    FrmTervalio otra;
+    otra.EsVentas = true;   // no session of its own: no access row
+    otra.DesdeForm = true;
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    otra.Form_Load();
+    otra.show();
+    EXPECT_FALSE(Enviado().join(u'\n').contains(QStringLiteral("Control_Acceso")));
+    EXPECT_GT(otra.TreeView1.Nodes().Count(), 1);
+    EXPECT_GT(otra.TreeView2.Nodes().Count(), 1);
+    QTest::mouseClick(otra.CmdCancelar, Qt::LeftButton);
+    EXPECT_FALSE(otra.isVisible());
+    EXPECT_EQ(finDelPrograma, -1);
+    EXPECT_TRUE(ModGlobal::gSesionBD->Conectado());
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(Arranque, ExportaLaListaVisibleYAbreLaFichaDeStock)
 {
     FrmTervalio& v = *ventana;
