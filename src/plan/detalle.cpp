@@ -7,6 +7,7 @@
 #include "platform/numeros.h"
 #include "platform/recorte.h"
 #include "services/Stock.h"
+#include "services/lectura_valores.h"
 #include "session/ModGlobal.h"
 
 #include <QLabel>
@@ -43,7 +44,7 @@ void FrmTervalio::MuestraDetalleArticulo(const QString& codigo)
     lblDatos->setText(texto("Descripcion") + QStringLiteral(" (") + texto("Presentacion") + u')');
     const QVariant costo = rs.Valor(QStringLiteral("Costo"));
     lblMasDatos->setText(QStringLiteral("Unidad: ") + texto("IdUnidad") + QStringLiteral("    Costo: ") +
-                         FmtMoneda(costo.isNull() ? QStringLiteral("0") : gUtilidades->TextoAMoneda(costo.toString()).Texto(),
+                         FmtMoneda(costo.isNull() ? QStringLiteral("0") : LecturaValores::Importe(costo).Texto(),
                                    -1, true));
     double stock = 0;
     Stock::ControlStock(QString(), id, unidad, stock);

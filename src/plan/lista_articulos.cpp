@@ -24,15 +24,6 @@ QString LimiteFilas()
     return ok && n > 0 ? QString::number(n) : QStringLiteral("1000");
 }
 
-// A field's amount: a number as the number it is (its shortest text may carry
-// an exponent, as 1e+06 or 5e-04, which no amount reads), a text as read.
-Moneda ImporteDeCampo(const QVariant& valor)
-{
-    if (LecturaValores::EsNumero(valor))
-        return Moneda::DesdeDoble(valor.toDouble());
-    return gUtilidades->TextoAMoneda(valor.toString());
-}
-
 }  // namespace
 
 void FrmTervalio::Encolumnar(int)
@@ -133,7 +124,7 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
                                     u')');
             fila.setSubItems(2, Recorta(texto("IdUnidad")));
             const QVariant costo = rs.Valor(QStringLiteral("Costo"));
-            const QString importe = costo.isNull() ? QStringLiteral("0") : ImporteDeCampo(costo).Texto();
+            const QString importe = costo.isNull() ? QStringLiteral("0") : LecturaValores::Importe(costo).Texto();
             fila.setSubItems(3, gUtilidades->AlineaDerecha(FmtMoneda(importe, -1, false), 10));
             fila.setSubItems(4, texto("idTipo") + u'-' + texto("DescrTipo"));
             fila.setSubItems(5, texto("IDRUBRO") + u'-' + texto("DescrRubros"));

@@ -48,6 +48,11 @@ double Numero(const QVariant& valor)
     return EsNumero(valor) ? valor.toDouble() : ModGlobal::gUtilidades->TextoADoble(Texto(valor));
 }
 
+Moneda Importe(const QVariant& valor)
+{
+    return EsNumero(valor) ? Moneda::DesdeDoble(valor.toDouble()) : ModGlobal::gUtilidades->TextoAMoneda(Texto(valor));
+}
+
 QString Ceros(const QVariant& valor, int digitos)
 {
     const QString texto = Recorta(Texto(valor));

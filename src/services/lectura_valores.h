@@ -3,6 +3,7 @@
 // folder: the error manager of the database session, fields read as the
 // suite reads them, numbers zero-padded, literals.
 
+#include "platform/moneda.h"
 #include "platform/pasos.h"
 
 #include <QString>
@@ -25,6 +26,10 @@ bool EsNumero(const QVariant& valor);
 // A numeric field as a double: numbers as they are, texts read as amounts
 // (UtilidadesComunes.TextoADoble), Null as 0.
 double Numero(const QVariant& valor);
+// A field's amount: a number as the number it is (its shortest text may carry
+// an exponent, 1e+06 or 5e-04, which no amount reads), a text read as an
+// amount, Null as 0.
+Moneda Importe(const QVariant& valor);
 // The value zero-padded to the digits (Basic's Format with "0000"): Null and
 // "" count as 0; a text that is no number comes back as it is.
 QString Ceros(const QVariant& valor, int digitos);

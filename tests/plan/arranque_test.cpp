@@ -3,6 +3,7 @@
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_lista.h"
 
+#include <QLabel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -144,6 +145,9 @@ TEST_F(CostosDeLaLista, CadaCostoComoElImporteQueEs)
     QStringList filas = Filas(v.ListView1, 4);
     filas.sort();
     EXPECT_EQ(filas, esperadas);
+    // The detail panel reads the cost the same way.
+    v.MuestraDetalleArticulo(QStringLiteral("COSTO1"));
+    EXPECT_TRUE(v.lblMasDatos->text().endsWith(QStringLiteral("Costo: 0,0005"))) << v.lblMasDatos->text().toStdString();
 }
 
 TEST_F(Arranque, TeclasQueAbrenLaBusquedaRapida)
