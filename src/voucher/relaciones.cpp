@@ -27,13 +27,6 @@ QString RelacionadosCon(const QString& tc, const QString& sucNroLetra)
            QStringLiteral(" AND COMPROBANTEORIGEN = ") + Literal(Recorta(sucNroLetra));
 }
 
-// An amount field read as a number, Null as 0: the text Qt gives a double
-// writes round millions with an exponent ("1e+06"), which reads as no number.
-Moneda ImporteDe(const QVariant& campo)
-{
-    return Moneda::DesdeDoble(LecturaValores::Numero(campo));
-}
-
 void PonPropiedad(QObject& formulario, const char* nombre, const QString& valor)
 {
     // The form must declare the property, as the caller's form object had to.
@@ -57,7 +50,7 @@ Moneda ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
     });
     p.paso([&] {
         if (!rs.Eof())
-            importe = ImporteDe(rs.Valor(QStringLiteral("Importe")));
+            importe = LecturaValores::Importe(rs.Valor(QStringLiteral("Importe")));
     });
     if (rs.State())
         rs.Close();
@@ -87,7 +80,7 @@ Moneda ClsCmnCptes::ObtieneImporteCptesAsociados(const QString& TC, const QStrin
     gSesionBD->AbreRecordset(RelacionadosCon(TC, SucNroLetra) + QStringLiteral(" AND ANULADA = 0"), rs, nullptr, 0, 1);
     Moneda total;
     for (; !rs.Eof(); rs.MoveNext())
-        total += ImporteDe(rs.Valor(QStringLiteral("Importe")));
+        total += LecturaValores::Importe(rs.Valor(QStringLiteral("Importe")));
     gSesionBD->CierraRecordset(rs);
     return total;
 }
