@@ -361,7 +361,14 @@ void reglaFunciones(Tokens& v)
         if (es(t, "ISNULL"_L1)) {
             t.texto = u"ifnull"_s;
         } else if (es(t, "LEN"_L1)) {
+            // The server's LEN leaves trailing blanks out, as its comparisons do.
+            const size_t fin = cierre(v, abre);
+            if (fin >= v.size())
+                continue;
             t.texto = u"length"_s;
+            v.insert(v.begin() + static_cast<long>(fin), sim(u")"_s));
+            const Tokens recorte = {ident(u"rtrim"_s), sim(u"("_s)};
+            v.insert(v.begin() + static_cast<long>(abre + 1), recorte.begin(), recorte.end());
         } else if (es(t, "GETDATE"_L1) || es(t, "SCOPE_IDENTITY"_L1)) {
             const size_t fin = sigIdx(v, abre + 1);
             if (fin >= v.size() || !simbolo(v[fin], u")"))

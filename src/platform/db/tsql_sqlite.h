@@ -13,7 +13,7 @@
 //   admin prefix       @ADMIN_T, @Admin_T -> T
 //   national literal   N'x' -> 'x'
 //   collations         COLLATE SQL_Latin1_General_CP1_CI_AS -> COLLATE SINCASO (CS/BIN -> BINARY)
-//   functions          ISNULL( -> ifnull(   LEN( -> length(   getDate() -> datetime('now','localtime')
+//   functions          ISNULL( -> ifnull(   LEN(x) -> length(rtrim(x))   getDate() -> datetime('now','localtime')
 //   identity, nesting  @@IDENTITY, SCOPE_IDENTITY() -> last_insert_rowid()
 //                      @@TRANCOUNT -> tervalio_trancount()  (the session's own count)
 //   DELETE             DELETE T WHERE ... -> DELETE FROM T WHERE ...
