@@ -122,6 +122,10 @@ public:
                 afectadas += q.numRowsAffected();
             }
         } while (q.nextResult());
+        // A later statement of the batch that failed ends the results with an
+        // error of its own: the batch failed, though its first statement ran.
+        if (q.lastError().type() != QSqlError::NoError)
+            throw fallaDe(q.lastError());
     }
 
     long EjecutaConParametros(const QString& sql, const QVariantList& valores) override
