@@ -183,11 +183,15 @@ void EdicionEnGrilla::cierra()
 void EdicionEnGrilla::alPerderFoco()
 {
     // Leaving the box by the mouse goes through the same check as Enter; a
-    // dialog the check or a look-up opens is no leaving.
+    // dialog the check or a look-up opens is no leaving, nor is a popup (the
+    // box's own menu, whose Paste must land in it) or another window of the
+    // desktop taking the keyboard: the box gets the focus back with them.
     if (!abierta_ || confirmando_)
         return;
     const QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal != caja_.window())
+        return;
+    if (QApplication::activePopupWidget() || QApplication::activeWindow() != caja_.window())
         return;
     reglas_.trampa("Validate", [this] {
         if (!Confirma())
