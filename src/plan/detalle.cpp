@@ -44,8 +44,7 @@ void FrmTervalio::MuestraDetalleArticulo(const QString& codigo)
     lblDatos->setText(texto("Descripcion") + QStringLiteral(" (") + texto("Presentacion") + u')');
     const QVariant costo = rs.Valor(QStringLiteral("Costo"));
     lblMasDatos->setText(QStringLiteral("Unidad: ") + texto("IdUnidad") + QStringLiteral("    Costo: ") +
-                         FmtMoneda(costo.isNull() ? QStringLiteral("0") : LecturaValores::Importe(costo).Texto(),
-                                   -1, true));
+                         FmtMoneda(LecturaValores::Importe(costo).Texto(), -1, true));
     double stock = 0;
     Stock::ControlStock(QString(), id, unidad, stock);
     lblMasdatos2->setText(QStringLiteral("Stock en todos los depósitos: ") +

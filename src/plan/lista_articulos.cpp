@@ -124,8 +124,7 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
                                     u')');
             fila.setSubItems(2, Recorta(texto("IdUnidad")));
             const QVariant costo = rs.Valor(QStringLiteral("Costo"));
-            const QString importe = costo.isNull() ? QStringLiteral("0") : LecturaValores::Importe(costo).Texto();
-            fila.setSubItems(3, gUtilidades->AlineaDerecha(FmtMoneda(importe, -1, false), 10));
+            fila.setSubItems(3, gUtilidades->AlineaDerecha(FmtMoneda(LecturaValores::Importe(costo).Texto(), -1, false), 10));
             fila.setSubItems(4, texto("idTipo") + u'-' + texto("DescrTipo"));
             fila.setSubItems(5, texto("IDRUBRO") + u'-' + texto("DescrRubros"));
             fila.setSubItems(6, texto("IdFamilia") + u'-' + texto("DescrFamilia"));

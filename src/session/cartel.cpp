@@ -39,7 +39,7 @@ Lbf_CtrlDisplay& Dll_Display::ventana()
 
 QString Dll_Display::ObtieneTextoNoNulo(const QVariant& valor)
 {
-    return valor.isNull() ? QString() : valor.toString();
+    return ModGlobal::gUtilidades->ValorNoNuloTexto(valor);
 }
 
 void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)

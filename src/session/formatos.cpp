@@ -155,7 +155,8 @@ void LimpiaFilaGrilla(Grilla& grilla, long fila, long primeraColumna)
 QString TransformaTexto(const QVariant& valor)
 {
     return Recorta(
-        gUtilidades->QuitaCaracteres(valor.toString(), QString(QChar(0)), QString(QChar(0xFF)), QStringLiteral("\n")));
+        gUtilidades->QuitaCaracteres(gUtilidades->ValorNoNuloTexto(valor), QString(QChar(0)), QString(QChar(0xFF)),
+                                     QStringLiteral("\n")));
 }
 
 }  // namespace ModGlobal

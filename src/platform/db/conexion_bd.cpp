@@ -111,8 +111,9 @@ void ConexionBD::Anticipa(const QString& sql)
         return;
     try {
         motor_->Anticipa(sql);
-    } catch (const Falla&) {
-        // The read runs as ever when it is sent.
+    } catch (const std::exception&) {
+        // A failure (a helper thread that cannot start, say) leaves nothing
+        // read ahead: the read runs as ever when it is sent.
     }
 }
 
