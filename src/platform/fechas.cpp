@@ -94,7 +94,9 @@ std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona)
     if (m.hasMatch())
         return conHora(m, QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()));
     m = diaPrimero.match(texto);
-    if (m.hasMatch()) {
+    // One separator throughout, as the database reads a date: "2/1-2027" it
+    // compares as a plain text.
+    if (m.hasMatch() && texto[m.capturedEnd(1)] == texto[m.capturedEnd(2)]) {
         int anio = m.captured(3).toInt();
         if (m.capturedLength(3) == 2)
             anio += anio < 30 ? 2000 : 1900;

@@ -12,9 +12,9 @@ namespace Fechas {
 // "ss" seconds; "/" and ":" print as themselves, whatever the locale.
 QString Formatea(const QDateTime& fecha, const QString& patron);
 
-// A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted) with an optional
-// time ("h:mm" or "h:mm:ss"), an ISO date-time, or a time alone. Two-digit
-// years fall in 1930-2029. Nothing for any other text or an impossible date.
+// A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted, one separator
+// throughout) with an optional time ("h:mm" or "h:mm:ss"), an ISO date-time,
+// or a time alone. Two-digit years fall in 1930-2029. Nothing for any other text or an impossible date.
 // In UTC the reading skips the time-zone data (what a caller that wants only
 // the date and the time on the clock asks for: it costs a file look-up a call).
 std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona = Qt::LocalTime);

@@ -308,9 +308,13 @@ TEST_F(Borradores, NombreFaltanteONoFechaNoGraba)
     v.TxtFields[9]->setText(QStringLiteral("31/02/2024"));
     Graba();
     EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("Debe asignarle una fecha valida para poder grabar"));
-    NombraPlan(QStringLiteral("31/02/2024"));
-    EXPECT_EQ(avisos.preguntas[2].texto, QStringLiteral("Debe ingresar una fecha valida!!!"));
-    EXPECT_TRUE(v.ValidacionFallida());
+    for (const char* escrito : {"31/02/2024", "20/1-2027"}) {
+        avisos.preguntas.clear();
+        NombraPlan(QString::fromLatin1(escrito));
+        ASSERT_EQ(avisos.preguntas.size(), 1u) << escrito;
+        EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe ingresar una fecha valida!!!")) << escrito;
+        EXPECT_TRUE(v.ValidacionFallida()) << escrito;
+    }
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
 }
 
@@ -416,6 +420,10 @@ TEST_F(Borradores, ProyeccionPorArticuloYPorInsumo)
     Proyecta(false, QStringLiteral("16/01/2027"), QString());
     EXPECT_EQ(v.ListView3.ColumnHeaders().Count(), 5);
     EXPECT_EQ(v.ListView3.ColumnHeaders().Item(4).Text(), QStringLiteral("C_20/01/2027"));
+    // A bound typed with two different separators is no date: it narrows nothing.
+    Proyecta(false, QStringLiteral("2/1-2027"), QString());
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Count(), 7);
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Item(4).Text(), QStringLiteral("C_15/01/2027"));
 
     // The projection tab exports the projection list.
     avisos.ResponderDialogo([](QDialog&) { return 0; });

@@ -21,6 +21,9 @@ TEST(Fechas, LecturaDiaPrimero)
         {"15/13/2024", ""},
         {"12/03/2024 25:00", ""},
         {"3/8", ""},
+        // Two different separators: no date the database reads.
+        {"2/1-2027", ""},
+        {"15-01/27", ""},
         {"abc", ""},
         {"", ""},
     };
