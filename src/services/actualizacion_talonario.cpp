@@ -167,9 +167,11 @@ void ActualizaUltimoNroComprobante(const QString& TC, const QString& Sistema, co
             Fechas::Formatea(Sistema::Ahora(), ModGlobal::FormatoFechaHora());
         rs.Update();
     };
+    // The number is checked again here: the operator may have passed over the first check.
     const auto actualizacion = [&](const QString& tabla, const QString& condicion) {
         return QStringLiteral(" UPDATE ") + tabla + QStringLiteral(" SET ") + letra + QStringLiteral("_ULTIMO_NRO = ") +
-               Numero + QStringLiteral(" WHERE CODIGO = ") + codigo + condicion + QString::number(gTalonario.Talonario);
+               Entero(Numero) + QStringLiteral(" WHERE CODIGO = ") + codigo + condicion +
+               QString::number(gTalonario.Talonario);
     };
 
     // The book in use, read from the query and its book condition; false when it is not there.

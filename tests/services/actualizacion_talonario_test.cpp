@@ -216,6 +216,29 @@ TEST(NumeracionComprobante, LibroNoConfiguradoYNumeroQueNoEsEntero)
     }
 }
 
+// The operator may pass over the failed check (Ignore): the number is checked
+// again where it enters the statement, so a text with an apostrophe, a
+// semicolon or a decimal comma never reaches the batch whatever the answers.
+// A book never used (its last number Null) always moves on.
+TEST(NumeracionComprobante, NumeroRechazadoNoEntraAunqueSeIgnore)
+{
+    SesionGlobal s;
+    LibrosDePrueba(s.bd.Sesion());
+    s.bd.Sesion().Ejecuta(QStringLiteral("UPDATE V_TA_CPTE SET X_ULTIMO_NRO = NULL WHERE CODIGO = 'CT'"));
+    for (const char* numero : {"11' OR ''='", "11; DELETE V_TA_CPTE", "12,5"}) {
+        SCOPED_TRACE(numero);
+        AvisosGrabados avisos;
+        avisos.Responder({Avisos::Ignorar, Avisos::Ignorar, Avisos::Ignorar, Avisos::Ignorar});
+        gTalonario.Fija(QStringLiteral("CT"), 1);
+        QString letra = QStringLiteral("X"), sentencia;
+        ActualizaUltimoNroComprobante("CT", "STOCK", "0001", QString::fromUtf8(numero), letra, true, sentencia, false,
+                                      false);
+        EXPECT_FALSE(sentencia.contains(QStringLiteral("UPDATE"))) << sentencia.toStdString();
+        EXPECT_FALSE(sentencia.contains(QString::fromUtf8(numero))) << sentencia.toStdString();
+        EXPECT_GE(avisos.preguntas.size(), 2u);
+    }
+}
+
 TEST(NumeracionComprobante, DosGrabacionesSeguidasTomanDosNumeros)
 {
     SesionGlobal s;
