@@ -24,6 +24,16 @@ QString LimiteFilas()
     return ok && n > 0 ? QString::number(n) : QStringLiteral("1000");
 }
 
+// A stored code as the literal start of a LIKE pattern: its brackets and
+// wildcards stand for themselves, so family A_1 does not take in AB1.
+QString PrefijoLiteral(QString codigo)
+{
+    codigo.replace(u'[', QStringLiteral("[[]"));
+    codigo.replace(u'%', QStringLiteral("[%]"));
+    codigo.replace(u'_', QStringLiteral("[_]"));
+    return codigo;
+}
+
 }  // namespace
 
 void FrmTervalio::Encolumnar(int)
@@ -89,7 +99,7 @@ void FrmTervalio::CargarArticulos(const QString& Rubro, const QString& Tipo, con
         if (Recorta(Familia).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)
             agrega(QStringLiteral(" IdFamilia IS NULL"));
         else
-            agrega(QStringLiteral("IdFamilia LIKE ") + bd.ValorSQL(Familia + u'%', comilla));
+            agrega(QStringLiteral("IdFamilia LIKE ") + bd.ValorSQL(PrefijoLiteral(Familia) + u'%', comilla));
     });
     p.paso([&] {
         if (!Recorta(Proveedor).isEmpty())

@@ -74,4 +74,44 @@ TEST_F(Arboles, CadaNodoEnSuLugarConSuTextoYLasSentenciasDeSiempre)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// A family's code is the literal start of the codes it takes in: its
+// brackets and wildcards stand for themselves.
+TEST_F(Arboles, LaFamiliaTomaSuCodigoTalCual)
+{
+    bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y1', 'a', 'M_1', 0)\r"
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y2', 'b', 'MX1', 0)\r"
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y3', 'c', 'M_101', 0)\r"
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y4', 'd', 'M[1]', 0)\r"
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y5', 'e', 'M1', 0)\r"
+        "INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, IdFamilia, SUSPENDIDO) VALUES ('Y6', 'f', 'M%''', 0)"));
+    FrmTervalio& v = *ventana;
+    SesionBD& s = *ModGlobal::gSesionBD;
+    const struct {
+        const char* familia;
+        QStringList articulos;
+        QString patron;   // as the statement carries it
+    } casos[] = {
+        {"M_1", {"Y1", "Y3"}, "'M[_]1%'"},
+        {"M[1]", {"Y4"}, "'M[[]1]%'"},
+        {"M%'", {"Y6"}, "'M[%]''%'"},
+        {"M1", {"Y5"}, "'M1%'"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.familia);
+        QString donde;
+        s.LimpiaBitacora();
+        v.CargarArticulos(QString(), QString(), QString::fromUtf8(c.familia), QString(), donde, false);
+        QStringList codigos;
+        for (int i = 1; i <= v.ListView1.ListItems().Count(); ++i)
+            codigos << v.ListView1.ListItems().Item(i).Text();
+        codigos.sort();
+        EXPECT_EQ(codigos, c.articulos);
+        ASSERT_EQ(s.Bitacora().size(), 1);
+        EXPECT_TRUE(s.Bitacora().at(0).contains(QStringLiteral(" IdFamilia LIKE ") + c.patron))
+            << s.Bitacora().at(0).toStdString();
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 }  // namespace
