@@ -368,8 +368,12 @@ void FrmTervalio::construyeControles()
     v->addLayout(botones);
     setCentralWidget(central);
 
+    // The message takes the room left; the others fit their texts, which a
+    // panel of fixed width cut ("Uid: SUPERVIS").
     for (const char* clave : {"MENSAJE", "SERVER", "USUARIO", "BASEDEDATOS", "CAJA", "VERSION"})
-        sbStatusBar.Panels().Add(0, QString::fromLatin1(clave));
+        sbStatusBar.Panels()
+            .Add(0, QString::fromLatin1(clave))
+            .setAutoSize(qstrcmp(clave, "MENSAJE") == 0 ? sbrSpring : sbrContents);
     vistaStatusBar = nombrado(new VistaBarraEstado, "sbStatusBar");
     vistaStatusBar->setBarra(&sbStatusBar);
     setStatusBar(vistaStatusBar);
