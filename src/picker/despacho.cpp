@@ -273,8 +273,12 @@ void FrmDespacho::CmdConsultar_Click()
     evento("CmdConsultar_Click", [this] {
         QString descripcion, clave, tercera;
         ModExportarExcel::ConsultaTabla(QStringLiteral("v_ta_origen"), descripcion, clave, tercera, true, QString());
-        // Nothing chosen empties the box.
-        Caja("Origen").setText(Recorta(clave));
+        // Nothing chosen empties the box. A chosen code is looked up at once:
+        // the Enter below checks the current box, which may be another one,
+        // and the previous origin's description stayed beside the new code.
+        CajaTexto& origen = Caja("Origen");
+        origen.setText(Recorta(clave));
+        CampoValida(origen);
         int tecla = Teclas::vbKeyReturn;
         TxtFields_KeyDown(IndiceCampoActual, tecla, 0);
     });

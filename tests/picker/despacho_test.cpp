@@ -300,16 +300,31 @@ TEST_F(Despacho, F5LlenaElOrigenDesdeLaLista)
     });
     EXPECT_EQ(avisos.dialogosMostrados, 3);
 
-    // From the dispatch box the simulated Enter checks that box: the origin's
-    // description waits for the accept's check.
+    // From another box the chosen origin's description shows at once, also
+    // over the one of the origin before; the simulated Enter checks and
+    // leaves the current box.
+    s.bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_TA_ORIGEN (IdOrigen, Descripcion) VALUES ('CL', 'Chile')"));
+    Abre(QStringLiteral("D-1"), QStringLiteral("AR"), QStringLiteral("Rosario"), [&] {
+        EXPECT_EQ(f->LblDesc->text(), QStringLiteral("Argentina"));
+        Caja(2)->setFocus();
+        EligeEnLaLista(QStringLiteral("Chile"));
+        Tecla(Qt::Key_F5);
+        EXPECT_EQ(Caja(0)->text(), QStringLiteral("CL"));
+        EXPECT_EQ(f->LblDesc->text(), QStringLiteral("Chile"));
+        EXPECT_EQ(Foco(), f->CmdConsultar);
+        // A list closed without a choice empties the box and leaves the description.
+        EligeEnLaLista(QString());
+        QTest::mouseClick(f->CmdConsultar, Qt::LeftButton);
+        EXPECT_EQ(Caja(0)->text(), QString());
+        EXPECT_EQ(f->LblDesc->text(), QStringLiteral("Chile"));
+    });
     Abre(QStringLiteral("D-1"), QString(), QStringLiteral("Rosario"), [&] {
         EligeEnLaLista(QStringLiteral("Argentina"));
         QTest::mouseClick(f->CmdConsultar, Qt::LeftButton);
         EXPECT_EQ(Caja(0)->text(), QStringLiteral("AR"));
-        EXPECT_EQ(f->LblDesc->text(), QString());
+        EXPECT_EQ(f->LblDesc->text(), QStringLiteral("Argentina"));
         EXPECT_EQ(Foco(), Caja(0));
         Tecla(Qt::Key_F2);
-        EXPECT_EQ(f->LblDesc->text(), QStringLiteral("Argentina"));
         EXPECT_FALSE(f->isVisible());
     });
     EXPECT_EQ(f->Origen, QStringLiteral("AR"));
