@@ -96,7 +96,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     // A window event: a failure goes to the error manager under the event's

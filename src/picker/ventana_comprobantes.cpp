@@ -2,6 +2,7 @@
 #include "picker/FrmConsComprobantes.h"
 
 #include "platform/controles/caja_texto.h"
+#include "platform/controles/enter_en_boton.h"
 #include "platform/controles/teclas.h"
 #include "platform/controles/vista_lista.h"
 #include "platform/pasos.h"
@@ -9,7 +10,6 @@
 #include "services/lectura_valores.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -95,7 +95,7 @@ FrmConsComprobantes::FrmConsComprobantes(QWidget* padre) : QDialog(padre)
     connect(CmdCancelar, &QPushButton::clicked, this,
             [this] { evento("CmdCancelar_Click", [this] { CmdCancelar_Click(); }); });
     for (QPushButton* b : {CmdBuscar, CmdAceptar, CmdCancelar})
-        b->installEventFilter(this);
+        EnterPulsaElBoton(b);
     connect(vistaListView1, &VistaLista::DblClick, this,
             [this] { evento("ListView1_DblClick", [this] { ListView1_DblClick(); }); });
     connect(vistaListView1, &VistaLista::KeyDown, this, [this](int& codigo, int shift) {
@@ -146,20 +146,6 @@ void FrmConsComprobantes::showEvent(QShowEvent* e)
         cargando_ = false;
     }
     QDialog::showEvent(e);
-}
-
-bool FrmConsComprobantes::eventFilter(QObject* objeto, QEvent* e)
-{
-    // A focused button takes Enter as a click, as on Windows.
-    if (e->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(e)->key();
-        auto* b = qobject_cast<QPushButton*>(objeto);
-        if (b && (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
-            b->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(objeto, e);
 }
 
 void FrmConsComprobantes::reject()
