@@ -1,5 +1,6 @@
 #include "lots/dialogo_lotes.h"
 
+#include "platform/controles/enter_en_boton.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/pasos.h"
 
@@ -38,8 +39,13 @@ DialogoLotes::DialogoLotes(const char* nombre, const QString& titulo, const QStr
     // Cancel takes no focus: a click on it must not put an open entry through
     // the cell's check, whose refusal would keep the window from closing.
     CmdCancelar->setFocusPolicy(Qt::NoFocus);
+    EnterPulsaElBoton(CmdAceptar);
     Toolbar1 = nombrado(new QToolBar, "Toolbar1");
     vistaMSFlexGrid1 = nombrado(new VistaGrilla, "MSFlexGrid1");
+    // Tab leaves the grid for Accept and comes back, as between controls;
+    // going round the cells it left the current cell on columns that take no
+    // entry, where typing did nothing.
+    vistaMSFlexGrid1->setTabKeyNavigation(false);
     vistaMSFlexGrid1->setGrilla(&MSFlexGrid1);
     TxtEdit = nombrado(new CajaTexto, "TxtEdit");
     edicion_ = std::make_unique<EdicionCantidades>(cantidades_, *vistaMSFlexGrid1, *TxtEdit, *Toolbar1, this, botones);

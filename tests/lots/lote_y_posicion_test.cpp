@@ -497,4 +497,35 @@ TEST_F(DialogoLoteYPosicion, SuperaConSiYCancelar)
     EXPECT_EQ(f->Posiciones, QString());
 }
 
+TEST_F(DialogoLoteYPosicion, TabVaDeLaGrillaAAceptarYEnterAcepta)
+{
+    auto f = Carga(QStringLiteral("ART"), true, true, 6);
+    const int r = Muestra(*f, [](FrmLoteyPosicion& f) {
+        QWidget* grilla = f.vistaMSFlexGrid1;
+        EXPECT_EQ(f.MSFlexGrid1.Row(), 3);
+        // Tab and Shift+Tab go between the grid and Accept; the current cell stays.
+        QTest::keyClick(grilla, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f.CmdAceptar);
+        QTest::keyClick(f.CmdAceptar, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), grilla);
+        QTest::keyClick(grilla, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), f.CmdAceptar);
+        QTest::keyClick(f.CmdAceptar, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), grilla);
+        EXPECT_EQ(f.MSFlexGrid1.Row(), 3);
+        EXPECT_EQ(f.MSFlexGrid1.Col(), 4);
+        // Tab ends an open entry as its check lets it, and leaves the grid.
+        TecleaEnGrilla(f, QStringLiteral("0"));
+        QTest::keyClick(f.TxtEdit, Qt::Key_Tab);
+        EXPECT_FALSE(f.TxtEdit->isVisible());
+        QTest::keyClick(grilla, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f.CmdAceptar);
+        // Enter on the focused Accept accepts.
+        QTest::keyClick(f.CmdAceptar, Qt::Key_Return);
+        EXPECT_FALSE(f.isVisible());
+    });
+    EXPECT_EQ(r, QDialog::Accepted);
+    EXPECT_EQ(f->Posiciones, QStringLiteral("|P01*5|P02*1|"));
+}
+
 }  // namespace
