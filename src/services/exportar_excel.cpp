@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <array>
@@ -587,6 +588,8 @@ void exporta(const FotoLista foto, bool VistaPrevia, bool SoloTildados, short Co
     const Pedido pedido = recorrido.Corre(true, &plan, &escritor);
     const QString falla = escritor.Cierra();
     if (!falla.isEmpty()) {
+        // What did reach the disk is no workbook: nothing is left to be taken for the list.
+        QFile::remove(ruta);
         MsgBox(QStringLiteral("No se pudo guardar el libro de Excel en\n%1\n(%2).").arg(ruta, falla),
                Avisos::Exclamacion, tituloAviso);
         return;

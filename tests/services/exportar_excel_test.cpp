@@ -3,6 +3,7 @@
 #include "support/avisos_grabados.h"
 #include "support/carpeta_temporal.h"
 #include "support/lector_xlsx.h"
+#include "support/limite_archivo.h"
 #include "support/locale_regional.h"
 
 #include "platform/sistema.h"
@@ -296,6 +297,33 @@ TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
     EXPECT_EQ(avisos.preguntas[0].titulo, "Aviso al Operador");
     EXPECT_TRUE(avisos.preguntas[0].texto.contains(abiertos[0]));
     EXPECT_TRUE(QFileInfo(abiertos[0]).size() > 0);
+}
+
+// A workbook that does not reach the disk whole (a full disk) is told as not
+// saved and leaves no file behind that would open as a broken or short list.
+TEST_F(Exportacion, UnLibroQueNoCabeNoQueda)
+{
+    FotoLista larga = lista();
+    for (int i = 0; i < 4000; ++i)
+        larga.ListItems.push_back({QStringLiteral("B%1").arg(i), {QStringLiteral("Artículo %1").arg(i), "UN", "1,5"}, false});
+    for (const rlim_t cabe : {rlim_t(0), rlim_t(300), rlim_t(3000)}) {
+        SCOPED_TRACE(cabe);
+        avisos.preguntas.clear();
+        {
+            const LimiteDeArchivo disco(cabe);
+            ExportarListViewExcel(larga, false, false, -1, -1, -1);
+        }
+        EXPECT_TRUE(abiertos.empty());
+        ASSERT_EQ(avisos.preguntas.size(), 1u);
+        EXPECT_TRUE(avisos.preguntas[0].texto.startsWith("No se pudo guardar el libro de Excel"));
+        EXPECT_EQ(QDir(carpeta_.Ruta()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+    }
+    // With room it is written and opened.
+    avisos.preguntas.clear();
+    ExportarListViewExcel(larga, false, false, -1, -1, -1);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    ASSERT_EQ(abiertos.size(), 1u);
+    EXPECT_TRUE(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml").contains("B3999"));
 }
 
 TEST_F(Exportacion, NoSeReentraYSeEscribeLaListaDelComienzo)
