@@ -951,6 +951,87 @@ TEST_F(ActualizaStock_, SuConfirmacionRechazada)
     }
 }
 
+// Any statement of the posting failing, reads included: the operator is told,
+// the caller gets the failure and nothing stays (a failure the posting passes
+// over by design leaves the whole posting).
+TEST_F(ActualizaStock_, FallaEnCadaSentencia)
+{
+    struct Caso {
+        const char* nombre;
+        bool transferencia;
+        bool diferido;
+    };
+    const auto grilla = [&] {
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|"},
+              {C::NroSerie, "|2|3|"}, {C::Costo, "7800"}});
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+    };
+    InyectorFallas& inyector = gSesionBD->Conexion.Inyector;
+    int n = 0;
+    for (const Caso c : {Caso{"RM", false, false}, Caso{"TR", true, false}, Caso{"RM diferido", false, true}}) {
+        const auto llamada = [&] {
+            Llamada l;
+            l.SucNroLetra = QStringLiteral("00010000%1X").arg(9200 + n++);
+            l.IdMotivoStock = QStringLiteral("VTA");
+            l.GeneraSentenciaSQL = c.diferido;
+            l.SQLTemp = QStringLiteral("previo");
+            if (c.transferencia) {
+                l.TC = QStringLiteral("TR");
+                l.EsTransferencia = true;
+                l.IdDepositoDestino = QStringLiteral("2");
+            }
+            return l;
+        };
+        grilla();
+        avisos.preguntas.clear();
+        const QStringList antes = Todo();
+        Llamada limpio = llamada();
+        QStringList sentencias;
+        inyector.Observador = [&](const QString& t) { sentencias << t; };
+        Postea(limpio);
+        inyector.Observador = nullptr;
+        ASSERT_FALSE(limpio.HayError) << c.nombre;
+        ASSERT_TRUE(avisos.preguntas.empty()) << c.nombre;
+        const char* columnas = "Secuencia, TRIM(IdArticulo), TRIM(IdDeposito), Cantidad, NroLote, NroSerie";
+        const QStringList entero = LineasCon(columnas, limpio);
+        bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE IdComprobante = '%1'").arg(limpio.SucNroLetra));
+        bd().Ejecuta(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE NUMERO = '%1'").arg(limpio.SucNroLetra.mid(4, 8)));
+        ASSERT_EQ(Todo(), antes) << c.nombre;
+        for (int k = 1; k <= sentencias.size(); ++k) {
+            SCOPED_TRACE(QStringLiteral("%1, sentencia %2: %3").arg(QLatin1String(c.nombre)).arg(k).arg(sentencias[k - 1])
+                             .toStdString());
+            grilla();
+            avisos.preguntas.clear();
+            Llamada l = llamada();
+            inyector.FallaLaSentencia(k, 10054, QStringLiteral("Falla inyectada %1").arg(k));
+            Postea(l);
+            const bool alcanzada = !inyector.Armado();
+            inyector.Desarma();
+            EXPECT_TRUE(alcanzada);
+            EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+            while (BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")) != QStringList{QStringLiteral("0")})
+                gSesionBD->Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+            if (!l.HayError) {
+                // Passed over: the posting went on and is whole.
+                if (c.diferido)
+                    EXPECT_FALSE(l.SQLTemp == QStringLiteral("previo"));
+                else
+                    EXPECT_EQ(LineasCon(columnas, l), entero);
+            } else {
+                EXPECT_EQ(l.SQLTemp, QStringLiteral("previo"));
+                bool visto = false;
+                for (const PreguntaGrabada& pr : avisos.preguntas)
+                    visto = visto || pr.texto.contains(QStringLiteral("Falla inyectada %1").arg(k));
+                EXPECT_TRUE(visto) << "no message named the failure";
+                EXPECT_EQ(Todo(), antes);
+            }
+            bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE IdComprobante = '%1'").arg(l.SucNroLetra));
+            bd().Ejecuta(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE NUMERO = '%1'").arg(l.SucNroLetra.mid(4, 8)));
+        }
+    }
+}
+
 TEST_F(ActualizaStock_, UnidadDeNegocioYCartel)
 {
     auto cartel = std::make_unique<CartelGrabado>();
