@@ -55,6 +55,10 @@ public:
                                const QString& Letra, const QString& fecha, bool& EsDebito, short TipoMov,
                                long SoloRegistro, short& Secuencia,
                                NumeroDeAsiento Numeracion = NumeroDeAsiento::PorFila);
+    // True when the last GeneraAsientoStock ended without its entry through a
+    // failure (its own, the entry number's or the register type's), not for
+    // want of an entry to make: its empty text is then no entry done.
+    bool AsientoFallido() const { return asientoFallido_; }
     // 2 The editor's field, length limit and look-up for a column, by the editor's name.
     void TextPropiedades(EditorGrilla& Texto, long Columna);
     // 3 Lays out the given grids for a voucher type; a null grid is skipped
@@ -182,4 +186,5 @@ private:
     bool gAsientosXStock = false;
     // The entry number of the last stock entry, kept between calls.
     double NroAsientoStock = 0;
+    bool asientoFallido_ = false;
 };

@@ -82,6 +82,7 @@ private:
     std::optional<AmbitoEscritura> ambito_;
     bool porTalle_ = false, porSerie_ = false, porLote_ = false;
     QList<FilaAsentada> asentadas_;
+    bool asientoFallido_ = false;
 };
 
 void Actualizacion::prepara()
@@ -218,7 +219,7 @@ bool Actualizacion::Corre()
         return !p.abandonado() && !e_.Rechazo.isEmpty() ? falloLaBase() : false;
     if (e_.MuestraCartel && !p.paso([&] { cierraCartel(); }))
         return false;
-    if (e_.GeneraSentenciaSQL && !p.paso([&] { asientoDiferido(); }))
+    if (e_.GeneraSentenciaSQL && (!p.paso([&] { asientoDiferido(); }) || asientoFallido_))
         return false;
     // A commit passed over is no posting: the scope, still open, is undone.
     if (ambito_ && (!p.paso([&] { ambito_->Confirma(); }) || ambito_->Abierto()))
@@ -314,7 +315,8 @@ bool Actualizacion::fila()
             asentada = true;
             if (e_.GeneraSentenciaSQL) {
                 asentadas_.append({e_.Fila, e_.IdMotivoStock});
-            } else if (!p.paso([&] { sentencia += QStringLiteral("\r\n ") + asiento(e_.IdMotivoStock, 0, e_.Fila); })) {
+            } else if (!p.paso([&] { sentencia += QStringLiteral("\r\n ") + asiento(e_.IdMotivoStock, 0, e_.Fila); }) ||
+                       asientoFallido_) {
                 return false;
             }
         }
@@ -449,6 +451,10 @@ QString Actualizacion::asiento(const QString& motivo, short tipo, long fila)
     const auto numeracion = e_.AsientoPedido ? ClsCmnCptes::NumeroDeAsiento::ElMismo : ClsCmnCptes::NumeroDeAsiento::Nuevo;
     const QString texto = e_.Clase.GeneraAsientoStock(g_, m, tc, e_.SucNroLetra.left(4), nro, e_.SucNroLetra.mid(12, 1),
                                                       e_.fecha, debito, tipo, fila, e_.SecuenciaAsiento, numeracion);
+    // An entry lost to a failure (already shown to the operator) is no posting:
+    // the movement must not stand without it.
+    if (e_.Clase.AsientoFallido())
+        asientoFallido_ = true;
     // Later rows join the first entry that booked something; until then the
     // class may still hold the number of another voucher's entry.
     if (!texto.isEmpty())

@@ -134,6 +134,7 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
                                         short TipoMov, long SoloRegistro, short& Secuencia,
                                         NumeroDeAsiento Numeracion)
 {
+    asientoFallido_ = false;
     if (!gAsientosXStock)
         return QString();
     eMotivoStock = gUtilidades->ReemplazaTexto(eMotivoStock, QStringLiteral("'"), QString());
@@ -150,10 +151,13 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
     // unbalance the entry or leave a line without its account).
     const auto paso = [&](const std::function<void()>& cuerpo) {
         bool completo = false;
-        return p.paso([&] {
+        const bool seguido = p.paso([&] {
             cuerpo();
             completo = true;
-        }) && completo && !sinAsiento;
+        });
+        if (!completo)
+            asientoFallido_ = true;
+        return seguido && completo && !sinAsiento;
     };
 
     DatosAsiento a;
@@ -267,6 +271,8 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
     if (!paso([&] {
             a.TipoReg = ModExportarExcel::ObtieneTipoRegCont(a.TC);
             if (a.TipoReg.isEmpty()) {
+                // Only a failure of the look-up leaves it empty.
+                asientoFallido_ = true;
                 Anota(QStringLiteral("No se ha informado El Tipo de Registro que generará el Asiento, corrija esto "
                                      "desde configuración y vuelva a intentarlo"));
                 sinAsiento = true;
@@ -283,8 +289,10 @@ QString ClsCmnCptes::GeneraAsientoStock(Grilla& grid, QString& eMotivoStock, QSt
                      (Numeracion == NumeroDeAsiento::PorFila && SoloRegistro == 1))
                 NroAsientoStock = nuevo();
             // A failed draw is no entry number.
-            if (NroAsientoStock == 0)
+            if (NroAsientoStock == 0) {
+                asientoFallido_ = true;
                 sinAsiento = true;
+            }
             a.Numero = NroAsientoStock;
         }))
         return QString();
