@@ -20,7 +20,14 @@ using namespace ModGlobal;
 
 namespace {
 namespace C = ColArticulos;
+
+// A draft's id as stored, whole: other modules of the suite write model
+// vouchers beyond 16 bits, and a cut id names another draft's lines.
+long IdDeBorrador(const Recordset& cabecera)
+{
+    return static_cast<long>(cabecera.Valor(QStringLiteral("IdCpteModelo")).toLongLong());
 }
+}  // namespace
 
 QString NombreDeBorrador(const QString& fecha)
 {
@@ -134,7 +141,7 @@ void FrmTervalio::ActualizarDatos()
         bool encontrado = false;
         nombre = BuscaBorrador(escrito, rs, encontrado);
         if (encontrado) {
-            id = rs.Valor(QStringLiteral("IdCpteModelo")).toLongLong();
+            id = IdDeBorrador(rs);
             existente = true;
         }
     });
@@ -280,7 +287,7 @@ void FrmTervalio::AsignarDatos2()
     if (p.abandonado() || !encontrado)
         return;
     p.paso([&] { UtilidadesControles::CargaRecordset(TxtFields, cabecera); });
-    p.paso([&] { id = static_cast<std::int16_t>(cabecera.Valor(QStringLiteral("IdCpteModelo")).toInt()); });
+    p.paso([&] { id = IdDeBorrador(cabecera); });
     p.paso([&] { InicializaGrids(); });
     Recordset lineas;
     p.paso([&] {

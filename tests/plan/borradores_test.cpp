@@ -128,6 +128,32 @@ TEST_F(Borradores, UnDiaEscritoDeCualquierFormaEsUnSoloPlan)
               (QStringList{QStringLiteral("1|15/01/2027"), QStringLiteral("2|20/1/2027")}));
 }
 
+// Drafts stored by other modules of the suite under ids beyond 16 bits.
+TEST_F(Borradores, UnIdMasAllaDeLos16BitsCargaSusPropiasLineas)
+{
+    FrmTervalio& v = *ventana;
+    const struct {
+        int id;          // 65537 reads as draft 1 when cut to 16 bits, 40000 as no draft
+        const char* nombre;
+    } casos[] = {{65537, "21/02/2027"}, {40000, "22/02/2027"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.id);
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_CAB (IdCpteModelo, Nombre, Detalle, TCDefault) "
+                                           "VALUES (%1, '%2', 'De otro módulo', '@@PP')").arg(c.id).arg(QString::fromLatin1(c.nombre)));
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, IdUnidad, FechaComp) "
+                                           "VALUES (%1, 'CAMA01', 7, 'UN', '%2')").arg(c.id).arg(QString::fromLatin1(c.nombre)));
+        NombraPlan(QString::fromLatin1(c.nombre));
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("CAMA01"));
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Cantidad), QStringLiteral("7"));
+        EXPECT_EQ(v.MSFlexGrid2.TextMatrix(2, C::Codigo), QString());
+        // Saved unchanged: the same lines under the same id, and draft 1 untouched.
+        Graba();
+        EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+        EXPECT_EQ(Lineas(c.id), QStringList{QStringLiteral("CAMA01|7|UN|") + QString::fromLatin1(c.nombre) + QStringLiteral(" 00:00")});
+        EXPECT_EQ(Lineas(1).size(), 3);
+    }
+}
+
 TEST_F(Borradores, UnAnioDeDosCifrasEsElQueLeeLaBase)
 {
     FrmTervalio& v = *ventana;
