@@ -12,6 +12,13 @@ void ClsCmnCptes::ConsultaComprobante(const QString& TC, QString& Respuesta, con
                                       QString* IdComplemento, QString* Proveedor)
 {
     Procedimiento p(QStringLiteral("ConsultaComprobante"), LecturaValores::GestorSesion());
+    // A call the operator's answer leaves early chose nothing: what the
+    // caller's variables held before must not read as a choice.
+    Respuesta.clear();
+    if (IdComplemento)
+        IdComplemento->clear();
+    if (Proveedor)
+        Proveedor->clear();
     // One fresh window per call: nothing of a former choice survives.
     std::unique_ptr<FrmConsComprobantes> frm;
     const auto ventana = [&frm]() -> FrmConsComprobantes& {

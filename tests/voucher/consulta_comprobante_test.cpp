@@ -129,18 +129,22 @@ TEST_F(ConsultaComprobante, CadaLlamadaEmpiezaConUnaVentanaNueva)
     EXPECT_EQ(respuesta, QStringLiteral("000100000142A"));
 }
 
-TEST_F(ConsultaComprobante, UnaFallaDentroVaAlGestorYCincoSigue)
+TEST_F(ConsultaComprobante, UnaFallaDentroVaAlGestorYNoDevuelveNadaElegido)
 {
-    avisos.ResponderDialogo([](QDialog&) -> int { throw Falla(5, QStringLiteral("sin pantalla")); });
-    avisos.Responder({Avisos::Ignorar});
-    const Resultado r = Consulta("FC");
-    ASSERT_EQ(avisos.preguntas.size(), 1u);
-    EXPECT_TRUE(avisos.preguntas[0].titulo.endsWith(QStringLiteral(" - ConsultaComprobante")));
-    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("sin pantalla")));
-    // The results were still copied: empty, from the fresh window.
-    EXPECT_EQ(r.respuesta, QString());
-    EXPECT_EQ(r.complemento, QString());
-    EXPECT_EQ(r.proveedor, QString());
+    // Five goes on and copies the fresh window's empty results; any other
+    // answer leaves, and the caller's earlier values must not read as a choice.
+    for (const int respuesta : {Avisos::Ignorar, Avisos::Abortar, Avisos::Cancelar}) {
+        avisos.preguntas.clear();
+        avisos.ResponderDialogo([](QDialog&) -> int { throw Falla(5, QStringLiteral("sin pantalla")); });
+        avisos.Responder({respuesta});
+        const Resultado r = Consulta("FC");
+        ASSERT_EQ(avisos.preguntas.size(), 1u) << respuesta;
+        EXPECT_TRUE(avisos.preguntas[0].titulo.endsWith(QStringLiteral(" - ConsultaComprobante"))) << respuesta;
+        EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("sin pantalla"))) << respuesta;
+        EXPECT_EQ(r.respuesta, QString()) << respuesta;
+        EXPECT_EQ(r.complemento, QString()) << respuesta;
+        EXPECT_EQ(r.proveedor, QString()) << respuesta;
+    }
 }
 
 // On the demo data, as the operator finds and chooses a voucher.
