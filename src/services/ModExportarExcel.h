@@ -148,7 +148,7 @@ long ValidaTCRegistraciones(const QVariant& Mes, const QVariant& Periodo, const 
 // MostrarLista the program's pick list opens over "select description,key
 // from table filter" and the key argument receives the chosen key, or an empty
 // text when nothing was chosen (or there are no columns to show). Failures of
-// the pick list go to the caller.
+// the pick list go to the caller, with the key empty.
 void ConsultaTabla(const QString& Tabla, QString& CampoDescripcion, QString& CampoClave, QString& CampoTercero,
                    const bool& MostrarLista, const QString& Filtro);
 

@@ -138,8 +138,12 @@ void ConsultaTabla(const QString& Tabla, QString& CampoDescripcion, QString& Cam
     }
     SelectorConsultas& lista = *ModGlobal::gConsulta;
     lista.CampoRetorno = CampoClave;
-    lista.Mostrar(QStringLiteral("select ") + CampoDescripcion + u',' + CampoClave + QStringLiteral(" from ") + Tabla +
-                  u' ' + Filtro);
+    const QString consulta =
+        QStringLiteral("select ") + CampoDescripcion + u',' + CampoClave + QStringLiteral(" from ") + Tabla + u' ' + Filtro;
+    // A list that fails chose nothing: its column's name must not stay in the
+    // key, where the caller would read it as the chosen code.
+    CampoClave.clear();
+    lista.Mostrar(consulta);
     const QVariant elegido = lista.Resultado();
     CampoClave = ModGlobal::gUtilidades->ValorNoNuloTexto(elegido);
 }

@@ -228,6 +228,27 @@ TEST_F(Plan, F5EnElNombreOfreceLosBorradores)
     EXPECT_EQ(Celda(2, C::Cantidad), QStringLiteral("16"));
 }
 
+// A look-up whose pick list fails stops there: the field keeps its text.
+TEST_F(Plan, F5ConUnaListaQueFallaNoCambiaElCampo)
+{
+    FrmTervalio& v = *ventana;
+    CajaTexto& caja = *v.TxtFields[10];
+    caja.setFocus();
+    InyectorFallas& inyector = ModGlobal::gSesionBD->Conexion.Inyector;
+    for (const char* tabla : {"V_TA_Cpra_Vta", "V_TA_Deposito"}) {
+        SCOPED_TRACE(tabla);
+        caja.Tag = QString::fromUtf8(tabla);
+        caja.setText(QStringLiteral("escrito"));
+        inyector.FallaLaQueCoincida(QStringLiteral("select "), 208, QStringLiteral("El nombre de objeto no es válido"));
+        QTest::keyClick(&caja, Qt::Key_F5);
+        EXPECT_FALSE(inyector.Armado());
+        EXPECT_EQ(caja.text(), QStringLiteral("escrito"));
+    }
+    inyector.Desarma();
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(Plan, DetalleEInsumosSiguenAlArticulo)
 {
     FrmTervalio& v = *ventana;

@@ -202,4 +202,35 @@ TEST_F(ConsultaTablaConLista, UnaTablaSinReglaUsaLasColumnasDelLlamador)
     EXPECT_TRUE(s.Enviado().isEmpty());
 }
 
+// A pick list that fails chose nothing: the key must not come back holding
+// its column's name, which a caller would take for the chosen code.
+TEST_F(ConsultaTablaConLista, UnaListaQueFallaNoDejaClave)
+{
+    struct Caso {
+        const char* tabla;
+        const char* descripcionDelLlamador;
+        const char* claveDelLlamador;
+        const char* filtro;
+    } const casos[] = {
+        {"v_ta_origen", "", "", ""},
+        {"V_TA_Cpra_Vta", "", "", " WHERE (HABILITADOPARA = 'V' OR HABILITADOPARA IS NULL)"},
+        {"V_TA_Deposito", "", "", ""},
+        {"VT_PROVEEDORES", "RAZON_SOCIAL", "CODIGO", ""},
+    };
+    InyectorFallas& inyector = gSesionBD->Conexion.Inyector;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.tabla);
+        descripcion = QString::fromUtf8(c.descripcionDelLlamador);
+        clave = QString::fromUtf8(c.claveDelLlamador);
+        inyector.FallaLaQueCoincida(QStringLiteral("select "), 208, QStringLiteral("El nombre de objeto no es válido"));
+        EXPECT_THROW(ConsultaTabla(QString::fromUtf8(c.tabla), descripcion, clave, tercero, true,
+                                   QString::fromUtf8(c.filtro)),
+                     Falla);
+        EXPECT_FALSE(inyector.Armado());
+        EXPECT_EQ(clave, QString());
+    }
+    inyector.Desarma();
+    EXPECT_EQ(avisos.dialogosMostrados, 0);
+}
+
 }  // namespace
