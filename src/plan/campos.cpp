@@ -15,11 +15,21 @@ using namespace ModGlobal;
 namespace {
 
 const char* const TextoValidado = "textoValidado";
+const char* const MarcaVigilada = "marcaVigilada";
 
 }  // namespace
 
 void FrmTervalio::MarcaComprobado(CajaTexto& caja)
 {
+    // The mark holds only while the text stays: a box emptied by a save and
+    // given the same date again is checked again on leaving.
+    if (!caja.property(MarcaVigilada).toBool()) {
+        caja.setProperty(MarcaVigilada, true);
+        connect(&caja, &QLineEdit::textChanged, &caja, [c = &caja](const QString& texto) {
+            if (c->property(TextoValidado).toString() != texto)
+                c->setProperty(TextoValidado, QVariant());
+        });
+    }
     caja.setProperty(TextoValidado, caja.text());
 }
 

@@ -461,4 +461,24 @@ TEST_F(Borradores, ProyeccionPorArticuloYPorInsumo)
     EXPECT_TRUE(hoja.contains("<v>96000</v>"));
 }
 
+// Leaving the name box checks the date typed in it, also when it is the date
+// that was checked before a save emptied the box.
+TEST_F(Borradores, LaFechaVueltaAEscribirTrasGrabarSeCompruebaAlSalir)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    v.TxtFields[10]->setText(QStringLiteral("Feria de enero"));
+    Graba();
+    ASSERT_EQ(v.TxtFields[9]->text(), QString());
+
+    v.TxtFields[9]->setFocus();
+    QTest::keyClicks(v.TxtFields[9], QStringLiteral("20/01/2027"));
+    v.vistaMSFlexGrid2->setFocus();
+    EXPECT_EQ(v.TxtFields[10]->text(), QStringLiteral("Feria de enero"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 }  // namespace
+
