@@ -88,17 +88,19 @@ QString TextoCantidad(const QString& texto)
 
 void FrmTervalio::MuestraCantidad()
 {
-    if (FrmCantidad->isVisible())
-        return;
     // With no article chosen there is nothing to plan.
     const ListItem* elegido = ListView1.SelectedItem();
     if (!elegido)
         return;
     // The frame shows the chosen article's description and unit: one reached
-    // with the keyboard is not in the detail yet.
+    // with the keyboard is not in the detail yet. The accept adds the chosen
+    // article, so an open frame follows it too.
     const QString codigo = Recorta(elegido->Text());
     if (lblCodigo->text().compare(codigo, Qt::CaseInsensitive) != 0)
         MuestraDetalleArticulo(codigo);
+    // Open already: the quantity typed stays.
+    if (FrmCantidad->isVisible())
+        return;
     TxtCantidad->setText(QStringLiteral("1"));
     FrmCantidad->show();
     FrmCantidad->raise();

@@ -114,6 +114,41 @@ TEST_F(Plan, LaCantidadEsDelArticuloElegidoConElTeclado)
     EXPECT_EQ(Celda(1, C::Unidad), elegido->SubItems(2));
 }
 
+// With the frame already open, Enter on another article reached with the
+// keyboard brings the frame to that article and keeps the quantity typed.
+TEST_F(Plan, ElCuadroAbiertoSigueAlArticuloElegidoConElTeclado)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("15/03/2024"));
+    QString donde;
+    v.CargarArticulos(QString(), QString(), QStringLiteral("02"), QString(), donde, false);
+    v.vistaListView1->Sincronizar();
+    const QModelIndex primera = v.vistaListView1->modelo()->index(0, 0);
+    QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, v.vistaListView1->visualRect(primera).center());
+    QTest::keyClick(v.vistaListView1, Qt::Key_Return);
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    QTest::keyClicks(v.TxtCantidad, QStringLiteral("3"));
+    v.vistaListView1->setFocus();
+    for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
+        QTest::keyClick(v.vistaListView1, Qt::Key_Down);
+        if (v.ListView1.ListItems().Item(i).SubItems(2) != v.ListView1.ListItems().Item(1).SubItems(2))
+            break;
+    }
+    const ListItem* elegido = v.ListView1.SelectedItem();
+    ASSERT_TRUE(elegido);
+    ASSERT_NE(elegido->SubItems(2), v.ListView1.ListItems().Item(1).SubItems(2));
+    QTest::keyClick(v.vistaListView1, Qt::Key_Return);
+    ASSERT_TRUE(v.FrmCantidad->isVisible());
+    EXPECT_TRUE(elegido->SubItems(1).startsWith(v.LblDescripcion->text() + QStringLiteral(" ("))) << elegido->SubItems(1).toStdString();
+    EXPECT_EQ(v.TxtUnidad->text(), elegido->SubItems(2));
+    EXPECT_EQ(v.TxtCantidad->text(), QStringLiteral("3"));
+    QTest::keyClick(v.TxtCantidad, Qt::Key_Return);
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(Celda(1, C::Codigo), elegido->Text());
+    EXPECT_EQ(Celda(1, C::Unidad), elegido->SubItems(2));
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("3"));
+}
+
 TEST_F(Plan, LaUnidadEsLaDelArticuloOUnaDeSusEquivalencias)
 {
     FrmTervalio& v = *ventana;
@@ -327,3 +362,4 @@ TEST_F(DescripcionesDelPlan, UnSaltoOUnTabuladorFinalSeConservan)
 }
 
 }  // namespace
+
