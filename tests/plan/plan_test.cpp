@@ -35,6 +35,33 @@ protected:
     }
 
     QString Celda(int fila, int columna) const { return ventana->MSFlexGrid2.TextMatrix(fila, columna); }
+
+    // The supplies, one after the other of other units and descriptions; the first one clicked.
+    void ClicEnElPrimerInsumo()
+    {
+        FrmTervalio& v = *ventana;
+        QString donde;
+        v.CargarArticulos(QString(), QString(), QStringLiteral("02"), QString(), donde, false);
+        v.vistaListView1->Sincronizar();
+        ASSERT_GE(v.ListView1.ListItems().Count(), 3);
+        const QModelIndex primera = v.vistaListView1->modelo()->index(0, 0);
+        QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, v.vistaListView1->visualRect(primera).center());
+        ASSERT_EQ(v.lblCodigo->text(), v.ListView1.ListItems().Item(1).Text());
+    }
+
+    // Down the list to the first article of another unit than the first one.
+    const ListItem* BajaHastaOtraUnidad()
+    {
+        FrmTervalio& v = *ventana;
+        const QString primera = v.ListView1.ListItems().Item(1).SubItems(2);
+        for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
+            QTest::keyClick(v.vistaListView1, Qt::Key_Down);
+            if (v.ListView1.ListItems().Item(i).SubItems(2) != primera)
+                break;
+        }
+        const ListItem* elegido = v.ListView1.SelectedItem();
+        return elegido && elegido->SubItems(2) != primera ? elegido : nullptr;
+    }
 };
 
 TEST_F(Plan, CantidadDesdeLaListaAgregaUnaFilaAlPlan)
@@ -86,23 +113,10 @@ TEST_F(Plan, LaCantidadEsDelArticuloElegidoConElTeclado)
 {
     FrmTervalio& v = *ventana;
     NombraPlan(QStringLiteral("15/03/2024"));
-    // The supplies: one after the other they have other units and descriptions.
-    QString donde;
-    v.CargarArticulos(QString(), QString(), QStringLiteral("02"), QString(), donde, false);
-    v.vistaListView1->Sincronizar();
-    ASSERT_GE(v.ListView1.ListItems().Count(), 3);
-    const QModelIndex primera = v.vistaListView1->modelo()->index(0, 0);
-    QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, v.vistaListView1->visualRect(primera).center());
-    ASSERT_EQ(v.lblCodigo->text(), v.ListView1.ListItems().Item(1).Text());
+    ClicEnElPrimerInsumo();
     // Down to an article of another unit, then Enter: the frame is that article's.
-    for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
-        QTest::keyClick(v.vistaListView1, Qt::Key_Down);
-        if (v.ListView1.ListItems().Item(i).SubItems(2) != v.ListView1.ListItems().Item(1).SubItems(2))
-            break;
-    }
-    const ListItem* elegido = v.ListView1.SelectedItem();
+    const ListItem* elegido = BajaHastaOtraUnidad();
     ASSERT_TRUE(elegido);
-    ASSERT_NE(elegido->SubItems(2), v.ListView1.ListItems().Item(1).SubItems(2));
     QTest::keyClick(v.vistaListView1, Qt::Key_Return);
     ASSERT_TRUE(v.FrmCantidad->isVisible());
     EXPECT_FALSE(v.LblDescripcion->text().isEmpty());
@@ -120,23 +134,13 @@ TEST_F(Plan, ElCuadroAbiertoSigueAlArticuloElegidoConElTeclado)
 {
     FrmTervalio& v = *ventana;
     NombraPlan(QStringLiteral("15/03/2024"));
-    QString donde;
-    v.CargarArticulos(QString(), QString(), QStringLiteral("02"), QString(), donde, false);
-    v.vistaListView1->Sincronizar();
-    const QModelIndex primera = v.vistaListView1->modelo()->index(0, 0);
-    QTest::mouseClick(v.vistaListView1->viewport(), Qt::LeftButton, {}, v.vistaListView1->visualRect(primera).center());
+    ClicEnElPrimerInsumo();
     QTest::keyClick(v.vistaListView1, Qt::Key_Return);
     ASSERT_TRUE(v.FrmCantidad->isVisible());
     QTest::keyClicks(v.TxtCantidad, QStringLiteral("3"));
     v.vistaListView1->setFocus();
-    for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
-        QTest::keyClick(v.vistaListView1, Qt::Key_Down);
-        if (v.ListView1.ListItems().Item(i).SubItems(2) != v.ListView1.ListItems().Item(1).SubItems(2))
-            break;
-    }
-    const ListItem* elegido = v.ListView1.SelectedItem();
+    const ListItem* elegido = BajaHastaOtraUnidad();
     ASSERT_TRUE(elegido);
-    ASSERT_NE(elegido->SubItems(2), v.ListView1.ListItems().Item(1).SubItems(2));
     QTest::keyClick(v.vistaListView1, Qt::Key_Return);
     ASSERT_TRUE(v.FrmCantidad->isVisible());
     EXPECT_TRUE(elegido->SubItems(1).startsWith(v.LblDescripcion->text() + QStringLiteral(" ("))) << elegido->SubItems(1).toStdString();
