@@ -33,20 +33,28 @@ bool conEscapeXlsx(QStringView t)
     return false;
 }
 
+// What the character at i is written as, when it cannot go as it is.
+const char* escapeDe(QStringView t, qsizetype i)
+{
+    switch (t[i].unicode()) {
+    case 0xFFFE: return "_xFFFE_";
+    case 0xFFFF: return "_xFFFF_";
+    case 0: return "_x0000_";
+    default: return escapeEn(t, i) ? "_x005F_" : nullptr;
+    }
+}
+
 // The text as the spreadsheet writes it: a "_" that opens "_xHHHH_" as
-// "_x005F_", and U+FFFE and U+FFFF, which no XML file may hold (the whole
-// sheet would be unreadable), as "_xFFFE_" and "_xFFFF_".
+// "_x005F_", U+FFFE and U+FFFF, which no XML file may hold (the whole sheet
+// would be unreadable), as "_xFFFE_" and "_xFFFF_", and a NUL, which would end
+// the text where the library takes it, as "_x0000_".
 QString escapadoXlsx(QStringView t)
 {
     QString r;
     r.reserve(t.size() + 14);
     for (qsizetype i = 0; i < t.size(); ++i) {
-        if (t[i].unicode() == 0xFFFE)
-            r += QStringLiteral("_xFFFE_");
-        else if (t[i].unicode() == 0xFFFF)
-            r += QStringLiteral("_xFFFF_");
-        else if (escapeEn(t, i))
-            r += QStringLiteral("_x005F_");
+        if (const char* escape = escapeDe(t, i))
+            r += QLatin1StringView(escape);
         else
             r += t[i];
     }
@@ -202,17 +210,18 @@ const char* EscritorXlsx::utf8(QStringView texto)
     qsizetype i = 0;
     // Only a text holding "_" can hold what reads as an escape: the others are not searched.
     bool subrayado = false;
-    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i) {
-        subrayado |= texto[i] == u'_';
-        *fin++ = static_cast<char>(texto[i].unicode());
-    }
-    const QStringView resto = texto.sliced(i);
     // A broken surrogate is written as toUtf8 writes it; the rest of what the
     // sheet's XML cannot carry as it stands, escaped.
     bool aparte = false;
+    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i) {
+        subrayado |= texto[i] == u'_';
+        aparte |= texto[i].unicode() == 0;
+        *fin++ = static_cast<char>(texto[i].unicode());
+    }
+    const QStringView resto = texto.sliced(i);
     for (const QChar c : resto) {
         subrayado |= c == u'_';
-        aparte |= c.isSurrogate() || c.unicode() >= 0xFFFE;
+        aparte |= c.isSurrogate() || c.unicode() >= 0xFFFE || c.unicode() == 0;
     }
     if (aparte || (subrayado && conEscapeXlsx(texto))) {
         conSustitutos_ = escapadoXlsx(texto).toUtf8();

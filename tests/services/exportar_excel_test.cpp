@@ -247,6 +247,9 @@ TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
         {QStringLiteral("Caja ") + QChar(0xFFFE) + QStringLiteral(" x"), "Caja _xFFFE_ x"},
         {QChar(0xFFFF) + QStringLiteral("Ñandú"), "_xFFFF_" + QStringLiteral("Ñandú").toUtf8()},
         {QStringLiteral("A") + QChar(0x01) + QStringLiteral("B"), "A_x0001_B"},
+        // A NUL does not end the text.
+        {QStringLiteral("N") + QChar(0) + QStringLiteral("X") + QChar(0), "N_x0000_X_x0000_"},
+        {QStringLiteral("Ñ") + QChar(0) + QStringLiteral("X"), QStringLiteral("Ñ").toUtf8() + "_x0000_X"},
         {QStringLiteral("COD_x0041_"), "COD_x005F_x0041_"},
         {QStringLiteral("_x00e9__x00E9_ Ñ"), "_x005F_x00e9__x005F_x00E9_ " + QStringLiteral("Ñ").toUtf8()},
         // The pattern past the first character that is not ASCII.
