@@ -47,18 +47,35 @@ const char* escapeDe(QStringView t, qsizetype i)
 // The text as the spreadsheet writes it: a "_" that opens "_xHHHH_" as
 // "_x005F_", U+FFFE and U+FFFF, which no XML file may hold (the whole sheet
 // would be unreadable), as "_xFFFE_" and "_xFFFF_", and a NUL, which would end
-// the text where the library takes it, as "_x0000_".
+// the text where the library takes it, as "_x0000_". The library counts the
+// escapes towards what a cell holds: the text is cut where the next would not fit.
 QString escapadoXlsx(QStringView t)
 {
     QString r;
     r.reserve(t.size() + 14);
+    qsizetype caracteres = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
-        if (const char* escape = escapeDe(t, i))
+        const char* escape = escapeDe(t, i);
+        const bool par = t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate();
+        caracteres += escape ? 7 : 1;
+        if (caracteres > maximoTexto)
+            break;
+        if (escape)
             r += QLatin1StringView(escape);
         else
-            r += t[i];
+            r += t.mid(i, par ? 2 : 1);
+        if (par)
+            ++i;
     }
     return r;
+}
+
+// As much of the text as a cell holds, without splitting a character in two.
+QStringView cortado(QStringView t)
+{
+    if (t.size() <= maximoTexto)
+        return t;
+    return t.left(t[maximoTexto].isLowSurrogate() && t[maximoTexto - 1].isHighSurrogate() ? maximoTexto - 1 : maximoTexto);
 }
 
 QString textoDeError(lxw_error e)
@@ -189,7 +206,7 @@ void EscritorXlsx::Escribe(const Fila& fila)
             e = worksheet_write_number(hoja_, r, c, celda.valor.numero, formato);
             break;
         case Valor::Tipo::Texto:
-            e = worksheet_write_string(hoja_, r, c, utf8(QStringView(celda.valor.texto).left(maximoTexto)), formato);
+            e = worksheet_write_string(hoja_, r, c, utf8(cortado(celda.valor.texto)), formato);
             break;
         case Valor::Tipo::Vacio:
             if (formato)

@@ -273,6 +273,40 @@ TEST_F(Exportacion, LosCaracteresQueElXmlNoAdmiteVanEscapados)
         EXPECT_TRUE(hoja.contains("<t>" + c.escrito + "</t>")) << c.escrito.toStdString();
 }
 
+// A text past what a cell holds is cut to it, the escapes the file needs
+// counted, and never inside a character; the rest of the workbook is written.
+TEST_F(Exportacion, UnTextoLargoSeCortaAlLimiteDeLaCelda)
+{
+    constexpr int limite = 32767;
+    const QString a = QString(limite, u'a');
+    struct {
+        QString texto;
+        QByteArray escrito;
+    } const casos[] = {
+        {QString(40000, u'b'), QByteArray(limite, 'b')},
+        {a, a.toUtf8()},
+        {QStringLiteral("COD_x0041_") + a, "COD_x005F_x0041_" + QByteArray(limite - 16, 'a')},
+        {QChar(0xFFFE) + a, "_xFFFE_" + QByteArray(limite - 7, 'a')},
+        {a.left(limite - 1) + QStringLiteral("\U0001F382"), QByteArray(limite - 1, 'a')},
+        {a.left(limite - 2) + QStringLiteral("\U0001F382"), QByteArray(limite - 2, 'a') + QStringLiteral("\U0001F382").toUtf8()},
+    };
+    FotoLista l;
+    l.ColumnHeaders = {{"Código", 900, 1}, {"Texto", 900, 2}};
+    for (const auto& c : casos)
+        l.ListItems.push_back({QStringLiteral("A%1").arg(l.ListItems.size()), {c.texto}, false});
+    ExportarListViewExcel(l, false, false, -1, -1, -1);
+    EXPECT_TRUE(avisos.preguntas.empty());
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        const QByteArray celda = QStringLiteral("<c r=\"B%1\" t=\"inlineStr\"><is><t>").arg(i + 3).toUtf8();
+        const qsizetype desde = hoja.indexOf(celda);
+        ASSERT_GE(desde, 0) << i;
+        const qsizetype inicio = desde + celda.size();
+        EXPECT_TRUE(hoja.mid(inicio, hoja.indexOf("</t>", inicio) - inicio) == casos[i].escrito) << i;
+    }
+}
+
 TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
 {
     // The workbook cannot be written (the temporary folder is a file): nothing is opened.
