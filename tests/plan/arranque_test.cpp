@@ -86,6 +86,48 @@ TEST_F(Arranque, ClicEnRubroYFamiliaCargaLaLista)
     EXPECT_TRUE(raiz.Expanded());
 }
 
+TEST_F(Arranque, LasFlechasEnLosArbolesCarganLaLista)
+{
+    FrmTervalio& v = *ventana;
+    // Down from "(Todos)" reaches the first rubro: its articles are listed and
+    // the keyboard goes to the list, as after a click.
+    v.TreeView1.setSelectedItem(&v.TreeView1.Nodes().Item(QStringLiteral("D|")));
+    v.vistaTreeView1->setFocus();
+    ASSERT_EQ(Foco(), v.vistaTreeView1);
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    QTest::keyClick(v.vistaTreeView1, Qt::Key_Down);
+    const Node* rubro = v.TreeView1.SelectedItem();
+    ASSERT_NE(rubro, nullptr);
+    ASSERT_EQ(rubro->Parent(), &v.TreeView1.Nodes().Item(QStringLiteral("D|")));
+    const QString codigoRubro = rubro->Key().section(u'|', 1, 1);
+    EXPECT_TRUE(Enviado().join(u'\n').contains(QStringLiteral("WHERE IdRubro = '") + codigoRubro))
+        << Enviado().join(u'\n').toStdString();
+    EXPECT_GT(v.ListView1.ListItems().Count(), 0);
+    EXPECT_EQ(Foco(), v.vistaListView1);
+
+    // In the family tree the keyboard stays on the tree, which moves on at each key.
+    v.SSTab1.setTab(1);
+    Foco();
+    v.TreeView2.setSelectedItem(&v.TreeView2.Nodes().Item(QStringLiteral("A")));
+    v.vistaTreeView2->setFocus();
+    for (int i = 0; i < 2; ++i) {
+        ModGlobal::gSesionBD->LimpiaBitacora();
+        QTest::keyClick(v.vistaTreeView2, Qt::Key_Down);
+        const Node* familia = v.TreeView2.SelectedItem();
+        ASSERT_NE(familia, nullptr);
+        ASSERT_NE(familia->Key(), QStringLiteral("A"));
+        EXPECT_TRUE(Enviado().join(u'\n').contains(QStringLiteral("IdFamilia LIKE '") + familia->Key().mid(1) + u'%'))
+            << Enviado().join(u'\n').toStdString();
+        EXPECT_EQ(Foco(), v.vistaTreeView2);
+    }
+
+    // A key that moves nowhere loads nothing.
+    v.TreeView2.setSelectedItem(&v.TreeView2.Nodes().Item(QStringLiteral("A")));
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    QTest::keyClick(v.vistaTreeView2, Qt::Key_Up);
+    EXPECT_FALSE(Enviado().join(u'\n').contains(QStringLiteral("VT_INS_ARTICULOS")));
+}
+
 TEST_F(Arranque, FiltrosYBusquedaRapidaConApostrofes)
 {
     FrmTervalio& v = *ventana;

@@ -1,6 +1,7 @@
 #include "platform/controles/vista_arbol.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 ModeloArbol::ModeloArbol(Arbol& arbol, QObject* padre) : QAbstractItemModel(padre), arbol_(arbol)
 {
@@ -102,6 +103,17 @@ VistaArbol::VistaArbol(QWidget* padre) : QTreeView(padre)
         sincronizando_ = false;
         emit Collapse(n);
     });
+}
+
+void VistaArbol::keyPressEvent(QKeyEvent* evento)
+{
+    // A node reached with the arrow keys is chosen as by a click: without it
+    // the keyboard could walk the tree but never load what a node stands for.
+    Node* antes = ModeloArbol::nodo(currentIndex());
+    QTreeView::keyPressEvent(evento);
+    Node* ahora = ModeloArbol::nodo(currentIndex());
+    if (ahora && ahora != antes)
+        emit NodeClick(ahora);
 }
 
 VistaArbol::~VistaArbol()

@@ -49,6 +49,9 @@ signals:
     void Expand(Node* Node);
     void Collapse(Node* Node);
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void aplicarExpansion(Node* nodo);
     void aplicarAspecto();
