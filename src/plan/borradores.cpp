@@ -322,12 +322,12 @@ void FrmTervalio::AsignarDatos2()
         if (!p.paso([&] { lineas.MoveNext(); }))
             break;
     }
-    // The lines were checked through the grid's editor: it is not left showing over the grid.
-    editorGrilla.setVisible(false);
-    // A refused line's message gave the editor the focus; hidden, it would take
-    // what the operator types next out of sight: the grid, with the line, has it.
+    // A refused line's message gave the editor the focus; the grid, with the
+    // line, takes it before the editor hides, which would hand it on as a Tab.
     if (txtEdit2->hasFocus())
         vistaMSFlexGrid2->setFocus();
+    // The lines were checked through the grid's editor: it is not left showing over the grid.
+    editorGrilla.setVisible(false);
     // One blank row after the loaded lines, to type the next article into.
     p.paso([&] { FilaEnBlancoFinal(); });
     MarcaPlanGrabado();

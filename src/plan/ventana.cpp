@@ -189,6 +189,10 @@ void FrmTervalio::construyeControles()
         ListView2.ColumnHeaders().Add(0, QString(), QStringLiteral("Cantidad"), m.AnchoX(10), lvwColumnRight);
     }
     vistaMSFlexGrid2 = nombrado(new VistaGrilla, "MSFlexGrid2");
+    // Tab leaves the grid for the next control, as between controls; going
+    // round the cells it kept the keyboard in the grid and stopped on columns
+    // that take no entry, where typing did nothing.
+    vistaMSFlexGrid2->setTabKeyNavigation(false);
     vistaMSFlexGrid2->setGrilla(&MSFlexGrid2);
     // The code is typed into column 0: it cannot be a fixed column.
     MSFlexGrid2.setFixedCols(0);

@@ -117,6 +117,38 @@ TEST_F(EditorPlan, UnPlanNuevoEsperaElCodigoDeSuFilaEnBlanco)
     }
 }
 
+TEST_F(EditorPlan, TabTerminaLaEntradaYLuegoSaleDeLaGrilla)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    // In the editor Tab ends the entry: from the code to the quantity, from
+    // the quantity to the code of the next line.
+    TecleaSinConfirmar(1, C::Codigo, QStringLiteral("MESA02"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Tab);
+    EXPECT_EQ(Celda(1, C::Codigo), QStringLiteral("MESA02"));
+    ASSERT_TRUE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Cantidad);
+    v.txtEdit2->setText(QStringLiteral("3"));
+    QTest::keyClick(v.txtEdit2, Qt::Key_Tab);
+    EXPECT_EQ(Celda(1, C::Cantidad), QStringLiteral("3"));
+    EXPECT_FALSE(v.txtEdit2->isVisible());
+    EXPECT_EQ(v.MSFlexGrid2.Row(), 2);
+    EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo);
+    ASSERT_EQ(Foco(), v.vistaMSFlexGrid2);
+
+    // On the grid itself Tab and Shift+Tab go to the controls beside it; the
+    // current cell stays where typing opens its editor.
+    for (const auto& [tecla, modificador] : {std::pair{Qt::Key_Tab, Qt::NoModifier},
+                                             std::pair{Qt::Key_Backtab, Qt::ShiftModifier}}) {
+        v.vistaMSFlexGrid2->setFocus();
+        ASSERT_EQ(Foco(), v.vistaMSFlexGrid2);
+        QTest::keyClick(v.vistaMSFlexGrid2, tecla, modificador);
+        EXPECT_NE(Foco(), v.vistaMSFlexGrid2) << tecla;
+        EXPECT_EQ(v.MSFlexGrid2.Row(), 2) << tecla;
+        EXPECT_EQ(v.MSFlexGrid2.Col(), C::Codigo) << tecla;
+    }
+}
+
 TEST_F(EditorPlan, F2ConElEditorAbiertoGrabaLoTecleado)
 {
     FrmTervalio& v = *ventana;
