@@ -3,6 +3,7 @@
 
 #include "platform/avisos.h"
 #include "platform/controles/edicion_en_grilla.h"
+#include "platform/controles/enter_en_boton.h"
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
@@ -32,6 +33,10 @@ void FrmTervalio::conectaEventos()
     alPulsar(CmdAceptarCantidad, "CmdAceptarCantidad_Click", &FrmTervalio::CmdAceptarCantidad_Click);
     alPulsar(CmdCerrarCantidad, "CmdCerrarCantidad_Click", &FrmTervalio::CmdCerrarCantidad_Click);
     alPulsar(CmdCargarProyect, "CmdCargarProyect_Click", &FrmTervalio::CmdCargarProyect_Click);
+    // No button here is the default one: a focused button takes Enter as a click.
+    for (QPushButton* b : {CmdAceptaCierra, CmdConsultar, CmdCancelar, CmdExpExcel, CmdFichaStock, CmdBuscar,
+                           CmdAceptarBusqueda, CmdCerrarBusqueda, CmdAceptarCantidad, CmdCerrarCantidad, CmdCargarProyect})
+        EnterPulsaElBoton(b);
     for (QRadioButton* o : {OptSearch[0], OptSearch[1]})
         connect(o, &QRadioButton::clicked, this, [this] { OptSearch_Click(); });
     connect(vistaSSTab1, &VistaPestanas::Click, this, [this](int) { evento(QStringLiteral("SSTab1_Click"), [this] { SSTab1_Click(); }); });

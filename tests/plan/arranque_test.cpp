@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 namespace {
 
@@ -227,6 +228,48 @@ TEST_F(Arranque, TeclasQueAbrenLaBusquedaRapida)
     EXPECT_FALSE(v.FrmBuscar->isVisible());
     EXPECT_EQ(v.ListView1.ListItems().Count(), 3);
     EXPECT_EQ(Foco(), v.vistaListView1);
+}
+
+TEST_F(Arranque, EnterEnUnBotonConElFocoLoPulsa)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    struct Caso {
+        const char* boton;
+        std::function<void()> prepara;
+        std::function<bool()> hecho;
+    };
+    const Caso casos[] = {
+        {"CmdBuscar",
+         [&] {
+             v.SSTab1.setTab(2);
+             v.TxtFields[4]->setText(QStringLiteral("MESA"));
+         },
+         [&] { return v.ListView1.ListItems().Count() == 3; }},
+        {"CmdCerrarCantidad",
+         [&] {
+             v.ListView1.setSelectedItem(&v.ListView1.ListItems()(1));
+             v.MuestraCantidad();
+         },
+         [&] { return !v.FrmCantidad->isVisible() && Foco() == v.vistaListView1; }},
+        {"CmdAceptarCantidad",
+         [&] {
+             v.MuestraCantidad();
+             v.TxtCantidad->setText(QStringLiteral("2"));
+         },
+         [&] { return !v.FrmCantidad->isVisible() && v.MSFlexGrid2.TextMatrix(1, 0) == v.ListView1.SelectedItem()->Text(); }},
+        {"CmdCargarProyect", [&] { v.SSTab2.setTab(2); }, [&] { return v.ListView3.ListItems().Count() > 1; }},
+    };
+    for (const Caso& c : casos) {
+        c.prepara();
+        auto* boton = v.findChild<QPushButton*>(QString::fromLatin1(c.boton));
+        ASSERT_TRUE(boton) << c.boton;
+        boton->setFocus();
+        ASSERT_EQ(Foco(), boton) << c.boton;
+        QTest::keyClick(boton, Qt::Key_Return);
+        EXPECT_TRUE(c.hecho()) << c.boton;
+    }
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
 }
 
 TEST_F(Arranque, OrdenPorColumnaAlternaEnDosClics)
