@@ -144,6 +144,7 @@ public:
     void CargarArticulos(const QString& Rubro, const QString& Tipo, const QString& Familia, const QString& Proveedor,
                          QString& Where, bool Busqueda);
     void ListView1_Click();
+    void ListView1_ItemClick();
     void ListView1_DblClick();
     void ListView1_KeyDown(int& KeyCode, int Shift);
     void ListView1_KeyPress(int& KeyAscii);

@@ -46,6 +46,7 @@ void FrmTervalio::conectaEventos()
     connect(vistaTreeView1, &VistaArbol::Collapse, this, [this](Node* n) { evento(QStringLiteral("TreeView1_Collapse"), [this, n] { TreeView1_Collapse(n); }); });
 
     connect(vistaListView1, &VistaLista::Click, this, [this] { evento(QStringLiteral("ListView1_Click"), [this] { ListView1_Click(); }); });
+    connect(vistaListView1, &VistaLista::ItemClick, this, [this] { evento(QStringLiteral("ListView1_ItemClick"), [this] { ListView1_ItemClick(); }); });
     connect(vistaListView1, &VistaLista::DblClick, this, [this] { evento(QStringLiteral("ListView1_DblClick"), [this] { ListView1_DblClick(); }); });
     connect(vistaListView1, &VistaLista::KeyDown, this, [this](int& k, int s) { evento(QStringLiteral("ListView1_KeyDown"), [this, &k, s] { ListView1_KeyDown(k, s); }); });
     connect(vistaListView1, &VistaLista::KeyPress, this, [this](int& k) { evento(QStringLiteral("ListView1_KeyPress"), [this, &k] { ListView1_KeyPress(k); }); });

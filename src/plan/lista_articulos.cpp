@@ -166,6 +166,12 @@ void FrmTervalio::ListView1_Click()
     });
 }
 
+void FrmTervalio::ListView1_ItemClick()
+{
+    if (ListItem* e = ListView1.SelectedItem())
+        MuestraDetalleArticulo(e->Text());
+}
+
 void FrmTervalio::ListView1_DblClick()
 {
     Procedimiento p = Procedimiento::Silencioso(QStringLiteral("ListView1_DblClick"));

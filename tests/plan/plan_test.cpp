@@ -307,6 +307,22 @@ TEST_F(Plan, DetalleEInsumosSiguenAlArticulo)
     v.MuestraDetalleArticulo(QStringLiteral("NOEXISTE"));
     EXPECT_EQ(v.lblCodigo->text(), QString());
     EXPECT_EQ(v.ListView2.ListItems().Count(), 0);
+
+    // The arrow keys move the detail and the supplies along with the row.
+    v.ListView1.setSelectedItem(&v.ListView1.ListItems().Item(1));
+    v.vistaListView1->setFocus();
+    for (int i = 2; i <= v.ListView1.ListItems().Count(); ++i) {
+        QTest::keyClick(v.vistaListView1, Qt::Key_Down);
+        const QString fila = v.ListView1.ListItems().Item(i).Text();
+        ASSERT_EQ(v.ListView1.SelectedItem(), &v.ListView1.ListItems().Item(i));
+        EXPECT_EQ(v.lblCodigo->text(), fila);
+        EXPECT_GT(v.ListView2.ListItems().Count(), 0) << fila.toStdString();
+        EXPECT_EQ(Foco(), v.vistaListView1);
+    }
+    // Down on the last row moves nowhere: the detail stays.
+    v.lblCodigo->clear();
+    QTest::keyClick(v.vistaListView1, Qt::Key_Down);
+    EXPECT_EQ(v.lblCodigo->text(), QString());
 }
 
 // Descriptions trimmed of blanks only: a line break or a tab that ends one

@@ -422,10 +422,16 @@ void VistaLista::keyPressEvent(QKeyEvent* evento)
     const bool consumida = Teclas::ConsumidaPorElDueno(
         *evento, [this](int& codigo, int shift) { emit KeyDown(codigo, shift); },
         [this](int& caracter) { emit KeyPress(caracter); });
-    if (consumida)
+    if (consumida) {
         evento->accept();
-    else
-        QTreeView::keyPressEvent(evento);
+        return;
+    }
+    // A row reached with the arrow keys is chosen as by a click.
+    ListItem* antes = modelo_ ? modelo_->elemento(currentIndex()) : nullptr;
+    QTreeView::keyPressEvent(evento);
+    ListItem* ahora = modelo_ ? modelo_->elemento(currentIndex()) : nullptr;
+    if (ahora && ahora != antes)
+        emit ItemClick(ahora);
 }
 
 void VistaLista::mousePressEvent(QMouseEvent* evento)
