@@ -5,6 +5,22 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+// The code page, unless the file opens with a byte-order mark (an editor that
+// saved it as UTF-8 or UTF-16); the mark itself is no part of the first line.
+QString textoDelArchivo(const QByteArray& bytes)
+{
+    if (const auto marcada = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decodificador(*marcada);
+        return decodificador.decode(bytes);
+    }
+    return TextoAnsi::Decodifica(bytes);
+}
+
+}  // namespace
 
 QString LectorIni::UbicaArchivo(const QString& archivo)
 {
@@ -30,7 +46,8 @@ void LectorIni::LeeClave(const QString& archivo, const QString& seccion, const Q
     QFile f(UbicaArchivo(archivo));
     if (!f.open(QIODevice::ReadOnly))
         return;
-    const QString contenido = TextoAnsi::Decodifica(f.readAll());
+    // A lone CR ends a line too (files of old editors).
+    const QString contenido = textoDelArchivo(f.readAll()).replace(u'\r', u'\n');
     const QString buscada = seccion.trimmed();
     const QString claveBuscada = clave.trimmed();
     bool enSeccion = false;

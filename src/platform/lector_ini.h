@@ -1,8 +1,9 @@
 #pragma once
-// INI files read as Windows reads them: sections and keys without regard to
-// case, any character but "]" in a section name ("HOST|USER" included), the
-// default when the key is absent, the file name itself found without regard
-// to case.
+// INI files read as Windows reads them: in the code page, or in UTF-8 or UTF-16
+// after a byte-order mark; lines ended by CR LF, LF or a lone CR; sections and
+// keys without regard to case, any character but "]" in a section name
+// ("HOST|USER" included), the default when the key is absent, the file name
+// itself found without regard to case.
 
 #include <QString>
 

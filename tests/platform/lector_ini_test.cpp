@@ -29,6 +29,43 @@ TEST(LectorIni, SeccionesConBarraYSinDistinguirMayusculas)
               QStringLiteral("def"));
 }
 
+// A file saved with a byte-order mark, or with the old CR line ends, keeps every
+// key of its first section and its accents.
+TEST(LectorIni, MarcaDeOrdenYFinesDeLinea)
+{
+    const QByteArray ansi = "[PC01|ANA]\r\nFlatToolbars=0\r\nServidor=Pe\xF1" "a\r\n";
+    const QString utf16 = QStringLiteral("[PC01|ANA]\r\nFlatToolbars=0\r\nServidor=Pe\u00F1a\r\n");
+    QByteArray utf16le("\xFF\xFE"), utf16be("\xFE\xFF");
+    for (QChar c : utf16) {
+        const char16_t u = c.unicode();
+        utf16le += char(u & 0xFF);
+        utf16le += char(u >> 8);
+        utf16be += char(u >> 8);
+        utf16be += char(u & 0xFF);
+    }
+    const struct {
+        const char* nombre;
+        QByteArray contenido;
+    } casos[] = {
+        {"ANSI, CR LF", ansi},
+        {"ANSI, LF", QByteArray(ansi).replace("\r\n", "\n")},
+        {"ANSI, CR", QByteArray(ansi).replace("\r\n", "\r")},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf16.toUtf8()},
+        {"UTF-16 LE with its mark", utf16le},
+        {"UTF-16 BE with its mark", utf16be},
+    };
+    LectorIni ini;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        CarpetaTemporal dir;
+        dir.Escribe(QStringLiteral("cn000pr.ini"), c.contenido);
+        const QString archivo = dir.Archivo(QStringLiteral("cn000pr.ini"));
+        EXPECT_EQ(ini.LeeClave(archivo, QStringLiteral("pc01|ana"), QStringLiteral("FlatToolbars"), QStringLiteral("1")),
+                  QStringLiteral("0"));
+        EXPECT_EQ(ini.LeeClave(archivo, QStringLiteral("PC01|ANA"), QStringLiteral("Servidor")), QStringLiteral("Pe\u00F1a"));
+    }
+}
+
 TEST(Avisos, ElDobleGrabaYRespondeLoGuionado)
 {
     AvisosGrabados avisos;
