@@ -27,6 +27,9 @@ TEST(ParametrosDeSesion, ValoresComoLosLeeElArranque)
         {"@Caja=;", "@Caja", "1", ""},
         {"@Caja=2", "@Caja", "1", "2"},                         // not closed: to the end
         {"@ParametroAdicional=@IDARTICULO=A B;", "@ParametroAdicional", "", "@IDARTICULOA B"},
+        {"@Password=pa;ss;", "@Password", "", "pa"},              // a value ends at its first ";"
+        {"@server=uno; @SERVER=dos;", "@Server", "", "uno"},      // a repeated key: the first one
+        {"@Caja=; @Caja=4;", "@Caja", "1", ""},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(ValorParametro(QString::fromLatin1(c.comando), QString::fromLatin1(c.clave),
