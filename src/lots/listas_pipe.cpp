@@ -202,13 +202,13 @@ QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote)
     return QString();
 }
 
-QString ExtraeSerieLote(const QString& Serie_Lote, short QuePosicion)
+QString ExtraeSerieLote(const QString& Serie_Lote, long QuePosicion)
 {
     if (QuePosicion <= 0)
         return QString();
     Lector lector(Serie_Lote);
     QStringView item;
-    short n = 0;
+    long n = 0;
     while (lector.Siguiente(item)) {
         if (++n == QuePosicion)
             return item.toString();

@@ -51,7 +51,9 @@ long Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bo
 QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote);
 // Item QuePosicion (from 1) untrimmed; an unclosed last item is read as if
 // closed. "" for 0 or less and past the end. Failures reach the caller.
-QString ExtraeSerieLote(const QString& Serie_Lote, short QuePosicion);
+// The position is as wide as the posting's item count: an entry of one row
+// per unit holds far more than 32767 serial numbers.
+QString ExtraeSerieLote(const QString& Serie_Lote, long QuePosicion);
 // 0 for ""; else the number of items DescomponeSerieLote reads.
 long Cantidad_Series_Lotes(const QString& Pipes);
 // Puts Chr255 at the end of every closed item: "|L1|L2|" gives "|L1ÿ|L2ÿ|"

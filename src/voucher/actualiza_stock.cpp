@@ -63,7 +63,7 @@ public:
 private:
     QString celda(int c) const { return g_.TextMatrix(e_.Fila, c); }
     bool marca(int c) const { return EsVerdadero(Recorta(celda(c)), true); }
-    QString item(int c) const { return ListasPipe::ExtraeSerieLote(celda(c), static_cast<short>(e_.Item)); }
+    QString item(int c) const { return ListasPipe::ExtraeSerieLote(celda(c), e_.Item); }
 
     void prepara();
     void recepcionOrdenDeCompra();

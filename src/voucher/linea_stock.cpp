@@ -145,7 +145,7 @@ double Linea::cantidad()
             parteOtraUnidad_ = 1;
             double total = 0;
             for (long n = 1; e_.CantItems > 1 && n <= e_.CantItems; ++n)
-                total += Cifra(ListasPipe::ExtraeSerieLote(celda(C::NroSerie), short(n)));
+                total += Cifra(ListasPipe::ExtraeSerieLote(celda(C::NroSerie), n));
             if (total != 0)
                 parteOtraUnidad_ = e_.CantidadItem / total;
             linea *= parteOtraUnidad_;

@@ -205,6 +205,21 @@ TEST(ListasPipe, LoteDelPrimerValorPositivo)
     }
 }
 
+// An entry of one row per unit can hand the posting more than 32767 serial
+// numbers; each of them is read at its own place.
+TEST(ListasPipe, ItemMasAllaDe32767)
+{
+    QStringList items;
+    for (int i = 1; i <= 40000; ++i)
+        items << QStringLiteral("S%1").arg(i);
+    const QString lista = u'|' + items.join(u'|') + u'|';
+    const std::pair<long, const char*> casos[] = {
+        {32767, "S32767"}, {32768, "S32768"}, {65537, ""}, {40000, "S40000"}, {40001, ""},
+    };
+    for (const auto& [posicion, item] : casos)
+        EXPECT_EQ(ExtraeSerieLote(lista, posicion), T(item)) << posicion;
+}
+
 TEST(ListasPipe, Caracter255AlFinalDeCadaItem)
 {
     EXPECT_EQ(Chr255, QChar(0xFF));
