@@ -397,8 +397,9 @@ bool Actualizacion::tomaItem()
         }
         if (e_.LoteFijo.isEmpty() && e_.Item > 1) {
             // The entry dialog hands a lot list back with nothing beside it: each
-            // of its lots is a unit of its own, not a unit of quantity 0.
-            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() && e_.Item <= e_.CantItems &&
+            // of its lots is a unit of its own, not a unit of quantity 0. A lot
+            // comes once per unit, so the list can hold more items than lots.
+            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() &&
                 ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0)
                 return true;
             return cantidad(item(C::NroSerie)) || !(porTalle_ || porSerie_ || porLote_);

@@ -258,6 +258,18 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
                    {C::Perecedero, "0"}, {C::NroLote, "|L7|L8|L9|"}});
          },
          {"1|BARN01|1|1|L7|NULL", "2|BARN01|1|1|L8|NULL", "3|BARN01|1|1|L9|NULL"}},
+        // A blank lot cell of the entry takes the lot above it, so a lot comes back once per unit.
+        {"lotes de entrada repetidos: cada unidad con el suyo",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100009017X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "3"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "0"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|L7|L7|L8|"}});
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "4"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "0"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|L7|L8|L7|L9|"}});
+         },
+         {"1|BARN01|1|1|L7|NULL", "2|BARN01|1|1|L7|NULL", "3|BARN01|1|1|L8|NULL", "4|BARN01|1|1|L7|NULL",
+          "5|BARN01|1|1|L8|NULL", "6|BARN01|1|1|L7|NULL", "7|BARN01|1|1|L9|NULL"}},
         {"perecedero con el lote fijo",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
