@@ -63,6 +63,9 @@ public:
 private:
     QString celda(int c) const { return g_.TextMatrix(e_.Fila, c); }
     bool marca(int c) const { return EsVerdadero(Recorta(celda(c)), true); }
+    // The entry dialog hands lots and sizes back one per unit, with nothing
+    // beside them in column 22.
+    bool sinCantidades() const { return ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0; }
     QString item(int c) const { return ListasPipe::ExtraeSerieLote(celda(c), e_.Item); }
 
     void prepara();
@@ -263,13 +266,13 @@ bool Actualizacion::fila()
             porSerie_ = marca(C::PideSerie);
             porLote_ = marca(C::PideLote);
             // Lots that leave are counted one by one: a lot taken twice (from two
-            // positions, say) is two lines, not one. A list without a lot is none.
-            if (LineaStock::ItemsDeSalida(e_))
-                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false) == 0
-                                   ? 0
-                                   : ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
+            // positions, say) is two lines, not one; so are sizes that come once
+            // per unit. A list without a lot is none.
+            const long distintos = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
+            if (LineaStock::ItemsDeSalida(e_) || (porTalle_ && sinCantidades()))
+                e_.CantItems = distintos == 0 ? 0 : ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
             else if (porTalle_)
-                e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
+                e_.CantItems = distintos;
             else
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), porSerie_);
         }))
@@ -376,6 +379,12 @@ bool Actualizacion::tomaItem()
             separa(item(C::NroLote));
             e_.LoteActual = lote25(e_.LoteActual);
             e_.SerieActual.clear();
+            // A size of a list without quantities is a unit; a list of one size takes the row.
+            if (sinCantidades()) {
+                if (e_.CantItems > 1)
+                    e_.CantidadItem = 1;
+                return true;
+            }
             return cantidad(item(C::NroSerie));
         }
         if (!Recorta(e_.LoteActual).isEmpty() && e_.LoteActual.contains(ListasPipe::Chr255))
@@ -399,8 +408,7 @@ bool Actualizacion::tomaItem()
             // The entry dialog hands a lot list back with nothing beside it: each
             // of its lots is a unit of its own, not a unit of quantity 0. A lot
             // comes once per unit, so the list can hold more items than lots.
-            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() &&
-                ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0)
+            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() && sinCantidades())
                 return true;
             return cantidad(item(C::NroSerie)) || !(porTalle_ || porSerie_ || porLote_);
         }

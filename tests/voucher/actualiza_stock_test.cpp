@@ -270,6 +270,23 @@ TEST_F(ActualizaStock_, EscenariosDeItems)
          },
          {"1|BARN01|1|1|L7|NULL", "2|BARN01|1|1|L7|NULL", "3|BARN01|1|1|L8|NULL", "4|BARN01|1|1|L7|NULL",
           "5|BARN01|1|1|L8|NULL", "6|BARN01|1|1|L7|NULL", "7|BARN01|1|1|L9|NULL"}},
+        // The entry dialog writes the sizes one per unit, with no quantities beside them.
+        {"talles de entrada sin nada al lado: un talle por unidad",
+         [&](Llamada& l) {
+             l.TC = QStringLiteral("AJP");
+             l.SucNroLetra = QStringLiteral("000100009018X");
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "1"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "-1"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|M|"}});
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "3"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "-1"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|S|S|XL|"}});
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "2"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "-1"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|L|L|"}});
+             // With quantities beside them, each size brings its own.
+             Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::PideSerie, "0"}, {C::PideLote, "-1"}, {C::PideTalle, "-1"},
+                   {C::Perecedero, "0"}, {C::NroLote, "|S|M|"}, {C::NroSerie, "|2|3|"}});
+         },
+         {"1|BARN01|1|1|M|NULL", "2|BARN01|1|1|S|NULL", "3|BARN01|1|1|S|NULL", "4|BARN01|1|1|XL|NULL",
+          "5|BARN01|1|1|L|NULL", "6|BARN01|1|1|L|NULL", "7|BARN01|1|2|S|NULL", "8|BARN01|1|3|M|NULL"}},
         {"perecedero con el lote fijo",
          [&](Llamada& l) {
              l.TC = QStringLiteral("AJP");
