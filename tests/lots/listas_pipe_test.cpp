@@ -4,8 +4,11 @@
 
 #include "platform/avisos.h"
 #include "platform/falla.h"
+#include "platform/recorte.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -203,6 +206,61 @@ TEST(ListasPipe, LoteDelPrimerValorPositivo)
         EXPECT_FALSE(valores.contains(Chr255));
         EXPECT_FALSE(lotes.contains(Chr255));
     }
+}
+
+// Lists built from random items (fixed seeds): blanks, accents, "*", "-", the
+// character 255, empty items. Every reader gives back what was put in.
+TEST(ListasPipe, ListasArmadasDeItemsAlAzar)
+{
+    SesionGlobal s;
+    AvisosGrabados avisos;
+    const QStringList partes = L({"A", "b", "L1", "ñ", "Á", " ", "  ", "-", "*", "1.5", "ÿ", "Ÿ", "\t", "x y", "ß", "İ"});
+    const auto plegado = [](const QString& t) { return Recorta(t).toCaseFolded(); };
+    for (unsigned semilla = 1; semilla <= 400; ++semilla) {
+        std::mt19937 azar(semilla);
+        // The engine's sequence is fixed by the standard; the distributions' is not.
+        const auto entre = [&](int a, int b) { return a + int(azar() % unsigned(b - a + 1)); };
+        QStringList items;
+        for (int i = 0, n = entre(1, 10); i < n; ++i) {
+            QString item;
+            for (int k = entre(0, 4); k > 0; --k)
+                item += partes[entre(0, int(partes.size()) - 1)];
+            items << item;
+        }
+        const QString lista = u'|' + items.join(u'|') + u'|';
+        SCOPED_TRACE(lista.toStdString());
+        const long n = long(items.size());
+        QStringList recortados, distintos, con255;
+        QSet<QString> vistos;
+        for (const QString& i : items) {
+            recortados << Recorta(i);
+            con255 << Recorta(i + Chr255);
+            if (!Recorta(i).isEmpty() && !vistos.contains(plegado(i))) {
+                vistos.insert(plegado(i));
+                distintos << Recorta(i);
+            }
+        }
+        QStringList arreglo;
+        DescomponeSerieLote(lista, arreglo);
+        EXPECT_EQ(arreglo, recortados + QStringList{QString()});
+        DescomponeSerieLote(InsertaCHR255(lista), arreglo);
+        EXPECT_EQ(arreglo, con255 + QStringList{QString()});
+        EXPECT_EQ(Cantidad_Series_Lotes(lista), n);
+        EXPECT_EQ(Cuenta_Series_Lotes(lista, QString(), true), n);
+        EXPECT_EQ(Cuenta_Series_Lotes(QString(), lista, true), n);
+        EXPECT_EQ(Cuenta_Series_Lotes(lista, QString(), false), long(distintos.size()));
+        EXPECT_EQ(Cuenta_Series_Lotes(QString(), lista, false), long(distintos.size()));
+        EXPECT_EQ(StrSerieLote(lista), distintos.isEmpty() ? QString() : u' ' + distintos.join(u' '));
+        for (long j = 1; j <= n; ++j) {
+            EXPECT_EQ(ExtraeSerieLote(lista, j), items[j - 1]) << j;
+            long primero = 1;
+            while (plegado(items[primero - 1]) != plegado(items[j - 1]))
+                ++primero;
+            EXPECT_EQ(Busca_Lotes_Series(lista, items[j - 1]), primero) << j;
+        }
+        EXPECT_EQ(ExtraeSerieLote(lista, n + 1), QString());
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
 }
 
 // An entry of one row per unit can hand the posting more than 32767 serial
