@@ -63,9 +63,6 @@ public:
 private:
     QString celda(int c) const { return g_.TextMatrix(e_.Fila, c); }
     bool marca(int c) const { return EsVerdadero(Recorta(celda(c)), true); }
-    // The entry dialog hands lots and sizes back one per unit, with nothing
-    // beside them in column 22.
-    bool sinCantidades() const { return ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0; }
     QString item(int c) const { return ListasPipe::ExtraeSerieLote(celda(c), e_.Item); }
 
     void prepara();
@@ -84,6 +81,9 @@ private:
     std::optional<Procedimiento> p_;
     std::optional<AmbitoEscritura> ambito_;
     bool porTalle_ = false, porSerie_ = false, porLote_ = false;
+    // The entry dialog hands lots and sizes back one per unit, with nothing
+    // beside them in column 22; read once per row, not once per item.
+    bool sinCantidades_ = false;
     QList<FilaAsentada> asentadas_;
     bool asientoFallido_ = false;
 };
@@ -265,11 +265,12 @@ bool Actualizacion::fila()
             porTalle_ = marca(C::PideTalle);
             porSerie_ = marca(C::PideSerie);
             porLote_ = marca(C::PideLote);
+            sinCantidades_ = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), QString(), false) == 0;
             // Lots that leave are counted one by one: a lot taken twice (from two
             // positions, say) is two lines, not one; so are sizes that come once
             // per unit. A list without a lot is none.
             const long distintos = ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), false);
-            if (LineaStock::ItemsDeSalida(e_) || (porTalle_ && sinCantidades()))
+            if (LineaStock::ItemsDeSalida(e_) || (porTalle_ && sinCantidades_))
                 e_.CantItems = distintos == 0 ? 0 : ListasPipe::Cuenta_Series_Lotes(celda(C::NroLote), QString(), true);
             else if (porTalle_)
                 e_.CantItems = distintos;
@@ -380,7 +381,7 @@ bool Actualizacion::tomaItem()
             e_.LoteActual = lote25(e_.LoteActual);
             e_.SerieActual.clear();
             // A size of a list without quantities is a unit; a list of one size takes the row.
-            if (sinCantidades()) {
+            if (sinCantidades_) {
                 if (e_.CantItems > 1)
                     e_.CantidadItem = 1;
                 return true;
@@ -408,7 +409,7 @@ bool Actualizacion::tomaItem()
             // The entry dialog hands a lot list back with nothing beside it: each
             // of its lots is a unit of its own, not a unit of quantity 0. A lot
             // comes once per unit, so the list can hold more items than lots.
-            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() && sinCantidades())
+            if (porLote_ && !Recorta(e_.LoteActual).isEmpty() && sinCantidades_)
                 return true;
             return cantidad(item(C::NroSerie)) || !(porTalle_ || porSerie_ || porLote_);
         }
