@@ -181,7 +181,9 @@ void Linea::unidades(double cantidadLinea)
             cantidadUD = cantidadBase * parteOtraUnidad_;
         else if (loteOSerie)
             cantidadUD = cantidadLinea;
-        else if (e_.Signo == 1 && cantidadBase == 0 && cantidadLinea != 0)
+        // Without column 74 a line moves its own quantity; a transfer's origin
+        // too, or the destination would receive what never left.
+        else if ((e_.Signo == 1 || e_.EsTransferencia) && cantidadBase == 0 && cantidadLinea != 0)
             cantidadUD = cantidadLinea;
         else
             cantidadUD = cantidadBase;

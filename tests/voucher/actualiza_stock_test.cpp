@@ -519,6 +519,35 @@ TEST_F(ActualizaStock_, LosLotesDeUnaFilaEnOtraUnidadSeRepartenLaFila)
     }
 }
 
+// A transfer's two sides cancel out in the base unit too: a row in another unit
+// without its base-unit quantity (column 74) leaves the origin with what the
+// destination receives, its own quantity, instead of none.
+TEST_F(ActualizaStock_, LaTransferenciaSacaEnLaUnidadBaseLoQueTrae)
+{
+    struct Caso {
+        const char* nombre;
+        const char* unidad;
+        const char* coeficiente;
+        const char* col74;
+        QStringList lineas;   // "Secuencia|IdDeposito|Cantidad|CantidadUD"
+    };
+    const std::vector<Caso> casos = {
+        {"otra unidad sin cantidad base", "CAJ", "12", "", {"1|1|-2.5|-2.5", "2|2|2.5|2.5"}},
+        {"otra unidad con cantidad base", "CAJ", "12", "30", {"1|1|-2.5|-30", "2|2|2.5|30"}},
+        {"la unidad base", "UN", "1", "", {"1|1|-2.5|-2.5", "2|2|2.5|2.5"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        NuevaGrilla();
+        Fila({{C::Codigo, "PERI01"}, {C::Cantidad, "2.5"}, {C::Unidad, c.unidad}, {C::Coeficiente, c.coeficiente},
+              {C::UnidadBase, "UN"}, {C::CantidadUD, c.col74}, {C::Pesable, "0"}});
+        const Llamada l = PosteaComo(9480 + n++, true);
+        EXPECT_FALSE(l.HayError);
+        EXPECT_EQ(LineasCon("Secuencia, TRIM(IdDeposito), Cantidad, CantidadUD", l), c.lineas);
+    }
+}
+
 // What enters by lot, serial or size in another unit than the base one: each
 // line's base-unit quantity is its share of column 74, not its own figure in
 // the row's unit.
