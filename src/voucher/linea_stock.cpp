@@ -168,13 +168,15 @@ void Linea::unidades(double cantidadLinea)
     const double cantidadBase = Importe(celda(C::CantidadUD)).ADoble() * e_.Signo;
     double cantidadUD = 0;
     QString unidadBase;
+    // A lot or serial line of a row in another unit moves its share of the row.
+    const double parte = parteOtraUnidad_ != 0 ? parteOtraUnidad_ : 1;
     if (EsVerdadero(Recorta(celda(C::Pesable)), true)) {
         if (base.isEmpty())
             return;
-        cantidadUD = cantidadBase;
+        cantidadUD = cantidadBase * parte;
         unidadBase = base;
     } else if (e_.ConfirmaUDEquiv) {
-        cantidadUD = Importe(celda(C::CantidadEquiv)).ADoble() * e_.Signo;
+        cantidadUD = Importe(celda(C::CantidadEquiv)).ADoble() * e_.Signo * parte;
         unidadBase = Recorta(celda(C::UnidadEquiv));
     } else if (!base.isEmpty()) {
         if (parteOtraUnidad_ != 0 && cantidadBase != 0)

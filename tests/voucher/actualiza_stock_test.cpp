@@ -548,6 +548,59 @@ TEST_F(ActualizaStock_, LaTransferenciaSacaEnLaUnidadBaseLoQueTrae)
     }
 }
 
+// A weighed article, and any row when the equivalent unit is confirmed, in
+// another unit than the base one: each lot or serial line writes its share of
+// the row's base-unit or equivalent quantity, not the whole of it again.
+TEST_F(ActualizaStock_, LasLineasDeUnaFilaPesadaOConfirmadaLlevanSuParte)
+{
+    const QString chr255(ListasPipe::Chr255);
+    struct Caso {
+        const char* nombre;
+        const char* pesable;
+        bool confirma;
+        const char* tc;
+        bool transferencia;
+        QString lotes, series;
+        QStringList lineas;   // "Secuencia|IdDeposito|Cantidad|NroLote|NroSerie|CantidadUD"
+    };
+    const std::vector<Caso> casos = {
+        {"pesado, dos lotes que salen", "-1", false, "RM", false, QStringLiteral("|LA|LB|"), QStringLiteral("|2|3|"),
+         {"1|1|-2|LA|NULL|-24", "2|1|-3|LB|NULL|-36"}},
+        {"confirmada, dos lotes que salen", "0", true, "RM", false, QStringLiteral("|LA|LB|"), QStringLiteral("|2|3|"),
+         {"1|1|-2|LA|NULL|-20", "2|1|-3|LB|NULL|-30"}},
+        {"pesado, transferencia de dos lotes", "-1", false, "TR", true, QStringLiteral("|LA|LB|"), QStringLiteral("|2|3|"),
+         {"1|1|-2|LA|NULL|-24", "2|1|-3|LB|NULL|-36", "3|2|2|LA|NULL|24", "4|2|3|LB|NULL|36"}},
+        {"pesado, series que entran", "-1", false, "AJP", false, QString(),
+         QStringLiteral("|A|B|C|D|E|"),
+         {"1|1|1|NULL|A|12", "2|1|1|NULL|B|12", "3|1|1|NULL|C|12", "4|1|1|NULL|D|12", "5|1|1|NULL|E|12"}},
+        {"confirmada, un solo lote", "0", true, "RM", false, QStringLiteral("|LA|"), QStringLiteral("|5|"),
+         {"1|1|-5|LA|NULL|-50"}},
+        {"pesado, sin lotes", "-1", false, "RM", false, QString(), QString(), {"1|1|-5|NULL|NULL|-60"}},
+    };
+    int n = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Ajuste(s, QStringLiteral("ConfirmaUDEquiv"), c.confirma ? QStringLiteral("SI") : QStringLiteral("NO"));
+        NuevaGrilla();
+        Fila({{C::Codigo, "PERI01"}, {C::Cantidad, "5"}, {C::Unidad, "CAJ"}, {C::Coeficiente, "12"}, {C::UnidadBase, "UN"},
+              {C::CantidadUD, "60"}, {C::UnidadEquiv, "KG"}, {C::CantidadEquiv, "50"}, {C::Pesable, c.pesable},
+              {C::PideLote, "-1"}, {C::PideSerie, c.series.contains(u'A') ? "-1" : "0"}, {C::PideTalle, "0"},
+              {C::Perecedero, "0"}});
+        g.setTextMatrix(1, C::NroLote, c.lotes);
+        g.setTextMatrix(1, C::NroSerie, c.series);
+        Llamada l;
+        l.TC = QString::fromLatin1(c.tc);
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(9490 + n++);
+        if (c.transferencia) {
+            l.EsTransferencia = true;
+            l.IdDepositoDestino = QStringLiteral("2");
+        }
+        Postea(l);
+        EXPECT_FALSE(l.HayError);
+        EXPECT_EQ(LineasCon("Secuencia, TRIM(IdDeposito), Cantidad, NroLote, NroSerie, CantidadUD", l), c.lineas);
+    }
+}
+
 // What enters by lot, serial or size in another unit than the base one: each
 // line's base-unit quantity is its share of column 74, not its own figure in
 // the row's unit.
