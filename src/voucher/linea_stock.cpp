@@ -96,6 +96,8 @@ private:
     Grilla& g_;
     const int fila_;
     double parteOtraUnidad_ = 0;   // the line's share of a row in another unit; 0 for the rest
+    double parteFila_ = 0;         // an item's share of a row of several; 0 for a line that is the row
+    bool baseDelItem_ = false;     // column 74 was rewritten with this item's own quantity
     QList<CampoValor> campos_;
 };
 
@@ -139,6 +141,7 @@ double Linea::cantidad()
         if (!otraUnidad) {
             linea = e_.CantidadItem;
             escribe(C::CantidadUD, Numeros::TextoPlano(e_.CantidadItem));
+            baseDelItem_ = true;
         } else {
             // The row's quantities are in its own unit and in the base unit: each
             // lot line moves its share of them, not the whole row again.
@@ -151,6 +154,8 @@ double Linea::cantidad()
             linea *= parteOtraUnidad_;
         }
     }
+    if (e_.CantItems > 1 && fila != 0 && (hayLote || haySerie || LineaStock::ItemsDeSalida(e_)))
+        parteFila_ = linea / fila;
     linea *= e_.Signo;
     e_.CantidadItem = 0;
     return linea;
@@ -168,12 +173,12 @@ void Linea::unidades(double cantidadLinea)
     const double cantidadBase = Importe(celda(C::CantidadUD)).ADoble() * e_.Signo;
     double cantidadUD = 0;
     QString unidadBase;
-    // A lot or serial line of a row in another unit moves its share of the row.
-    const double parte = parteOtraUnidad_ != 0 ? parteOtraUnidad_ : 1;
+    // A lot or serial line moves its share of the row's weight or equivalent quantity.
+    const double parte = parteOtraUnidad_ != 0 ? parteOtraUnidad_ : parteFila_ != 0 ? parteFila_ : 1;
     if (EsVerdadero(Recorta(celda(C::Pesable)), true)) {
         if (base.isEmpty())
             return;
-        cantidadUD = cantidadBase * parte;
+        cantidadUD = cantidadBase * (baseDelItem_ ? 1 : parte);
         unidadBase = base;
     } else if (e_.ConfirmaUDEquiv) {
         cantidadUD = Importe(celda(C::CantidadEquiv)).ADoble() * e_.Signo * parte;

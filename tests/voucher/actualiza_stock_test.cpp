@@ -548,9 +548,9 @@ TEST_F(ActualizaStock_, LaTransferenciaSacaEnLaUnidadBaseLoQueTrae)
     }
 }
 
-// A weighed article, and any row when the equivalent unit is confirmed, in
-// another unit than the base one: each lot or serial line writes its share of
-// the row's base-unit or equivalent quantity, not the whole of it again.
+// A weighed article, and any row when the equivalent unit is confirmed: each
+// lot or serial line writes its share of the row's base-unit or equivalent
+// quantity, not the whole of it again.
 TEST_F(ActualizaStock_, LasLineasDeUnaFilaPesadaOConfirmadaLlevanSuParte)
 {
     const QString chr255(ListasPipe::Chr255);
@@ -577,12 +577,22 @@ TEST_F(ActualizaStock_, LasLineasDeUnaFilaPesadaOConfirmadaLlevanSuParte)
          {"1|1|-5|LA|NULL|-50"}},
         {"pesado, sin lotes", "-1", false, "RM", false, QString(), QString(), {"1|1|-5|NULL|NULL|-60"}},
     };
+    // The same rows in the base unit.
+    const std::vector<Caso> enLaBase = {
+        {"confirmada, dos lotes que salen", "0", true, "RM", false, QStringLiteral("|LA|LB|"), QStringLiteral("|2|3|"),
+         {"1|1|-2|LA|NULL|-20", "2|1|-3|LB|NULL|-30"}},
+        {"pesado, series que entran", "-1", false, "AJP", false, QString(), QStringLiteral("|A|B|C|D|E|"),
+         {"1|1|1|NULL|A|12", "2|1|1|NULL|B|12", "3|1|1|NULL|C|12", "4|1|1|NULL|D|12", "5|1|1|NULL|E|12"}},
+        {"pesado, dos lotes que salen", "-1", false, "RM", false, QStringLiteral("|LA|LB|"), QStringLiteral("|2|3|"),
+         {"1|1|-2|LA|NULL|-2", "2|1|-3|LB|NULL|-3"}},
+    };
     int n = 0;
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    const auto postea = [&](const Caso& c, bool base) {
+        SCOPED_TRACE(c.nombre + std::string(base ? " en la unidad base" : ""));
         Ajuste(s, QStringLiteral("ConfirmaUDEquiv"), c.confirma ? QStringLiteral("SI") : QStringLiteral("NO"));
         NuevaGrilla();
-        Fila({{C::Codigo, "PERI01"}, {C::Cantidad, "5"}, {C::Unidad, "CAJ"}, {C::Coeficiente, "12"}, {C::UnidadBase, "UN"},
+        Fila({{C::Codigo, "PERI01"}, {C::Cantidad, "5"}, {C::Unidad, base ? "UN" : "CAJ"}, {C::Coeficiente, base ? "1" : "12"},
+              {C::UnidadBase, "UN"},
               {C::CantidadUD, "60"}, {C::UnidadEquiv, "KG"}, {C::CantidadEquiv, "50"}, {C::Pesable, c.pesable},
               {C::PideLote, "-1"}, {C::PideSerie, c.series.contains(u'A') ? "-1" : "0"}, {C::PideTalle, "0"},
               {C::Perecedero, "0"}});
@@ -598,7 +608,11 @@ TEST_F(ActualizaStock_, LasLineasDeUnaFilaPesadaOConfirmadaLlevanSuParte)
         Postea(l);
         EXPECT_FALSE(l.HayError);
         EXPECT_EQ(LineasCon("Secuencia, TRIM(IdDeposito), Cantidad, NroLote, NroSerie, CantidadUD", l), c.lineas);
-    }
+    };
+    for (const Caso& c : casos)
+        postea(c, false);
+    for (const Caso& c : enLaBase)
+        postea(c, true);
 }
 
 // What enters by lot, serial or size in another unit than the base one: each
