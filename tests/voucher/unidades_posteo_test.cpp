@@ -1,6 +1,6 @@
 // Postings of small random grids (fixed seeds) against what each line should
 // move: rows in the base unit and in others, with and without the base-unit
-// quantity, outgoing lots, compound articles whose supplies are in other
+// quantity, weighed or not, outgoing lots, compound articles whose supplies are in other
 // units, incoming serial numbers, and transfers whose two sides must cancel
 // out.
 #include "comprobantes_prueba.h"
@@ -113,12 +113,14 @@ TEST_F(UnidadesPosteo_, GrillasAlAzar)
             // Incoming serial numbers, one unit of the row each.
             const bool series = clase_ == 0 && simple && uno(3) == 0;
             const double q = 1 + uno(5) + (uno(2) && !series ? 0.5 : 0);
-            const bool con74 = fo.coeficiente == 1 || uno(3) != 0;
+            const bool con74 = uno(3) != 0;
             const bool lotes = clase_ != 0 && simple && uno(3) == 0;
+            // A weighed row moves its share of column 74 and nothing else.
+            const bool pesado = simple && uno(4) == 0;
             const QString deposito = uno(2) ? QStringLiteral("1") : QStringLiteral("2");
             const int r = AgregaFila(g, {{C::Codigo, fo.articulo}, {C::Unidad, fo.unidad}, {C::UnidadBase, fo.base},
                                          {C::PideLote, lotes ? "-1" : "0"}, {C::PideSerie, series ? "-1" : "0"}, {C::PideTalle, "0"},
-                                         {C::Perecedero, "0"}, {C::Pesable, "0"}});
+                                         {C::Perecedero, "0"}, {C::Pesable, pesado ? "-1" : "0"}});
             g.setTextMatrix(r, C::Cantidad, QString::number(q));
             g.setTextMatrix(r, C::Coeficiente, QString::number(fo.coeficiente));
             g.setTextMatrix(r, C::Deposito, deposito);
@@ -146,13 +148,16 @@ TEST_F(UnidadesPosteo_, GrillasAlAzar)
                 // What this line moves in the base unit: its share of column 74, or
                 // without it its own quantity, except for a plain outgoing row.
                 double ud = base * parte;
-                if (fo.coeficiente == 1)
+                if (pesado)
+                    ud = signo == -1 && fo.coeficiente == 1 ? p : base * parte;
+                else if (fo.coeficiente == 1)
                     ud = p;
                 else if (!con74 && (signo == 1 || lotes || series || clase_ == 2))
                     ud = p;
                 esperadas.push_back({QString::fromLatin1(fo.articulo), deposito, p * signo, ud * signo});
                 if (clase_ == 2)
-                    segundas.push_back({QString::fromLatin1(fo.articulo), QStringLiteral("3"), p, (fo.coeficiente == 1 || !con74) ? p : base * parte});
+                    segundas.push_back({QString::fromLatin1(fo.articulo), QStringLiteral("3"), p,
+                                        fo.coeficiente == 1 || (!con74 && !pesado) ? p : base * parte});
             }
             for (const Insumo& i : Insumos) {
                 if (std::string(i.compuesto) != fo.articulo || std::string(i.unidadFila) != fo.unidad)
