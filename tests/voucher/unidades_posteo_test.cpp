@@ -1,8 +1,8 @@
 // Postings of small random grids (fixed seeds) against what each line should
 // move: rows in the base unit and in others, with and without the base-unit
-// quantity, weighed or not, outgoing lots, compound articles whose supplies are in other
-// units, incoming serial numbers, and transfers whose two sides must cancel
-// out.
+// quantity, weighed or not, the equivalent unit confirmed or not, outgoing
+// lots, incoming serial numbers, compound articles whose supplies are in
+// other units, and transfers whose two sides must cancel out.
 #include "comprobantes_prueba.h"
 #include "linea_stock_prueba.h"
 #include "posteo_prueba.h"
@@ -102,6 +102,9 @@ TEST_F(UnidadesPosteo_, GrillasAlAzar)
         const int clase_ = uno(3);
         const char* tc = clase_ == 0 ? "NC" : clase_ == 1 ? "RM" : "TR";
         const int signo = clase_ == 0 ? 1 : -1;
+        // With the equivalent unit confirmed a line moves its share of column 10.
+        const bool confirma = uno(4) == 0;
+        Ajuste(s, QStringLiteral("ConfirmaUDEquiv"), confirma ? QStringLiteral("SI") : QStringLiteral("NO"));
         Grilla g;
         g.setRows(1);
         g.setCols(C::Cantidad_Columnas);
@@ -126,6 +129,8 @@ TEST_F(UnidadesPosteo_, GrillasAlAzar)
             g.setTextMatrix(r, C::Deposito, deposito);
             if (con74)
                 g.setTextMatrix(r, C::CantidadUD, QString::number(q * fo.coeficiente));
+            g.setTextMatrix(r, C::UnidadEquiv, QStringLiteral("KG"));
+            g.setTextMatrix(r, C::CantidadEquiv, QString::number(q * 0.5));
             const double base = con74 ? q * fo.coeficiente : 0;
             std::vector<double> partes{q};
             if (lotes) {
@@ -154,10 +159,14 @@ TEST_F(UnidadesPosteo_, GrillasAlAzar)
                     ud = p;
                 else if (!con74 && (signo == 1 || lotes || series || clase_ == 2))
                     ud = p;
+                if (confirma && !pesado)
+                    ud = q * 0.5 * parte;
                 esperadas.push_back({QString::fromLatin1(fo.articulo), deposito, p * signo, ud * signo});
                 if (clase_ == 2)
                     segundas.push_back({QString::fromLatin1(fo.articulo), QStringLiteral("3"), p,
-                                        fo.coeficiente == 1 || (!con74 && !pesado) ? p : base * parte});
+                                        confirma && !pesado                         ? q * 0.5 * parte
+                                        : fo.coeficiente == 1 || (!con74 && !pesado) ? p
+                                                                                     : base * parte});
             }
             for (const Insumo& i : Insumos) {
                 if (std::string(i.compuesto) != fo.articulo || std::string(i.unidadFila) != fo.unidad)
