@@ -216,10 +216,11 @@ void FrmTervalio::CmdExpExcel_Click()
 
 void FrmTervalio::CmdFichaStock_Click()
 {
-    // The code goes trimmed: the launcher keeps only what follows a blank.
+    // The launcher keeps only what follows the first blank: a leading one lets a
+    // code with blanks of its own (AB CD) reach the stock card whole.
     Procedimiento::Silencioso(QStringLiteral("CmdFichaStock_Click")).paso([this] {
         QString programa = QStringLiteral("SHELL:Mosquena.EXE");
-        QString parametro = QStringLiteral("@IDARTICULO=") + Recorta(lblCodigo->text());
+        QString parametro = QStringLiteral(" @IDARTICULO=") + Recorta(lblCodigo->text());
         long resultado = 0;
         MenuExes(programa, parametro, resultado);
     });

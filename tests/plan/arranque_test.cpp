@@ -359,3 +359,44 @@ TEST_F(Arranque, ExportaLaListaVisibleYAbreLaFichaDeStock)
 }
 
 }  // namespace
+
+namespace {
+
+// Article codes with the characters a code may hold; each goes whole to the stock card.
+class FichaDeCodigosRaros : public VentanaPrueba {
+protected:
+    static inline const QString Codigos[] = {
+        QStringLiteral("AB CD"),    QStringLiteral("TAB PIN 2"), QStringLiteral("D'ORO"),
+        QStringLiteral("PULG\"3"),  QStringLiteral("A;B"),       QStringLiteral("ÑANDÚ"),
+        QStringLiteral("MESA1"),
+    };
+
+    void PreparaBase() override
+    {
+        SesionBD& s = bd.Sesion();
+        for (const QString& codigo : Codigos)
+            s.Ejecuta(QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, Descripcion, Presentacion, IdRubro, "
+                                     "IdFamilia, IdUnidad, Costo, SUSPENDIDO) VALUES (%1, 'x', 'x', 'MUE', '0101', "
+                                     "'UN', 10, 0)")
+                          .arg(s.ValorSQL(codigo, QStringLiteral("'"))));
+    }
+};
+
+TEST_F(FichaDeCodigosRaros, ElCodigoLlegaEntero)
+{
+    FrmTervalio& v = *ventana;
+    for (const QString& codigo : Codigos) {
+        SCOPED_TRACE(codigo.toStdString());
+        lanzados.clear();
+        v.MuestraDetalleArticulo(codigo);
+        ASSERT_EQ(v.lblCodigo->text(), codigo);
+        QTest::mouseClick(v.CmdFichaStock, Qt::LeftButton);
+        ASSERT_EQ(lanzados.size(), 1u);
+        EXPECT_TRUE(lanzados[0].contains(QStringLiteral("; @ParametroAdicional=@IDARTICULO=") + codigo +
+                                         QStringLiteral("; keld@ ;")))
+            << lanzados[0].toStdString();
+    }
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
+}  // namespace
