@@ -219,6 +219,18 @@ QString ExtraeSerieLote(const QString& Serie_Lote, long QuePosicion)
     return QString();
 }
 
+QStringList PrimerosItems(const QString& Serie_Lote, long Cuantos)
+{
+    QStringList items;
+    Lector lector(Serie_Lote);
+    QStringView item;
+    while (items.size() < Cuantos && lector.Siguiente(item))
+        items.append(item.toString());
+    if (items.size() < Cuantos && !lector.SinCerrar().isEmpty())
+        items.append(lector.SinCerrar().toString());
+    return items;
+}
+
 long Cantidad_Series_Lotes(const QString& Pipes)
 {
     long cuenta = 0;

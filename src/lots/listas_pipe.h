@@ -54,6 +54,9 @@ QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote);
 // The position is as wide as the posting's item count: an entry of one row
 // per unit holds far more than 32767 serial numbers.
 QString ExtraeSerieLote(const QString& Serie_Lote, long QuePosicion);
+// Items 1 to Cuantos as ExtraeSerieLote reads them, in one pass; fewer when
+// the list is shorter.
+QStringList PrimerosItems(const QString& Serie_Lote, long Cuantos);
 // 0 for ""; else the number of items DescomponeSerieLote reads.
 long Cantidad_Series_Lotes(const QString& Pipes);
 // Puts Chr255 at the end of every closed item: "|L1|L2|" gives "|L1ÿ|L2ÿ|"

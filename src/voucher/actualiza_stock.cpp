@@ -276,6 +276,11 @@ bool Actualizacion::fila()
                 e_.CantItems = distintos;
             else
                 e_.CantItems = ListasPipe::Cuenta_Series_Lotes(celda(C::NroSerie), celda(C::NroLote), porSerie_);
+            // Read once per row: each lot line takes its share of this sum.
+            e_.SumaItems = 0;
+            if (e_.CantItems > 1)
+                for (const QString& item : ListasPipe::PrimerosItems(celda(C::NroSerie), e_.CantItems))
+                    e_.SumaItems += Cifra(item);
         }))
         return false;
     e_.Item = 0;

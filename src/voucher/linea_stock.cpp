@@ -146,11 +146,8 @@ double Linea::cantidad()
             // The row's quantities are in its own unit and in the base unit: each
             // lot line moves its share of them, not the whole row again.
             parteOtraUnidad_ = 1;
-            double total = 0;
-            for (long n = 1; e_.CantItems > 1 && n <= e_.CantItems; ++n)
-                total += Cifra(ListasPipe::ExtraeSerieLote(celda(C::NroSerie), n));
-            if (total != 0)
-                parteOtraUnidad_ = e_.CantidadItem / total;
+            if (e_.CantItems > 1 && e_.SumaItems != 0)
+                parteOtraUnidad_ = e_.CantidadItem / e_.SumaItems;
             linea *= parteOtraUnidad_;
         }
     }

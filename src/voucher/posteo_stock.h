@@ -68,6 +68,7 @@ struct PosteoStock {
     int Fila = 1;
     long Item = 0;               // 1-based index of the current item of the row
     long CantItems = 0;
+    double SumaItems = 0;        // the quantities of the row's items (column 22) added up
     double CantidadItem = 0;
     QString LoteActual;
     QString SerieActual;

@@ -8,6 +8,7 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -259,6 +260,8 @@ TEST(ListasPipe, ListasArmadasDeItemsAlAzar)
             EXPECT_EQ(Busca_Lotes_Series(lista, items[j - 1]), primero) << j;
         }
         EXPECT_EQ(ExtraeSerieLote(lista, n + 1), QString());
+        for (const long cuantos : {0L, n / 2, n, n + 3})
+            EXPECT_EQ(PrimerosItems(lista, cuantos), items.mid(0, std::min(cuantos, n))) << cuantos;
     }
     EXPECT_TRUE(avisos.preguntas.empty());
 }
