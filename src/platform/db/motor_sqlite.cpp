@@ -630,8 +630,12 @@ private:
             programada(s.original);
         switch (s.clase) {
         case Clase::Inicia:
+            // A transaction is opened to write: it takes the write lock at once,
+            // waiting for another writer as long as the time-out allows. One
+            // that only read first could not take it later without failing at
+            // once, after reading what the other was about to change.
             if (nivel_ == 0)
-                ejecutaSimple(db_, "BEGIN");
+                ejecutaSimple(db_, "BEGIN IMMEDIATE");
             ++nivel_;
             return;
         case Clase::Confirma:
