@@ -153,7 +153,7 @@ void FrmTervalio::ActualizarDatos()
                    .arg(NombreDeBorrador(nombre)),
                Avisos::SiNo | Avisos::Pregunta | Avisos::SegundoBoton, aviso) != Avisos::Si)
         return;
-    bool enviado = false, cerrado = false;
+    bool enviado = false, cerrado = false, repetir = false;
 
     const auto recogeErrores = [&] {
         ErroresBD& errores = bd.Conexion.Errors;
@@ -194,6 +194,27 @@ void FrmTervalio::ActualizarDatos()
         recogeErrores();
         if (HayError)
             return;
+        // Looked up again inside the transaction: another operator may have
+        // saved or removed that day's plan since the first look.
+        Recordset rs;
+        bool encontrado = false;
+        const QString ahora = BuscaBorrador(escrito, rs, encontrado);
+        const long idAhora = encontrado ? IdDeBorrador(rs) : 0;
+        if (encontrado && (!existente || idAhora != id) && !EsLaFechaEnPantalla(ahora)) {
+            // A plan the operator was not asked about is not replaced: the
+            // save starts again, and asks.
+            if (!regrabando_) {
+                repetir = true;
+                return;
+            }
+            HayError = true;
+            mensaje = QStringLiteral("Otro puesto cambió el plan del %1 mientras se grababa: no se grabó el borrador")
+                          .arg(NombreDeBorrador(ahora));
+            return;
+        }
+        nombre = ahora;
+        existente = encontrado;
+        id = idAhora;
         if (!existente) {
             const double maximo = gUtilidades->TextoADoble(bd.MaximoValor(QStringLiteral("V_CPTES_MODELO_CAB"),
                                                                            QStringLiteral("IDCPTEMODELO"), QStringLiteral("@"))
@@ -245,6 +266,10 @@ void FrmTervalio::ActualizarDatos()
         recogeErrores();
     });
     p.paso([&] {
+        if (repetir) {
+            deshace();
+            return;
+        }
         if (HayError) {
             deshace();
             registraFalla();
@@ -268,6 +293,12 @@ void FrmTervalio::ActualizarDatos()
     });
     if (enviado && !cerrado)
         deshace();
+    if (repetir && !p.abandonado()) {
+        regrabando_ = true;
+        ActualizarDatos();
+        regrabando_ = false;
+        return;
+    }
     // A failure the handler caught is logged here; the batch's were logged above.
     if (p.abandonado())
         registraFalla();

@@ -480,5 +480,98 @@ TEST_F(Borradores, LaFechaVueltaAEscribirTrasGrabarSeCompruebaAlSalir)
     EXPECT_TRUE(avisos.preguntas.empty());
 }
 
+// Another operator saves a plan of the same day while this one saves: one plan
+// of that day stays, not two under one name.
+class BorradoresConOtroPuesto : public Borradores {
+protected:
+    // The other operator's plan, saved just before this session opens its transaction.
+    void OtroGrabaAlComenzar(const QString& fecha)
+    {
+        ModGlobal::gSesionBD->Conexion.Inyector.Observador = [this, fecha](const QString& sentencia) {
+            if (otroGrabo || !sentencia.startsWith(QStringLiteral("BEGIN TRAN"), Qt::CaseInsensitive))
+                return;
+            otroGrabo = true;
+            bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_CAB (IdCpteModelo, Nombre, TCDefault) "
+                                               "VALUES (7, '%1', '@@PP')").arg(fecha));
+            bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_DET (IdCpteModelo, IdArticulo, Cantidad, "
+                                               "IdUnidad, FechaComp) VALUES (7, 'SILLA01', 3, 'UN', '%1')").arg(fecha));
+        };
+    }
+    void TearDown() override
+    {
+        ModGlobal::gSesionBD->Conexion.Inyector.Observador = nullptr;
+        Borradores::TearDown();
+    }
+    QStringList DelDia(const QString& fecha)
+    {
+        return bd.Filas(QStringLiteral("SELECT IdCpteModelo FROM V_CPTES_MODELO_CAB WHERE Nombre = '%1'").arg(fecha));
+    }
+    bool otroGrabo = false;
+};
+
+TEST_F(BorradoresConOtroPuesto, LaMismaFechaGrabadaEntretantoSeReemplaza)
+{
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    OtroGrabaAlComenzar(QStringLiteral("20/01/2027"));
+    Graba();
+    ASSERT_TRUE(otroGrabo);
+    // As when the other plan was there before the save: the day on screen is replaced.
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_FALSE(ventana->HayError);
+    EXPECT_EQ(DelDia(QStringLiteral("20/01/2027")), QStringList{QStringLiteral("7")});
+    EXPECT_EQ(Lineas(7), QStringList{QStringLiteral("MESA01|1|UN|20/01/2027 00:00")});
+}
+
+TEST_F(BorradoresConOtroPuesto, OtraFechaGrabadaEntretantoPreguntaAntesDeReemplazarla)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA02"), QStringLiteral("3"));
+    // Another day typed over, and F2 before Enter: that day had no plan when F2 was pressed.
+    v.TxtFields[9]->setFocus();
+    v.TxtFields[9]->setText(QStringLiteral("25/01/2027"));
+    OtroGrabaAlComenzar(QStringLiteral("25/01/2027"));
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    ASSERT_TRUE(otroGrabo);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].texto,
+              QStringLiteral("Ya hay un plan grabado para el 25/01/2027 y no es el de la pantalla. "
+                             "¿Desea reemplazarlo por el de la pantalla?"));
+    // No: the other operator's plan stays, alone, and the screen keeps its own.
+    EXPECT_EQ(DelDia(QStringLiteral("25/01/2027")), QStringList{QStringLiteral("7")});
+    EXPECT_EQ(Lineas(7), QStringList{QStringLiteral("SILLA01|3|UN|25/01/2027 00:00")});
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA02"));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+    EXPECT_EQ(ModGlobal::gSesionBD->Conexion.Execute(QStringLiteral("SELECT @@TRANCOUNT")).Valor(0).toInt(), 0);
+}
+
+// While another operator holds a transaction the save is refused at once
+// (this session waits for nothing), told, and nothing stays open; once the
+// other is done the same save goes through.
+TEST_F(Borradores, UnaBaseOcupadaPorOtroPuestoNoGrabaYAvisa)
+{
+    FrmTervalio& v = *ventana;
+    ModGlobal::gSesionBD->Conexion.CommandTimeout = 0;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    bd.Sesion().Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    bd.Sesion().Ejecuta(QStringLiteral("UPDATE TA_MENU SET Nombre = Nombre"));
+    Graba();
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(avisos.preguntas[0].titulo, QStringLiteral("Aviso al Operador!"));
+    EXPECT_TRUE(avisos.preguntas[0].texto.startsWith(QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\n1222 : ")))
+        << avisos.preguntas[0].texto.toStdString();
+    EXPECT_TRUE(v.HayError);
+    EXPECT_EQ(ModGlobal::gSesionBD->Conexion.Execute(QStringLiteral("SELECT @@TRANCOUNT")).Valor(0).toInt(), 0);
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+    bd.Sesion().Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    Graba();
+    EXPECT_FALSE(v.HayError);
+    EXPECT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB WHERE Nombre = '20/01/2027'")),
+              QStringList{QStringLiteral("1")});
+}
+
 }  // namespace
 
