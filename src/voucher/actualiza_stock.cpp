@@ -193,6 +193,13 @@ bool Actualizacion::Corre()
     e_.CantPasadas = (e_.EsTransferencia || e_.EsProduccion) ? 2 : 1;
     if (e_.EsProduccion && e_.TieneSPNL)
         e_.CantPasadas = 1;
+    // Every write from here on stands or falls with the posting, and the
+    // order's highest line is read inside it, where no other posting can add
+    // one meanwhile. A scope that could not open, passed over, is no posting:
+    // its lines would be written one by one, and a failure would leave part.
+    if (!e_.GeneraSentenciaSQL &&
+        (!p.paso([&] { ambito_.emplace(*gSesionBD, QStringLiteral("ActualizaStock")); }) || !ambito_))
+        return false;
     if (!p.paso([&] {
             if (e_.EsProduccion) {
                 e_.IdDepositoDestino = e_.IdDeposito;
@@ -209,10 +216,6 @@ bool Actualizacion::Corre()
         }))
         return false;
 
-    // Every write from here on stands or falls with the posting.
-    if (!e_.GeneraSentenciaSQL &&
-        !p.paso([&] { ambito_.emplace(*gSesionBD, QStringLiteral("ActualizaStock")); }))
-        return false;
     if (!pasadas())
         return false;
 

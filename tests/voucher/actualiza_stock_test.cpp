@@ -1076,6 +1076,82 @@ TEST_F(ActualizaStock_, SuConfirmacionRechazada)
     }
 }
 
+// Another operator holds the database: the posting's transaction cannot open
+// (this session waits for nothing). Passed over, it posts nothing, rather than
+// its lines one by one outside a transaction, where the other operator coming
+// back at the second line left the first one stored.
+TEST_F(ActualizaStock_, UnAmbitoQueNoAbrePasadoPorAltoNoPosteaNada)
+{
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+    Fila({{C::Codigo, "MESA03"}, {C::Cantidad, "2"}, {C::Costo, "60000"}});
+    const QStringList antes = Todo();
+    gSesionBD->Conexion.CommandTimeout = 0;
+    SesionBD& otro = bd();
+    otro.Conexion.CommandTimeout = 0;
+    bool ocupada = false;
+    const auto ocupa = [&] {
+        otro.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+        otro.Ejecuta(QStringLiteral("UPDATE TA_MENU SET Nombre = Nombre"));
+        ocupada = true;
+    };
+    const auto libera = [&] {
+        if (ocupada)
+            otro.Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+        ocupada = false;
+    };
+    ocupa();
+    // The other operator is done while this one reads the failure.
+    avisos.accion = libera;
+    int lineas = 0;
+    gSesionBD->Conexion.Inyector.Observador = [&](const QString& t) {
+        if (t.contains(QStringLiteral("INSERT INTO V_MV_STOCK"), Qt::CaseInsensitive) && ++lineas == 2)
+            ocupa();
+    };
+    avisos.Responder({RespuestaError::Continuar});
+    Llamada l;
+    l.SucNroLetra = QStringLiteral("000100009300X");
+    Postea(l);
+    gSesionBD->Conexion.Inyector.Observador = nullptr;
+    avisos.accion = nullptr;
+    libera();
+    EXPECT_TRUE(l.HayError);
+    ASSERT_FALSE(avisos.preguntas.empty());
+    EXPECT_EQ(avisos.preguntas[0].botones, Avisos::AbortarReintentarIgnorar | Avisos::Critico);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("Se superó el tiempo de espera del bloqueo")))
+        << avisos.preguntas[0].texto.toStdString();
+    EXPECT_EQ(Todo(), antes);
+    EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+}
+
+// A production order posted while another operator adds a line to it: the
+// order's highest line is read inside the posting's transaction, so the new
+// lines follow the other's; read before it, they took its number again.
+TEST_F(ActualizaStock_, LaOrdenDeProduccionSigueALaLineaQueOtroAgregoEntretanto)
+{
+    bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, CANTIDAD) "
+                                "VALUES ('OP', '000100009310X', 7, 'MESA02', '1', 1)"));
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}});
+    bool agregada = false;
+    gSesionBD->Conexion.Inyector.Observador = [&](const QString& t) {
+        if (agregada || !t.startsWith(QStringLiteral("BEGIN TRAN"), Qt::CaseInsensitive))
+            return;
+        agregada = true;
+        bd().Ejecuta(QStringLiteral("INSERT INTO V_MV_STOCK (TC, IDCOMPROBANTE, Secuencia, IDARTICULO, IDDEPOSITO, "
+                                    "CANTIDAD) VALUES ('OP', '000100009310X', 9, 'MESA03', '1', 1)"));
+    };
+    Llamada l;
+    l.TC = QStringLiteral("OP");
+    l.SucNroLetra = QStringLiteral("000100009310X");
+    Postea(l);
+    gSesionBD->Conexion.Inyector.Observador = nullptr;
+    ASSERT_TRUE(agregada);
+    EXPECT_FALSE(l.HayError);
+    EXPECT_EQ(Lineas(l), (QStringList{QStringLiteral("7|MESA02|1|1|NULL|NULL"), QStringLiteral("9|MESA03|1|1|NULL|NULL"),
+                                      QStringLiteral("11|MESA01|1|1|NULL|NULL")}));
+}
+
 // Any statement of the posting failing, reads included: the operator is told,
 // the caller gets the failure and nothing stays (a failure the posting passes
 // over by design leaves the whole posting).
