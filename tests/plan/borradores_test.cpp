@@ -546,6 +546,39 @@ TEST_F(BorradoresConOtroPuesto, OtraFechaGrabadaEntretantoPreguntaAntesDeReempla
     EXPECT_EQ(ModGlobal::gSesionBD->Conexion.Execute(QStringLiteral("SELECT @@TRANCOUNT")).Valor(0).toInt(), 0);
 }
 
+// The other operator changes that plan again while the save, started over
+// and answered, runs a second time: it stops, and tells why.
+TEST_F(BorradoresConOtroPuesto, UnPlanCambiadoOtraVezAlRegrabarNoSeReemplaza)
+{
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA02"), QStringLiteral("3"));
+    v.TxtFields[9]->setFocus();
+    v.TxtFields[9]->setText(QStringLiteral("25/01/2027"));
+    int comienzos = 0;
+    ModGlobal::gSesionBD->Conexion.Inyector.Observador = [&](const QString& sentencia) {
+        if (!sentencia.startsWith(QStringLiteral("BEGIN TRAN"), Qt::CaseInsensitive) || ++comienzos > 2)
+            return;
+        const int id = comienzos == 1 ? 7 : 9;
+        bd.Sesion().Ejecuta(QStringLiteral("DELETE FROM V_CPTES_MODELO_CAB"));
+        bd.Sesion().Ejecuta(QStringLiteral("INSERT INTO V_CPTES_MODELO_CAB (IdCpteModelo, Nombre, TCDefault) "
+                                           "VALUES (%1, '25/01/2027', '@@PP')").arg(id));
+    };
+    avisos.Responder({Avisos::Si});
+    QTest::keyClick(v.TxtFields[9], Qt::Key_F2);
+    EXPECT_EQ(comienzos, 2);
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.startsWith(QStringLiteral("Ya hay un plan grabado para el 25/01/2027")));
+    EXPECT_EQ(avisos.preguntas[1].texto,
+              QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\nOtro puesto cambió el plan del 25/01/2027 "
+                             "mientras se grababa: no se grabó el borrador"));
+    EXPECT_TRUE(v.HayError);
+    EXPECT_EQ(DelDia(QStringLiteral("25/01/2027")), QStringList{QStringLiteral("9")});
+    EXPECT_TRUE(Lineas(9).isEmpty());
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA02"));
+    EXPECT_EQ(ModGlobal::gSesionBD->Conexion.Execute(QStringLiteral("SELECT @@TRANCOUNT")).Valor(0).toInt(), 0);
+}
+
 // While another operator holds a transaction the save is refused at once
 // (this session waits for nothing), told, and nothing stays open; once the
 // other is done the same save goes through.
