@@ -508,12 +508,15 @@ void Actualizacion::asientoDiferido()
         e_.Lote += u'\r' + asiento(f.motivo, e_.TipoMovimiento, f.fila);
 }
 
-// A statement the database refused: the operator is told, the posting ends.
+// A statement the database refused: the posting is undone, then the operator
+// is told. Undone first, it holds no lock while the message waits for him.
 bool Actualizacion::falloLaBase()
 {
-    MsgBox(e_.Rechazo.isEmpty() && gSesionBD->Conexion.Errors.Count() > 0 ? gSesionBD->Conexion.Errors.Item(0).Description
-                                                                          : e_.Rechazo,
-           Avisos::Critico, QStringLiteral("Aviso al operador"));
+    const QString texto = e_.Rechazo.isEmpty() && gSesionBD->Conexion.Errors.Count() > 0
+                              ? gSesionBD->Conexion.Errors.Item(0).Description
+                              : e_.Rechazo;
+    Abandona();
+    MsgBox(texto, Avisos::Critico, QStringLiteral("Aviso al operador"));
     return false;
 }
 

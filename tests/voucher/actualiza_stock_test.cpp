@@ -1124,6 +1124,47 @@ TEST_F(ActualizaStock_, UnAmbitoQueNoAbrePasadoPorAltoNoPosteaNada)
     EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
 }
 
+// A line the database refuses, passed over at the error manager: the posting
+// is undone before the operator is told, so another operator's write does not
+// wait on the open message box.
+TEST_F(ActualizaStock_, UnaLineaRechazadaSeDeshaceAntesDelAviso)
+{
+    s.bd.SqlDirecto(QStringLiteral("CREATE TRIGGER rechaza_mesa03 BEFORE INSERT ON V_MV_STOCK WHEN NEW.IDARTICULO LIKE "
+                                   "'MESA03%' BEGIN SELECT RAISE(ABORT, 'línea rechazada'); END"));
+    NuevaGrilla();
+    Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+    Fila({{C::Codigo, "MESA03"}, {C::Cantidad, "2"}, {C::Costo, "60000"}});
+    const QStringList antes = Todo();
+    SesionBD& otro = bd();
+    otro.Conexion.CommandTimeout = 0;
+    long fallaDelOtro = -1;
+    int preguntas = 0;
+    avisos.accion = [&] {
+        // The first question is the error manager's, whose retry needs the transaction.
+        if (++preguntas != 2)
+            return;
+        fallaDelOtro = 0;
+        try {
+            otro.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('OTRO')"));
+        } catch (const Falla& f) {
+            fallaDelOtro = f.Numero;
+        }
+    };
+    avisos.Responder({RespuestaError::Continuar});
+    Llamada l;
+    l.SucNroLetra = QStringLiteral("000100009320X");
+    Postea(l);
+    avisos.accion = nullptr;
+    EXPECT_TRUE(l.HayError);
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(avisos.preguntas[1].titulo, QStringLiteral("Aviso al operador"));
+    EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("línea rechazada"));
+    EXPECT_EQ(fallaDelOtro, 0);
+    EXPECT_EQ(Todo(), antes);
+    EXPECT_EQ(s.bd.Filas(QStringLiteral("SELECT Clave FROM TA_MENU WHERE Clave = 'OTRO'")), QStringList{QStringLiteral("OTRO")});
+    EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+}
+
 // A production order posted while another operator adds a line to it: the
 // order's highest line is read inside the posting's transaction, so the new
 // lines follow the other's; read before it, they took its number again.
