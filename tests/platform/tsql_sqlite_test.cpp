@@ -53,6 +53,11 @@ TEST(Dialecto, TopYPorciento)
         {"SELECT A FROM T WHERE EXISTS (SELECT TOP 1 * FROM U WHERE U.A = T.A) ORDER BY A",
          "SELECT A FROM T WHERE EXISTS (SELECT * FROM U WHERE U.A = T.A LIMIT 1) ORDER BY A"},
         {"SELECT 'TOP 5' AS T", "SELECT 'TOP 5' AS T"},
+        // LIMIT goes before a closing comment, which would otherwise swallow it.
+        {"SELECT TOP 1 A FROM T ORDER BY A -- la primera", "SELECT A FROM T ORDER BY A LIMIT 1 -- la primera"},
+        {"SELECT A FROM T WHERE A IN (SELECT TOP 1 A FROM U -- una\n)",
+         "SELECT A FROM T WHERE A IN (SELECT A FROM U LIMIT 1 -- una\n)"},
+        {"SELECT TOP 2 A FROM T /* dos */", "SELECT A FROM T LIMIT 2 /* dos */"},
     });
     EXPECT_THROW(TraduceSentencia(u"SELECT TOP 10 PERCENT * FROM T"), Falla);
 }

@@ -439,7 +439,8 @@ void reglaTop(Tokens& v)
                 break;
             }
         }
-        while (fin2 > i && v[fin2 - 1].tipo == TipoToken::Blanco)
+        // A comment at the end would swallow a LIMIT written after it.
+        while (fin2 > i && !significativo(v[fin2 - 1]))
             --fin2;
         const Tokens limite = {blanco(), ident(u"LIMIT"_s), blanco(), {TipoToken::Numero, cuenta}};
         v.insert(v.begin() + static_cast<long>(fin2), limite.begin(), limite.end());
