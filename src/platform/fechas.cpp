@@ -59,6 +59,21 @@ QString Formatea(const QDateTime& fecha, const QString& patron)
     return r;
 }
 
+QDateTime EnElReloj(const QDate& dia, const QTime& hora, Qt::TimeSpec zona)
+{
+    QDateTime r(dia, hora, zona);
+    if (r.isValid() || zona != Qt::LocalTime || !dia.isValid() || !hora.isValid())
+        return r;
+    // The same hour of the days before: a whole day skipped (Samoa, 2011)
+    // looks one day further back.
+    for (int atras = 1; atras <= 3; ++atras) {
+        const QDateTime antes(dia.addDays(-atras), hora, Qt::LocalTime);
+        if (antes.isValid())
+            return QDateTime(dia, hora, Qt::OffsetFromUTC, antes.offsetFromUtc());
+    }
+    return QDateTime(dia, hora, Qt::UTC);
+}
+
 namespace {
 
 std::optional<QTime> leeHora(const QString& h, const QString& m, const QString& s)
@@ -84,11 +99,11 @@ std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona)
         if (!d.isValid())
             return std::nullopt;
         if (!m.capturedLength(4))
-            return QDateTime(d, QTime(0, 0), zona);
+            return EnElReloj(d, QTime(0, 0), zona);
         const auto h = leeHora(m.captured(4), m.captured(5), m.captured(6));
         if (!h)
             return std::nullopt;
-        return QDateTime(d, *h, zona);
+        return EnElReloj(d, *h, zona);
     };
     auto m = iso.match(texto);
     if (m.hasMatch())
@@ -108,7 +123,7 @@ std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona)
         if (!h)
             return std::nullopt;
         // A time alone is a time on the Basic zero date.
-        return QDateTime(QDate(1899, 12, 30), *h, zona);
+        return EnElReloj(QDate(1899, 12, 30), *h, zona);
     }
     return std::nullopt;
 }

@@ -12,6 +12,12 @@ namespace Fechas {
 // "ss" seconds; "/" and ":" print as themselves, whatever the locale.
 QString Formatea(const QDateTime& fecha, const QString& patron);
 
+// The date and time as the clock shows them. A time the local clock skips
+// (in some zones midnight on the day summer time starts) is no local time to
+// Qt, which makes it an invalid value without text: such a reading keeps its
+// date and time, at the offset the clock jumped from.
+QDateTime EnElReloj(const QDate& dia, const QTime& hora, Qt::TimeSpec zona = Qt::LocalTime);
+
 // A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted, one separator
 // throughout) with an optional time ("h:mm" or "h:mm:ss"), an ISO date-time,
 // or a time alone. Two-digit years fall in 1930-2029. Nothing for any other text or an impossible date.

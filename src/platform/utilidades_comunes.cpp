@@ -4,6 +4,7 @@
 #include "platform/avisos.h"
 #include "platform/numeros.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -23,6 +24,11 @@ QString UtilidadesComunes::ValorNoNuloTexto(const QVariant& valor) const
     const int tipo = valor.metaType().id();
     if ((tipo == QMetaType::Double || tipo == QMetaType::Float) && !valor.isNull())
         return Numeros::TextoPlano(valor.toDouble());
+    // A date-time reads as its clock, as a local one always did: one that
+    // keeps an offset of its own would carry it ("-03:00"), and no date
+    // reader takes it back.
+    if (tipo == QMetaType::QDateTime && !valor.isNull())
+        return valor.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
     return ValorNoNulo(valor).toString();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
 #include "support/lector_xlsx.h"
+#include "support/zona_horaria.h"
 #include "voucher/columnas_grillas.h"
 
 #include <QHeaderView>
@@ -126,6 +127,24 @@ TEST_F(Borradores, UnDiaEscritoDeCualquierFormaEsUnSoloPlan)
     Graba();
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT IdCpteModelo, Nombre FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")),
               (QStringList{QStringLiteral("1|15/01/2027"), QStringLiteral("2|20/1/2027")}));
+}
+
+// A production date whose midnight the local clock skips (summer time
+// starting at 00:00) names, saves and reloads its plan as any other day.
+TEST_F(Borradores, UnDiaSinMedianocheGuardaYRecargaSuPlan)
+{
+    ZonaHoraria zona("America/Sao_Paulo");
+    FrmTervalio& v = *ventana;
+    NombraPlan(QStringLiteral("4/11/2018"));
+    EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("04/11/2018"));
+    AgregaLinea(QStringLiteral("MESA03"), QStringLiteral("2"));
+    Graba();
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(Lineas(2), QStringList{QStringLiteral("MESA03|2|UN|04/11/2018 00:00")});
+    NombraPlan(QStringLiteral("16/01/2027"));
+    ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QString());
+    NombraPlan(QStringLiteral("04/11/18"));
+    EXPECT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA03"));
 }
 
 // Drafts stored by other modules of the suite under ids beyond 16 bits.

@@ -1,4 +1,5 @@
 #include "platform/fechas.h"
+#include "support/zona_horaria.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,31 @@ TEST(Fechas, LecturaDiaPrimero)
     EXPECT_TRUE(Fechas::EsFecha(QStringLiteral("1/3/2024")));
     EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(0, 0))), QStringLiteral("01/03/2024"));
     EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(7, 5))), QStringLiteral("01/03/2024 07:05:00"));
+}
+
+// Days whose midnight the local clock skips: summer time starts at 00:00.
+// The date read is the date written, whole and valid, as it is elsewhere.
+TEST(Fechas, UnDiaSinMedianocheSeLeeIgual)
+{
+    const struct {
+        const char* zona;
+        const char* dia;
+    } casos[] = {{"America/Sao_Paulo", "04/11/2018"}, {"America/Santiago", "12/08/2018"},
+                 {"America/Asuncion", "07/10/2018"}, {"Asia/Tehran", "22/03/2019"}, {"America/Havana", "10/03/2019"},
+                 // A whole day the clock skipped, crossing the date line.
+                 {"Pacific/Apia", "30/12/2011"}};
+    for (const auto& c : casos) {
+        ZonaHoraria zona(c.zona);
+        const QString dia = QString::fromLatin1(c.dia);
+        for (const QString& texto : {dia, dia + QStringLiteral(" 00:30"), dia + QStringLiteral(" 10:00")}) {
+            const auto f = Fechas::Lee(texto);
+            ASSERT_TRUE(f) << c.zona << " " << texto.toStdString();
+            EXPECT_TRUE(f->isValid()) << c.zona << " " << texto.toStdString();
+            EXPECT_EQ(f->date(), QDate::fromString(dia, QStringLiteral("dd/MM/yyyy"))) << c.zona;
+            EXPECT_EQ(Fechas::TextoRegional(*f).toStdString(), (texto.size() == 10 ? texto : texto + QStringLiteral(":00")).toStdString()) << c.zona;
+        }
+        EXPECT_TRUE(Fechas::EsFecha(dia)) << c.zona;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // stands in for SQL Server, which cannot run here. What the server itself does
 // (T-SQL, nested transactions, identity) is said in each test's name.
 #include "support/carpeta_temporal.h"
+#include "support/zona_horaria.h"
 #include "platform/db/motores.h"
 #include "platform/db/sesion_bd.h"
 
@@ -44,6 +45,27 @@ TEST_F(MotorOdbcSqlite, LeeCadaTipoDeColumna)
     EXPECT_EQ(rs.Valor(QStringLiteral("D")).toDate(), QDate(2026, 3, 15));
     EXPECT_EQ(rs.Valor(QStringLiteral("H")).toDateTime(), QDateTime(QDate(2026, 3, 15), QTime(10, 20, 30)));
     EXPECT_TRUE(rs.Valor(QStringLiteral("X")).isNull());
+}
+
+// The driver hands a date-time as its date and clock; one the local clock
+// skips (midnight on the day summer time starts) still reads as that day.
+TEST_F(MotorOdbcSqlite, UnDiaSinMedianocheSeLeeComoEseDia)
+{
+    ZonaHoraria zona("America/Sao_Paulo");
+    SesionBD& s = sesion_;
+    s.Ejecuta(QStringLiteral("CREATE TABLE T (H DATETIME)"));
+    s.Ejecuta(QStringLiteral("INSERT INTO T VALUES ('2018-11-04 00:00:00')"));
+    s.Ejecuta(QStringLiteral("INSERT INTO T VALUES ('2018-11-04 00:45:10')"));
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT H FROM T ORDER BY H"), rs);
+    for (const QTime& hora : {QTime(0, 0), QTime(0, 45, 10)}) {
+        ASSERT_FALSE(rs.Eof());
+        const QDateTime h = rs.Valor(0).toDateTime();
+        EXPECT_TRUE(h.isValid());
+        EXPECT_EQ(h.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+                  QStringLiteral("04/11/2018 ") + hora.toString(QStringLiteral("HH:mm:ss")));
+        rs.MoveNext();
+    }
 }
 
 TEST_F(MotorOdbcSqlite, AgregaYCambiaFilasConApostrofosPorUnRecordsetActualizable)

@@ -3,8 +3,10 @@
 // the recordset, literals and the engine choice.
 #include "support/avisos_grabados.h"
 #include "support/base_prueba.h"
+#include "support/zona_horaria.h"
 #include "platform/db/motores.h"
 #include "platform/db/reglas_sqlite.h"
+#include "platform/fechas.h"
 #include "platform/utilidades_comunes.h"
 
 #include <QDir>
@@ -270,6 +272,33 @@ TEST(SesionBD, LecturaDeFechas)
     EXPECT_EQ(LeeFecha(u"2027-01-10T08:05:03"), QDateTime(QDate(2027, 1, 10), QTime(8, 5, 3)));
     for (const char16_t* malo : {u"31/02/2026", u"12/13/2026", u"hoy", u"0101", u"10/01/2027 25:00", u"10/01/202"})
         EXPECT_FALSE(LeeFecha(malo)) << QString::fromUtf16(malo).toStdString();
+}
+
+// A day whose midnight the local clock skips (summer time starting at 00:00)
+// is stored, compared and read back as any other day.
+TEST(SesionBD, UnDiaSinMedianocheSeGuardaYSeLee)
+{
+    ZonaHoraria zona("America/Sao_Paulo");
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    for (const char* f : {"04/11/2018", "2018-11-04 00:30:00", "04/11/18 10:00"})
+        s.Ejecuta(QStringLiteral("INSERT INTO Control_Acceso (Maquina, Ingreso) VALUES ('PC', '%1')").arg(QLatin1StringView(f)));
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Ingreso FROM Control_Acceso WHERE Maquina = 'PC' ORDER BY Ingreso")),
+              (QStringList{QStringLiteral("04/11/2018 00:00"), QStringLiteral("04/11/2018 00:30"),
+                           QStringLiteral("04/11/2018 10:00")}));
+    EXPECT_EQ(cuenta(bd, QStringLiteral("SELECT COUNT(*) FROM Control_Acceso WHERE Ingreso >= '04/11/2018' AND Ingreso < '05/11/2018'")), 3);
+    Recordset rs;
+    s.AbreRecordset(QStringLiteral("SELECT Ingreso FROM Control_Acceso WHERE Maquina = 'PC' ORDER BY Ingreso"), rs);
+    const QDateTime primera = rs.Valor(0).toDateTime();
+    EXPECT_TRUE(primera.isValid());
+    EXPECT_EQ(primera.date(), QDate(2018, 11, 4));
+    EXPECT_EQ(primera.time(), QTime(0, 0));
+    // Its text as a field's value reads back as the same day.
+    const auto leida = Fechas::Lee(UtilidadesComunes().ValorNoNuloTexto(rs.Valor(0)));
+    ASSERT_TRUE(leida);
+    EXPECT_EQ(leida->date(), QDate(2018, 11, 4));
+    EXPECT_EQ(s.ValorSQL(primera, QStringLiteral("'")), QStringLiteral("'04/11/2018 00:00:00'"));
+    EXPECT_EQ(ReglasSqlite::LeeFecha(u"04/11/2018")->date(), QDate(2018, 11, 4));
 }
 
 // Texts that repeat down a column share what was read first; every value must

@@ -1,6 +1,7 @@
 #include "platform/db/motores.h"
 #include "platform/db/tsql_sqlite.h"
 #include "platform/eventos.h"
+#include "platform/fechas.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -187,7 +188,13 @@ private:
             f->nombres << r.fieldName(i);
         while (q.next())
             for (int i = 0; i < f->columnas; ++i) {
-                const QVariant v = q.value(i);
+                QVariant v = q.value(i);
+                // The driver makes a local date-time of the server's date and
+                // clock; one the local clock skips comes out invalid.
+                if (v.metaType().id() == QMetaType::QDateTime && !v.isNull() && !v.toDateTime().isValid()) {
+                    const QDateTime h = v.toDateTime();
+                    v = Fechas::EnElReloj(h.date(), h.time());
+                }
                 f->celdas.push_back(v.isNull() ? QVariant() : v);
             }
         return f;

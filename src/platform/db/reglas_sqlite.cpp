@@ -2,6 +2,7 @@
 
 #include "platform/db/tsql_sqlite.h"
 #include "platform/falla.h"
+#include "platform/fechas.h"
 #include "platform/recorte.h"
 
 #include <QStringList>
@@ -490,7 +491,7 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
     const auto p = partesDeFecha(texto);
     if (!p)
         return std::nullopt;
-    return QDateTime(QDate(p->anio, p->mes, p->dia), QTime(p->hora, p->minuto, p->segundo, p->milesimas));
+    return Fechas::EnElReloj(QDate(p->anio, p->mes, p->dia), QTime(p->hora, p->minuto, p->segundo, p->milesimas));
 }
 
 QString FechaIso(const QDateTime& fecha)
