@@ -20,7 +20,7 @@ std::optional<QDateTime> ComoFecha(const QVariant& v)
     if (!v.isValid() || v.isNull())
         return std::nullopt;
     if (Celdas::EsFecha(v))
-        return v.toDateTime();
+        return Fechas::DeValor(v);
     return Fechas::Lee(v.toString());
 }
 

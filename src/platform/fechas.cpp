@@ -74,6 +74,13 @@ QDateTime EnElReloj(const QDate& dia, const QTime& hora, Qt::TimeSpec zona)
     return QDateTime(dia, hora, Qt::UTC);
 }
 
+QDateTime DeValor(const QVariant& valor)
+{
+    if (valor.metaType().id() == QMetaType::QDate)
+        return EnElReloj(valor.toDate(), QTime(0, 0));
+    return valor.toDateTime();
+}
+
 namespace {
 
 std::optional<QTime> leeHora(const QString& h, const QString& m, const QString& s)

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariant>
 #include <optional>
 
 namespace Fechas {
@@ -17,6 +18,11 @@ QString Formatea(const QDateTime& fecha, const QString& patron);
 // Qt, which makes it an invalid value without text: such a reading keeps its
 // date and time, at the offset the clock jumped from.
 QDateTime EnElReloj(const QDate& dia, const QTime& hora, Qt::TimeSpec zona = Qt::LocalTime);
+
+// A date field's value (a date-time, or a date alone, as the ODBC driver
+// hands the server's date type) on the clock: a date alone is its day at
+// 00:00, where Qt's own conversion takes the first hour the clock shows.
+QDateTime DeValor(const QVariant& valor);
 
 // A day-first date ("d/m/yy", "d/m/yyyy", "-" also accepted, one separator
 // throughout) with an optional time ("h:mm" or "h:mm:ss"), an ISO date-time,

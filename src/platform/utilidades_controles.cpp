@@ -61,7 +61,7 @@ void UtilidadesControles::CargaRecordset(const std::vector<CajaTexto*>& controle
         if (v.isNull())
             caja->setText(QString());
         else if (v.metaType().id() == QMetaType::QDateTime || v.metaType().id() == QMetaType::QDate)
-            caja->setText(Fechas::TextoRegional(v.toDateTime()));
+            caja->setText(Fechas::TextoRegional(Fechas::DeValor(v)));
         else
             caja->setText(Recorta(v.toString()));
     }

@@ -49,7 +49,7 @@ QString TextoCampo(const QVariant& v)
     switch (v.metaType().id()) {
     case QMetaType::QDateTime:
     case QMetaType::QDate:
-        return Fechas::TextoRegional(v.toDateTime());
+        return Fechas::TextoRegional(Fechas::DeValor(v));
     case QMetaType::Bool:
         return v.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
     default:

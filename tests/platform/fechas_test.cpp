@@ -1,4 +1,5 @@
 #include "platform/fechas.h"
+#include "platform/controles/texto_celda.h"
 #include "support/zona_horaria.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,10 @@ TEST(Fechas, UnDiaSinMedianocheSeLeeIgual)
             EXPECT_EQ(Fechas::TextoRegional(*f).toStdString(), (texto.size() == 10 ? texto : texto + QStringLiteral(":00")).toStdString()) << c.zona;
         }
         EXPECT_TRUE(Fechas::EsFecha(dia)) << c.zona;
+        // A field of the server's date type: its day, with no time of its own.
+        const QVariant soloDia(QDate::fromString(dia, QStringLiteral("dd/MM/yyyy")));
+        EXPECT_EQ(Fechas::DeValor(soloDia).time(), QTime(0, 0)) << c.zona;
+        EXPECT_EQ(Celdas::Texto(soloDia).toStdString(), dia.toStdString()) << c.zona;
     }
 }
 

@@ -18,7 +18,7 @@ QString Texto(const QVariant& valor)
     if (!valor.isValid() || valor.isNull())
         return QString();
     if (EsFecha(valor))
-        return Fechas::TextoRegional(valor.toDateTime());
+        return Fechas::TextoRegional(Fechas::DeValor(valor));
     const int tipo = valor.metaType().id();
     if (tipo == QMetaType::Double || tipo == QMetaType::Float)
         return Numeros::TextoRegional(valor.toDouble());
