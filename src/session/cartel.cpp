@@ -92,6 +92,13 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const LineaCartel& Linea1, cons
         });
     }
     Cancelado = v.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::TextoAbortado();
+    // Not shown (closed by a failure the loop then went past), the notice
+    // holds no other window back: input waits until the loop is over, or
+    // the operator's keys would run in the middle of it.
+    if (!v.isVisible()) {
+        Eventos::Pendientes();
+        return;
+    }
     // A click waiting now is seen by the next call. What the program posted
     // itself is delivered at every call; a trip through the window system's
     // queue (a poll each) at most every 5 ms, which a hand cannot tell apart.

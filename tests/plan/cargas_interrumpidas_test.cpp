@@ -81,4 +81,28 @@ TEST_F(CargasInterrumpidas, DuranteLaCargaLaVentanaNoTomaEntrada)
     EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
 }
 
+// A list statement that fails and is retried closed the notice: the rest of
+// the load still takes no input, which waits until the load is over.
+TEST_F(CargasInterrumpidas, TrasReintentarLaCargaSigueSinTomarEntrada)
+{
+    FrmTervalio& v = *ventana;
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    ModGlobal::gSesionBD->Conexion.Inyector.FallaLaQueCoincida(QStringLiteral("FROM VT_INS_ARTICULOS"), 1205,
+                                                                 QStringLiteral("bloqueo"));
+    avisos.Responder({4});
+    size_t preguntasDurante = 0;
+    TrasLaFila(v.ListView1, &v, 3, [&] { QTest::keyClick(v.windowHandle(), Qt::Key_F2); });
+    TrasLaFila(v.ListView1, &v, 4, [&] { preguntasDurante = avisos.preguntas.size(); });
+    v.TreeView1_NodeClick(&v.TreeView1.Nodes().Item(QStringLiteral("D|")));
+    EXPECT_GT(v.ListView1.ListItems().Count(), 6);
+    EXPECT_EQ(preguntasDurante, 1u);
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("bloqueo")));
+
+    // The load over, the key arrives: the save asks for the plan's name.
+    QApplication::processEvents();
+    ASSERT_EQ(avisos.preguntas.size(), 2u);
+    EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("Debe asignarle una fecha para poder grabar"));
+}
+
 }  // namespace

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -255,6 +257,34 @@ TEST_F(Cartel, MientrasSeMuestraLasOtrasVentanasNoTomanEntrada)
     cartel.CartelCerrar();
     clicDelSistema(boton);
     EXPECT_EQ(clics, 1);
+}
+
+// Closed by a failure that the loop then went past, the notice is updated
+// without showing: the other windows still take no input until the loop is
+// over, when what the operator did arrives.
+TEST_F(Cartel, CerradoYActualizadoLaEntradaEsperaAlFinDelBucle)
+{
+    QWidget principal;
+    auto* campo = new QLineEdit(&principal);
+    principal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
+    principal.activateWindow();
+    campo->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&principal));
+
+    cartel.CartelInicio(QStringLiteral("Cargando Articulos"), true);
+    cartel.CartelCerrar();
+    bool cancelado = true;
+    QTimer::singleShot(0, &principal, [&principal] { QTest::keyClick(principal.windowHandle(), Qt::Key_A); });
+    cartel.CartelMostrar(cancelado, QStringLiteral("ART002"));
+    EXPECT_FALSE(cancelado);
+    ASSERT_NE(cartel.Ventana(), nullptr);
+    EXPECT_FALSE(cartel.Ventana()->isVisible());
+    cartel.CartelMostrar(cancelado);
+    EXPECT_EQ(campo->text(), QString());
+
+    QApplication::processEvents();
+    EXPECT_EQ(campo->text(), QStringLiteral("a"));
 }
 
 TEST_F(Cartel, SiempreVisibleConservaLugarYTamano)
