@@ -3,10 +3,10 @@
 #include "session/ModGlobal.h"
 
 #include "platform/controles/barra_estado.h"
+#include "platform/eventos.h"
 #include "platform/skin_framework.h"
 #include "platform/recorte.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -145,7 +145,9 @@ void AplicaIconoFormulario(QWidget& ventana)
             for (QToolButton* boton : barra->findChildren<QToolButton*>())
                 boton->setAutoRaise(gFlatToolbars != 0);
         }
-        QCoreApplication::processEvents();
+        // A window set up in its caller's event (a dialog about to be shown)
+        // does not yet hold the caller back: input waits for the show.
+        Eventos::Pendientes();
     });
 }
 

@@ -17,6 +17,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QApplication>
+#include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 // A main frame window of the suite: its toolbars keep their own style.
@@ -208,6 +211,31 @@ TEST(IconoFormulario, ElMarcoPrincipalConservaSusBarras)
     for (QToolButton* b : barra->findChildren<QToolButton*>())
         EXPECT_TRUE(b->autoRaise());
     ModGlobal::gFlatToolbars = antes;
+}
+
+// A dialog set up inside its caller's event is not yet shown and holds the
+// caller back only from its show: the pending events its set-up lets run
+// leave the operator's keys waiting until then.
+TEST(IconoFormulario, LaEntradaEsperaAQueLaVentanaSeMuestre)
+{
+    QWidget llamadora;
+    auto* campo = new QLineEdit(&llamadora);
+    llamadora.show();
+    llamadora.activateWindow();
+    campo->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&llamadora));
+
+    QWidget dialogo;
+    bool corrio = false;
+    QTimer::singleShot(0, &llamadora, [&] {
+        corrio = true;
+        QTest::keyClick(llamadora.windowHandle(), Qt::Key_A);
+    });
+    ModGlobal::AplicaIconoFormulario(dialogo);
+    EXPECT_TRUE(corrio);
+    EXPECT_EQ(campo->text(), QString());
+    QApplication::processEvents();
+    EXPECT_EQ(campo->text(), QStringLiteral("a"));
 }
 
 }  // namespace
