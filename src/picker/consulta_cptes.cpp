@@ -4,6 +4,7 @@
 #include "picker/consultas_comprobantes.h"
 #include "picker/filas_comprobantes.h"
 #include "platform/controles/caja_texto.h"
+#include "platform/eventos.h"
 #include "session/ModGlobal.h"
 #include "services/lectura_valores.h"
 
@@ -146,7 +147,12 @@ void FrmConsComprobantes::llenaLista()
         if (!fila.completa || p.abandonado())
             break;
         p.paso([&] { rsCptes_.MoveNext(); });
-        // The operator can already see, sort, accept or cancel.
-        QCoreApplication::processEvents();
+        // The operator can already see, sort, accept or cancel. The first
+        // load runs before the window is on the screen and holds its caller
+        // back: until then input waits, or it would reach the caller's window.
+        if (cargando_)
+            Eventos::Pendientes();
+        else
+            QCoreApplication::processEvents();
     }
 }

@@ -10,6 +10,7 @@
 #include "support/sesion_global.h"
 
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -631,6 +632,47 @@ TEST_F(ConsultaCptes, LaFilaElegidaDuranteLaCargaQuedaElegida)
     v->CmdBuscar_Click();
     EXPECT_EQ(v->NroComprobante, QStringLiteral("000100000313X"));
     EXPECT_EQ(v->result(), QDialog::Accepted);
+}
+
+}  // namespace
+
+namespace {
+
+// The list's first load runs in the modal show, before the window is on the
+// screen or holds the caller back: meanwhile the caller's window takes no
+// input, as later runs find it held back by the picker itself.
+TEST_F(ConsultaCptes, DuranteLaPrimeraCargaLaVentanaQueLlamaNoTomaEntrada)
+{
+    QWidget llamadora;
+    auto* boton = new QPushButton(QStringLiteral("Comprobante"), &llamadora);
+    boton->setGeometry(10, 10, 100, 30);
+    llamadora.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&llamadora));
+    int clics = 0;
+    QObject::connect(boton, &QPushButton::clicked, [&] { ++clics; });
+
+    v = std::make_unique<FrmConsComprobantes>();
+    v->TC = QStringLiteral("RM");
+    int agregadas = 0;
+    int clicsDurante = -1;
+    const auto clicEnLaLlamadora = [&] {
+        QTest::mouseClick(llamadora.windowHandle(), Qt::LeftButton, Qt::NoModifier, boton->geometry().center());
+    };
+    QObject::connect(&v->ListView1, &Lista::insertado, v.get(), [&] {
+        ++agregadas;
+        if (agregadas == 1)
+            QTimer::singleShot(0, v.get(), clicEnLaLlamadora);
+        else if (agregadas == 3)
+            QTimer::singleShot(0, v.get(), [&] {
+                clicsDurante = clics;
+                v->CmdCancelar->click();
+            });
+    });
+    // Before the first row, the window's own set-up lets events run too.
+    QTimer::singleShot(0, v.get(), clicEnLaLlamadora);
+    v->exec();
+    ASSERT_GE(agregadas, 3);
+    EXPECT_EQ(clicsDurante, 0);
 }
 
 }  // namespace
