@@ -3,6 +3,7 @@
 #include "platform/controles/vista_arbol.h"
 #include "platform/controles/vista_lista.h"
 #include "session/cartel_ventana.h"
+#include "support/lector_xlsx.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -103,6 +104,37 @@ TEST_F(CargasInterrumpidas, TrasReintentarLaCargaSigueSinTomarEntrada)
     QApplication::processEvents();
     ASSERT_EQ(avisos.preguntas.size(), 2u);
     EXPECT_EQ(avisos.preguntas[1].texto, QStringLiteral("Debe asignarle una fecha para poder grabar"));
+}
+
+// While the workbook is written, a second click on Exportar Excel, a tree
+// click and F2 reach nothing: one workbook, with every row of the list.
+TEST_F(CargasInterrumpidas, DuranteLaExportacionLaVentanaNoTomaEntrada)
+{
+    FrmTervalio& v = *ventana;
+    v.TreeView1_NodeClick(&v.TreeView1.Nodes().Item(QStringLiteral("D|")));
+    const QStringList filas = Filas(v.ListView1, 8);
+    ASSERT_GT(filas.size(), 6);
+    avisos.ResponderDialogo([](QDialog&) { return 0; });   // the print preview
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    bool cartel = false;
+    // Runs at the first events the export lets through, its notice showing.
+    QTimer::singleShot(0, &v, [&] {
+        cartel = ModGlobal::gCartel->Ventana() && ModGlobal::gCartel->Ventana()->isVisible();
+        clicDelSistema(v.CmdExpExcel);
+        clicDelSistema(v.vistaTreeView1);
+        QTest::keyClick(v.windowHandle(), Qt::Key_F2);
+    });
+    clicDelSistema(v.CmdExpExcel);
+    QApplication::processEvents();
+    EXPECT_TRUE(cartel);
+    ASSERT_EQ(abiertos.size(), 1u);
+    const QByteArray hoja = ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml");
+    EXPECT_EQ(hoja.count("<row "), filas.size() + 1);
+    for (const QString& fila : filas)
+        EXPECT_TRUE(hoja.contains(fila.section(u'|', 0, 0).toUtf8())) << fila.toStdString();
+    EXPECT_EQ(Filas(v.ListView1, 8), filas);
+    EXPECT_EQ(Cargas(Enviado()), 0);
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
 }
 
 }  // namespace
