@@ -54,13 +54,8 @@ protected:
             if (QFileInfo::exists(archivo)) {
                 try {
                     SesionBD s;
-                    s.Servidor = archivo;
-                    bool sinServidor = false, a = true, b = true;
-                    long modo = 3;
-                    QString cadena;
-                    s.Conectar(sinServidor, modo, cadena, a, b);
-                    if (s.Conectado())
-                        filas = BasePrueba::Filas(s, QStringLiteral("SELECT NombreUsuario FROM Control_Acceso ORDER BY Id"));
+                    BasePrueba::ConectaArchivo(s, archivo);
+                    filas = BasePrueba::Filas(s, QStringLiteral("SELECT NombreUsuario FROM Control_Acceso ORDER BY Id"));
                 } catch (const Falla&) {
                     // Still being written by the program.
                 }

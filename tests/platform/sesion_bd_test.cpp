@@ -7,6 +7,7 @@
 #include "platform/db/motores.h"
 #include "platform/db/reglas_sqlite.h"
 #include "platform/fechas.h"
+#include "platform/recorte.h"
 #include "platform/utilidades_comunes.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@
 #include <functional>
 #include <limits>
 #include <tuple>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -233,7 +236,10 @@ TEST(SesionBD, LasColacionesOrdenanComoLasComparacionesDeTextos)
         // past a first word of eight equal bytes
         {"Insumo 000123 caja", "Insumo 000123 CAJA  "}, {"abcdefghXYZ", "abcdefghxyw"}, {"abcdefgh", "abcdefgh   "},
         {"Insumo 0012ñ", "Insumo 0012Ñ"}, {"Insumo 0012ña", "Insumo 0012Ñb"}, {"Descripcion larga A", "DESCRIPCION LARGA b"},
-        {"12345678abcdefgh", "12345678ABCDEFGH "}, {"12345678abcdefghí", "12345678ABCDEFGHÍ"}};
+        {"12345678abcdefgh", "12345678ABCDEFGH "}, {"12345678abcdefghí", "12345678ABCDEFGHÍ"},
+        // accents and ñ after a first word of eight equal bytes, and where a later letter decides
+        {"Insumo 0012Álamo", "Insumo 0012alba"}, {"Insumo 0012ñu", "Insumo 0012nz"}, {"álamo b", "ALAMO A"},
+        {"Zapallo", "Álamo"}, {"Ñandú", "Oso"}, {"Ǖ", "u"}, {"Ḿ", "m"}, {"ø", "p"}};
     for (const auto& [a, b] : textos) {
         const QString ta = QString::fromUtf8(a), tb = QString::fromUtf8(b);
         EXPECT_EQ(compara("SINCASO", ta, tb), ReglasSqlite::ComparaSinCaso(ta, tb)) << a << " / " << b;
@@ -254,6 +260,93 @@ TEST(SesionBD, LasColacionesOrdenanComoLasComparacionesDeTextos)
         EXPECT_EQ(compara("FECHA", tb, ta), ReglasSqlite::ComparaFechas(tb, ta)) << b << " / " << a;
     }
     sqlite3_close(db);
+}
+
+// As the Spanish collation of the server: an accent sorts with its letter and
+// only breaks ties, ñ comes after n; case never counts, an accent always does.
+TEST(SesionBD, LosAcentosOrdenanConSuLetraYLaEnieDespuesDeLaN)
+{
+    const QStringList orden = {u"alamo"_s, u"Álamo"_s, u"ÁLAMO B"_s, u"Alba"_s, u"Árbol"_s, u"Nube"_s, u"nudo"_s,
+                               u"Ñandú"_s, u"ñu"_s, u"Oso"_s, u"Zapallo"_s, u"Zorro"_s};
+    for (qsizetype i = 0; i + 1 < orden.size(); ++i)
+        for (qsizetype k = i + 1; k < orden.size(); ++k) {
+            EXPECT_LT(ReglasSqlite::ComparaSinCaso(orden[i], orden[k]), 0) << orden[i].toStdString() << " / " << orden[k].toStdString();
+            EXPECT_GT(ReglasSqlite::ComparaSinCaso(orden[k], orden[i]), 0) << orden[k].toStdString() << " / " << orden[i].toStdString();
+        }
+    const struct {
+        const char* a;
+        const char* b;
+        bool iguales;
+    } igualdades[] = {{"ALAMO", "alamo", true}, {"Álamo", "ÁLAMO  ", true}, {"Álamo", "Alamo", false},
+                      {"Ñandú", "ñandú", true}, {"Ñandú", "Nandú", false}, {"Ñandú", "Ñandu", false}};
+    for (const auto& c : igualdades)
+        EXPECT_EQ(ReglasSqlite::ComparaSinCaso(QString::fromUtf8(c.a), QString::fromUtf8(c.b)) == 0, c.iguales)
+            << c.a << " / " << c.b;
+
+    // The database sorts, finds and keeps keys apart the same way.
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    QString lote = u"BEGIN TRANSACTION\r"_s;
+    for (qsizetype i = orden.size(); i-- > 0;)
+        lote += u"INSERT INTO TA_MENU (Clave, Nombre) VALUES ('%1', '%1')\r"_s.arg(orden[i]);
+    s.Ejecuta(lote + u"COMMIT TRANSACTION"_s);
+    EXPECT_EQ(bd.Filas(u"SELECT Clave FROM TA_MENU ORDER BY Clave"_s), orden);
+    EXPECT_EQ(bd.Filas(u"SELECT Nombre FROM TA_MENU ORDER BY Nombre"_s), orden);
+    EXPECT_EQ(bd.Filas(u"SELECT Clave FROM TA_MENU WHERE Clave = 'ALAMO'"_s), QStringList{u"alamo"_s});
+    EXPECT_EQ(bd.Filas(u"SELECT Clave FROM TA_MENU WHERE Clave = 'álamo'"_s), QStringList{u"Álamo"_s});
+    EXPECT_EQ(bd.Filas(u"SELECT Clave FROM TA_MENU WHERE Clave > 'Nube' AND Clave < 'O'"_s),
+              (QStringList{u"nudo"_s, u"Ñandú"_s, u"ñu"_s}));
+    EXPECT_EQ(fallaDe([&] { s.Ejecuta(u"INSERT INTO TA_MENU (Clave) VALUES ('ÑANDÚ')"_s); }).Numero, 2627);
+}
+
+// A file written while accents sorted by code point, after z: its indexes are
+// rebuilt once when it is opened, so its rows are found, sorted and read ahead
+// in today's order.
+TEST(SesionBD, UnArchivoDelOrdenViejoRehaceSusIndices)
+{
+    CarpetaTemporal t;
+    const QString archivo = t.Archivo(u"viejo.sqlite"_s);
+    const QStringList claves = {u"Zapallo"_s, u"Álamo"_s, u"Alba"_s, u"Ñandú"_s, u"Nube"_s, u"Oso"_s, u"alamo"_s};
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(archivo).constData(), &db), SQLITE_OK);
+        const auto viejo = [](void*, int na, const void* a, int nb, const void* b) {
+            const QString ta = QString::fromUtf8(static_cast<const char*>(a), na);
+            const QString tb = QString::fromUtf8(static_cast<const char*>(b), nb);
+            return SinBlancosFinales(ta).compare(SinBlancosFinales(tb), Qt::CaseInsensitive);
+        };
+        ASSERT_EQ(sqlite3_create_collation(db, "SINCASO", SQLITE_UTF8, nullptr, viejo), SQLITE_OK);
+        QString sql = u"CREATE TABLE VIEJA (Clave VARCHAR(25) COLLATE SINCASO PRIMARY KEY, Nombre VARCHAR(50) COLLATE SINCASO);"
+                      "CREATE INDEX IX_VIEJA_NOMBRE ON VIEJA (Nombre);"_s;
+        for (const QString& c : claves)
+            sql += u"INSERT INTO VIEJA VALUES ('%1', '%1');"_s.arg(c);
+        ASSERT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    const QStringList ordenadas = {u"alamo"_s, u"Álamo"_s, u"Alba"_s, u"Nube"_s, u"Ñandú"_s, u"Oso"_s, u"Zapallo"_s};
+    for (int vez = 0; vez < 2; ++vez) {
+        SesionBD s;
+        BasePrueba::ConectaArchivo(s, archivo);
+        for (const QString& c : claves) {
+            EXPECT_EQ(BasePrueba::Filas(s, u"SELECT Clave FROM VIEJA WHERE Clave = '%1'"_s.arg(c)), QStringList{c}) << c.toStdString();
+            EXPECT_EQ(BasePrueba::Filas(s, u"SELECT Nombre FROM VIEJA WHERE Nombre = '%1'"_s.arg(c)), QStringList{c})
+                << c.toStdString();
+        }
+        const QString porNombre = u"SELECT Nombre FROM VIEJA ORDER BY Nombre"_s;
+        EXPECT_EQ(BasePrueba::Filas(s, u"SELECT Clave FROM VIEJA ORDER BY Clave"_s), ordenadas);
+        s.Conexion.Anticipa(porNombre);
+        QThread::msleep(200);
+        EXPECT_EQ(BasePrueba::Filas(s, porNombre), ordenadas);
+        EXPECT_EQ(BasePrueba::Filas(s, u"PRAGMA integrity_check"_s), QStringList{u"ok"_s});
+        EXPECT_EQ(BasePrueba::Filas(s, u"PRAGMA user_version"_s), QStringList{QString::number(ReglasSqlite::VersionDelOrden)});
+    }
+}
+
+// A new file is written in today's order from the start: nothing to rebuild.
+TEST(SesionBD, UnArchivoNuevoLlevaElOrdenDeHoy)
+{
+    BasePrueba bd;
+    EXPECT_EQ(bd.Filas(u"PRAGMA user_version"_s), QStringList{QString::number(ReglasSqlite::VersionDelOrden)});
 }
 
 TEST(SesionBD, LecturaDeFechas)

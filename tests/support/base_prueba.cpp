@@ -44,7 +44,12 @@ BasePrueba::~BasePrueba()
 
 void BasePrueba::Conecta(SesionBD& sesion) const
 {
-    sesion.Servidor = archivo_;
+    ConectaArchivo(sesion, archivo_);
+}
+
+void BasePrueba::ConectaArchivo(SesionBD& sesion, const QString& archivo)
+{
+    sesion.Servidor = archivo;
     bool sinServidor = false, a = true, b = true;
     long modo = 3;
     QString cadena;

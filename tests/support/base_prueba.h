@@ -33,6 +33,8 @@ public:
 
     // Connects another session to this fixture's file (raises Falla when it cannot).
     void Conecta(SesionBD& sesion) const;
+    // Connects a session to any SQLite file named by the server text (raises Falla when it cannot).
+    static void ConectaArchivo(SesionBD& sesion, const QString& archivo);
 
     // The rows of a query as texts, one "a|b|c" per row: short checks of what a test wrote.
     QStringList Filas(const QString& sql);

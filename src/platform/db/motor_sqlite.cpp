@@ -524,10 +524,14 @@ public:
             // empty one (SQLite takes it for a new database) holds none of the
             // program's tables and fails too.
             static const char tablas[] = "SELECT count(*) FROM sqlite_master WHERE type = 'table'";
-            Sentencia s(db_, tablas, tablas + sizeof tablas - 1, nullptr);
-            if (!s.paso() || sqlite3_column_int(s.st(), 0) == 0)
+            if (Sentencia s(db_, tablas, tablas + sizeof tablas - 1, nullptr);
+                !s.paso() || sqlite3_column_int(s.st(), 0) == 0)
                 throw Falla(3706, QStringLiteral("el archivo está vacío, no es una base de datos del programa"),
                             QStringLiteral("SesionBD"));
+            // Waits a while for another copy of the program that holds the file.
+            sqlite3_busy_timeout(db_, 30000);
+            ReglasSqlite::ReordenaIndicesViejos(db_);
+            sqlite3_busy_timeout(db_, 0);
         } catch (const Falla& f) {
             sqlite3_close(db_);
             db_ = nullptr;
@@ -804,6 +808,7 @@ void CreaBaseSqlite(const QString& archivo, bool conDemo)
         ejecutaSimple(db, "BEGIN");
         ejecutaSimple(db, recurso(QStringLiteral(":/data/schema.sql")).constData());
         ReglasSqlite::CreaDisparadoresDeFechas(db);
+        ReglasSqlite::MarcaVersionDelOrden(db);
         if (conDemo)
             ejecutaSimple(db, recurso(QStringLiteral(":/data/demo.sql")).constData());
         ejecutaSimple(db, "COMMIT");

@@ -224,6 +224,66 @@ private:
     std::vector<Elemento> e_;
 };
 
+// ---- Text order -------------------------------------------------------------------
+
+// The code point at i (a surrogate pair read whole); i moves past it.
+char32_t codigoEn(QStringView s, qsizetype& i)
+{
+    const char16_t c = s[i++].unicode();
+    if (QChar::isHighSurrogate(c) && i < s.size() && QChar::isLowSurrogate(s[i].unicode()))
+        return QChar::surrogateToUcs4(c, s[i++].unicode());
+    return c;
+}
+
+// A character's place: its letter first, then, between equal letters, its
+// accent (0 for none). Weights are code points doubled, so that ñ fits after n.
+struct Peso {
+    char32_t letra;
+    char32_t acento;
+};
+
+constexpr char32_t PrimeraLatina = 0x00C0, FinLatinas = 0x0250;   // Latin-1 and Latin Extended-A/B
+constexpr char32_t PrimeraAdicional = 0x1E00, FinAdicionales = 0x1F00;   // Latin Extended Additional
+
+// The plain ASCII letter a folded Latin letter with accents is made of, or 0.
+char16_t letraBase(char32_t c)
+{
+    for (int vueltas = 0; vueltas < 4 && c >= 0x80; ++vueltas) {
+        if (QChar::decompositionTag(c) != QChar::Canonical)
+            return 0;
+        c = QChar::decomposition(c).at(0).unicode();
+    }
+    return c >= u'a' && c <= u'z' ? char16_t(c) : 0;
+}
+
+Peso pesoDe(char32_t c)
+{
+    if (c < 0x80) {
+        if (c >= u'A' && c <= u'Z')
+            c += 32;
+        return {c * 2, 0};
+    }
+    c = QChar::toCaseFolded(c);
+    if (c == u'ñ')
+        return {char32_t(u'n') * 2 + 1, 0};
+    static const auto bases = [] {
+        std::vector<char16_t> b(FinLatinas - PrimeraLatina + FinAdicionales - PrimeraAdicional);
+        for (char32_t k = PrimeraLatina; k < FinLatinas; ++k)
+            b[k - PrimeraLatina] = letraBase(k);
+        for (char32_t k = PrimeraAdicional; k < FinAdicionales; ++k)
+            b[FinLatinas - PrimeraLatina + k - PrimeraAdicional] = letraBase(k);
+        return b;
+    }();
+    char16_t base = 0;
+    if (c >= PrimeraLatina && c < FinLatinas)
+        base = bases[c - PrimeraLatina];
+    else if (c >= PrimeraAdicional && c < FinAdicionales)
+        base = bases[FinLatinas - PrimeraLatina + c - PrimeraAdicional];
+    if (base)
+        return {char32_t(base) * 2, c};
+    return {c * 2, 0};
+}
+
 // ---- SQLite callbacks --------------------------------------------------------------
 
 // Dates and most codes are ASCII: compare them without building a QString.
@@ -474,9 +534,33 @@ QStringList lista(sqlite3* db, const QString& sql, int columna)
 
 }  // namespace
 
+// The order of the Spanish collation of the suite's server (Modern_Spanish_CI_AS):
+// a letter with an accent sorts with its plain letter, the accent breaking ties
+// only between texts that are otherwise the same ("Alamo" < "Álamo" < "Alba");
+// ñ is a letter of its own, after n. The rest keeps the order of its case-folded
+// code points. Two texts are equal only when their folded characters are:
+// case never counts, an accent always does.
 int ComparaSinCaso(QStringView a, QStringView b)
 {
-    return signo(SinBlancosFinales(a).compare(SinBlancosFinales(b), Qt::CaseInsensitive));
+    a = SinBlancosFinales(a);
+    b = SinBlancosFinales(b);
+    qsizetype i = 0, j = 0;
+    int acento = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t ca = codigoEn(a, i), cb = codigoEn(b, j);
+        if (ca == cb)
+            continue;
+        const Peso pa = pesoDe(ca), pb = pesoDe(cb);
+        if (pa.letra != pb.letra)
+            return pa.letra < pb.letra ? -1 : 1;
+        if (acento == 0 && pa.acento != pb.acento)
+            acento = pa.acento < pb.acento ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return acento;
 }
 
 int ComparaFechas(QStringView a, QStringView b)
@@ -516,6 +600,42 @@ bool Registra(sqlite3* db, const int* nivelTransaccion)
            sqlite3_create_function(db, "tervalio_fecha", 1, det, nullptr, funcionFecha, nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "tervalio_trancount", 0, SQLITE_UTF8, const_cast<int*>(nivelTransaccion),
                                    funcionNivel, nullptr, nullptr) == SQLITE_OK;
+}
+
+namespace {
+
+int versionDelOrden(sqlite3* db)
+{
+    const QStringList v = lista(db, u"PRAGMA user_version"_s, 0);
+    return v.isEmpty() ? 0 : v.first().toInt();
+}
+
+}  // namespace
+
+void MarcaVersionDelOrden(sqlite3* db)
+{
+    ejecuta(db, u"PRAGMA user_version = %1"_s.arg(VersionDelOrden));
+}
+
+void ReordenaIndicesViejos(sqlite3* db)
+{
+    if (versionDelOrden(db) >= VersionDelOrden)
+        return;
+    // Another copy of the program may be doing the same: the lock is taken
+    // first and the version read again under it.
+    ejecuta(db, u"BEGIN IMMEDIATE"_s);
+    try {
+        if (versionDelOrden(db) < VersionDelOrden) {
+            // Dates that are no date sort as texts: their indexes too.
+            ejecuta(db, u"REINDEX "_s + QString::fromUtf16(TsqlSqlite::ColacionSinCaso));
+            ejecuta(db, u"REINDEX "_s + QString::fromUtf16(TsqlSqlite::ColacionFecha));
+            MarcaVersionDelOrden(db);
+        }
+        ejecuta(db, u"COMMIT"_s);
+    } catch (const Falla&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 void CreaDisparadoresDeFechas(sqlite3* db)

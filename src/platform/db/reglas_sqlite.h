@@ -2,7 +2,8 @@
 // SQL Server's comparison rules on an SQLite connection.
 //
 // SINCASO: text compared without regard to case (all of Unicode, by case
-//   folding) and ignoring trailing blanks, as the suite's server compares.
+//   folding) and ignoring trailing blanks, as the suite's server compares;
+//   accented letters sort with their plain letter, ñ after n.
 // FECHA:   date columns compare, sort, group and take MAX/MIN as dates, whatever
 //   day-first text ("dd/mm/yy hh:mm", "dd/mm/yyyy", "dd/mm/yy") or ISO text is
 //   written into them; texts that are no date sort after every date.
@@ -23,6 +24,16 @@ namespace ReglasSqlite {
 // Registers the collations and functions on the connection. tervalio_trancount()
 // answers *nivelTransaccion (0 when null). False when SQLite refused one.
 bool Registra(sqlite3* db, const int* nivelTransaccion);
+
+// The text order the collations follow, as PRAGMA user_version records it in a
+// file: 0 sorted accented letters by code point, after z.
+inline constexpr int VersionDelOrden = 1;
+
+// Marks a new file as written in today's order.
+void MarcaVersionDelOrden(sqlite3* db);
+// Rebuilds, once, the indexes of a file written in an older order (SQLite
+// would search them by the new one and miss rows). Raises Falla when it cannot.
+void ReordenaIndicesViejos(sqlite3* db);
 
 // Creates the triggers that keep every date column of every table in ISO form.
 // Raises Falla when SQLite refuses them.
