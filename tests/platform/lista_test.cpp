@@ -141,4 +141,17 @@ TEST(Lista, OrdenPorTextoQueAlternaConCadaClic)
     EXPECT_EQ(l.ListItems()(l.ListItems().Count()).Text(), QStringLiteral("0"));
 }
 
+// A column sorts as the database does: an accent with its letter, ñ after n.
+TEST(Lista, LosAcentosOrdenanConSuLetraYLaEnieDespuesDeLaN)
+{
+    Lista l;
+    Encolumnar(l);
+    for (const char* t : {"Zorro", "Ñandú", "Oso", "Álamo", "nube", "Alba", "alamo", "ÁRBOL"})
+        l.ListItems().Add(0, {}, QString::fromUtf8(t));
+    l.setSorted(true);
+    EXPECT_EQ(Textos(l), (QStringList{"alamo", "Álamo", "Alba", "ÁRBOL", "nube", "Ñandú", "Oso", "Zorro"}));
+    l.setSortOrder(lvwDescending);
+    EXPECT_EQ(Textos(l), (QStringList{"Zorro", "Oso", "Ñandú", "nube", "ÁRBOL", "Alba", "Álamo", "alamo"}));
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/controles/lista.h"
 
+#include "platform/db/reglas_sqlite.h"
+
 using namespace ErroresControl;
 
 namespace {
@@ -366,13 +368,14 @@ void Lista::ordenar()
             return e.texto_;
         return size_t(clave) <= e.subs_.size() ? e.subs_[size_t(clave - 1)].texto : vacio;
     };
+    // Texts sort as the database sorts them: a column clicked orders as a query would.
     if (sentido_ == lvwAscending)
         elementos_.elementos_.Ordenar([&](const ListItem& a, const ListItem& b) {
-            return QString::compare(texto(a), texto(b), Qt::CaseInsensitive) < 0;
+            return ReglasSqlite::ComparaSinCaso(texto(a), texto(b)) < 0;
         });
     else
         elementos_.elementos_.Ordenar([&](const ListItem& a, const ListItem& b) {
-            return QString::compare(texto(a), texto(b), Qt::CaseInsensitive) > 0;
+            return ReglasSqlite::ComparaSinCaso(texto(a), texto(b)) > 0;
         });
     emit reordenada();
 }
