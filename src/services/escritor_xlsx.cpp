@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <clocale>
+#include <cstdio>
 #include <locale.h>
 #include <xlsxwriter.h>
 
@@ -260,6 +261,16 @@ QString EscritorXlsx::Cierra()
         return falla_;
     }
     const EnLocaleC enLocaleC;
+    // Each sheet keeps its rows in a scratch file that the library closes
+    // only as it reads the rows back, which it skips for a sheet without a
+    // cell: the workbook's empty second sheet kept one descriptor open per
+    // export. Such a file holds nothing, and nothing reads it.
+    lxw_worksheet* h = nullptr;
+    LXW_FOREACH_WORKSHEET(h, libro_)
+        if (h->optimize_tmpfile && h->dim_rowmin == LXW_ROW_MAX) {
+            std::fclose(h->optimize_tmpfile);
+            h->optimize_tmpfile = nullptr;
+        }
     const lxw_error e = workbook_close(libro_);
     libro_ = nullptr;
     hoja_ = nullptr;

@@ -363,6 +363,32 @@ TEST_F(Exportacion, UnLibroQueNoCabeNoQueda)
     EXPECT_TRUE(ParteDelLibro(abiertos[0], "xl/worksheets/sheet1.xml").contains("B3999"));
 }
 
+// An operator exports many times a day: a workbook written leaves no file of
+// the temporary folder open behind it (the library's scratch file of the empty
+// second sheet among them).
+TEST_F(Exportacion, CadaLibroCierraSusArchivosDeTrabajo)
+{
+    const auto abiertosEnLaCarpeta = [&] {
+        QStringList r;
+        for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            if (fd.symLinkTarget().startsWith(carpeta_.Ruta()))
+                r << fd.symLinkTarget();
+        return r;
+    };
+    const FotoLista completa = lista();
+    FotoLista angosta = completa;
+    for (auto& e : angosta.ColumnHeaders)
+        e.Width = 50;   // no column qualifies: the first sheet has only its coloured corner
+    FotoLista vacia = completa;
+    vacia.ListItems.clear();
+    for (const FotoLista* l : std::initializer_list<const FotoLista*>{&completa, &angosta, &vacia}) {
+        for (int i = 0; i < 3; ++i)
+            ExportarListViewExcel(*l, false, false, -1, -1, -1);
+    }
+    EXPECT_EQ(abiertos.size(), 9u);
+    EXPECT_EQ(abiertosEnLaCarpeta(), QStringList());
+}
+
 TEST_F(Exportacion, NoSeReentraYSeEscribeLaListaDelComienzo)
 {
     FotoLista l = lista();
