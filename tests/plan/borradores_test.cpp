@@ -383,6 +383,8 @@ TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo")), cabAntes);
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT * FROM V_CPTES_MODELO_DET ORDER BY IdArticulo")), detAntes);
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+    EXPECT_FALSE(ModGlobal::gSesionBD->Conexion.Estado().enTransaccion);
+    EXPECT_EQ(ModGlobal::gSesionBD->Conexion.Estado().sentenciasVivas, 0);
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR WHERE SQL LIKE 'BEGIN TRANSACTION%'")),
               QStringList{QStringLiteral("1")});
     // The plan stays on screen, and the next save starts clean.

@@ -1252,6 +1252,10 @@ TEST_F(ActualizaStock_, FallaEnCadaSentencia)
             inyector.Desarma();
             EXPECT_TRUE(alcanzada);
             EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")), QStringList{QStringLiteral("0")});
+            // Nor does the engine keep a transaction or a statement of it open.
+            const EstadoMotor motor = gSesionBD->Conexion.Estado();
+            EXPECT_FALSE(motor.enTransaccion);
+            EXPECT_EQ(motor.sentenciasVivas, 0);
             while (BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")) != QStringList{QStringLiteral("0")})
                 gSesionBD->Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
             if (!l.HayError) {

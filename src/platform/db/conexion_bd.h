@@ -75,6 +75,14 @@ struct OpcionesMotor {
     InyectorFallas* inyector = nullptr;
 };
 
+// What an engine holds open between two calls (tests look for leftovers).
+struct EstadoMotor {
+    int sentenciasVivas = 0;    // prepared statements not yet finalized
+    bool enTransaccion = false; // the engine's own transaction is open
+    int nivel = 0;              // the nesting count BEGIN TRANSACTION keeps
+    int anticipadas = 0;        // reads started ahead, not yet taken
+};
+
 // The native number SQL Server gives a deadlock victim; its transaction is rolled back.
 constexpr long FallaPorInterbloqueo = 1205;
 
@@ -94,6 +102,7 @@ public:
     virtual void Cierra() = 0;
     // May start reading a text that will be sent soon; by default nothing.
     virtual void Anticipa(const QString&) {}
+    virtual EstadoMotor Estado() const { return {}; }
 };
 
 class ConexionBD : public std::enable_shared_from_this<ConexionBD> {
@@ -120,6 +129,8 @@ public:
     QVariant UltimaIdentidad();
     QString Prepara(const QString& sql) const;
     QString Proveedor() const;
+    // Tests only: what the engine holds open now (nothing for a closed connection).
+    EstadoMotor Estado() const { return motor_ ? motor_->Estado() : EstadoMotor{}; }
 
     // Every text sent, as the caller sent it (the newest last).
     const QStringList& Bitacora() const { return bitacora_; }

@@ -544,6 +544,19 @@ public:
 
     QString Proveedor() const override { return QStringLiteral("SQLite"); }
 
+    EstadoMotor Estado() const override
+    {
+        EstadoMotor e;
+        if (!db_)
+            return e;
+        for (sqlite3_stmt* st = sqlite3_next_stmt(db_, nullptr); st; st = sqlite3_next_stmt(db_, st))
+            ++e.sentenciasVivas;
+        e.enTransaccion = !sqlite3_get_autocommit(db_);
+        e.nivel = nivel_;
+        e.anticipadas = int(anticipadas_.size());
+        return e;
+    }
+
     void Ejecuta(const QString& texto, const OpcionesMotor& opciones, long& afectadas,
                  std::shared_ptr<FilasBD>* filas) override
     {
