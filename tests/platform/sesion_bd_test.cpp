@@ -967,3 +967,34 @@ TEST(SesionBD, UnaLecturaAnticipadaDaLoQueLaBaseTieneAlEnviarla)
     s.Conexion.Anticipa(sql);
     s.Conexion.Close();
 }
+
+// The program keeps its session open all day and every text it sends is
+// logged: the log keeps the newest texts, so long batches (a saved plan, a
+// deferred posting) do not pile up in memory until the count of them runs out.
+TEST(SesionBD, LaBitacoraGuardaLoUltimoTambienDeLotesLargos)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Conexion.LimpiaBitacora();
+    const auto largo = [](int i) {
+        return QStringLiteral("SELECT %1 WHERE '%2' <> ''").arg(i).arg(QString(1000000, u'x'));
+    };
+    for (int i = 1; i <= 40; ++i)
+        s.Ejecuta(largo(i));
+    const QStringList& bitacora = s.Bitacora();
+    qsizetype caracteres = 0;
+    for (const QString& t : bitacora)
+        caracteres += t.size();
+    EXPECT_LT(bitacora.size(), 40);
+    EXPECT_LE(caracteres, 16 * 1000 * 1000);
+    ASSERT_FALSE(bitacora.isEmpty());
+    EXPECT_TRUE(bitacora.last() == largo(40));
+    // Short texts still keep their count.
+    s.Ejecuta(QStringLiteral("SELECT 1"));
+    EXPECT_EQ(s.Bitacora().last(), QStringLiteral("SELECT 1"));
+    // A single text longer than the whole log stays until the next one.
+    const QString enorme = QStringLiteral("SELECT 2 WHERE '%1' <> ''").arg(QString(20000000, u'y'));
+    s.Ejecuta(enorme);
+    EXPECT_EQ(s.Bitacora().size(), 1);
+    EXPECT_TRUE(s.Bitacora().last() == enorme);
+}

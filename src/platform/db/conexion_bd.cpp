@@ -4,8 +4,10 @@
 
 namespace {
 constexpr long ConexionCerrada = 3709;
-// The log keeps the newest texts of a long run.
+// The log keeps the newest texts of a long run, by count and by size: a
+// saved plan or a deferred posting is one long batch.
 constexpr qsizetype MaximoBitacora = 50000;
+constexpr qsizetype MaximoCaracteresBitacora = 8 * 1000 * 1000;
 }  // namespace
 
 Falla FallaDeSesion(long numero, const QString& descripcion)
@@ -79,9 +81,20 @@ MotorBD& ConexionBD::motor()
 
 void ConexionBD::anota(const QString& texto)
 {
-    if (bitacora_.size() >= MaximoBitacora)
+    if (bitacora_.size() >= MaximoBitacora) {
+        for (qsizetype i = 0; i < MaximoBitacora / 2; ++i)
+            caracteresBitacora_ -= bitacora_[i].size();
         bitacora_.remove(0, MaximoBitacora / 2);
+    }
     bitacora_.append(texto);
+    caracteresBitacora_ += texto.size();
+    if (caracteresBitacora_ <= MaximoCaracteresBitacora)
+        return;
+    // The older texts go until half the room is free; the newest always stays.
+    qsizetype quita = 0;
+    while (quita < bitacora_.size() - 1 && caracteresBitacora_ > MaximoCaracteresBitacora / 2)
+        caracteresBitacora_ -= bitacora_[quita++].size();
+    bitacora_.remove(0, quita);
 }
 
 void ConexionBD::registraYLanza(const Falla& falla)

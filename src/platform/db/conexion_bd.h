@@ -134,7 +134,11 @@ public:
 
     // Every text sent, as the caller sent it (the newest last).
     const QStringList& Bitacora() const { return bitacora_; }
-    void LimpiaBitacora() { bitacora_.clear(); }
+    void LimpiaBitacora()
+    {
+        bitacora_.clear();
+        caracteresBitacora_ = 0;
+    }
 
     void Instala(std::unique_ptr<MotorBD> motor);
 
@@ -148,6 +152,7 @@ private:
 
     std::unique_ptr<MotorBD> motor_;
     QStringList bitacora_;
+    qsizetype caracteresBitacora_ = 0;
 };
 
 // A failure of the session that is not the database's (closed connection, bad argument).
