@@ -82,6 +82,22 @@ TEST_F(StockPorLote, SaldoDeUnLote)
                                A25("O'X") + "' AND IdDeposito = '1   '  AND NroLote = '" + A25("L'1") + "' "}));
 }
 
+TEST_F(StockPorLote, SaldoDeUnLoteDeDecimas)
+{
+    // D holds three tenths; G took in 0.1 and 0.2 and gave out 0.3.
+    s.bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) VALUES "
+        "('ART', '3', 'D', 0.1), ('ART', '3', 'D', 0.1), ('ART', '3', 'D', 0.1), "
+        "('ART', '3', 'G', 0.1), ('ART', '3', 'G', 0.2), ('ART', '3', 'G', -0.3)"));
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    // Exactly what a quantity of 0.3 asks, and nothing at all.
+    EXPECT_EQ(ObtieneStockLOTE("ART", "3", "D"), 0.3);
+    EXPECT_EQ(ObtieneStockLOTE("ART", "3", "G"), 0.0);
+    QString deposito = QStringLiteral("3"), unidad = QStringLiteral("LT");
+    EXPECT_EQ(ObtieneStock("ART", deposito, QStringLiteral("D"), QStringLiteral("Ignorar"), QStringLiteral("Ignorar"), unidad),
+              0.3);
+}
+
 TEST_F(StockPorLote, SaldoConFiltrosOSaldoSimple)
 {
     struct {

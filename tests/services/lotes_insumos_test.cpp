@@ -142,6 +142,25 @@ TEST(LotesInsumos, LotesFraccionadosSinResiduos)
     EXPECT_EQ(lotes[2].Cantidad, 0);
 }
 
+TEST(LotesInsumos, UnLoteDeDecimasGastadoNoSeOfrece)
+{
+    SesionGlobal s;
+    // M1 came in as 0.1 and 0.2 and left as 0.3; M2 holds 0.1 three times; M3 ten tenths less 1.
+    s.bd.Sesion().Ejecuta(QStringLiteral(
+        "INSERT INTO STK_SERIES_Y_LOTES (IDARTICULO, IdDeposito, NroLote, CANTIDAD) VALUES "
+        "('LACA', '1', 'M1', 0.1), ('LACA', '1', 'M1', 0.2), ('LACA', '1', 'M1', -0.3), "
+        "('LACA', '1', 'M2', 0.1), ('LACA', '1', 'M2', 0.1), ('LACA', '1', 'M2', 0.1), "
+        "('LACA', '1', 'M3', 1), ('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), "
+        "('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), "
+        "('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1), ('LACA', '1', 'M3', -0.1)"));
+    std::vector<RegInsumo> lotes;
+    EXPECT_TRUE(ArticuloTieneLotes("LACA", "1", lotes, 0.3));
+    ASSERT_EQ(lotes.size(), 2u);
+    EXPECT_EQ(lotes[0].Codigo.trimmed(), QStringLiteral("M2"));
+    EXPECT_EQ(lotes[0].Cantidad, 0.3);
+    EXPECT_TRUE(lotes[1].EnBlanco());
+}
+
 TEST(LotesInsumos, ElDelGridNoLee)
 {
     SesionGlobal s;

@@ -125,10 +125,12 @@ TEST(Relaciones, CantidadPendienteDeEntregar)
     SesionGlobal s;
     Ejecuta(s, "INSERT INTO VT_V_MV_CPTEINSUMOS_CONS2 (TC, IDCOMPROBANTE, IDARTICULO, Cantidad) VALUES "
                "('NP', '0001000000003', 'MESA01', 10), ('NP', '0001000000003', 'SILLA01', 8),"
-               "('NP', '0001000000003', 'BARN01', NULL), ('NP', '0001000000003', 'TABLA01', 1500000)");
+               "('NP', '0001000000003', 'BARN01', NULL), ('NP', '0001000000003', 'TABLA01', 1500000),"
+               "('NP', '0001000000003', 'LACA01', 0.8)");
     Ejecuta(s, "INSERT INTO VT_V_MV_Stock_Cons (TC, IDCOMPROBANTE, IDARTICULO, CANTIDAD) VALUES "
                "('NP', '0001000000003', 'MESA01', 3), ('NP', '0001000000003', 'MESA01', 1),"
-               "('NP', '0001000000003', 'SILLA01', 12), ('NP', '0001000000003', 'TABLA01', 1000000)");
+               "('NP', '0001000000003', 'SILLA01', 12), ('NP', '0001000000003', 'TABLA01', 1000000),"
+               "('NP', '0001000000003', 'LACA01', 0.7), ('NP', '0001000000003', 'LACA01', 0.1)");
     struct Caso {
         const char* articulo;
         double pendiente;
@@ -140,6 +142,7 @@ TEST(Relaciones, CantidadPendienteDeEntregar)
         {"BARN01", 0, 0},
         {"NOESTA", 0, 0},
         {"TABLA01", 500000, 1000000},   // round millions
+        {"LACA01", 0, 0.8},             // delivered in tenths, all of it
     };
     ClsCmnCptes cpte;
     for (const Caso& c : casos) {

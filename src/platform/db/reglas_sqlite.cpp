@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -505,6 +506,102 @@ void funcionNivel(sqlite3_context* ctx, int, sqlite3_value**)
     sqlite3_result_int(ctx, nivel ? *nivel : 0);
 }
 
+// ---- Decimals ------------------------------------------------------------------
+
+constexpr double Exacto = 9007199254740992.0;   // 2^53: every whole double below is exact
+
+double potenciaDeDiez(int escala)
+{
+    static const double potencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    return potencias[std::clamp(escala, 0, 18)];
+}
+
+// The whole count of 10^-escala that v is the nearest double to, if any.
+std::optional<std::int64_t> enEscala(double v, int escala)
+{
+    const double potencia = potenciaDeDiez(escala);
+    const double x = std::nearbyint(v * potencia);
+    if (!(std::fabs(x) < Exacto) || x / potencia != v)
+        return std::nullopt;
+    return static_cast<std::int64_t>(x);
+}
+
+// SUM as SQLite's own (whole numbers give a whole sum or "integer overflow", no
+// value gives Null), but figures of up to four decimals, the scale of the
+// schema's decimals and of the currency, are added as decimals: 0.1 + 0.2 is
+// 0.3 and 0.1 + 0.2 - 0.3 is 0, as on the server. A figure of more decimals
+// makes it the plain double sum it always was.
+constexpr int EscalaDeSuma = 4;
+
+struct Suma {
+    sqlite3_int64 valores;
+    sqlite3_int64 entera;
+    sqlite3_int64 escalada;       // in 10^-EscalaDeSuma
+    sqlite3_int64 fueraDeEscala;  // values the scaled sum leaves out
+    double doble;
+    bool real;
+    bool desborde;
+    bool escaladaPerdida;
+};
+
+void tomaSuma(sqlite3_context* ctx, sqlite3_value* v, int signo)
+{
+    auto* s = static_cast<Suma*>(sqlite3_aggregate_context(ctx, sizeof(Suma)));
+    const int tipo = sqlite3_value_numeric_type(v);
+    if (!s || tipo == SQLITE_NULL)
+        return;
+    s->valores += signo;
+    std::optional<std::int64_t> escalado;
+    if (tipo == SQLITE_INTEGER) {
+        const sqlite3_int64 i = sqlite3_value_int64(v);
+        s->doble += signo * static_cast<double>(i);
+        if (!s->real && !s->desborde &&
+            (signo > 0 ? __builtin_add_overflow(s->entera, i, &s->entera)
+                       : __builtin_sub_overflow(s->entera, i, &s->entera)))
+            s->desborde = s->real = true;
+        sqlite3_int64 e;
+        if (!__builtin_mul_overflow(i, static_cast<sqlite3_int64>(potenciaDeDiez(EscalaDeSuma)), &e))
+            escalado = e;
+    } else {
+        const double d = sqlite3_value_double(v);
+        s->doble += signo * d;
+        s->real = true;
+        escalado = enEscala(d, EscalaDeSuma);
+    }
+    if (!escalado)
+        s->fueraDeEscala += signo;
+    else if (signo > 0 ? __builtin_add_overflow(s->escalada, *escalado, &s->escalada)
+                       : __builtin_sub_overflow(s->escalada, *escalado, &s->escalada))
+        s->escaladaPerdida = true;
+}
+
+void pasoSuma(sqlite3_context* ctx, int, sqlite3_value** args)
+{
+    tomaSuma(ctx, args[0], 1);
+}
+
+void inversaSuma(sqlite3_context* ctx, int, sqlite3_value** args)
+{
+    tomaSuma(ctx, args[0], -1);
+}
+
+void valorSuma(sqlite3_context* ctx)
+{
+    const auto* s = static_cast<const Suma*>(sqlite3_aggregate_context(ctx, 0));
+    if (!s || s->valores <= 0) {
+        sqlite3_result_null(ctx);
+    } else if (s->desborde) {
+        sqlite3_result_error(ctx, "integer overflow", -1);
+    } else if (!s->real) {
+        sqlite3_result_int64(ctx, s->entera);
+    } else if (!s->escaladaPerdida && s->fueraDeEscala == 0 && std::fabs(static_cast<double>(s->escalada)) < Exacto) {
+        sqlite3_result_double(ctx, static_cast<double>(s->escalada) / potenciaDeDiez(EscalaDeSuma));
+    } else {
+        sqlite3_result_double(ctx, s->doble);
+    }
+}
+
 QString citado(const QString& nombre)
 {
     return u'"' + QString(nombre).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -598,6 +695,8 @@ bool Registra(sqlite3* db, const int* nivelTransaccion)
            sqlite3_create_function(db, "like", 2, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "like", 3, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "tervalio_fecha", 1, det, nullptr, funcionFecha, nullptr, nullptr) == SQLITE_OK &&
+           sqlite3_create_window_function(db, "sum", 1, det, nullptr, pasoSuma, valorSuma, valorSuma, inversaSuma,
+                                          nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "tervalio_trancount", 0, SQLITE_UTF8, const_cast<int*>(nivelTransaccion),
                                    funcionNivel, nullptr, nullptr) == SQLITE_OK;
 }

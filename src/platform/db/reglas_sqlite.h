@@ -9,6 +9,7 @@
 //   written into them; texts that are no date sort after every date.
 // like():  LIKE without regard to case over all of Unicode; trailing blanks of
 //   the value do not count, as on the server.
+// sum():   figures of up to four decimals add up as decimals, as on the server.
 // Date columns (a declared type containing DATE) are kept in ISO form
 // ("yyyy-MM-dd HH:mm:ss") by triggers made when the database is created.
 
