@@ -821,6 +821,7 @@ void CreaBaseSqlite(const QString& archivo, bool conDemo)
         ejecutaSimple(db, "BEGIN");
         ejecutaSimple(db, recurso(QStringLiteral(":/data/schema.sql")).constData());
         ReglasSqlite::CreaDisparadoresDeFechas(db);
+        ReglasSqlite::CreaDisparadoresDeDecimales(db);
         ReglasSqlite::MarcaVersionDelOrden(db);
         if (conDemo)
             ejecutaSimple(db, recurso(QStringLiteral(":/data/demo.sql")).constData());

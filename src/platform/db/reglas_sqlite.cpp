@@ -5,10 +5,12 @@
 #include "platform/fechas.h"
 #include "platform/recorte.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -527,6 +529,29 @@ std::optional<std::int64_t> enEscala(double v, int escala)
     return static_cast<std::int64_t>(x);
 }
 
+// v rounded to escala decimals, as a DECIMAL(p, escala) column of the server keeps it.
+double redondeaAEscala(double v, int escala)
+{
+    if (!std::isfinite(v) || enEscala(v, escala))
+        return v;
+    char texto[400];
+    const auto fin = std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, std::clamp(escala, 0, 18));
+    double r = v;
+    if (fin.ec == std::errc())
+        std::from_chars(texto, fin.ptr, r);
+    return r == 0 ? 0.0 : r;
+}
+
+// tervalio_decimal(x, s): a real x rounded to s decimals; anything else as it is.
+void funcionDecimal(sqlite3_context* ctx, int, sqlite3_value** args)
+{
+    if (sqlite3_value_type(args[0]) != SQLITE_FLOAT) {
+        sqlite3_result_value(ctx, args[0]);
+        return;
+    }
+    sqlite3_result_double(ctx, redondeaAEscala(sqlite3_value_double(args[0]), sqlite3_value_int(args[1])));
+}
+
 // SUM as SQLite's own (whole numbers give a whole sum or "integer overflow", no
 // value gives Null), but figures of up to four decimals, the scale of the
 // schema's decimals and of the currency, are added as decimals: 0.1 + 0.2 is
@@ -602,6 +627,17 @@ void valorSuma(sqlite3_context* ctx)
     }
 }
 
+// The scale of a declared DECIMAL(p, s) or NUMERIC(p, s) (s is 0 when left out).
+std::optional<int> escalaDeclarada(const QString& tipo)
+{
+    static const QRegularExpression decimal(QStringLiteral("^\\s*(?:DECIMAL|NUMERIC)\\s*\\(\\s*\\d+\\s*(?:,\\s*(\\d+)\\s*)?\\)\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = decimal.match(tipo);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).isEmpty() ? 0 : std::min(m.captured(1).toInt(), 18);
+}
+
 QString citado(const QString& nombre)
 {
     return u'"' + QString(nombre).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -627,6 +663,42 @@ QStringList lista(sqlite3* db, const QString& sql, int columna)
         r << textoDe(sqlite3_column_value(st, columna));
     sqlite3_finalize(st);
     return r;
+}
+
+// Every table of the file with its columns and their declared types.
+struct Tabla {
+    QString nombre;
+    QStringList columnas;
+    QStringList tipos;
+};
+
+std::vector<Tabla> tablas(sqlite3* db)
+{
+    std::vector<Tabla> r;
+    for (const QString& nombre :
+         lista(db, u"SELECT name FROM sqlite_master WHERE type = 'table' AND substr(name, 1, 7) <> 'sqlite_'"_s, 0)) {
+        const QString info = u"PRAGMA table_info("_s + citado(nombre) + u')';
+        r.push_back({nombre, lista(db, info, 1), lista(db, info, 2)});
+    }
+    return r;
+}
+
+// Triggers that write `valor` into a column of the table whenever `condicion`
+// holds of the row an update of the column left (and, with alInsertar, of a
+// row just inserted); "%1" in both stands for the new value of the column.
+void creaDisparadores(sqlite3* db, const QString& prefijo, const QString& tabla, const QString& columna,
+                      const QString& condicion, const QString& valor, bool alInsertar)
+{
+    const QString c = citado(columna);
+    const QString t = citado(tabla);
+    const QString nuevo = u"NEW."_s + c;
+    const QString cuando = u" FOR EACH ROW WHEN "_s + QString(condicion).replace(u"%1"_s, nuevo) + u" BEGIN UPDATE "_s + t +
+                           u" SET "_s + c + u" = "_s + QString(valor).replace(u"%1"_s, nuevo) +
+                           u" WHERE rowid = NEW.rowid; END"_s;
+    const QString base = citado(prefijo + tabla + u'_' + columna).chopped(1);
+    if (alInsertar)
+        ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base + u"_i\" AFTER INSERT ON "_s + t + cuando);
+    ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base + u"_u\" AFTER UPDATE OF "_s + c + u" ON "_s + t + cuando);
 }
 
 }  // namespace
@@ -695,6 +767,8 @@ bool Registra(sqlite3* db, const int* nivelTransaccion)
            sqlite3_create_function(db, "like", 2, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "like", 3, det, nullptr, funcionComo, nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "tervalio_fecha", 1, det, nullptr, funcionFecha, nullptr, nullptr) == SQLITE_OK &&
+           sqlite3_create_function(db, "tervalio_decimal", 2, det, nullptr, funcionDecimal, nullptr, nullptr) ==
+               SQLITE_OK &&
            sqlite3_create_window_function(db, "sum", 1, det, nullptr, pasoSuma, valorSuma, valorSuma, inversaSuma,
                                           nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "tervalio_trancount", 0, SQLITE_UTF8, const_cast<int*>(nivelTransaccion),
@@ -739,26 +813,23 @@ void ReordenaIndicesViejos(sqlite3* db)
 
 void CreaDisparadoresDeFechas(sqlite3* db)
 {
-    const QStringList tablas =
-        lista(db, u"SELECT name FROM sqlite_master WHERE type = 'table' AND substr(name, 1, 7) <> 'sqlite_'"_s, 0);
-    for (const QString& tabla : tablas) {
-        const QStringList columnas = lista(db, u"PRAGMA table_info("_s + citado(tabla) + u')', 1);
-        const QStringList tipos = lista(db, u"PRAGMA table_info("_s + citado(tabla) + u')', 2);
-        for (qsizetype i = 0; i < columnas.size(); ++i) {
-            if (!tipos[i].contains(u"DATE", Qt::CaseInsensitive))
-                continue;
-            const QString c = citado(columnas[i]);
-            const QString t = citado(tabla);
-            const QString cuando = QStringLiteral(" FOR EACH ROW WHEN typeof(NEW.%1) = 'text' AND NEW.%1 COLLATE BINARY <> "
-                                                  "tervalio_fecha(NEW.%1) BEGIN UPDATE %2 SET %1 = tervalio_fecha(NEW.%1) "
-                                                  "WHERE rowid = NEW.rowid; END")
-                                       .arg(c, t);
-            const QString base = citado(u"tervalio_fecha_"_s + tabla + u'_' + columnas[i]);
-            ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base.chopped(1) + u"_i\" AFTER INSERT ON "_s + t + cuando);
-            ejecuta(db, u"CREATE TRIGGER IF NOT EXISTS "_s + base.chopped(1) + u"_u\" AFTER UPDATE OF "_s + c + u" ON "_s +
-                            t + cuando);
-        }
-    }
+    for (const Tabla& tabla : tablas(db))
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
+            if (tabla.tipos[i].contains(u"DATE", Qt::CaseInsensitive))
+                creaDisparadores(db, u"tervalio_fecha_"_s, tabla.nombre, tabla.columnas[i],
+                                 u"typeof(%1) = 'text' AND %1 COLLATE BINARY <> tervalio_fecha(%1)"_s,
+                                 u"tervalio_fecha(%1)"_s, true);
+}
+
+void CreaDisparadoresDeDecimales(sqlite3* db)
+{
+    for (const Tabla& tabla : tablas(db))
+        for (qsizetype i = 0; i < tabla.columnas.size(); ++i)
+            if (const auto escala = escalaDeclarada(tabla.tipos[i])) {
+                const QString redondeo = u"tervalio_decimal(%1, "_s + QString::number(*escala) + u')';
+                creaDisparadores(db, u"tervalio_decimal_"_s, tabla.nombre, tabla.columnas[i],
+                                 u"%1 IS NOT "_s + redondeo, redondeo, false);
+            }
 }
 
 }  // namespace ReglasSqlite

@@ -11,7 +11,8 @@
 //   the value do not count, as on the server.
 // sum():   figures of up to four decimals add up as decimals, as on the server.
 // Date columns (a declared type containing DATE) are kept in ISO form
-// ("yyyy-MM-dd HH:mm:ss") by triggers made when the database is created.
+// ("yyyy-MM-dd HH:mm:ss"), and what an UPDATE computes into a DECIMAL(p, s)
+// column at its scale s, by triggers made when the database is created.
 
 #include <QDateTime>
 #include <QString>
@@ -39,6 +40,12 @@ void ReordenaIndicesViejos(sqlite3* db);
 // Creates the triggers that keep every date column of every table in ISO form.
 // Raises Falla when SQLite refuses them.
 void CreaDisparadoresDeFechas(sqlite3* db);
+// Creates the triggers that round what an UPDATE writes into a DECIMAL(p, s)
+// column to s decimals, as the server keeps it ("SET IMPORTE = IMPORTE + 0.1"
+// three times is 0.3). Inserted literals are kept as written: a trigger on
+// every insert would be compiled into every INSERT the stock posting sends.
+// Raises Falla when SQLite refuses them.
+void CreaDisparadoresDeDecimales(sqlite3* db);
 
 // The comparisons themselves (<0, 0, >0).
 int ComparaSinCaso(QStringView a, QStringView b);
