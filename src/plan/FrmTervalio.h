@@ -194,6 +194,7 @@ protected:
 private:
     void construyeControles();
     void conectaEventos();
+    void grabaBorrador(bool otraVez);
     void conectaEditorGrilla();
     void InicializaGridsDelComprobante();
     // The plan ends with a blank row to type the next article into: adds it
@@ -227,8 +228,6 @@ private:
     bool ocupado_ = false;
     QString ultimoNombreValidado_;
     QStringList planGrabado_{QString()};
-    // A save started again because another operator changed that day's plan meanwhile.
-    bool regrabando_ = false;
     std::unique_ptr<EdicionEnGrilla> edicion_;
     std::unique_ptr<ClsCmnCptes> comprobante_;
     // F2 and F5, seen before any control.

@@ -86,6 +86,13 @@ bool FrmTervalio::EsLaFechaEnPantalla(const QString& fecha) const
 
 void FrmTervalio::ActualizarDatos()
 {
+    grabaBorrador(false);
+}
+
+// otraVez: the save started again because another operator changed that day's
+// plan meanwhile; a second change ends it.
+void FrmTervalio::grabaBorrador(bool otraVez)
+{
     // Every save starts clean: an earlier failure must not fail this one.
     HayError = false;
     const QString inicio = QStringLiteral("BEGIN TRANSACTION ") + QStringLiteral("\r\r\r\n");
@@ -203,7 +210,7 @@ void FrmTervalio::ActualizarDatos()
         if (encontrado && (!existente || idAhora != id) && !EsLaFechaEnPantalla(ahora)) {
             // A plan the operator was not asked about is not replaced: the
             // save starts again, and asks.
-            if (!regrabando_) {
+            if (!otraVez) {
                 repetir = true;
                 return;
             }
@@ -294,9 +301,7 @@ void FrmTervalio::ActualizarDatos()
     if (enviado && !cerrado)
         deshace();
     if (repetir && !p.abandonado()) {
-        regrabando_ = true;
-        ActualizarDatos();
-        regrabando_ = false;
+        grabaBorrador(true);
         return;
     }
     // A failure the handler caught is logged here; the batch's were logged above.
