@@ -3,6 +3,7 @@
 
 #include "platform/controles/vista_grilla.h"
 #include "platform/controles/vista_lista.h"
+#include "support/disco_con_fallas.h"
 #include "support/lector_xlsx.h"
 #include "support/zona_horaria.h"
 #include "voucher/columnas_grillas.h"
@@ -394,6 +395,55 @@ TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
     Graba();
     EXPECT_FALSE(v.HayError);
     EXPECT_EQ(avisos.preguntas.size(), 1u);
+}
+
+TEST_F(Borradores, UnDiscoQueFallaAlGrabarNoDejaElBorradorAMediasYLoDiceEnCastellano)
+{
+    FrmTervalio& v = *ventana;
+    DiscoConFallas disco;
+    // The window's session on the failing disk.
+    bd.Conecta(*ModGlobal::gSesionBD);
+    const QString cabecera = QStringLiteral("SELECT * FROM V_CPTES_MODELO_CAB ORDER BY IdCpteModelo");
+    const QString lineas = QStringLiteral("SELECT * FROM V_CPTES_MODELO_DET ORDER BY IdCpteModelo, IdArticulo");
+    for (const DiscoConFallas::Tipo tipo :
+         {DiscoConFallas::Escritura, DiscoConFallas::Sincronizacion, DiscoConFallas::Lleno, DiscoConFallas::Diario}) {
+        int fallaron = 0;
+        // Each call of that kind in turn fails, until the save goes through untouched.
+        for (int n = 0; n < 200; ++n) {
+            SCOPED_TRACE(DiscoConFallas::Nombre(tipo).toStdString() + " tras " + std::to_string(n));
+            NombraPlan(QStringLiteral("15/01/2027"));
+            ASSERT_EQ(v.MSFlexGrid2.TextMatrix(1, C::Codigo), QStringLiteral("MESA01"));
+            avisos.preguntas.clear();
+            const QStringList cabAntes = bd.Filas(cabecera), detAntes = bd.Filas(lineas);
+            disco.Arma(bd.Carpeta(), tipo, n);
+            Graba();
+            const bool fallo = disco.Fallidas() > 0;
+            disco.Repara();
+            EXPECT_EQ(BasePrueba::Filas(*ModGlobal::gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")),
+                      QStringList{QStringLiteral("0")});
+            // What the broken disk kept from being played back goes with the session's next read.
+            BasePrueba::Filas(*ModGlobal::gSesionBD, QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB"));
+            const QStringList cab = bd.Filas(cabecera), det = bd.Filas(lineas);
+            EXPECT_EQ(QDir(bd.Carpeta()).entryList({QStringLiteral("*-journal")}, QDir::Files), QStringList());
+            if (!fallo) {
+                EXPECT_FALSE(v.HayError);
+                EXPECT_TRUE(avisos.preguntas.empty());
+                break;
+            }
+            ++fallaron;
+            EXPECT_EQ(cab, cabAntes);
+            EXPECT_EQ(det, detAntes);
+            ASSERT_EQ(avisos.preguntas.size(), 1u);
+            EXPECT_TRUE(v.HayError);
+            EXPECT_TRUE(avisos.preguntas[0].texto.startsWith(QStringLiteral("No se pudo grabar el borrador del plan.\r\n\r\n")));
+            EXPECT_TRUE(avisos.preguntas[0].texto.contains(DiscoConFallas::Aviso(tipo)))
+                << avisos.preguntas[0].texto.toStdString();
+            // The plan stays on screen to be saved again.
+            EXPECT_EQ(v.TxtFields[9]->text(), QStringLiteral("15/01/2027"));
+            EXPECT_EQ(v.MSFlexGrid2.TextMatrix(3, C::Codigo), QStringLiteral("MESA03"));
+        }
+        EXPECT_GT(fallaron, 0) << DiscoConFallas::Nombre(tipo).toStdString();
+    }
 }
 
 TEST_F(Borradores, UnaConexionPerdidaAlGrabarDaUnSoloAviso)

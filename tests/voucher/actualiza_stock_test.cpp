@@ -6,10 +6,12 @@
 #include "linea_stock_prueba.h"
 #include "posteo_prueba.h"
 #include "support/avisos_grabados.h"
+#include "support/disco_con_fallas.h"
 #include "lots/listas_pipe.h"
 #include "platform/eventos.h"
 #include "voucher/ClsCmnCptes.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -135,6 +137,42 @@ protected:
                               .arg(numero));
     }
 
+    // Two rows, one with lots and serial numbers, posted as the RM numbered n.
+    Llamada DosFilas(int n)
+    {
+        NuevaGrilla();
+        Fila({{C::Codigo, "BARN01"}, {C::Cantidad, "5"}, {C::Coeficiente, "1"}, {C::NroLote, "|L1|L2|"},
+              {C::NroSerie, "|2|3|"}, {C::Costo, "7800"}});
+        Fila({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {C::Costo, "85000"}});
+        Llamada l;
+        l.SucNroLetra = QStringLiteral("00010000%1X").arg(n);
+        l.IdMotivoStock = QStringLiteral("VTA");
+        return l;
+    }
+    // "movement lines|entry lines" stored for a voucher.
+    QString Guardado(const Llamada& l)
+    {
+        return s.bd.Filas(QStringLiteral("SELECT (SELECT COUNT(*) FROM V_MV_STOCK WHERE IdComprobante = '%1') || '|' || "
+                                         "(SELECT COUNT(*) FROM MV_ASIENTOS WHERE NUMERO = '%2')")
+                              .arg(l.SucNroLetra, l.SucNroLetra.mid(4, 8)))
+            .value(0);
+    }
+    // What a clean posting of the two rows numbered n stores, taken away again.
+    QString PosteoEntero(int n)
+    {
+        Llamada l = DosFilas(n);
+        Postea(l);
+        EXPECT_FALSE(l.HayError);
+        const QString r = Guardado(l);
+        EXPECT_NE(r, QStringLiteral("0|0"));
+        Borra(l);
+        return r;
+    }
+    void Borra(const Llamada& l)
+    {
+        bd().Ejecuta(QStringLiteral("DELETE FROM V_MV_STOCK WHERE IdComprobante = '%1'").arg(l.SucNroLetra));
+        bd().Ejecuta(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE NUMERO = '%1'").arg(l.SucNroLetra.mid(4, 8)));
+    }
     SesionGlobal s{BasePrueba::ConDemo};
     AvisosConAccion avisos;
     std::unique_ptr<ClsCmnCptes> clase;
@@ -1339,4 +1377,64 @@ TEST_F(ActualizaStock_, UnClicEsperaAQueTermineElPosteo)
     QCoreApplication::processEvents();
     EXPECT_TRUE(clics);
     EXPECT_FALSE(clicDuranteElPosteo);
+}
+
+// The disk fails under a posting at once: each write, flush, read or journal
+// in turn. Whether the operator leaves or passes over every failure, the
+// movement and its entry are stored whole or not at all, a failure is told in
+// Spanish and handed back, and nothing stays open.
+TEST_F(ActualizaStock_, UnDiscoQueFallaNoDejaElPosteoAMedias)
+{
+    DiscoConFallas disco;
+    s.bd.Conecta(*gSesionBD);
+    int numero = 9400;
+    const QString entero = PosteoEntero(numero++);
+    const QStringList antes = Todo();
+    for (const bool pasaPorAlto : {false, true}) {
+        for (const DiscoConFallas::Tipo tipo : {DiscoConFallas::Escritura, DiscoConFallas::Sincronizacion,
+                                                DiscoConFallas::Lectura, DiscoConFallas::Lleno, DiscoConFallas::Diario}) {
+            int fallaron = 0;
+            for (int n = 0; n < 300; ++n) {
+                SCOPED_TRACE(DiscoConFallas::Nombre(tipo).toStdString() + " tras " + std::to_string(n) +
+                             (pasaPorAlto ? ", pasada por alto" : ""));
+                avisos.preguntas.clear();
+                if (pasaPorAlto)
+                    avisos.Responder({RespuestaError::Continuar, RespuestaError::Continuar, RespuestaError::Continuar,
+                                      RespuestaError::Continuar, RespuestaError::Continuar, RespuestaError::Continuar,
+                                      RespuestaError::Continuar, RespuestaError::Continuar});
+                Llamada l = DosFilas(numero++);
+                disco.Arma(s.bd.Carpeta(), tipo, n);
+                Postea(l);
+                const bool fallo = disco.Fallidas() > 0;
+                disco.Repara();
+                EXPECT_EQ(BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT @@TRANCOUNT")),
+                          QStringList{QStringLiteral("0")});
+                EXPECT_FALSE(gSesionBD->Conexion.Estado().enTransaccion);
+                // What the broken disk kept from being played back goes with the session's next read.
+                BasePrueba::Filas(*gSesionBD, QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK"));
+                const QString guardado = Guardado(l);
+                EXPECT_EQ(QDir(s.bd.Carpeta()).entryList({QStringLiteral("*-journal")}, QDir::Files), QStringList());
+                if (!fallo) {
+                    EXPECT_FALSE(l.HayError);
+                    EXPECT_EQ(guardado, entero);
+                    Borra(l);
+                    break;
+                }
+                ++fallaron;
+                if (l.HayError) {
+                    EXPECT_EQ(guardado, QStringLiteral("0|0"));
+                    bool visto = false;
+                    for (const PreguntaGrabada& pr : avisos.preguntas)
+                        visto = visto || pr.texto.contains(DiscoConFallas::Aviso(tipo));
+                    EXPECT_TRUE(visto) << (avisos.preguntas.empty() ? std::string("sin aviso")
+                                                                     : avisos.preguntas[0].texto.toStdString());
+                } else {
+                    EXPECT_EQ(guardado, entero);
+                }
+                Borra(l);
+                EXPECT_EQ(Todo(), antes);
+            }
+            EXPECT_GT(fallaron, 0) << DiscoConFallas::Nombre(tipo).toStdString();
+        }
+    }
 }

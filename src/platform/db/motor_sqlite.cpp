@@ -57,6 +57,20 @@ Falla fallaDe(sqlite3* db)
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return falla(1222, QStringLiteral("Se superó el tiempo de espera del bloqueo (%1)."));
+    // A failing disk or file is told as the server tells it, not in SQLite's English.
+    case SQLITE_IOERR:
+        return falla(823, QStringLiteral("Error de entrada o salida del disco al leer o escribir la base de datos (%1)."));
+    case SQLITE_FULL:
+        return falla(1105, QStringLiteral("No hay espacio en el disco para escribir en la base de datos (%1)."));
+    case SQLITE_READONLY:
+        return falla(3906, QStringLiteral("No se puede escribir en la base de datos: el archivo es de solo lectura, o fue "
+                                          "borrado o reemplazado mientras estaba abierto (%1)."));
+    case SQLITE_CANTOPEN:
+        return falla(5120, QStringLiteral("No se puede abrir un archivo de la base de datos o su diario; la carpeta "
+                                          "puede ser de solo lectura (%1)."));
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return falla(824, QStringLiteral("El archivo de la base de datos está dañado (%1)."));
     case SQLITE_ERROR:
         if (msg.startsWith(u"no such table"))
             return falla(208, QStringLiteral("El nombre de objeto no es válido (%1)."));
