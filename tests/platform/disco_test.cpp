@@ -115,6 +115,22 @@ TEST(Disco, UnaEscrituraQueElDiscoRechazaNoQuedaAMediasYSeDiceEnCastellano)
     }
 }
 
+TEST(Disco, UnCommitQueFallaTerminaLaTransaccionYLaSiguienteEsUnaTransaccion)
+{
+    DiscoConFallas disco;
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    s.Ejecuta(QStringLiteral("BEGIN TRANSACTION"));
+    s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('PRIMERA')"));
+    disco.Arma(bd.Carpeta(), DiscoConFallas::Sincronizacion, 0);
+    EXPECT_THROW(s.Ejecuta(QStringLiteral("COMMIT TRANSACTION")), Falla);
+    disco.Repara();
+    // Nothing of it stayed, on the file nor on the session; a caller that
+    // sends no ROLLBACK after it still opens a transaction of its own next.
+    sigueUsable(s, bd.Archivo());
+    EXPECT_EQ(cuenta(bd.Archivo(), QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave = 'PRIMERA'")), 0);
+}
+
 TEST(Disco, UnArchivoBorradoOReemplazadoMientrasEstaAbiertoNoTomaEscrituras)
 {
     enum Que { Borrado, Reemplazado };

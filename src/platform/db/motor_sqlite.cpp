@@ -582,8 +582,14 @@ public:
         if (filas && !*filas && tomaAnticipada(texto, *filas))
             return;
         const auto lote = TsqlSqlite::TraduceLote(texto);
-        for (const auto& s : lote)
-            corre(s, afectadas, filas);
+        try {
+            for (const auto& s : lote)
+                corre(s, afectadas, filas);
+        } catch (...) {
+            // A COMMIT the disk refused ends the transaction: the next BEGIN opens one again.
+            vigilaTransaccion();
+            throw;
+        }
     }
 
     void Anticipa(const QString& texto) override
