@@ -157,3 +157,34 @@ TEST(Disco, UnArchivoBorradoOReemplazadoMientrasEstaAbiertoNoTomaEscrituras)
         EXPECT_EQ(diarios(bd.Carpeta()), QStringList());
     }
 }
+
+TEST(Disco, UnProcesoMuertoEnMedioDeUnLoteDejaElLoteEnteroONada)
+{
+    int muertes = 0;
+    // The process dies at each write or flush in turn, until the batch goes through.
+    for (int n = 0; n < 400; ++n) {
+        SCOPED_TRACE("muerte tras " + std::to_string(n));
+        BasePrueba bd;
+        const QString archivo = bd.Archivo(), carpeta = bd.Carpeta();
+        const bool murio = MuereEnOtroProceso([&] {
+            DiscoConFallas disco;
+            SesionBD propia;
+            BasePrueba::ConectaArchivo(propia, archivo);
+            disco.Arma(carpeta, DiscoConFallas::Muerte, n);
+            graba(propia);
+        });
+        const long guardadas = cuenta(archivo, QStringLiteral("SELECT COUNT(*) FROM TA_MENU WHERE Clave LIKE 'M%'"));
+        if (!murio) {
+            EXPECT_EQ(guardadas, Filas);
+            break;
+        }
+        ++muertes;
+        EXPECT_TRUE(guardadas == 0 || guardadas == Filas) << guardadas;
+        // What the dead process left of its journal goes with the next write.
+        SesionBD otra;
+        BasePrueba::ConectaArchivo(otra, archivo);
+        EXPECT_EQ(BasePrueba::Filas(otra, QStringLiteral("PRAGMA integrity_check")), QStringList{QStringLiteral("ok")});
+        sigueUsable(otra, archivo);
+    }
+    EXPECT_GT(muertes, 2);
+}

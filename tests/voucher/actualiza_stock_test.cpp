@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -1436,5 +1437,48 @@ TEST_F(ActualizaStock_, UnDiscoQueFallaNoDejaElPosteoAMedias)
             }
             EXPECT_GT(fallaron, 0) << DiscoConFallas::Nombre(tipo).toStdString();
         }
+    }
+}
+
+// The process is killed in the middle of a posting at once: at each write or
+// flush of the file in turn, and at each statement it sends. The movement and
+// its entry are found whole or not at all.
+TEST_F(ActualizaStock_, UnProcesoMuertoEnMedioDelPosteoLoDejaEnteroONada)
+{
+    int numero = 9500;
+    const QString entero = PosteoEntero(numero++);
+    enum Donde { EnElDisco, EnUnaSentencia };
+    for (const Donde donde : {EnElDisco, EnUnaSentencia}) {
+        int muertes = 0;
+        for (int n = 0; n < 300; ++n) {
+            SCOPED_TRACE(std::string(donde == EnElDisco ? "en el disco" : "en la sentencia") + " tras " + std::to_string(n));
+            const Llamada l = DosFilas(numero++);
+            const bool murio = MuereEnOtroProceso([&] {
+                DiscoConFallas disco;
+                s.bd.Conecta(*gSesionBD);
+                int sentencias = 0;
+                if (donde == EnElDisco)
+                    disco.Arma(s.bd.Carpeta(), DiscoConFallas::Muerte, n);
+                else
+                    gSesionBD->Conexion.Inyector.Observador = [&](const QString&) {
+                        if (sentencias++ == n)
+                            std::raise(SIGKILL);
+                    };
+                Llamada propia = l;
+                Postea(propia);
+            });
+            const QString guardado = Guardado(l);
+            if (!murio) {
+                EXPECT_EQ(guardado, entero);
+                break;
+            }
+            ++muertes;
+            EXPECT_TRUE(guardado == QStringLiteral("0|0") || guardado == entero) << guardado.toStdString();
+            // What the dead process left of its journal goes with the next write.
+            bd().Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('DESPUES')"));
+            bd().Ejecuta(QStringLiteral("DELETE FROM TA_MENU WHERE Clave = 'DESPUES'"));
+            EXPECT_EQ(QDir(s.bd.Carpeta()).entryList({QStringLiteral("*-journal")}, QDir::Files), QStringList());
+        }
+        EXPECT_GT(muertes, 2);
     }
 }

@@ -7,10 +7,12 @@
 #include "posteo_prueba.h"
 #include "lots/listas_pipe.h"
 #include "support/avisos_grabados.h"
+#include "support/disco_con_fallas.h"
 #include "voucher/ClsCmnCptes.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -617,6 +619,65 @@ TEST_F(DescargaInsumos_, TodoONadaEnCadaSentencia)
                       << " sentencias\n";
             // The lines and entries of every row, the control row's removal, each supply line, the numbering.
             EXPECT_GE(escrituras, nombre[0] == 'A' ? 6 + 1 + 4 + 1 : 4 + 1 + 8 + 1);
+        }
+    }
+}
+
+// The process is killed in the middle of a posting that consumes supplies and
+// moves the "PE" book on: at each write or flush of the file in turn and at
+// each statement, posted at once or as the caller's deferred batch. The file
+// holds the posting whole, with its number taken, or none of it, with the
+// number still free.
+TEST_F(DescargaInsumos_, UnProcesoMuertoEnMedioDelPosteoNoGastaElNumero)
+{
+    const auto dosFilas = [](Taller& t) {
+        t.Fila({{C::Codigo, "KIT01"}, {C::Unidad, "UN"}, {C::Cantidad, "2"}, {C::Costo, "12000"}});
+        t.Fila({{C::Codigo, "CMP1"}, {C::Unidad, "UN"}, {C::Cantidad, "10"}, {C::Costo, "100"}});
+    };
+    for (const bool diferido : {false, true}) {
+        const auto postea = [&](Taller& t) {
+            dosFilas(t);
+            Llamada l;
+            l.GeneraSentenciaSQL = diferido;
+            t.Postea(l);
+            if (diferido)
+                t.CorreLote(l.SQLTemp);
+        };
+        auto t = NuevoTaller();
+        const QStringList nada = t->Estado();
+        postea(*t);
+        const QStringList entero = t->Estado();
+        ASSERT_NE(entero, nada);
+        ASSERT_EQ(t->LibroPE(), QStringLiteral("2"));
+        for (const bool enElDisco : {true, false}) {
+            int muertes = 0;
+            for (int n = 0; n < 300; ++n) {
+                SCOPED_TRACE(std::string(diferido ? "diferido, " : "al instante, ") +
+                             (enElDisco ? "en el disco" : "en la sentencia") + " tras " + std::to_string(n));
+                t.reset();   // one workshop at a time holds the program's session
+                t = NuevoTaller();
+                const bool murio = MuereEnOtroProceso([&] {
+                    DiscoConFallas disco;
+                    t->s.bd.Conecta(*gSesionBD);
+                    int sentencias = 0;
+                    if (enElDisco)
+                        disco.Arma(t->s.bd.Carpeta(), DiscoConFallas::Muerte, n);
+                    else
+                        gSesionBD->Conexion.Inyector.Observador = [&](const QString&) {
+                            if (sentencias++ == n)
+                                std::raise(SIGKILL);
+                        };
+                    postea(*t);
+                });
+                const QStringList estado = t->Estado();
+                if (!murio) {
+                    EXPECT_EQ(estado, entero);
+                    break;
+                }
+                ++muertes;
+                EXPECT_TRUE(estado == nada || estado == entero) << estado.join(u'\n').toStdString();
+            }
+            EXPECT_GT(muertes, 2);
         }
     }
 }
