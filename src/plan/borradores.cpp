@@ -31,7 +31,7 @@ long IdDeBorrador(const Recordset& cabecera)
 
 QString NombreDeBorrador(const QString& fecha)
 {
-    if (!Fechas::EsFecha(fecha))
+    if (!Fechas::EsFechaDeLaBase(fecha))
         return QString();
     // The day the database reads in the same text (and in the projection's
     // range): there a two-digit year 00-49 is 2000-2049.
@@ -114,13 +114,16 @@ void FrmTervalio::grabaBorrador(bool otraVez)
     const QString aviso = QStringLiteral("Aviso al operador");
     // A message box takes the focus: the name field it leaves must not tell
     // the same mistake a second time.
-    if (!Fechas::EsFecha(escrito))
+    // A day before 1753 the server's batch would refuse half-way: it is no
+    // date to save under, on either database.
+    const bool esFecha = Fechas::EsFechaDeLaBase(escrito);
+    if (!esFecha)
         MarcaComprobado(*TxtFields[9]);
     if (escrito.isEmpty()) {
         MsgBox(QStringLiteral("Debe asignarle una fecha para poder grabar"), Avisos::Informacion, aviso);
         return;
     }
-    if (!Fechas::EsFecha(escrito)) {
+    if (!esFecha) {
         MsgBox(QStringLiteral("Debe asignarle una fecha valida para poder grabar"), Avisos::Informacion, aviso);
         return;
     }

@@ -57,12 +57,16 @@ void FrmTervalio::CmdCargarProyect_Click()
     const int desde = UtilidadesControles::IndiceControl(QStringLiteral("FHD"), TxtFields);
     const int hasta = UtilidadesControles::IndiceControl(QStringLiteral("FHH"), TxtFields);
     QString filtroFechas;
-    if (desde >= 0 && Fechas::EsFecha(TxtFields[size_t(desde)]->text()))
-        filtroFechas += QStringLiteral(" AND V_CPTES_MODELO_DET.FECHACOMP >=") +
-                        bd.ValorSQL(TxtFields[size_t(desde)]->text(), comilla) + u' ';
-    if (hasta >= 0 && Fechas::EsFecha(TxtFields[size_t(hasta)]->text()))
-        filtroFechas += QStringLiteral(" AND V_CPTES_MODELO_DET.FECHACOMP <=") +
-                        bd.ValorSQL(TxtFields[size_t(hasta)]->text(), comilla) + u' ';
+    const auto texto = [&](int i) { return i >= 0 ? TxtFields[size_t(i)]->text() : QString(); };
+    // The server refuses a day before 1753 in a comparison with a date column,
+    // and no plan is stored that early: such a lower bound narrows nothing,
+    // such an upper bound leaves no plan.
+    if (Fechas::EsFechaDeLaBase(texto(desde)))
+        filtroFechas += QStringLiteral(" AND V_CPTES_MODELO_DET.FECHACOMP >=") + bd.ValorSQL(texto(desde), comilla) + u' ';
+    if (Fechas::EsFechaDeLaBase(texto(hasta)))
+        filtroFechas += QStringLiteral(" AND V_CPTES_MODELO_DET.FECHACOMP <=") + bd.ValorSQL(texto(hasta), comilla) + u' ';
+    else if (Fechas::EsFecha(texto(hasta)))
+        filtroFechas += QStringLiteral(" AND V_CPTES_MODELO_DET.FECHACOMP <'01/01/%1' ").arg(Fechas::PrimerAnioDeLaBase);
 
     const MedidorTexto& m = vistaListView3->medidor();
     ListView3.ListItems().Clear();

@@ -28,7 +28,8 @@ void FrmTervalio::CampoValida(CajaTexto& Texto)
     const QString campo = Texto.DataField;
 
     if (campo.compare(QLatin1String("NOMBRE"), Qt::CaseInsensitive) == 0) {
-        if (!Fechas::EsFecha(valor)) {
+        // A day the server's date columns cannot hold is no production date.
+        if (!Fechas::EsFechaDeLaBase(valor)) {
             AvisoCampo(QStringLiteral("Debe ingresar una fecha valida!!!"), Texto);
             return;
         }

@@ -141,6 +141,11 @@ bool EsFecha(const QString& texto)
     return f && f->date() != QDate(1899, 12, 30);
 }
 
+bool EsFechaDeLaBase(const QString& texto)
+{
+    return EsFecha(texto) && Lee(texto)->date().year() >= PrimerAnioDeLaBase;
+}
+
 QString TextoRegional(const QDateTime& fecha)
 {
     if (!fecha.isValid())

@@ -35,6 +35,14 @@ std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona = Qt::Local
 // alone is not a date.
 bool EsFecha(const QString& texto);
 
+// The first day the server's date-time columns hold (their last, 31/12/9999,
+// is the last a four-digit year can name).
+inline constexpr int PrimerAnioDeLaBase = 1753;
+
+// A date, as EsFecha, that the server's date-time columns can hold: a day
+// before 1753 is refused there, while the embedded database would keep it.
+bool EsFechaDeLaBase(const QString& texto);
+
 // The text of a date read from the database as the regional setting shows it:
 // "dd/mm/yyyy", followed by " hh:mm:ss" only when there is a time.
 QString TextoRegional(const QDateTime& fecha);

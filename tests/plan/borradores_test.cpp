@@ -364,6 +364,61 @@ TEST_F(Borradores, NombreFaltanteONoFechaNoGraba)
     EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
 }
 
+// The server's date-time columns start in 1753: a production date before it
+// is refused at the field and at the save, on either database, instead of a
+// plan the embedded file keeps and the server's batch refuses.
+TEST_F(Borradores, UnDiaAnteriorA1753NoEsFechaDePlan)
+{
+    FrmTervalio& v = *ventana;
+    for (const char* escrito : {"31/12/1752", "01/01/1200", "1/1/0001", "1200-06-01"}) {
+        avisos.preguntas.clear();
+        NombraPlan(QString::fromLatin1(escrito));
+        ASSERT_EQ(avisos.preguntas.size(), 1u) << escrito;
+        EXPECT_EQ(avisos.preguntas[0].texto, QStringLiteral("Debe ingresar una fecha valida!!!")) << escrito;
+        EXPECT_TRUE(v.ValidacionFallida()) << escrito;
+
+        avisos.preguntas.clear();
+        v.TxtFields[9]->setText(QString::fromLatin1(escrito));
+        v.MSFlexGrid2.setTextMatrix(1, C::Codigo, QStringLiteral("MESA01"));
+        v.MSFlexGrid2.setTextMatrix(1, C::Cantidad, QStringLiteral("1"));
+        Graba();
+        ASSERT_FALSE(avisos.preguntas.empty()) << escrito;
+        EXPECT_EQ(avisos.preguntas.back().texto, QStringLiteral("Debe asignarle una fecha valida para poder grabar")) << escrito;
+    }
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT COUNT(*) FROM V_CPTES_MODELO_CAB")), QStringList{QStringLiteral("1")});
+
+    // The first day the server holds is a plan's date like any other (the
+    // line set above is let go).
+    avisos.Responder({Avisos::Si});
+    NombraPlan(QStringLiteral("01/01/1753"));
+    avisos.preguntas.clear();
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    Graba();
+    EXPECT_TRUE(avisos.preguntas.empty()) << avisos.preguntas.front().texto.toStdString();
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Nombre FROM V_CPTES_MODELO_CAB WHERE IdCpteModelo = 2")),
+              QStringList{QStringLiteral("01/01/1753")});
+}
+
+// A bound of the projection before 1753 never reaches the server as a date,
+// which would refuse the whole query: no plan is that early, so as the lower
+// bound it narrows nothing and as the upper one it leaves no date.
+TEST_F(Borradores, UnLimiteDeProyeccionAnteriorA1753NoLlegaALaBase)
+{
+    NombraPlan(QStringLiteral("20/01/2027"));
+    AgregaLinea(QStringLiteral("MESA01"), QStringLiteral("1"));
+    Graba();
+    FrmTervalio& v = *ventana;
+    ModGlobal::gSesionBD->LimpiaBitacora();
+    Proyecta(false, QStringLiteral("01/01/1200"), QStringLiteral("31/01/2027"));
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Count(), 7);
+    Proyecta(false, QString(), QStringLiteral("31/12/1752"));
+    EXPECT_EQ(v.ListView3.ColumnHeaders().Count(), 3);
+    EXPECT_EQ(v.ListView3.ListItems().Count(), 1);
+    ASSERT_FALSE(ModGlobal::gSesionBD->Bitacora().isEmpty());
+    for (const QString& s : ModGlobal::gSesionBD->Bitacora())
+        EXPECT_FALSE(s.contains(QLatin1String("1200")) || s.contains(QLatin1String("1752"))) << s.toStdString();
+}
+
 TEST_F(Borradores, UnaGrabacionQueFallaNoCambiaNada)
 {
     FrmTervalio& v = *ventana;

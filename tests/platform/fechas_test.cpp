@@ -37,6 +37,19 @@ TEST(Fechas, LecturaDiaPrimero)
     EXPECT_TRUE(Fechas::Lee(QStringLiteral("10:15")));
     EXPECT_FALSE(Fechas::EsFecha(QStringLiteral("10:15")));
     EXPECT_TRUE(Fechas::EsFecha(QStringLiteral("1/3/2024")));
+    // The server's date-time columns hold 1753 to 9999.
+    struct {
+        const char* texto;
+        bool esFecha, deLaBase;
+    } const rango[] = {
+        {"31/12/1752", true, false}, {"1/1/0001", true, false}, {"1200-06-01", true, false},
+        {"01/01/1753", true, true},  {"31/12/9999 23:59", true, true}, {"1/3/24", true, true},
+        {"10:15", false, false},     {"31/02/2024", false, false},
+    };
+    for (const auto& c : rango) {
+        EXPECT_EQ(Fechas::EsFecha(QString::fromLatin1(c.texto)), c.esFecha) << c.texto;
+        EXPECT_EQ(Fechas::EsFechaDeLaBase(QString::fromLatin1(c.texto)), c.deLaBase) << c.texto;
+    }
     EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(0, 0))), QStringLiteral("01/03/2024"));
     EXPECT_EQ(Fechas::TextoRegional(QDateTime(QDate(2024, 3, 1), QTime(7, 5))), QStringLiteral("01/03/2024 07:05:00"));
 }
