@@ -154,12 +154,16 @@ void InfoSistema::FijarNombreMaquina(const QString& nombre)
 
 QString InfoSistema::NombreMaquina()
 {
+    // A host name runs to 64 characters, a Windows computer name to 15: the
+    // machine columns of the suite's tables (access log, error table, voucher
+    // actions) hold 50, and the server refuses a longer text.
+    constexpr int Largo = 50;
     if (!nombreMaquinaFijado.isEmpty())
-        return nombreMaquinaFijado;
+        return nombreMaquinaFijado.left(Largo);
     QString n = QSysInfo::machineHostName();
     if (n.isEmpty())
         n = qEnvironmentVariable("HOSTNAME");
-    return n;
+    return n.left(Largo);
 }
 
 QString InfoSistema::UsuarioEquipo()

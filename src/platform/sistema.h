@@ -53,6 +53,7 @@ QString BuscaArchivo(const QString& carpeta, const QString& nombre, bool ejecuta
 
 class InfoSistema {
 public:
+    // At most the 50 characters the suite's machine columns hold.
     static QString NombreMaquina();
     // Tests play a machine name of their own; an empty one gives the real name back.
     static void FijarNombreMaquina(const QString& nombre);

@@ -78,6 +78,23 @@ TEST_F(Acceso, TextosEnviados)
                                                  QString::number(gIdAcceso)});
 }
 
+// A host name may run to 64 characters (a fully qualified one), where a
+// Windows computer name never passed 15: the machine columns of the suite's
+// tables hold 50, and the server refused the whole access row.
+TEST_F(Acceso, UnNombreDeMaquinaLargoSeGuardaEnLoQueCabe)
+{
+    const QString largo = QStringLiteral("puesto-de-produccion-03.planta-norte.mueblería-ejemplo.com");
+    ASSERT_GT(largo.size(), 50);
+    InfoSistema::FijarNombreMaquina(largo);
+    EXPECT_EQ(InfoSistema::NombreMaquina(), largo.left(50));
+    QString proceso;
+    RegistraAccesoModulo(proceso);
+    InfoSistema::FijarNombreMaquina(QString());
+    EXPECT_EQ(bd.Filas(QStringLiteral("SELECT Maquina FROM Control_Acceso")), QStringList{largo.left(50).toUpper()});
+    EXPECT_NE(gIdAcceso, 0);
+    EXPECT_TRUE(avisos.preguntas.empty());
+}
+
 TEST_F(Acceso, ElCierreMarcaSoloLaFilaDeEstaCorrida)
 {
     // Open rows of other runs, before and after this run's own.
