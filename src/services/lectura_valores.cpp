@@ -86,6 +86,14 @@ QString Entero(const QString& numero)
     return numero;
 }
 
+QString LiteralImporte(const Moneda& importe)
+{
+    constexpr std::int64_t limite = 100'000'000'000'000LL * Moneda::Escala;
+    if (importe.Diezmilesimos() >= limite || importe.Diezmilesimos() <= -limite)
+        throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"), OrigenPrograma());
+    return ModGlobal::gSesionBD->ValorSQL(importe.Texto(), QStringLiteral("@"));
+}
+
 QString NumeroONulo(const QString& texto)
 {
     return Numeros::Canonico(Recorta(texto)).value_or(QStringLiteral("NULL"));

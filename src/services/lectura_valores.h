@@ -41,6 +41,11 @@ QString Literal(const QString& texto);
 // whole number (blanks around allowed); otherwise the failure "No coinciden
 // los tipos", so nothing else can reach the statement.
 QString Entero(const QString& numero);
+// An amount as it goes into SQL for the suite's DECIMAL(18,4) columns. A
+// figure beyond their fourteen whole digits, which the server refuses (the
+// currency holds fifteen), fails with "Desbordamiento" (6), as the
+// currency's own overflow does.
+QString LiteralImporte(const Moneda& importe);
 // A number that goes into SQL unquoted when the text (trimmed) is one; NULL otherwise.
 QString NumeroONulo(const QString& texto);
 

@@ -13,7 +13,7 @@ namespace {
 
 QString Numero(const Moneda& importe)
 {
-    return gSesionBD->ValorSQL(importe.Texto(), QStringLiteral("@"));
+    return LecturaValores::LiteralImporte(importe);
 }
 
 // " WHERE TC = .. AND ... AND [DEBE-HABER] = ..": the voucher's line on the account and side.
@@ -45,7 +45,7 @@ QString SentenciaLineaAsiento(const DatosAsiento& a, const LineaAsiento& l)
         return QString();
     const QString condicion = LineaDelComprobante(a, l);
     if (a.SoloRegistro != 0 && HayFilas(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock) ") + condicion))
-        return QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + l.Importe.Texto() + condicion;
+        return QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + Numero(l.Importe) + condicion;
 
     const QString fecha = Literal(a.fecha);
     QList<CampoValor> campos = {

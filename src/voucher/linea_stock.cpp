@@ -47,7 +47,7 @@ QString Ajusta(const QString& t, int ancho)
 
 QString Numero(Moneda m)
 {
-    return gSesionBD->ValorSQL(m.Texto(), QStringLiteral("@"));
+    return LecturaValores::LiteralImporte(m);
 }
 
 using LineaStock::Numero;

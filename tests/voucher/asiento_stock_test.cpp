@@ -463,6 +463,25 @@ TEST_F(AsientoStock, ValoresDeLaLinea)
 
 // A failed statement passed over by the operator makes no entry: the lines
 // that came through would not balance, or the contra line would have no account.
+// An entry line is DECIMAL(18,4): an amount of more than fourteen whole
+// digits, which the server refuses, fails the entry on either database.
+TEST_F(AsientoStock, UnImporteQueLaColumnaNoGuardaNoHaceAsiento)
+{
+    Filas({{{"MESA01", "1", "99999999999999.9999", ""}}});
+    ClsCmnCptes cabe;
+    EXPECT_TRUE(Asiento(cabe, QStringLiteral("AJP"), 0).contains(QStringLiteral(",99999999999999.9999,")));
+    EXPECT_FALSE(cabe.AsientoFallido());
+
+    Filas({{{"MESA01", "2", "60000000000000", ""}}});
+    AvisosGrabados avisos;
+    avisos.Responder({3});
+    ClsCmnCptes cpte;
+    EXPECT_EQ(Asiento(cpte, QStringLiteral("AJP"), 0, 0, QStringLiteral("00000008")), QString());
+    EXPECT_TRUE(cpte.AsientoFallido());
+    ASSERT_EQ(avisos.preguntas.size(), 1u);
+    EXPECT_TRUE(avisos.preguntas[0].texto.contains(QStringLiteral("Desbordamiento"))) << avisos.preguntas[0].texto.toStdString();
+}
+
 TEST_F(AsientoStock, UnaFallaPasadaPorAltoNoDejaMedioAsiento)
 {
     Filas({{{"MESA01", "2", "85000", ""}}, {{"SILLA01", "3", "21000.25", ""}}});

@@ -273,6 +273,22 @@ TEST_F(LineaStock_, BultosRedondeadosAlParYDesbordamiento)
     EXPECT_EQ(l["Importe_Ud"], QStringLiteral("2.5"));
 }
 
+// The amount columns are DECIMAL(18,4): the server refuses a figure of more
+// than fourteen whole digits (the currency holds fifteen), so the line fails
+// as an overflow on either database instead of being kept only by the embedded one.
+TEST_F(LineaStock_, UnImporteMayorQueSuColumnaDesborda)
+{
+    const auto linea = [&](int columna, const char* importe) {
+        return Linea({{C::Codigo, "MESA01"}, {C::Cantidad, "1"}, {columna, importe}});
+    };
+    EXPECT_EQ(linea(C::Importe, "99999999999999,9999")["PrecioVenta"], QStringLiteral("99999999999999.9999"));
+    EXPECT_EQ(linea(C::Costo, "-99999999999999.9999")["Costo"], QStringLiteral("-99999999999999.9999"));
+    for (const int columna : {C::Importe, C::PrecioSinIVA, C::Costo, C::Impuestos, C::PorcDto, C::RecargoIVA, C::TasaIVA}) {
+        EXPECT_EQ(NumeroDeFalla([&] { linea(columna, "100000000000000"); }), 6) << columna;
+        EXPECT_EQ(NumeroDeFalla([&] { linea(columna, "-123456789012345.5"); }), 6) << columna;
+    }
+}
+
 TEST_F(LineaStock_, ComodatoQuedaMarcado)
 {
     EXPECT_FALSE(e->EnComodato);
