@@ -86,12 +86,31 @@ QString Entero(const QString& numero)
     return numero;
 }
 
+namespace {
+// The whole digits of the suite's DECIMAL(18,4) columns.
+constexpr int CifrasEnteras = 14;
+
+[[noreturn]] void desborda()
+{
+    throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"), OrigenPrograma());
+}
+}  // namespace
+
 QString LiteralImporte(const Moneda& importe)
 {
-    constexpr std::int64_t limite = 100'000'000'000'000LL * Moneda::Escala;
-    if (importe.Diezmilesimos() >= limite || importe.Diezmilesimos() <= -limite)
-        throw Falla(Falla::Desbordamiento, QStringLiteral("Desbordamiento"), OrigenPrograma());
-    return ModGlobal::gSesionBD->ValorSQL(importe.Texto(), QStringLiteral("@"));
+    return LiteralDecimal(importe.Texto());
+}
+
+QString LiteralDecimal(const QString& numero)
+{
+    const QString literal = ModGlobal::gSesionBD->ValorSQL(numero, QStringLiteral("@"));
+    // The literal is the number's plain form: sign, whole part without leading zeros, fraction.
+    qsizetype entero = literal.indexOf(u'.');
+    if (entero < 0)
+        entero = literal.size();
+    if (entero - (literal.startsWith(u'-') ? 1 : 0) > CifrasEnteras)
+        desborda();
+    return literal;
 }
 
 QString NumeroONulo(const QString& texto)

@@ -46,6 +46,9 @@ QString Entero(const QString& numero);
 // currency holds fifteen), fails with "Desbordamiento" (6), as the
 // currency's own overflow does.
 QString LiteralImporte(const Moneda& importe);
+// A number text of such a column as written, failing the same way beyond
+// fourteen whole digits.
+QString LiteralDecimal(const QString& numero);
 // A number that goes into SQL unquoted when the text (trimmed) is one; NULL otherwise.
 QString NumeroONulo(const QString& texto);
 

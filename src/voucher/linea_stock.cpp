@@ -62,6 +62,12 @@ QString NumeroDeCelda(const QString& celda)
     return gSesionBD->ValorSQL(celda.trimmed(), QStringLiteral("@"));
 }
 
+// A cell written as typed into a DECIMAL(18,4) column.
+QString DecimalDeCelda(const QString& celda)
+{
+    return LecturaValores::LiteralDecimal(NumeroDeCelda(celda));
+}
+
 bool EsLiteral(const QString& t)
 {
     if (t.size() < 2 || !t.startsWith(u'\'') || !t.endsWith(u'\''))
@@ -320,11 +326,11 @@ QString Linea::Arma()
     if (celda(C::Coeficiente).isEmpty())
         escribe(C::Coeficiente, QStringLiteral("1"));
     campo("EQUIV_UDBASE", NumeroDeCelda(celda(C::Coeficiente)));
-    campo("IDINSERT", NumeroDeCelda(celda(C::IdInsercion)));
-    campo("IDCOMPULSA", NumeroDeCelda(celda(C::IdComparacionPrecio)));
+    campo("IDINSERT", DecimalDeCelda(celda(C::IdInsercion)));
+    campo("IDCOMPULSA", DecimalDeCelda(celda(C::IdComparacionPrecio)));
     campo("Oferta", NumeroDeCelda(celda(C::Oferta)));
     campo("IdVendedor", Literal(e_.IdVendedor));
-    campo("Importe_Ud", NumeroDeCelda(celda(C::ImportePorUnidad)));
+    campo("Importe_Ud", DecimalDeCelda(celda(C::ImportePorUnidad)));
     campo("Ud_Pr", Literal(Ajusta(celda(C::UnidadPrecio), 4)));
     campo("UNEGOCIO", LineaStock::UnidadDeNegocio());
     campo("ARTMONEDA", Literal(Ajusta(e_.ArtMoneda, 4)));

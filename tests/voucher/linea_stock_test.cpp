@@ -287,6 +287,10 @@ TEST_F(LineaStock_, UnImporteMayorQueSuColumnaDesborda)
         EXPECT_EQ(NumeroDeFalla([&] { linea(columna, "100000000000000"); }), 6) << columna;
         EXPECT_EQ(NumeroDeFalla([&] { linea(columna, "-123456789012345.5"); }), 6) << columna;
     }
+    // The cells written as typed into the same kind of column.
+    EXPECT_EQ(linea(C::ImportePorUnidad, "99999999999999,99995")["Importe_Ud"], QStringLiteral("99999999999999.99995"));
+    for (const int columna : {C::ImportePorUnidad, C::IdInsercion, C::IdComparacionPrecio})
+        EXPECT_EQ(NumeroDeFalla([&] { linea(columna, "-100000000000000"); }), 6) << columna;
 }
 
 TEST_F(LineaStock_, ComodatoQuedaMarcado)
