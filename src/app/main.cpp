@@ -1,4 +1,5 @@
 #include "plan/FrmTervalio.h"
+#include "platform/traduccion_qt.h"
 
 #include <QApplication>
 #include <clocale>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QStringLiteral("Orvandis"));
     QCoreApplication::setApplicationName(QStringLiteral("V_Pelmaro"));
+    CargaTraduccionQt();
 
     // The start-up window opens the run in its load (a failed connection ends
     // the program there) and ends it when it is closed.

@@ -8,6 +8,7 @@
 #include "picker/FrmMvVentas.h"
 #include "platform/avisos.h"
 #include "platform/controles/grilla.h"
+#include "platform/traduccion_qt.h"
 #include "session/ModGlobal.h"
 #include "support/sesion_global.h"
 #include "voucher/ClsCmnCptes.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("OrvandisPruebas"));
     QCoreApplication::setApplicationName(QStringLiteral("V_Pelmaro"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+    CargaTraduccionQt();
     if (argc < 2)
         return uso();
     const QString cual = QString::fromLocal8Bit(argv[1]);
