@@ -79,9 +79,31 @@ QStringView cortado(QStringView t)
     return t.left(t[maximoTexto].isLowSurrogate() && t[maximoTexto - 1].isHighSurrogate() ? maximoTexto - 1 : maximoTexto);
 }
 
+// In Spanish, as the operator reads everything else; the library's own words
+// follow in brackets for whoever looks into it.
 QString textoDeError(lxw_error e)
 {
-    return QString::fromUtf8(lxw_strerror(e));
+    const char* texto = "la biblioteca de hojas de cálculo no pudo escribir el libro";
+    switch (e) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED: texto = "memoria insuficiente"; break;
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        texto = "no se pudo crear el archivo; suele faltar permiso para escribir en la carpeta";
+        break;
+    case LXW_ERROR_CREATING_TMPFILE: texto = "no se pudo crear un archivo de trabajo en la carpeta temporal"; break;
+    case LXW_ERROR_READING_TMPFILE: texto = "no se pudo leer un archivo de trabajo de la carpeta temporal"; break;
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_PARAMETER_ERROR:
+    case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        texto = "no se pudo escribir el archivo comprimido del libro; el disco puede estar lleno";
+        break;
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED: texto = "el texto pasa del largo que admite una celda"; break;
+    case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE: texto = "la fila o la columna pasa del límite de la hoja"; break;
+    default: break;
+    }
+    return QStringLiteral("%1 [%2]").arg(QString::fromUtf8(texto), QString::fromUtf8(lxw_strerror(e)));
 }
 
 // The library writes the workbook's numbers (widths, margins, values) with

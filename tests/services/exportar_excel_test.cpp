@@ -336,6 +336,33 @@ TEST_F(Exportacion, UnaFallaSeAvisaAlOperador)
     EXPECT_TRUE(QFileInfo(abiertos[0]).size() > 0);
 }
 
+// Why it was not saved is told in Spanish; the library's own words follow in brackets.
+TEST_F(Exportacion, LaCausaDeLaFallaSeDiceEnCastellano)
+{
+    carpeta_.Escribe("archivo", "x");
+    qputenv("TMPDIR", carpeta_.Archivo("archivo").toLocal8Bit());
+    ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    qputenv("TMPDIR", carpeta_.Ruta().toLocal8Bit());
+    {
+        const LimiteDeArchivo disco(300);
+        ExportarListViewExcel(lista(), false, false, -1, -1, -1);
+    }
+    const struct {
+        const char* castellano;
+        const char* biblioteca;
+    } casos[] = {
+        {"(no se pudo crear el archivo; suele faltar permiso para escribir en la carpeta [Error creating output xlsx file",
+         "Usually a permissions error.])."},
+        {"(no se pudo escribir el archivo comprimido del libro; el disco puede estar lleno [", "])."},
+    };
+    ASSERT_EQ(avisos.preguntas.size(), std::size(casos));
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        const QString& texto = avisos.preguntas[i].texto;
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(casos[i].castellano))) << texto.toStdString();
+        EXPECT_TRUE(texto.endsWith(QString::fromUtf8(casos[i].biblioteca))) << texto.toStdString();
+    }
+}
+
 // A workbook that does not reach the disk whole (a full disk) is told as not
 // saved and leaves no file behind that would open as a broken or short list.
 TEST_F(Exportacion, UnLibroQueNoCabeNoQueda)
