@@ -9,7 +9,9 @@ Falla FallaDeExcepcion(std::exception_ptr e)
     } catch (const std::bad_alloc&) {
         return Falla(7, QStringLiteral("Memoria insuficiente"));
     } catch (const std::exception& x) {
-        return Falla(5, QString::fromLocal8Bit(x.what()));
+        // The library's words are English: the operator reads the number's own text first.
+        return Falla(Falla::LlamadaNoValida, QStringLiteral("Llamada a procedimiento o argumento no válidos (%1)")
+                            .arg(QString::fromLocal8Bit(x.what())));
     } catch (...) {
         return Falla(5, QStringLiteral("Error desconocido"));
     }

@@ -1,8 +1,11 @@
 #include "platform/pasos.h"
+#include "support/impresion_qt.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -80,6 +83,29 @@ TEST(Pasos, SilenciosoYPasarPorAlto)
     EXPECT_TRUE(p.paso([] { throw Falla(5, QStringLiteral("x")); }));
     EXPECT_FALSE(p.paso([] { throw Falla(91, QStringLiteral("x")); }));
     EXPECT_TRUE(p.abandonado());
+}
+
+TEST(Pasos, UnaExcepcionDeLaBibliotecaSeDiceEnCastellano)
+{
+    const struct {
+        std::exception_ptr excepcion;
+        long numero;
+        const char* texto;
+    } casos[] = {
+        {std::make_exception_ptr(std::out_of_range("vector::_M_range_check")), 5,
+         "Llamada a procedimiento o argumento no válidos (vector::_M_range_check)"},
+        {std::make_exception_ptr(std::invalid_argument("stoi")), 5,
+         "Llamada a procedimiento o argumento no válidos (stoi)"},
+        {std::make_exception_ptr(std::bad_alloc()), 7, "Memoria insuficiente"},
+        {std::make_exception_ptr(42), 5, "Error desconocido"},
+        {std::make_exception_ptr(Falla(91, QStringLiteral("Variable de objeto no establecida"))), 91,
+         "Variable de objeto no establecida"},
+    };
+    for (const auto& c : casos) {
+        const Falla f = FallaDeExcepcion(c.excepcion);
+        EXPECT_EQ(f.Numero, c.numero) << c.texto;
+        EXPECT_EQ(f.Descripcion, QString::fromUtf8(c.texto));
+    }
 }
 
 }  // namespace
