@@ -3,6 +3,7 @@
 // the recordset, literals and the engine choice.
 #include "support/avisos_grabados.h"
 #include "support/base_prueba.h"
+#include "support/impresion_qt.h"
 #include "support/zona_horaria.h"
 #include "platform/db/motores.h"
 #include "platform/db/reglas_sqlite.h"
@@ -97,6 +98,34 @@ TEST(SesionBD, ReferenciaYNuloConLosNumerosDelServidor)
     EXPECT_EQ(s.Conexion.Errors.Item(0).NativeError, 547);
     EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO H (A) VALUES (NULL)")); }).Numero, 515);
     EXPECT_EQ(fallaDe([&] { s.Ejecuta(QStringLiteral("SELECT * FROM NO_EXISTE")); }).Numero, 208);
+}
+
+// What the engine refuses is told in Spanish, SQLite's own words in brackets.
+TEST(SesionBD, UnaFallaDelMotorSeDiceEnCastellano)
+{
+    BasePrueba bd;
+    SesionBD& s = bd.Sesion();
+    const struct {
+        const char* sql;
+        long numero;
+        const char* texto;
+    } casos[] = {
+        {"SELECT NO_EXISTE(1)", 195, "No es un nombre de función integrada reconocido (no such function: NO_EXISTE)."},
+        {"SELECT A FROM (SELECT 1 AS A) X, (SELECT 2 AS A) Y", 1,
+         "La base de datos no pudo ejecutar la instrucción (ambiguous column name: A)."},
+        {"SELECT * FROM NO_EXISTE", 208, "El nombre de objeto no es válido (no such table: NO_EXISTE)."},
+    };
+    for (const auto& c : casos) {
+        const Falla f = fallaDe([&] { s.Ejecuta(QString::fromUtf8(c.sql)); });
+        EXPECT_EQ(f.Numero, c.numero) << c.sql;
+        EXPECT_EQ(f.Descripcion, QString::fromUtf8(c.texto)) << c.sql;
+    }
+    // A trigger's text is the schema's own.
+    bd.SqlDirecto(QStringLiteral("CREATE TRIGGER rechaza BEFORE INSERT ON TA_MENU WHEN NEW.Clave = 'RECHAZADA' "
+                                 "BEGIN SELECT RAISE(ABORT, 'Clave rechazada'); END"));
+    const Falla f = fallaDe([&] { s.Ejecuta(QStringLiteral("INSERT INTO TA_MENU (Clave) VALUES ('RECHAZADA')")); });
+    EXPECT_EQ(f.Numero, SQLITE_CONSTRAINT_TRIGGER);
+    EXPECT_EQ(f.Descripcion, QStringLiteral("Clave rechazada"));
 }
 
 TEST(SesionBD, TransaccionesAnidadasComoEnElServidor)

@@ -78,11 +78,17 @@ Falla fallaDe(sqlite3* db)
             return falla(207, QStringLiteral("El nombre de columna no es válido (%1)."));
         if (msg.contains(u"syntax error"))
             return falla(102, QStringLiteral("Sintaxis incorrecta (%1)."));
+        if (msg.startsWith(u"no such function"))
+            return falla(195, QStringLiteral("No es un nombre de función integrada reconocido (%1)."));
         break;
     default:
         break;
     }
-    return falla(ext, QStringLiteral("%1"));
+    // A trigger's own text is the schema's message, as the server's RAISERROR.
+    if (ext == SQLITE_CONSTRAINT_TRIGGER)
+        return falla(ext, QStringLiteral("%1"));
+    // Any other refusal keeps SQLite's number; its English words go in brackets.
+    return falla(ext, QStringLiteral("La base de datos no pudo ejecutar la instrucción (%1)."));
 }
 
 void ejecutaSimple(sqlite3* db, const char* sql)
