@@ -2,7 +2,11 @@
 
 #include "platform/controles/teclas.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 #include <algorithm>
 
@@ -93,8 +97,21 @@ void CajaTexto::dropEvent(QDropEvent* e)
 
 void CajaTexto::contextMenuEvent(QContextMenuEvent* e)
 {
-    // The menu's Paste runs inside.
-    comoOperador([&] { QLineEdit::contextMenuEvent(e); });
+    QMenu* menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu is only shown here: its Paste runs later, when it is chosen,
+    // and must go in with the limit in force as Ctrl+V does.
+    // The action is known by the text Qt gives it, the shortcut after a tab.
+    const QString pegar = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* accion : menu->actions()) {
+        if (accion->text() != pegar && !accion->text().startsWith(pegar + u'\t'))
+            continue;
+        disconnect(accion, nullptr, this, nullptr);
+        connect(accion, &QAction::triggered, this, [this] { comoOperador([this] { paste(); }); });
+    }
+    menu->popup(e->globalPos());
 }
 
 void CajaTexto::mouseReleaseEvent(QMouseEvent* e)
