@@ -1,9 +1,11 @@
 #include "picker/FrmDespacho.h"
 #include "platform/selector_consultas.h"
 #include "support/avisos_grabados.h"
+#include "support/menu_contextual.h"
 #include "support/sesion_global.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,6 +187,31 @@ TEST_F(Despacho, AceptarPideLosCamposYDevuelveLoEscrito)
                 f->hide();
             });
         }
+    }
+}
+
+TEST_F(Despacho, LoPegadoDevuelveSoloLoQueCabeEnCadaCaja)
+{
+    // Pasted by Ctrl+V and from the box's menu: each box keeps its own width.
+    const QString largo = QStringLiteral("ABCDEFGHIJ").repeated(20);
+    for (bool menu : {false, true}) {
+        SCOPED_TRACE(menu ? "menu" : "Ctrl+V");
+        Abre(QString(), QString(), QStringLiteral("Rosario"), [&] {
+            QApplication::clipboard()->setText(largo);
+            for (int i : {1, 0, 2}) {
+                Caja(i)->setFocus();
+                Caja(i)->selectAll();
+                if (menu)
+                    ASSERT_TRUE(PegaDesdeElMenu(*Caja(i)));
+                else
+                    QTest::keyClick(Caja(i), Qt::Key_V, Qt::ControlModifier);
+            }
+            Tecla(Qt::Key_F2);
+            EXPECT_FALSE(f->isVisible());
+            EXPECT_EQ(f->Despacho + u'|' + f->Origen + u'|' + f->Aduana,
+                      largo.left(25) + u'|' + largo.left(4) + u'|' + largo.left(50));
+            f->hide();
+        });
     }
 }
 

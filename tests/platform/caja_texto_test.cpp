@@ -1,10 +1,9 @@
 #include "platform/controles/caja_texto.h"
 
 #include <QApplication>
-#include <QAction>
+#include "support/menu_contextual.h"
+
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -47,21 +46,7 @@ TEST_F(CajaConLimite, ElPegarDelMenuTampocoPasaDelLimite)
 {
     // The menu shows after its event has returned; its Paste runs later, from the menu.
     QApplication::clipboard()->setText(QStringLiteral("1234567"));
-    QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(2, 2), caja.mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(&caja, &evento);
-    QMenu* menu = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible())
-            menu = m;
-    ASSERT_NE(menu, nullptr);
-    QAction* pegar = nullptr;
-    for (QAction* a : menu->actions()) {
-        if (a->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText)))
-            pegar = a;
-    }
-    ASSERT_NE(pegar, nullptr);
-    pegar->trigger();
-    menu->close();
+    ASSERT_TRUE(PegaDesdeElMenu(caja));
     EXPECT_EQ(caja.text(), QStringLiteral("1234"));
 }
 
