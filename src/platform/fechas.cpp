@@ -135,15 +135,26 @@ std::optional<QDateTime> Lee(const QString& texto, Qt::TimeSpec zona)
     return std::nullopt;
 }
 
-bool EsFecha(const QString& texto)
+namespace {
+// A day read from the text; a time alone (on the Basic zero date) is none.
+std::optional<QDate> diaDe(const QString& texto)
 {
     const auto f = Lee(texto);
-    return f && f->date() != QDate(1899, 12, 30);
+    if (!f || f->date() == QDate(1899, 12, 30))
+        return std::nullopt;
+    return f->date();
+}
+}  // namespace
+
+bool EsFecha(const QString& texto)
+{
+    return diaDe(texto).has_value();
 }
 
 bool EsFechaDeLaBase(const QString& texto)
 {
-    return EsFecha(texto) && Lee(texto)->date().year() >= PrimerAnioDeLaBase;
+    const auto dia = diaDe(texto);
+    return dia && dia->year() >= PrimerAnioDeLaBase;
 }
 
 QString TextoRegional(const QDateTime& fecha)
